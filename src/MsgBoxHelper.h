@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QMessageBox>
+
+class MsgBoxHelper
+{
+public:
+    enum Kind { YesOnly = 0, YesNo = 1, OkOnly = 2 };
+
+    // A modal, fixed-size box without parent. Returns the button pressed;
+    // single-button kinds always give QMessageBox::Yes.
+    static QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString &title,
+                                                      const QString &text, int kind);
+};

@@ -1,0 +1,6 @@
+#include "QWebEngineViewEx.h"
+
+QWebEngineViewEx::QWebEngineViewEx(QWidget *parent)
+    : QWebEngineView(parent)
+{
+}

@@ -1,0 +1,52 @@
+#include "appsettings.h"
+#include "mainwindow.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QStyle>
+#include <QFontDatabase>
+#include <QSettings>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include <exception>
+
+int main(int argc, char *argv[])
+{
+    try {
+        qInstallMessageHandler(messageFilter);
+        QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps, true);
+        QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::PassThrough);
+        QCoreApplication::setAttribute(Qt::AA_UseOpenGLES, true);
+        QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+        QCoreApplication::setApplicationVersion(QStringLiteral("1.1.5.0"));
+        qputenv("QTWEBENGINE_CHROMIUM_FLAGS", webEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), runningAsRoot()));
+
+        QApplication app(argc, argv);
+        initPenwickResources();
+        QFontDatabase::addApplicationFont(QStringLiteral(":/fontawesome/fontawesome-webfont.ttf"));
+
+        QTranslator translator;
+        QCoreApplication::installTranslator(&translator);
+
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setPalette(QApplication::style()->standardPalette());
+
+        installDefaultEditorThemes(editorThemeDirectory());
+
+        const QString startupFile = chooseStartupFile(
+            QCoreApplication::arguments(), appSettings()->value(QStringLiteral("openType"), 0).toInt(),
+            appSettings()->value(QStringLiteral("recentFileList")).toStringList());
+
+        MainWindow window(startupFile);
+        window.setAutoFillBackground(true);
+        window.show();
+        return app.exec();
+    } catch (const std::exception &e) {
+        qCritical() << "Standard exception caught:" << e.what();
+    }
+    return 0;
+}

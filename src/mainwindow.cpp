@@ -1,0 +1,496 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "MsgBoxHelper.h"
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "actionicons.h"
+#include "appsettings.h"
+#include "pagetemplate.h"
+#include "recentfiles.h"
+
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDebug>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTextStream>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <QWebChannel>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+
+#include <exception>
+
+namespace {
+constexpr int sideDockMinimumWidth = 50;
+constexpr int sideDockMaximumWidth = 250;
+constexpr int fileTreeMinimumHeight = 80;
+
+QString outlineStyleSheet(const QPalette &palette)
+{
+    return QStringLiteral(
+               "QTreeWidget { font-size: 14px; font-family: \"Microsoft YaHei\"; background-color: %1; color: %2; }"
+               "QHeaderView::section { background-color: %3; color: %2; }"
+               "QTreeWidget::item { height: 20px; padding-left: 10px; padding-top: 3px; padding-bottom: 3px;"
+               " margin: 2px 0px; }")
+        .arg(palette.color(QPalette::Base).name(), palette.color(QPalette::WindowText).name(),
+             palette.color(QPalette::Window).name());
+}
+}
+
+MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+    , currentPath(startupFile)
+{
+    ui->setupUi(this);
+    setObjectName(QStringLiteral("MainWindow"));
+    try {
+        createEditors();
+        rebuildOutlineStyleSheet();
+        setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
+        updateTitle();
+        delete takeCentralWidget();
+        setDockNestingEnabled(true);
+        createDocks();
+        placeDocks();
+        createMenus();
+
+        webView->setAcceptDrops(true);
+        setAcceptDrops(false);
+        setMouseTracking(true);
+        webView->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
+        webView->setFocus();
+
+        if (!currentPath.isEmpty() && !openFile(currentPath))
+            currentPath.clear();
+        if (currentPath.isEmpty())
+            loadEditorPage();
+
+        webView->setContextMenuPolicy(Qt::CustomContextMenu);
+        createStatusBarWidgets();
+        createToolBars();
+        applyActionIcons();
+        rebuildRecentMenu();
+
+        webView->setZoomFactor(appSettings()->value(QStringLiteral("zoom"), 1.0).toDouble());
+
+        connect(this, &QMainWindow::tabifiedDockWidgetActivated, this, &MainWindow::onDockActivated);
+
+        findDock = new QDockWidget(tr("Find & Replace"), this);
+        findDock->setObjectName(QStringLiteral("dockFind"));
+        findDock->setFeatures(QDockWidget::DockWidgetClosable);
+        addDockWidget(Qt::BottomDockWidgetArea, findDock);
+        findDock->hide();
+    } catch (const std::exception &e) {
+        qCritical() << "Standard exception caught:" << e.what();
+    }
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+void MainWindow::createEditors()
+{
+    sourceEditor = new QPlainTextEditEx(this);
+    sourceEditor->setObjectName(QStringLiteral("sourceEditor"));
+    webView = new QWebEngineViewEx(this);
+    webView->setObjectName(QStringLiteral("webView"));
+    outlineTree = new QTreeWidget(this);
+    outlineTree->setObjectName(QStringLiteral("outlineTree"));
+    outlineTree->setColumnCount(1);
+    outlineTree->setHeaderLabel(tr("Title"));
+}
+
+void MainWindow::rebuildOutlineStyleSheet()
+{
+    outlineTree->setStyleSheet(outlineStyleSheet(palette()));
+}
+
+void MainWindow::createDocks()
+{
+    const auto editorDock = [this](const QString &title, const QString &name, QWidget *editor) {
+        auto *dock = new QDockWidget(title, this);
+        dock->setObjectName(name);
+        dock->setFeatures(QDockWidget::DockWidgetClosable);
+        dock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+        dock->setWidget(editor);
+        return dock;
+    };
+    sourceDock = editorDock(tr("Source Code Editor"), QStringLiteral("dockEditor"), sourceEditor);
+    visualDock = editorDock(tr("Visual Editor"), QStringLiteral("dockWebView"), webView);
+
+    auto *navigationWidget = new QWidget(this);
+    auto *navigationLayout = new QVBoxLayout(navigationWidget);
+    navigationLayout->setContentsMargins(4, 4, 4, 4);
+    navigationLayout->setSpacing(2);
+    navigationSearch = new QLineEdit(navigationWidget);
+    navigationSearch->setObjectName(QStringLiteral("navigationSearch"));
+    navigationSearch->setPlaceholderText(tr("Enter keywords to search..."));
+    navigationSearch->setClearButtonEnabled(true);
+    navigationLayout->addWidget(navigationSearch);
+    navigationLayout->addWidget(outlineTree);
+    navigationDock = new QDockWidget(tr("Navigation"), this);
+    navigationDock->setObjectName(QStringLiteral("dockNavigation"));
+    navigationDock->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable
+                                | QDockWidget::DockWidgetFloatable);
+    navigationDock->setAllowedAreas(Qt::LeftDockWidgetArea | Qt::RightDockWidgetArea);
+    navigationDock->setWidget(navigationWidget);
+
+    auto *browserWidget = new QWidget(this);
+    auto *browserLayout = new QVBoxLayout(browserWidget);
+    browserLayout->setContentsMargins(4, 4, 4, 4);
+    browserLayout->setSpacing(4);
+    selectFolderButton = new QPushButton(tr("Select Folder"), browserWidget);
+    selectFolderButton->setObjectName(QStringLiteral("selectFolderButton"));
+    fileTree = new QTreeWidget(browserWidget);
+    fileTree->setObjectName(QStringLiteral("fileTree"));
+    fileTree->setColumnCount(1);
+    fileTree->setHeaderLabel(tr("Files"));
+    fileTree->setMinimumHeight(fileTreeMinimumHeight);
+    browserLayout->addWidget(selectFolderButton);
+    browserLayout->addWidget(fileTree);
+    fileBrowserDock = new QDockWidget(tr("File Browser"), this);
+    fileBrowserDock->setObjectName(QStringLiteral("dockFileBrowser"));
+    fileBrowserDock->setWidget(browserWidget);
+}
+
+void MainWindow::placeDocks()
+{
+    addDockWidget(Qt::LeftDockWidgetArea, navigationDock);
+    tabifyDockWidget(navigationDock, fileBrowserDock);
+    navigationDock->raise();
+    addDockWidget(Qt::RightDockWidgetArea, visualDock);
+    addDockWidget(Qt::RightDockWidgetArea, sourceDock);
+    tabifyDockWidget(sourceDock, visualDock);
+    connectSyncDirection(true);
+    for (QDockWidget *dock : {navigationDock, fileBrowserDock}) {
+        dock->setMinimumWidth(sideDockMinimumWidth);
+        dock->setMaximumWidth(sideDockMaximumWidth);
+    }
+}
+
+void MainWindow::createMenus()
+{
+    recentMenu = new QMenu(tr("Recently Opened"), this);
+    recentMenu->setObjectName(QStringLiteral("menuRecent"));
+    ui->menuFile->addMenu(recentMenu);
+
+    colorSchemeMenu = new QMenu(tr("Theme"), this);
+    colorSchemeMenu->setObjectName(QStringLiteral("menuColorScheme"));
+    auto *schemes = new QActionGroup(this);
+    const int scheme = appSettings()->value(QStringLiteral("theme"), 0).toInt();
+    const auto addScheme = [&](const QString &text, int value) {
+        QAction *action = colorSchemeMenu->addAction(text);
+        action->setCheckable(true);
+        action->setChecked(scheme == value);
+        schemes->addAction(action);
+        return action;
+    };
+    lightSchemeAction = addScheme(tr("Light"), 0);
+    darkSchemeAction = addScheme(tr("Dark"), 1);
+    blueSkySchemeAction = addScheme(tr("Blue Sky"), 2);
+    ui->menuOptions->addMenu(colorSchemeMenu);
+}
+
+void MainWindow::createStatusBarWidgets()
+{
+    const bool showLeftSidebar = appSettings()->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    sidebarToggle = new QToolButton(this);
+    sidebarToggle->setObjectName(QStringLiteral("sidebarToggle"));
+    sidebarToggle->setCheckable(true);
+    sidebarToggle->setChecked(showLeftSidebar);
+    sidebarToggle->setAutoRaise(true);
+    sidebarToggle->setToolTip(showLeftSidebar ? tr("Show Left Sidebar") : tr("Hide Left Sidebar"));
+    infoLabel = new QLabel(this);
+    infoLabel->setObjectName(QStringLiteral("infoLabel"));
+    infoLabel->setStyleSheet(QStringLiteral("color: #555;"));
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("statusLabel"));
+    statusLabel->setMargin(5);
+    statusClearTimer = new QTimer(statusLabel);
+    statusClearTimer->setSingleShot(true);
+    connect(statusClearTimer, &QTimer::timeout, statusLabel, &QLabel::clear);
+    wordCountLabel = new QLabel(QStringLiteral("0"), this);
+    wordCountLabel->setObjectName(QStringLiteral("wordCountLabel"));
+    wordUnitLabel = new QLabel(tr("word"), this);
+    wordUnitLabel->setObjectName(QStringLiteral("wordUnitLabel"));
+
+    ui->statusbar->addWidget(sidebarToggle);
+    ui->statusbar->addWidget(infoLabel);
+    ui->statusbar->addWidget(statusLabel);
+    ui->statusbar->addPermanentWidget(wordCountLabel);
+    ui->statusbar->addPermanentWidget(wordUnitLabel);
+}
+
+void MainWindow::createToolBars()
+{
+    ui->toolBar->setIconSize(QSize(20, 20));
+    QFont toolBarFont = ui->toolBar->font();
+    toolBarFont.setPointSize(12);
+    ui->toolBar->setFont(toolBarFont);
+
+    const auto toolBar = [this](const QString &name, const QList<QAction *> &actions) {
+        QToolBar *bar = addToolBar(name);
+        bar->setObjectName(name);
+        bar->setIconSize(QSize(15, 15));
+        bar->addActions(actions);
+        return bar;
+    };
+    paragraphToolBar = toolBar(QStringLiteral("Paragraph"),
+                               {ui->actionParagraph, ui->actionIndent, ui->actionHeading1, ui->actionHeading2,
+                                ui->actionHeading3, ui->actionHeading4, ui->actionHeading5, ui->actionHeading6});
+    orderLineToolBar = toolBar(QStringLiteral("OrderLine"),
+                               {ui->actionQuot, ui->actionOrderLine, ui->actionUnOrderLine, ui->actionHoriLine});
+    insertToolBar = toolBar(QStringLiteral("insert"),
+                            {ui->actionLaTeX, ui->actionTable, ui->actionCode, ui->actionCodeBlock, ui->actionLink,
+                             ui->actionUnlink, ui->actionImage});
+}
+
+void MainWindow::applyActionIcons()
+{
+    const QColor colour = palette().color(QPalette::WindowText);
+    const auto setIcon = [this](const char *objectName, const QIcon &icon) {
+        if (auto *action = findChild<QAction *>(QLatin1String(objectName)))
+            action->setIcon(icon);
+        else if (auto *menu = findChild<QMenu *>(QLatin1String(objectName)))
+            menu->setIcon(icon);
+    };
+    for (const ActionIcons::Glyph &glyph : ActionIcons::glyphs())
+        setIcon(glyph.objectName, ActionIcons::glyphIcon(QChar(glyph.codePoint), colour));
+    for (const ActionIcons::Picture &picture : ActionIcons::recolouredPictures())
+        setIcon(picture.objectName, ActionIcons::svgIconFromFile(QLatin1String(picture.path), colour));
+    for (const ActionIcons::Picture &picture : ActionIcons::fixedPictures())
+        setIcon(picture.objectName, QIcon(QLatin1String(picture.path)));
+    sidebarToggle->setIcon(ActionIcons::glyphIcon(QChar(0xF0DB), colour));
+}
+
+void MainWindow::loadEditorPage()
+{
+    if (!webChannel) {
+        webChannel = new QWebChannel(this);
+        webChannel->registerObject(QStringLiteral("content"), &content);
+    }
+    webView->page()->setWebChannel(webChannel);
+    webView->page()->profile()->clearHttpCache();
+    webView->setStyleSheet(QStringLiteral("QWebEngineView { background-color: #ffffff; }"));
+    webView->page()->setBackgroundColor(QColor(255, 255, 255, 255));
+
+    QFile page(QStringLiteral(":/resources/template.html"));
+    page.open(QIODevice::ReadOnly);
+    const PageSettings settings = pageSettingsFromStore(
+        QCoreApplication::applicationDirPath() + QStringLiteral("/themes"), tr("Please click here..."));
+    webView->setHtml(fillPageTemplate(QString::fromUtf8(page.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
+}
+
+void MainWindow::showDocumentHtmlWhenPageReady(const QString &html)
+{
+    connect(webView, &QWebEngineView::loadFinished, this, [this, html](bool ok) {
+        if (!ok)
+            return;
+        webView->page()->runJavaScript(QStringLiteral("typeof qt.webChannelTransport !== 'undefined'"),
+                                       [this, html](const QVariant &ready) {
+                                           if (!ready.toBool())
+                                               return;
+                                           if (!html.isEmpty())
+                                               emit content.setHtmlSignal(html);
+                                           disconnect(webView, &QWebEngineView::loadFinished, this, nullptr);
+                                       });
+    });
+}
+
+bool MainWindow::openFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
+                                     tr("Cannot open file %1: %2").arg(QDir::toNativeSeparators(path),
+                                                                       file.errorString()),
+                                     MsgBoxHelper::OkOnly);
+        RecentFiles::remove(path);
+        rebuildRecentMenu();
+        return false;
+    }
+    modified = false;
+    currentPath = path;
+    currentFileName = QFileInfo(path).fileName();
+    QTextStream in(&file);
+    in.setCodec("UTF-8");
+    const QString markdown = in.readAll();
+    loadEditorPage();
+    showDocumentHtmlWhenPageReady(converter.markdownToHtml(markdown.toStdString()));
+    updateTitle();
+    RecentFiles::add(path);
+    rebuildRecentMenu();
+    return true;
+}
+
+void MainWindow::rebuildRecentMenu()
+{
+    if (!recentMenu)
+        return;
+    recentMenu->clear();
+    for (const QString &path : RecentFiles::load().mid(0, RecentFiles::maxEntries)) {
+        auto *action = new QAction(path, recentMenu);
+        action->setData(path);
+        connect(action, &QAction::triggered, this, &MainWindow::openRecentFile);
+        recentMenu->addAction(action);
+    }
+}
+
+void MainWindow::openRecentFile()
+{
+    if (auto *action = qobject_cast<QAction *>(sender()))
+        openFile(action->data().toString());
+}
+
+bool MainWindow::maybeDiscard()
+{
+    if (!modified)
+        return true;
+    return MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+                                        tr("The current file has not been saved. Do you want to discard changes?"),
+                                        MsgBoxHelper::YesNo)
+        == QMessageBox::Yes;
+}
+
+void MainWindow::updateTitle()
+{
+    setWindowTitle(titleFormat.arg(modified ? QStringLiteral("*") : QString(),
+                                   currentFileName.isEmpty() ? tr("Untitled") : currentFileName,
+                                   QStringLiteral(" -  ") + QCoreApplication::applicationName()));
+}
+
+bool MainWindow::isVisualEditorShown() const
+{
+    return !visualDock->visibleRegion().isEmpty();
+}
+
+void MainWindow::showStatusMessage(const QString &text, const QString &colour, int seconds)
+{
+    statusLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
+    statusLabel->setText(text);
+    // One timer, restarted: a newer message keeps its full time on screen.
+    if (seconds > 0)
+        statusClearTimer->start(seconds * 1000);
+    else
+        statusClearTimer->stop();
+}
+
+void MainWindow::connectSyncDirection(bool visual)
+{
+    disconnect(syncConnection);
+    if (visual)
+        syncConnection = connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
+    else
+        syncConnection = connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);
+}
+
+void MainWindow::onDockActivated(QDockWidget *dock)
+{
+    if (dock->objectName() == QLatin1String("dockEditor"))
+        connectSyncDirection(false);
+    else if (dock->objectName() == QLatin1String("dockWebView"))
+        connectSyncDirection(true);
+}
+
+void MainWindow::onWebViewChage(bool status)
+{
+    modified = status;
+    changedSinceBackup = status;
+    updateTitle();
+}
+
+void MainWindow::onEditorChage()
+{
+    if (sourceEditor->isSettingText())
+        return;
+    modified = true;
+    changedSinceBackup = true;
+    updateTitle();
+}
+
+void MainWindow::changeMode(int index)
+{
+    switch (index) {
+    case 0:
+        sourceDock->show();
+        visualDock->show();
+        addDockWidget(Qt::RightDockWidgetArea, sourceDock);
+        addDockWidget(Qt::RightDockWidgetArea, visualDock);
+        tabifyDockWidget(sourceDock, visualDock);
+        break;
+    case 1:
+        sourceDock->hide();
+        visualDock->show();
+        addDockWidget(Qt::RightDockWidgetArea, visualDock);
+        break;
+    case 2:
+        visualDock->hide();
+        sourceDock->show();
+        addDockWidget(Qt::RightDockWidgetArea, sourceDock);
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        retranslateCodeTexts();
+    }
+}
+
+void MainWindow::retranslateCodeTexts()
+{
+    if (!findDock)
+        return;
+    colorSchemeMenu->setTitle(tr("Theme"));
+    lightSchemeAction->setText(tr("Light"));
+    darkSchemeAction->setText(tr("Dark"));
+    blueSkySchemeAction->setText(tr("Blue Sky"));
+    recentMenu->setTitle(tr("Recently Opened"));
+    wordUnitLabel->setText(tr("word"));
+    sourceDock->setWindowTitle(tr("Source Code Editor"));
+    visualDock->setWindowTitle(tr("Visual Editor"));
+    navigationDock->setWindowTitle(tr("Navigation"));
+    fileBrowserDock->setWindowTitle(tr("File Browser"));
+    findDock->setWindowTitle(tr("Find & Replace"));
+    navigationSearch->setPlaceholderText(tr("Enter keywords to search..."));
+    selectFolderButton->setText(tr("Select Folder"));
+    fileTree->setHeaderLabel(tr("Files"));
+    const bool showLeftSidebar = appSettings()->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    sidebarToggle->setToolTip(showLeftSidebar ? tr("Show Left Sidebar") : tr("Hide Left Sidebar"));
+    outlineTree->setHeaderLabel(tr("Title"));
+    updateTitle();
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (maybeDiscard())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,115 @@
+#pragma once
+
+#include "content.h"
+#include "documentconverter.h"
+
+#include <QMainWindow>
+#include <QMetaObject>
+#include <QString>
+#include <QTimer>
+
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolBar;
+class QToolButton;
+class QTreeWidget;
+class QWebChannel;
+class QPlainTextEditEx;
+class QWebEngineViewEx;
+
+namespace Ui {
+class MainWindow;
+}
+
+// The one window of the process: both editors in tabbed docks, the side docks,
+// menus, tool bars and status bar. It coordinates; the logic lives in small units.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    explicit MainWindow(const QString &startupFile, QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+    void updateTitle();
+    bool isVisualEditorShown() const;
+    void showStatusMessage(const QString &text, const QString &colour, int seconds);
+    void applyActionIcons();
+    void loadEditorPage();
+    void connectSyncDirection(bool visual);
+    bool maybeDiscard();
+    bool openFile(const QString &path);
+    void rebuildRecentMenu();
+
+signals:
+    void changeThemeSignal();
+
+public slots:
+    void changeMode(int index);
+    void onWebViewChage(bool status);
+    void onEditorChage();
+    void on_actionExit_triggered();
+    void openRecentFile();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private slots:
+    void onDockActivated(QDockWidget *dock);
+
+private:
+    void createEditors();
+    void createDocks();
+    void placeDocks();
+    void createMenus();
+    void createStatusBarWidgets();
+    void createToolBars();
+    void showDocumentHtmlWhenPageReady(const QString &html);
+    void retranslateCodeTexts();
+    void rebuildOutlineStyleSheet();
+
+    Ui::MainWindow *ui;
+    const QString titleFormat = QStringLiteral("%1%2%3");
+    QString currentPath;
+    QString currentFileName;
+    bool modified = false;
+    bool changedSinceBackup = false;
+
+    QPlainTextEditEx *sourceEditor = nullptr;
+    QWebEngineViewEx *webView = nullptr;
+    Content content;
+    QWebChannel *webChannel = nullptr;
+    DocumentConverter converter;
+
+    QDockWidget *sourceDock = nullptr;
+    QDockWidget *visualDock = nullptr;
+    QDockWidget *navigationDock = nullptr;
+    QDockWidget *fileBrowserDock = nullptr;
+    QDockWidget *findDock = nullptr;
+    QTreeWidget *outlineTree = nullptr;
+    QLineEdit *navigationSearch = nullptr;
+    QPushButton *selectFolderButton = nullptr;
+    QTreeWidget *fileTree = nullptr;
+
+    QToolButton *sidebarToggle = nullptr;
+    QLabel *infoLabel = nullptr;
+    QLabel *statusLabel = nullptr;
+    QLabel *wordCountLabel = nullptr;
+    QLabel *wordUnitLabel = nullptr;
+    QTimer *statusClearTimer = nullptr;
+
+    QToolBar *paragraphToolBar = nullptr;
+    QToolBar *orderLineToolBar = nullptr;
+    QToolBar *insertToolBar = nullptr;
+
+    QMenu *recentMenu = nullptr;
+    QMenu *colorSchemeMenu = nullptr;
+    QAction *lightSchemeAction = nullptr;
+    QAction *darkSchemeAction = nullptr;
+    QAction *blueSkySchemeAction = nullptr;
+
+    QMetaObject::Connection syncConnection;
+};

@@ -1,0 +1,50 @@
+#include "pagetemplate.h"
+
+#include "appsettings.h"
+
+#include <QSettings>
+#include <QUrl>
+
+PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &focusPlaceholder)
+{
+    QSettings *settings = appSettings();
+    PageSettings page;
+    page.themeFolder = themeFolder;
+    page.cssFile = settings->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
+    page.codeBlockStyle = settings->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
+    page.showLeftSidebar = settings->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    page.focusPlaceholder = focusPlaceholder;
+    return page;
+}
+
+static QString escapedForHtmlAttribute(const QString &text)
+{
+    return text.toHtmlEscaped();
+}
+
+static QString escapedForScriptString(QString text)
+{
+    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
+        .replace(QLatin1Char('"'), QLatin1String("\\\""))
+        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
+        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
+        .replace(QLatin1Char('<'), QLatin1String("\\u003c"));
+    return text;
+}
+
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
+{
+    // The page is loaded with a qrc: base URL, so the style sheet needs a full file URL.
+    const QString themeUrl = QUrl::fromLocalFile(settings.themeFolder + QLatin1Char('/') + settings.cssFile
+                                                 + QStringLiteral(".css")).toString();
+    const QString codeThemeUrl = settings.codeBlockStyle == QLatin1String("default")
+        ? QString()
+        : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(settings.codeBlockStyle);
+    pageTemplate.replace(QLatin1String("{{theme}}"), escapedForHtmlAttribute(themeUrl));
+    pageTemplate.replace(QLatin1String("{{cmthemecss}}"), escapedForHtmlAttribute(codeThemeUrl));
+    pageTemplate.replace(QLatin1String("{{cmtheme}}"), escapedForScriptString(settings.codeBlockStyle));
+    pageTemplate.replace(QLatin1String("{{showLeftSidebar}}"),
+                         settings.showLeftSidebar ? QStringLiteral("true") : QStringLiteral("false"));
+    pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForScriptString(settings.focusPlaceholder));
+    return pageTemplate;
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+// What the editor page's placeholders are filled with before it is loaded.
+struct PageSettings {
+    QString themeFolder;     // the folder of the preview style sheets
+    QString cssFile;         // preview style name, without ".css"
+    QString codeBlockStyle;  // CodeMirror theme name, "default" for none
+    bool showLeftSidebar = false;
+    QString focusPlaceholder; // empty-state text, already translated
+};
+
+PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &focusPlaceholder);
+
+// Replaces every occurrence of each placeholder of the page template.
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings);

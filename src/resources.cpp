@@ -1,0 +1,14 @@
+#include "resources.h"
+
+#include <QtGlobal>
+
+static void initResourcesOutsideNamespace()
+{
+    Q_INIT_RESOURCE(resources);
+    Q_INIT_RESOURCE(pageassets);
+}
+
+void initPenwickResources()
+{
+    initResourcesOutsideNamespace();
+}

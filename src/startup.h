@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+// Qt message handler: drops the font engine's "OpenType support missing" noise,
+// writes every other message as one line to standard error.
+void messageFilter(QtMsgType type, const QMessageLogContext &context, const QString &message);
+
+// Copies the built-in editor themes into editorThemeDir, but only when that folder
+// does not exist yet, so that a user's own choice to empty it is respected.
+void installDefaultEditorThemes(const QString &editorThemeDir);
+
+// The per-user folder that holds the editor theme files.
+QString editorThemeDirectory();
+
+// Works out the document shown first: the first command-line argument (with
+// backslashes turned into slashes), else with openType 1 the newest recent file.
+// An empty result means a blank document.
+QString chooseStartupFile(const QStringList &arguments, int openType, const QStringList &recentFiles);
+
+// Chromium refuses to start its sandbox as root: as root the web engine's flags
+// get "--no-sandbox" added (once); otherwise they stay as they are.
+QByteArray webEngineFlags(const QByteArray &currentFlags, bool asRoot);
+bool runningAsRoot();

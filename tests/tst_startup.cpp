@@ -1,0 +1,190 @@
+#include "appsettings.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QtTest>
+
+class TestStartup : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void startupFile_data();
+    void startupFile();
+    void themesInstalledOnFirstStart();
+    void existingThemeFolderGetsNothing();
+    void builtInThemesHaveEveryMember_data();
+    void builtInThemesHaveEveryMember();
+    void messageFilter_data();
+    void messageFilter();
+    void noSandboxFlag_data();
+    void noSandboxFlag();
+    void settingsStoreIsSharedIniFile();
+};
+
+void TestStartup::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+}
+
+void TestStartup::startupFile_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("openType");
+    QTest::addColumn<QStringList>("recent");
+    QTest::addColumn<QString>("expected");
+
+    const QStringList recent{QStringLiteral("/home/u/newest.md"), QStringLiteral("/home/u/older.md")};
+    QTest::newRow("backslashes become slashes")
+        << QStringList{"penwick", "C:\\Users\\me\\notes.md"} << 0 << QStringList() << "C:/Users/me/notes.md";
+    QTest::newRow("only the first argument counts")
+        << QStringList{"penwick", "a.md", "b.md"} << 0 << QStringList() << "a.md";
+    QTest::newRow("no argument, openType 1, empty list") << QStringList{"penwick"} << 1 << QStringList() << "";
+    QTest::newRow("no argument, openType 1, recent list") << QStringList{"penwick"} << 1 << recent << recent.first();
+    QTest::newRow("no argument, openType 0, recent list") << QStringList{"penwick"} << 0 << recent << "";
+    QTest::newRow("unknown openType") << QStringList{"penwick"} << 2 << recent << "";
+    QTest::newRow("argument wins over openType 1") << QStringList{"penwick", "x.md"} << 1 << recent << "x.md";
+    QTest::newRow("empty argument falls back to recent") << QStringList{"penwick", ""} << 1 << recent << recent.first();
+}
+
+void TestStartup::startupFile()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, openType);
+    QFETCH(QStringList, recent);
+    QFETCH(QString, expected);
+    QCOMPARE(chooseStartupFile(arguments, openType, recent), expected);
+}
+
+void TestStartup::themesInstalledOnFirstStart()
+{
+    QTemporaryDir base;
+    const QString dir = base.path() + QStringLiteral("/editortheme");
+    installDefaultEditorThemes(dir);
+    for (const QString name : {QStringLiteral("light.json"), QStringLiteral("dark.json")}) {
+        const QString path = dir + QLatin1Char('/') + name;
+        QVERIFY2(QFileInfo::exists(path), qPrintable(path));
+        QVERIFY(QFileInfo(path).isWritable());
+        QFile copy(path);
+        QVERIFY(copy.open(QIODevice::ReadWrite));
+        QFile original(QStringLiteral(":/editortheme/") + name);
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        QCOMPARE(copy.readAll(), original.readAll());
+    }
+}
+
+void TestStartup::existingThemeFolderGetsNothing()
+{
+    QTemporaryDir base;
+    const QString dir = base.path() + QStringLiteral("/editortheme");
+    QVERIFY(QDir().mkpath(dir));
+    installDefaultEditorThemes(dir);
+    QVERIFY(QDir(dir).entryList(QDir::Files).isEmpty());
+}
+
+void TestStartup::builtInThemesHaveEveryMember_data()
+{
+    QTest::addColumn<QString>("resource");
+    QTest::newRow("light") << QStringLiteral(":/editortheme/light.json");
+    QTest::newRow("dark") << QStringLiteral(":/editortheme/dark.json");
+}
+
+void TestStartup::builtInThemesHaveEveryMember()
+{
+    QFETCH(QString, resource);
+    QFile file(resource);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QJsonObject theme = QJsonDocument::fromJson(file.readAll()).object();
+    const QStringList colours{"editorBackground", "textColor", "lineNumberBackground", "lineNumberColor",
+                              "headingColor", "italicColor", "boldColor", "strikethroughColor",
+                              "blockquoteColor", "listColor", "inlineCodeColor", "hrColor", "linkColor",
+                              "imageColor", "tableColor", "codeblockColor", "keywordColor"};
+    for (const QString &key : colours)
+        QVERIFY2(QColor(theme.value(key).toString()).isValid(), qPrintable(key));
+    QCOMPARE(theme.size(), colours.size() + 2);
+    QVERIFY(!theme.value(QStringLiteral("fontFamily")).toString().isEmpty());
+    QVERIFY(theme.value(QStringLiteral("defaultFontSize")).toInt() > 0);
+}
+
+// The filter writes straight to the process's standard error, so it is run in a
+// child process (this test binary with an argument) and that output is read back.
+void TestStartup::messageFilter_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QByteArray>("expectedStderr");
+    QTest::newRow("font noise dropped") << "Warning: OpenType support missing for \"Arial\", script 11" << QByteArray();
+    QTest::newRow("other message printed") << "QWidget::repaint: Recursive repaint detected"
+                                           << QByteArray("QWidget::repaint: Recursive repaint detected\n");
+    QTest::newRow("case matters") << "opentype support missing" << QByteArray("opentype support missing\n");
+}
+
+void TestStartup::messageFilter()
+{
+    QFETCH(QString, message);
+    QFETCH(QByteArray, expectedStderr);
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PENWICK_FILTER_MESSAGE"), message);
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(30000));
+    QCOMPARE(child.readAllStandardError(), expectedStderr);
+}
+
+void TestStartup::noSandboxFlag_data()
+{
+    QTest::addColumn<QByteArray>("flags");
+    QTest::addColumn<bool>("root");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("root, no flags") << QByteArray() << true << QByteArray("--no-sandbox");
+    QTest::newRow("root, other flags") << QByteArray("--disable-gpu") << true << QByteArray("--disable-gpu --no-sandbox");
+    QTest::newRow("root, already there") << QByteArray("--no-sandbox") << true << QByteArray("--no-sandbox");
+    QTest::newRow("ordinary user") << QByteArray("--disable-gpu") << false << QByteArray("--disable-gpu");
+}
+
+void TestStartup::noSandboxFlag()
+{
+    QFETCH(QByteArray, flags);
+    QFETCH(bool, root);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(webEngineFlags(flags, root), expected);
+}
+
+void TestStartup::settingsStoreIsSharedIniFile()
+{
+    QSettings *settings = appSettings();
+    QCOMPARE(appSettings(), settings);
+    QCOMPARE(settings->format(), QSettings::IniFormat);
+    QCOMPARE(settings->fileName(),
+             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/app.ini"));
+    settings->setValue(QStringLiteral("cssfile"), QStringLiteral("vue-ü"));
+    settings->sync();
+    QFile ini(settings->fileName());
+    QVERIFY(ini.open(QIODevice::ReadOnly));
+    QVERIFY(ini.readAll().contains("cssfile=vue-\xc3\xbc"));
+}
+
+int main(int argc, char *argv[])
+{
+    const QByteArray filterMessage = qgetenv("PENWICK_FILTER_MESSAGE");
+    if (!filterMessage.isEmpty()) {
+        qInstallMessageHandler(messageFilter);
+        qWarning("%s", filterMessage.constData());
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestStartup test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_startup.moc"
