@@ -54,7 +54,9 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
     , currentPath(startupFile)
+    , content(this)
 {
+    content.setObjectName(QStringLiteral("content"));
     ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));
     try {
