@@ -1,5 +1,9 @@
 #include "documentconverter.h"
 
+#include "html2md/html2md.h"
+
+#include <QStringList>
+
 #include <md4c-html.h>
 #include <md4c.h>
 
@@ -12,6 +16,44 @@ void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
 {
     static_cast<std::string *>(userdata)->append(text, size);
 }
+
+void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
+{
+    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, at + replacement.size()))
+        text.replace(at, find.size(), replacement);
+}
+
+bool isTableLine(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    if (trimmed.startsWith(QLatin1Char('|')) && trimmed.count(QLatin1Char('|')) >= 2)
+        return true;
+    if (!line.contains(QLatin1String("---")))
+        return false;
+    bool anyPart = false;
+    for (const QString &part : line.split(QLatin1Char('|'))) {
+        const QString cell = part.trimmed();
+        if (cell.isEmpty())
+            continue;
+        if (!cell.contains(QLatin1Char('-')) && !cell.contains(QLatin1Char(':')))
+            return false;
+        anyPart = true;
+    }
+    return anyPart;
+}
+
+bool isWhitespace(char ch)
+{
+    return ch == ' ' || ch == '\n' || ch == '\t' || ch == '\r';
+}
+
+size_t backtickRun(const std::string &text, size_t at)
+{
+    size_t end = at;
+    while (end < text.size() && text[end] == '`')
+        ++end;
+    return end - at;
+}
 }
 
 QString DocumentConverter::markdownToHtml(const std::string &markdown) const
@@ -19,5 +61,125 @@ QString DocumentConverter::markdownToHtml(const std::string &markdown) const
     std::string html;
     html.reserve(markdown.size() + markdown.size() / 4);
     md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, parserFlags, 0);
+    replaceAll(html, "<x-equation type=\"display\">", "<x-equation type=\"display\" contenteditable=\"false\">");
+    replaceAll(html, "<x-equation>", "<x-equation contenteditable=\"false\">");
+    replaceAll(html, "<pre>", "<pre contenteditable=\"false\">");
     return QString::fromStdString(html);
+}
+
+QString DocumentConverter::htmlToMarkdown(const QString &html) const
+{
+    QString cleaned = html;
+    cleaned.replace(QLatin1String("<td>&nbsp;</td>"), QLatin1String("<td></td>"));
+    cleaned.replace(QLatin1String("<th>&nbsp;</th>"), QLatin1String("<th></th>"));
+    const std::string markdown = html2md::toMarkdown(latexFromKatex(cleaned.toStdString()));
+    return QString::fromStdString(padStrikeMarkers(markdown));
+}
+
+QString DocumentConverter::isolateTables(const QString &text)
+{
+    const QStringList lines = text.split(QLatin1Char('\n'));
+    QStringList output;
+    output.reserve(lines.size() + 8);
+    bool inTable = false;
+    for (int index = 0; index < lines.size(); ++index) {
+        const QString &line = lines.at(index);
+        const bool tableLine = isTableLine(line);
+        if (tableLine && !inTable && !output.isEmpty() && !output.last().trimmed().isEmpty())
+            output.append(QString());
+        output.append(line);
+        inTable = tableLine;
+        const bool runEnds = tableLine && (index + 1 >= lines.size() || !isTableLine(lines.at(index + 1)));
+        if (runEnds && index + 1 < lines.size() && !lines.at(index + 1).trimmed().isEmpty())
+            output.append(QString());
+    }
+    return output.join(QLatin1Char('\n'));
+}
+
+std::string DocumentConverter::latexFromKatex(const std::string &html)
+{
+    static const std::string startTag = "<x-equation";
+    static const std::string endTag = "</x-equation>";
+    static const std::string texStart = "encoding=\"application/x-tex\">";
+    static const std::string texEnd = "</annotation>";
+    std::string result;
+    result.reserve(html.size());
+    size_t from = 0;
+    while (true) {
+        const size_t start = html.find(startTag, from);
+        if (start == std::string::npos)
+            break;
+        const size_t end = html.find(endTag, start);
+        if (end == std::string::npos)
+            break;
+        const size_t elementEnd = end + endTag.size();
+        const size_t source = html.find(texStart, start);
+        const size_t sourceEnd = source == std::string::npos ? source : html.find(texEnd, source);
+        result.append(html, from, start - from);
+        if (source != std::string::npos && sourceEnd != std::string::npos && sourceEnd < end) {
+            const size_t startTagEnd = html.find('>', start);
+            const bool display = html.substr(start, startTagEnd - start).find("type=\"display\"") != std::string::npos;
+            result += display ? "<x-equation type=\"display\">" : "<x-equation>";
+            const size_t texBegin = source + texStart.size();
+            result.append(html, texBegin, sourceEnd - texBegin);
+            result += endTag;
+        } else {
+            result.append(html, start, elementEnd - start);
+        }
+        from = elementEnd;
+    }
+    result.append(html, from, std::string::npos);
+    return result;
+}
+
+std::string DocumentConverter::padStrikeMarkers(const std::string &markdown)
+{
+    std::string result;
+    result.reserve(markdown.size() + 16);
+    bool opening = true;
+    size_t fence = 0; // length of the open code fence, 0 outside code blocks
+    size_t lineBegin = 0;
+    while (lineBegin < markdown.size()) {
+        size_t lineEnd = markdown.find('\n', lineBegin);
+        lineEnd = lineEnd == std::string::npos ? markdown.size() : lineEnd + 1;
+        const size_t first = markdown.find_first_not_of(" \t>", lineBegin);
+        const size_t run = first < lineEnd ? backtickRun(markdown, first) : 0;
+        if (run >= 3 && (fence == 0 || run >= fence)) {
+            fence = fence == 0 ? run : 0;
+            result.append(markdown, lineBegin, lineEnd - lineBegin);
+            lineBegin = lineEnd;
+            continue;
+        }
+        if (fence > 0) {
+            result.append(markdown, lineBegin, lineEnd - lineBegin);
+            lineBegin = lineEnd;
+            continue;
+        }
+        for (size_t at = lineBegin; at < lineEnd;) {
+            const char ch = markdown[at];
+            if (ch == '\\' && at + 1 < lineEnd) {
+                result.append(markdown, at, 2);
+                at += 2;
+            } else if (ch == '`') {
+                const size_t length = backtickRun(markdown, at);
+                const size_t close = markdown.find(std::string(length, '`'), at + length);
+                const size_t end = close == std::string::npos || close >= lineEnd ? at + length : close + length;
+                result.append(markdown, at, end - at);
+                at = end;
+            } else if (ch == '~' && at + 1 < lineEnd && markdown[at + 1] == '~') {
+                if (opening && !result.empty() && !isWhitespace(result.back()))
+                    result += ' ';
+                result += "~~";
+                at += 2;
+                if (!opening && at < markdown.size() && !isWhitespace(markdown[at]))
+                    result += ' ';
+                opening = !opening;
+            } else {
+                result += ch;
+                ++at;
+            }
+        }
+        lineBegin = std::max(lineBegin + 1, lineEnd);
+    }
+    return result;
 }

@@ -1,0 +1,588 @@
+#include "html2md.h"
+#include "tags.h"
+
+#include <algorithm>
+
+namespace html2md {
+
+namespace {
+
+bool isWhitespace(char ch)
+{
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v';
+}
+
+bool isWordByte(char ch)
+{
+    const auto byte = static_cast<unsigned char>(ch);
+    return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || byte >= 0x80;
+}
+
+char lowered(char ch)
+{
+    return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
+}
+
+// Replaces every occurrence of `find`, resuming after each inserted replacement.
+void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
+{
+    if (text.find(find) == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size());
+    size_t from = 0;
+    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, from)) {
+        result.append(text, from, at - from);
+        result += replacement;
+        from = at + find.size();
+    }
+    result.append(text, from, std::string::npos);
+    text.swap(result);
+}
+
+// Fenced code blocks, as the lines of the output open and close them; list
+// items indent their fences.
+class FenceTracker
+{
+public:
+    bool inFence() const { return length > 0; }
+
+    // Returns true when `line` opens or closes a block.
+    bool takeLine(const std::string &line)
+    {
+        size_t at = line.find_first_not_of(" \t>");
+        if (at == std::string::npos || (line[at] != '`' && line[at] != '~'))
+            return false;
+        const char marker = line[at];
+        const size_t runEnd = line.find_first_not_of(marker, at);
+        const size_t run = (runEnd == std::string::npos ? line.size() : runEnd) - at;
+        if (run < 3)
+            return false;
+        const std::string rest = runEnd == std::string::npos ? std::string() : line.substr(runEnd);
+        if (!inFence()) {
+            if (marker == '`' && rest.find('`') != std::string::npos)
+                return false;
+            character = marker;
+            length = run;
+            return true;
+        }
+        if (marker != character || run < length || rest.find_first_not_of(" \t") != std::string::npos)
+            return false;
+        length = 0;
+        return true;
+    }
+
+private:
+    char character = 0;
+    size_t length = 0;
+};
+
+// A blank line inside a quote: only its markers.
+bool isQuoteMarkerLine(const std::string &line)
+{
+    return !line.empty() && line.find_first_not_of("> ") == std::string::npos;
+}
+
+std::string trimLine(const std::string &line)
+{
+    size_t begin = 0;
+    if (line.empty() || line[0] != '\t')
+        while (begin < line.size() && isWhitespace(line[begin]))
+            ++begin;
+    size_t end = line.size();
+    const bool hardBreak = line.size() >= 2 && line.compare(line.size() - 2, 2, "  ") == 0;
+    if (!hardBreak)
+        while (end > begin && isWhitespace(line[end - 1]))
+            --end;
+    return line.substr(begin, end - begin);
+}
+
+}
+
+Converter::Converter(const std::string &input, const ConvertOptions *convertOptions)
+    : html(input)
+{
+    if (convertOptions)
+        options = *convertOptions;
+    markdown.reserve(static_cast<size_t>(static_cast<double>(html.size()) * 0.8));
+    entities = {{"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&nbsp;", " "}, {"&rarr;", "\xE2\x86\x92"}};
+    registerTagRules(rules);
+}
+
+std::string Converter::convert()
+{
+    if (position == html.size())
+        return markdown;
+    markdown.clear();
+    lastChar = secondLastChar = 0;
+    position = 0;
+    const size_t length = html.size();
+    while (position < length) {
+        const char ch = html[position];
+        ++position;
+        if (inTag) {
+            readTagByte(ch);
+        } else if (ch == '<') {
+            tagStart = position;
+            inTag = true;
+            closingTag = false;
+            selfClosing = false;
+            inAttributeValue = false;
+            previousTag = currentTag;
+            currentTag.clear();
+            sampleLastChars();
+        } else {
+            handleText(ch);
+        }
+    }
+    cleanUp();
+    return markdown;
+}
+
+bool Converter::isBalanced() const
+{
+    return !inTag && !inList && !inParagraph && !inPre && !inTable && listDepth == 0 && quoteDepth == 0;
+}
+
+void Converter::sampleLastChars()
+{
+    if (!markdown.empty())
+        lastChar = markdown.back();
+    if (markdown.size() >= 2)
+        secondLastChar = markdown[markdown.size() - 2];
+}
+
+void Converter::readTagByte(char ch)
+{
+    if (ch == '/' && !inAttributeValue) {
+        skipTagWhitespace = true;
+        if (currentTag.empty()) {
+            closingTag = true;
+            selfClosing = false;
+        } else {
+            selfClosing = true;
+            closingTag = false;
+        }
+        return;
+    }
+    // A ">" inside a quoted value belongs to the value: the web engine does not
+    // escape it there, and ending the tag early would leak the rest as text.
+    if (ch == '>' && !inAttributeValue) {
+        while (!currentTag.empty() && isWhitespace(currentTag.back()))
+            currentTag.pop_back();
+        skipTagWhitespace = true;
+        if (selfClosing) {
+            endTag();
+            selfClosing = false;
+            closingTag = true;
+            endTag();
+        } else {
+            endTag();
+        }
+        return;
+    }
+    if (ch == '"') {
+        if (!inAttributeValue) {
+            const size_t last = currentTag.find_last_not_of(" \t\n\r\f\v");
+            inAttributeValue = last != std::string::npos && currentTag[last] == '=';
+        } else {
+            inAttributeValue = false;
+        }
+        skipTagWhitespace = false;
+        return;
+    }
+    if (isWhitespace(ch) && skipTagWhitespace)
+        return;
+    skipTagWhitespace = false;
+    currentTag += lowered(ch);
+}
+
+void Converter::endTag()
+{
+    inTag = false;
+    sampleLastChars();
+    if (!closingTag
+        && (currentTag.find("display:none") != std::string::npos
+            || currentTag.find("visibility:hidden") != std::string::npos
+            || currentTag.find("opacity:0") != std::string::npos)) {
+        updateSkipping();
+        return;
+    }
+    const size_t space = currentTag.find(' ');
+    if (space != std::string::npos)
+        currentTag.resize(space);
+    updateSkipping();
+    if (currentTag.empty())
+        return;
+    const auto rule = rules.find(currentTag);
+    if (rule == rules.end() || !rule->second)
+        return;
+    if (closingTag) {
+        closingTag = false;
+        rule->second->afterClosingTag(*this);
+    } else {
+        rule->second->afterOpeningTag(*this);
+    }
+}
+
+void Converter::updateSkipping()
+{
+    skippingText = (currentTag == "title" && !options.keepTitle) || (!currentTag.empty() && currentTag[0] == '-')
+        || currentTag == "template" || currentTag == "style" || currentTag == "script" || currentTag == "noscript"
+        || currentTag == "nav";
+}
+
+void Converter::handleVerbatim(char ch)
+{
+    if (inInlineCode) {
+        inlineCode += (ch == '\n' || ch == '\r') ? ' ' : ch;
+        return;
+    }
+    if (inMath) {
+        if (ch == '\n' && (inTable || quoteDepth > 0))
+            ch = ' ';
+        markdown += ch;
+        return;
+    }
+    // Inside a code block.
+    if (fenceLineOpen) {
+        fenceLineOpen = false;
+        markdown += '\n';
+        markdown += codeLinePrefix();
+        atCodeLineStart = true;
+    }
+    if (ch == '\r')
+        return;
+    markdown += ch;
+    if (ch == '\n') {
+        markdown += codeLinePrefix();
+        atCodeLineStart = true;
+    } else {
+        atCodeLineStart = false;
+    }
+}
+
+void Converter::outputEditedAt(size_t from)
+{
+    wrapScanFloor = std::min(wrapScanFloor, from);
+}
+
+bool Converter::atLineStart() const
+{
+    if (markdown.empty() || markdown.back() == '\n' || markdown.size() == blockStart)
+        return true;
+    // After the markers of a quote line.
+    size_t at = markdown.size();
+    while (at >= 2 && markdown[at - 1] == ' ' && markdown[at - 2] == '>')
+        at -= 2;
+    return at < markdown.size() && (at == 0 || markdown[at - 1] == '\n');
+}
+
+char Converter::nextInputByte(size_t offset) const
+{
+    const size_t at = position + offset;
+    return at < html.size() ? html[at] : '\0';
+}
+
+// Characters that would turn plain text into Markdown syntax get a backslash.
+bool Converter::needsEscape(char ch) const
+{
+    switch (ch) {
+    case '*':
+    case '\\':
+    case '`':
+    case '~':
+    case '$':
+        return true;
+    case '|':
+        return inTable;
+    case '_':
+        return markdown.empty() || !isWordByte(markdown.back()) || !isWordByte(nextInputByte(0));
+    case ']':
+        return nextInputByte(0) == '(';
+    case '>':
+        return atLineStart();
+    case '#':
+    case '=': {
+        const char next = nextInputByte(0);
+        return atLineStart() && (next == ch || isWhitespace(next) || next == '<' || next == '\0');
+    }
+    case '-':
+    case '+': {
+        const char next = nextInputByte(0);
+        return atLineStart() && (next == ' ' || next == '-' || next == '\n' || next == '<' || next == '\0');
+    }
+    case '.':
+    case ')':
+        if (!lineStartsWithNumber)
+            return false;
+        {
+            const char next = nextInputByte(0);
+            return next == ' ' || next == '\n' || next == '<' || next == '\0';
+        }
+    default:
+        return false;
+    }
+}
+
+void Converter::handleText(char ch)
+{
+    if (inCode || inPre || inMath) {
+        handleVerbatim(ch);
+        return;
+    }
+    if (skippingText || currentTag == "link")
+        return;
+    if (ch == '\n' || ch == '\r') {
+        if (quoteDepth > 0 && !inTable) {
+            markdown += '\n';
+            lineLength = 0;
+            appendMd(repeat("> ", quoteDepth));
+            return;
+        }
+        // A source line break is white space between words.
+        if (markdown.empty() || isWhitespace(markdown.back()))
+            return;
+        ch = ' ';
+    }
+    if (ch >= '0' && ch <= '9') {
+        if (atLineStart())
+            lineStartsWithNumber = true;
+    } else if (ch != '.' && ch != ')') {
+        lineStartsWithNumber = false;
+    }
+    if (needsEscape(ch)) {
+        markdown += '\\';
+        markdown += ch;
+        lineLength += 2;
+    } else {
+        markdown += ch;
+        ++lineLength;
+    }
+    if (ch == '.' || ch == ')')
+        lineStartsWithNumber = false;
+
+    if (lineLength > static_cast<size_t>(options.softWrapColumn) && !inTable && !inList && !inHeading
+        && currentTag != "img" && currentTag != "a" && options.wrapLines) {
+        if (ch == ' ')
+            lineLength = 0;
+        else if (lineLength > static_cast<size_t>(options.hardWrapColumn))
+            wrapAtLastSpace();
+    }
+}
+
+void Converter::appendMd(char ch)
+{
+    if (skippingText)
+        return;
+    if (quoteDepth > 0 && ch == '\n') {
+        if (!inPre)
+            return;
+        markdown += '\n';
+        lineLength = 0;
+        markdown += repeat("> ", quoteDepth);
+        lineLength += 2 * quoteDepth;
+        return;
+    }
+    markdown += ch;
+    lineLength = ch == '\n' ? 0 : lineLength + 1;
+}
+
+void Converter::appendMd(const std::string &text)
+{
+    if (skippingText)
+        return;
+    markdown += text;
+    const size_t lastFeed = text.rfind('\n');
+    lineLength = lastFeed == std::string::npos ? lineLength + text.size() : text.size() - lastFeed - 1;
+}
+
+void Converter::shortenMd(size_t count)
+{
+    if (markdown.size() >= count)
+        markdown.resize(markdown.size() - count);
+    lineLength = lineLength > count ? lineLength - count : 0;
+    wrapScanFloor = std::min(wrapScanFloor, markdown.size());
+    sampleLastChars();
+}
+
+// The value of attribute `name` of the tag being read, quoted with either
+// kind of quote; unquoted values give the empty string.
+std::string Converter::attribute(const std::string &name) const
+{
+    if (position < tagStart)
+        return {};
+    const std::string raw = html.substr(tagStart, position - tagStart);
+    std::string lower(raw);
+    std::transform(lower.begin(), lower.end(), lower.begin(), lowered);
+    for (size_t at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
+        if (at == 0 || !isWhitespace(lower[at - 1]))
+            continue;
+        size_t equals = at + name.size();
+        while (equals < lower.size() && isWhitespace(lower[equals]))
+            ++equals;
+        if (equals >= lower.size() || lower[equals] != '=')
+            continue;
+        size_t open = equals + 1;
+        while (open < raw.size() && isWhitespace(raw[open]))
+            ++open;
+        if (open >= raw.size() || (raw[open] != '"' && raw[open] != '\''))
+            return {};
+        const size_t close = raw.find(raw[open], open + 1);
+        if (close == std::string::npos)
+            return {};
+        return raw.substr(open + 1, close - open - 1);
+    }
+    return {};
+}
+
+// Breaks the current line at its last space. Bytes already scanned without
+// finding a space are not scanned again, so long words cost linear time.
+void Converter::wrapAtLastSpace()
+{
+    if (currentTag == "p")
+        return;
+    if (inTable && previousTag != "code" && previousTag != "pre")
+        return;
+    const size_t floor = std::max<size_t>(wrapScanFloor, 1);
+    for (size_t at = markdown.size(); at-- > floor;) {
+        const char ch = markdown[at];
+        if (ch == '\n')
+            break;
+        if (ch == ' ') {
+            if (!safeLineStart(at + 1))
+                break;
+            markdown[at] = '\n';
+            lineLength = markdown.size() - at;
+            wrapScanFloor = at + 1;
+            return;
+        }
+    }
+    wrapScanFloor = markdown.size();
+}
+
+// Whether a line may begin at `at` without the text turning into a block.
+bool Converter::safeLineStart(size_t at) const
+{
+    if (at >= markdown.size())
+        return false;
+    const char ch = markdown[at];
+    if (ch == '#' || ch == '-' || ch == '+' || ch == '>' || ch == '=' || ch == '|' || ch == '<')
+        return false;
+    size_t digits = at;
+    while (digits < markdown.size() && markdown[digits] >= '0' && markdown[digits] <= '9')
+        ++digits;
+    return digits == at || digits >= markdown.size() || (markdown[digits] != '.' && markdown[digits] != ')');
+}
+
+std::string Converter::repeat(const std::string &text, size_t count)
+{
+    std::string result;
+    result.reserve(text.size() * count);
+    for (size_t i = 0; i < count; ++i)
+        result += text;
+    return result;
+}
+
+std::string Converter::listIndent() const
+{
+    if (lists.empty())
+        return {};
+    return std::string((lists.back().contentColumn + 3) / 4, '\t');
+}
+
+std::string Converter::codeLinePrefix() const
+{
+    return repeat("> ", quoteDepth) + (inList ? listIndent() : std::string());
+}
+
+void Converter::cleanUp()
+{
+    std::string tidy;
+    tidy.reserve(markdown.size());
+    std::string text;
+    text.reserve(markdown.size());
+    FenceTracker fences;
+    int blankRun = 0;
+    std::string previousLine;
+
+    const auto decodeEntities = [this](const std::string &from, std::string &to) {
+        for (size_t at = 0; at < from.size();) {
+            if (from[at] == '&') {
+                bool replaced = false;
+                for (const auto &entity : entities) {
+                    if (from.compare(at, entity.first.size(), entity.first) == 0) {
+                        to += entity.second;
+                        at += entity.first.size();
+                        replaced = true;
+                        break;
+                    }
+                }
+                if (replaced)
+                    continue;
+            }
+            to += from[at++];
+        }
+    };
+    // The text repairs apply to prose only; code keeps every byte.
+    const auto flushText = [&]() {
+        if (text.empty())
+            return;
+        std::string decoded;
+        decoded.reserve(text.size());
+        decodeEntities(text, decoded);
+        replaceAll(decoded, " , ", ", ");
+        replaceAll(decoded, "\n.\n", ".\n");
+        replaceAll(decoded, "\n\xE2\x86\xB5\n", " \xE2\x86\xB5\n");
+        replaceAll(decoded, "\n*\n", "\n");
+        replaceAll(decoded, "\n. ", ".\n");
+        replaceAll(decoded, "\t\t  ", "\t\t");
+        tidy += decoded;
+        text.clear();
+    };
+
+    size_t lineBegin = 0;
+    while (lineBegin < markdown.size()) {
+        size_t lineEnd = markdown.find('\n', lineBegin);
+        if (lineEnd == std::string::npos)
+            lineEnd = markdown.size();
+        const std::string line = markdown.substr(lineBegin, lineEnd - lineBegin);
+        lineBegin = lineEnd + 1;
+
+        const bool wasInFence = fences.inFence();
+        const bool fence = fences.takeLine(line);
+        if (fence && !wasInFence)
+            flushText();
+        if (wasInFence || fence) {
+            decodeEntities(line, tidy);
+            tidy += '\n';
+            blankRun = 0;
+            continue;
+        }
+        const std::string trimmed = trimLine(line);
+        if (isQuoteMarkerLine(trimmed) && trimmed == previousLine)
+            continue;
+        previousLine = trimmed;
+        if (!trimmed.empty()) {
+            text += trimmed;
+            text += '\n';
+            blankRun = 0;
+        } else if ((!tidy.empty() || !text.empty()) && blankRun < 2) {
+            text += '\n';
+            ++blankRun;
+        }
+    }
+    flushText();
+    markdown.swap(tidy);
+}
+
+std::string toMarkdown(const std::string &html, bool *ok)
+{
+    Converter converter(html);
+    std::string markdown = converter.convert();
+    if (ok)
+        *ok = converter.isBalanced();
+    return markdown;
+}
+
+}

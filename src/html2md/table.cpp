@@ -1,0 +1,124 @@
+#include "html2md.h"
+
+#include <algorithm>
+
+namespace html2md {
+
+namespace {
+
+std::string trimSpaces(const std::string &text)
+{
+    const size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string::npos)
+        return {};
+    return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+}
+
+// Splits a row at its cell bars; escaped bars and bars inside code spans are text.
+std::vector<std::string> splitRow(const std::string &line)
+{
+    std::vector<std::string> cells;
+    std::string cell;
+    for (size_t at = 0; at < line.size(); ++at) {
+        const char ch = line[at];
+        if (ch == '\\' && at + 1 < line.size()) {
+            cell += ch;
+            cell += line[++at];
+        } else if (ch == '`') {
+            const size_t runEnd = line.find_first_not_of('`', at);
+            const size_t run = (runEnd == std::string::npos ? line.size() : runEnd) - at;
+            const std::string delimiter(run, '`');
+            size_t close = runEnd == std::string::npos ? std::string::npos : line.find(delimiter, runEnd);
+            while (close != std::string::npos && close + run < line.size() && line[close + run] == '`')
+                close = line.find(delimiter, line.find_first_not_of('`', close));
+            const size_t end = close == std::string::npos ? at + run : close + run;
+            cell.append(line, at, end - at);
+            at = end - 1;
+        } else if (ch == '|') {
+            cells.push_back(trimSpaces(cell));
+            cell.clear();
+        } else {
+            cell += ch;
+        }
+    }
+    if (!trimSpaces(cell).empty())
+        cells.push_back(trimSpaces(cell));
+    return cells;
+}
+
+std::string separatorCell(const std::string &cell, size_t width)
+{
+    std::string dashes(width + 2, '-');
+    if (!cell.empty() && cell.front() == ':')
+        dashes.front() = ':';
+    if (cell.size() > 1 && cell.back() == ':')
+        dashes.back() = ':';
+    return dashes;
+}
+
+}
+
+std::string formatTable(const std::string &table, bool hasHeader)
+{
+    std::vector<std::vector<std::string>> rows;
+    size_t lineBegin = 0;
+    while (lineBegin < table.size()) {
+        size_t lineEnd = table.find('\n', lineBegin);
+        if (lineEnd == std::string::npos)
+            lineEnd = table.size();
+        std::string line = table.substr(lineBegin, lineEnd - lineBegin);
+        lineBegin = lineEnd + 1;
+        const size_t first = line.find_first_not_of(" \t");
+        if (first == std::string::npos)
+            continue;
+        line.erase(0, first);
+        if (line[0] == '|')
+            line.erase(0, 1);
+        std::vector<std::string> cells = splitRow(line);
+        if (!cells.empty())
+            rows.push_back(std::move(cells));
+    }
+    if (rows.empty())
+        return {};
+
+    size_t columns = 0;
+    for (const auto &row : rows)
+        columns = std::max(columns, row.size());
+    if (!hasHeader) {
+        rows.insert(rows.begin(), std::vector<std::string>(columns, "-"));
+        rows.insert(rows.begin(), std::vector<std::string>(columns));
+    }
+    // Markdown drops cells beyond the header's count, so every row gets them all.
+    for (auto &row : rows)
+        row.resize(columns);
+    if (rows.size() > 1)
+        for (auto &cell : rows[1])
+            if (cell.empty())
+                cell = "-";
+
+    std::vector<size_t> widths(columns, 1);
+    for (const auto &row : rows)
+        for (size_t column = 0; column < columns; ++column)
+            widths[column] = std::max(widths[column], row[column].size());
+
+    std::string result;
+    for (size_t index = 0; index < rows.size(); ++index) {
+        result += '|';
+        for (size_t column = 0; column < columns; ++column) {
+            const std::string &cell = rows[index][column];
+            if (index == 1) {
+                result += separatorCell(cell, widths[column]);
+                result += '|';
+            } else {
+                result += ' ';
+                result += cell;
+                result += std::string(widths[column] - cell.size(), ' ');
+                result += " |";
+            }
+        }
+        result += '\n';
+    }
+    return result;
+}
+
+}

@@ -1,0 +1,541 @@
+#include "tags.h"
+
+#include <algorithm>
+
+namespace html2md {
+
+namespace {
+
+size_t roundUpToTabStop(size_t column)
+{
+    return (column + 3) / 4 * 4;
+}
+
+std::string lowerCase(std::string text)
+{
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; });
+    return text;
+}
+
+std::string rawTag(const Converter &c)
+{
+    return c.position >= c.tagStart ? c.html.substr(c.tagStart, c.position - c.tagStart) : std::string();
+}
+
+// A link or image destination that Markdown reads back unchanged.
+std::string destination(std::string url)
+{
+    if (url.find_first_of(" ()<>") == std::string::npos)
+        return url;
+    std::string escaped;
+    for (const char ch : url) {
+        if (ch == '<')
+            escaped += "%3C";
+        else if (ch == '>')
+            escaped += "%3E";
+        else
+            escaped += ch;
+    }
+    return "<" + escaped + ">";
+}
+
+// The final entity pass turns "&quot;" into a quote; a backslash keeps it inside the title.
+std::string titlePart(const std::string &title)
+{
+    if (title.empty())
+        return {};
+    std::string escaped;
+    for (size_t at = 0; at < title.size(); ++at) {
+        if (title.compare(at, 6, "&quot;") == 0 || title[at] == '"')
+            escaped += '\\';
+        escaped += title[at];
+    }
+    return " \"" + escaped + "\"";
+}
+
+std::string inlineCodeSpan(const std::string &code)
+{
+    size_t longestRun = 0;
+    size_t run = 0;
+    for (const char ch : code) {
+        run = ch == '`' ? run + 1 : 0;
+        longestRun = std::max(longestRun, run);
+    }
+    const std::string delimiter(longestRun + 1, '`');
+    const bool allSpaces = code.find_first_not_of(' ') == std::string::npos;
+    const bool pad = code.front() == '`' || code.back() == '`'
+        || (!allSpaces && code.front() == ' ' && code.back() == ' ');
+    const std::string space = pad ? " " : "";
+    return delimiter + space + code + space + delimiter;
+}
+
+}
+
+void registerTagRules(std::unordered_map<std::string, std::shared_ptr<Tag>> &rules)
+{
+    const auto bold = std::make_shared<TagBold>();
+    const auto italic = std::make_shared<TagItalic>();
+    const auto strike = std::make_shared<TagStrikethrought>();
+    const auto ignored = std::make_shared<TagIgnored>();
+    rules["a"] = std::make_shared<TagAnchor>();
+    rules["b"] = bold;
+    rules["strong"] = bold;
+    rules["blockquote"] = std::make_shared<TagBlockquote>();
+    rules["br"] = std::make_shared<TagBreak>();
+    rules["code"] = std::make_shared<TagCode>();
+    rules["del"] = strike;
+    rules["s"] = strike;
+    rules["strike"] = strike;
+    rules["div"] = std::make_shared<TagDiv>();
+    for (const char *name : {"em", "i", "dfn", "cite"})
+        rules[name] = italic;
+    rules["h1"] = std::make_shared<TagHeader1>();
+    rules["h2"] = std::make_shared<TagHeader2>();
+    rules["h3"] = std::make_shared<TagHeader3>();
+    rules["h4"] = std::make_shared<TagHeader4>();
+    rules["h5"] = std::make_shared<TagHeader5>();
+    rules["h6"] = std::make_shared<TagHeader6>();
+    for (const char *name : {"head", "meta", "nav", "noscript", "script", "style", "template"})
+        rules[name] = ignored;
+    rules["hr"] = std::make_shared<TagSeperator>();
+    rules["img"] = std::make_shared<TagImage>();
+    rules["input"] = std::make_shared<TagInput>();
+    rules["li"] = std::make_shared<TagListItem>();
+    rules["ol"] = std::make_shared<TagOrderedList>();
+    rules["option"] = std::make_shared<TagOption>();
+    rules["p"] = std::make_shared<TagParagraph>();
+    rules["pre"] = std::make_shared<TagPre>();
+    rules["span"] = std::make_shared<TagSpan>();
+    rules["table"] = std::make_shared<TagTable>();
+    rules["td"] = std::make_shared<TagTableData>();
+    rules["th"] = std::make_shared<TagTableHeader>();
+    rules["title"] = std::make_shared<TagTitle>();
+    rules["tr"] = std::make_shared<TagTableRow>();
+    rules["u"] = std::make_shared<TagUnderline>();
+    rules["ul"] = std::make_shared<TagUnorderedList>();
+    rules["x-equation"] = std::make_shared<TagEquation>();
+}
+
+void TagInlineMark::afterOpeningTag(Converter &c)
+{
+    if (c.isInSkippedTag())
+        return;
+    c.markStarts.push_back(c.markdown.size());
+    c.appendMd(mark);
+}
+
+// Markdown marks must touch their text: spaces at the edges move outside,
+// and a mark around nothing is dropped.
+void TagInlineMark::afterClosingTag(Converter &c)
+{
+    if (c.isInSkippedTag())
+        return;
+    if (c.markStarts.empty()) {
+        c.appendMd(mark);
+        return;
+    }
+    const size_t start = c.markStarts.back();
+    c.markStarts.pop_back();
+    std::string &md = c.markdown;
+    if (start + mark.size() > md.size() || md.compare(start, mark.size(), mark) != 0) {
+        c.appendMd(mark);
+        return;
+    }
+    const size_t contentBegin = start + mark.size();
+    const size_t firstText = md.find_first_not_of(' ', contentBegin);
+    if (firstText == std::string::npos) {
+        md.erase(start, mark.size());
+        c.outputEditedAt(start);
+        c.lineLength = c.lineLength > mark.size() ? c.lineLength - mark.size() : 0;
+        c.sampleLastChars();
+        return;
+    }
+    if (firstText > contentBegin) {
+        md.erase(contentBegin, firstText - contentBegin);
+        md.insert(start, firstText - contentBegin, ' ');
+        c.outputEditedAt(start);
+    }
+    const size_t lastText = md.find_last_not_of(" \n");
+    const std::string trailing = md.substr(lastText + 1);
+    c.shortenMd(trailing.size());
+    c.appendMd(mark);
+    c.appendMd(trailing);
+}
+
+void TagBlockquote::afterOpeningTag(Converter &c)
+{
+    ++c.quoteDepth;
+    c.appendMd(std::string("\n"));
+    c.appendMd(Converter::repeat("> ", c.quoteDepth));
+}
+
+void TagBlockquote::afterClosingTag(Converter &c)
+{
+    if (c.quoteDepth > 0)
+        --c.quoteDepth;
+    if (c.markdown.size() >= 2 && c.markdown.compare(c.markdown.size() - 2, 2, "> ") == 0)
+        c.shortenMd(2);
+}
+
+void TagBreak::afterOpeningTag(Converter &c)
+{
+    if (c.inList)
+        c.appendMd("  \n" + c.listIndent());
+    else if (c.inTable)
+        c.appendMd(std::string("<br>"));
+    else if (!c.markdown.empty())
+        c.appendMd("  \n" + Converter::repeat("> ", c.quoteDepth));
+}
+
+void TagCode::afterOpeningTag(Converter &c)
+{
+    c.inCode = true;
+    if (!c.inPre) {
+        c.inInlineCode = true;
+        c.inlineCode.clear();
+        return;
+    }
+    std::string language = c.attribute("class");
+    if (language.compare(0, 9, "language-") == 0)
+        language.erase(0, 9);
+    if (c.fenceLineOpen) {
+        c.appendMd(language);
+        c.markdown += '\n';
+        c.markdown += c.codeLinePrefix();
+        c.lineLength = 0;
+        c.fenceLineOpen = false;
+        c.atCodeLineStart = true;
+    }
+}
+
+void TagCode::afterClosingTag(Converter &c)
+{
+    c.inCode = false;
+    if (!c.inInlineCode)
+        return;
+    c.inInlineCode = false;
+    if (!c.inlineCode.empty())
+        c.appendMd(inlineCodeSpan(c.inlineCode));
+    c.inlineCode.clear();
+}
+
+void TagDiv::afterOpeningTag(Converter &c)
+{
+    if (c.lastChar != '\n')
+        c.appendMd('\n');
+    if (c.secondLastChar != '\n')
+        c.appendMd('\n');
+}
+
+void TagHeader::afterOpeningTag(Converter &c)
+{
+    c.inHeading = true;
+    c.appendMd("\n" + std::string(static_cast<size_t>(level), '#') + " ");
+}
+
+void TagHeader::afterClosingTag(Converter &c)
+{
+    c.inHeading = false;
+    if (c.lastChar != '\n')
+        c.appendMd('\n');
+}
+
+void TagSeperator::afterOpeningTag(Converter &c)
+{
+    const std::string quote = Converter::repeat("> ", c.quoteDepth);
+    c.appendMd("\n" + quote + "---\n" + quote);
+}
+
+void TagAnchor::afterOpeningTag(Converter &c)
+{
+    if (c.previousTag == "img")
+        c.appendMd('\n');
+    currentTitle = c.attribute("title");
+    c.appendMd(std::string("["));
+    textStart = c.markdown.size();
+    currentHref = c.attribute("href");
+}
+
+void TagAnchor::afterClosingTag(Converter &c)
+{
+    if (c.isInSkippedTag())
+        return;
+    if (c.markdown.size() == textStart && c.lastChar == '[') {
+        c.shortenMd(1);
+        return;
+    }
+    c.appendMd("](" + destination(currentHref) + titlePart(currentTitle) + ")");
+    currentTitle.clear();
+    if (c.previousTag == "img")
+        c.appendMd('\n');
+}
+
+void TagImage::afterOpeningTag(Converter &c)
+{
+    if (c.previousTag != "a" && c.lastChar != '\n' && !c.inTable && !c.inHeading)
+        c.appendMd('\n');
+    c.appendMd("![" + c.attribute("alt") + "](" + destination(c.attribute("src")) + titlePart(c.attribute("title"))
+                + ")");
+}
+
+void TagImage::afterClosingTag(Converter &c)
+{
+    if (c.previousTag == "a")
+        c.appendMd('\n');
+}
+
+void TagInput::afterOpeningTag(Converter &c)
+{
+    const std::string tag = lowerCase(rawTag(c));
+    if (tag.find("checkbox") == std::string::npos)
+        return;
+    c.appendMd(std::string(tag.find("checked") != std::string::npos ? "[x] " : "[ ] "));
+}
+
+void TagListItem::afterOpeningTag(Converter &c)
+{
+    if (c.inTable)
+        return;
+    if (!c.markdown.empty() && c.lastChar != '\n')
+        c.appendMd('\n');
+    std::string marker;
+    size_t markerColumn = 0;
+    if (!c.lists.empty()) {
+        ListLevel &list = c.lists.back();
+        markerColumn = list.markerColumn;
+        if (list.ordered)
+            marker = std::to_string(list.itemNumber++) + c.options.orderedMarkerSuffix + ' ';
+    }
+    if (marker.empty())
+        marker = std::string(1, c.options.bulletMarker) + ' ';
+    c.appendMd(std::string(markerColumn / 4, '\t') + marker);
+    if (!c.lists.empty())
+        c.lists.back().contentColumn = markerColumn + marker.size();
+    c.blockStart = c.markdown.size();
+}
+
+void TagListItem::afterClosingTag(Converter &c)
+{
+    if (c.inTable || c.lastChar == '\n')
+        return;
+    c.appendMd('\n');
+}
+
+void TagList::afterOpeningTag(Converter &c)
+{
+    if (c.inTable)
+        return;
+    ListLevel level;
+    level.ordered = ordered;
+    if (ordered) {
+        const std::string start = c.attribute("start");
+        level.itemNumber = 1;
+        if (!start.empty() && start.size() <= 18 && start.find_first_not_of("0123456789") == std::string::npos)
+            level.itemNumber = std::stoull(start);
+    }
+    const bool nested = !c.lists.empty();
+    if (nested) {
+        level.markerColumn = roundUpToTabStop(c.lists.back().contentColumn);
+        if (c.lastChar != '\n')
+            c.appendMd('\n');
+    } else {
+        c.appendMd('\n');
+    }
+    level.contentColumn = level.markerColumn;
+    c.lists.push_back(level);
+    ++c.listDepth;
+    c.inList = true;
+    c.inOrderedList = ordered;
+}
+
+void TagList::afterClosingTag(Converter &c)
+{
+    if (c.inTable)
+        return;
+    if (!c.lists.empty())
+        c.lists.pop_back();
+    if (c.listDepth > 0)
+        --c.listDepth;
+    c.inList = c.listDepth > 0;
+    c.inOrderedList = !c.lists.empty() && c.lists.back().ordered;
+    if (c.lastChar == '\n' && c.secondLastChar == '\n')
+        c.shortenMd(1);
+    else if (c.lastChar != '\n')
+        c.appendMd('\n');
+}
+
+void TagOption::afterClosingTag(Converter &c)
+{
+    if (!c.markdown.empty())
+        c.appendMd(std::string("  \n"));
+}
+
+void TagParagraph::afterOpeningTag(Converter &c)
+{
+    c.inParagraph = true;
+    if (c.inTable)
+        return;
+    if (!c.inList) {
+        c.appendMd('\n');
+    } else if (c.lastChar == '\n' && c.markdown.size() != c.blockStart) {
+        // A later block of the item: after a blank line, indented to its text.
+        c.appendMd("\n" + c.listIndent());
+        c.blockStart = c.markdown.size();
+    }
+}
+
+void TagParagraph::afterClosingTag(Converter &c)
+{
+    c.inParagraph = false;
+    if (c.inTable) {
+        if (c.lastChar != ' ' && c.lastChar != '|')
+            c.appendMd(std::string(" "));
+        return;
+    }
+    if (!c.markdown.empty())
+        c.appendMd(std::string("\n"));
+    if (c.quoteDepth > 0)
+        c.appendMd(Converter::repeat("> ", c.quoteDepth));
+}
+
+void TagPre::afterOpeningTag(Converter &c)
+{
+    c.inPre = true;
+    if (c.inList) {
+        if (c.lastChar != '\n')
+            c.appendMd('\n');
+        c.appendMd(c.listIndent());
+    } else {
+        if (c.lastChar != '\n')
+            c.appendMd('\n');
+        if (c.secondLastChar != '\n')
+            c.appendMd('\n');
+    }
+    if (c.isInSkippedTag())
+        return;
+    c.fenceStart = c.markdown.size();
+    c.appendMd(std::string("```"));
+    c.fenceLineOpen = true;
+    c.atCodeLineStart = false;
+}
+
+// The closing fence goes on a line of its own and is longer than any
+// backtick run that starts a line of the code.
+void TagPre::afterClosingTag(Converter &c)
+{
+    if (c.isInSkippedTag() || c.fenceStart >= c.markdown.size()) {
+        c.inPre = false;
+        return;
+    }
+    std::string &md = c.markdown;
+    const std::string prefix = c.codeLinePrefix();
+    if (c.fenceLineOpen || !c.atCodeLineStart) {
+        md += '\n';
+        md += prefix;
+    }
+    c.fenceLineOpen = false;
+    size_t longestRun = 0;
+    for (size_t at = md.find('\n', c.fenceStart); at != std::string::npos; at = md.find('\n', at + 1)) {
+        size_t run = md.find_first_not_of(" \t>", at + 1);
+        if (run == std::string::npos)
+            break;
+        const size_t runEnd = md.find_first_not_of('`', run);
+        longestRun = std::max(longestRun, (runEnd == std::string::npos ? md.size() : runEnd) - run);
+    }
+    if (longestRun >= 3) {
+        md.insert(c.fenceStart, longestRun - 2, '`');
+        c.outputEditedAt(c.fenceStart);
+    }
+    md += std::string(std::max<size_t>(3, longestRun + 1), '`');
+    md += '\n';
+    md += Converter::repeat("> ", c.quoteDepth);
+    c.lineLength = 2 * c.quoteDepth;
+    c.inPre = false;
+    c.atCodeLineStart = false;
+    c.sampleLastChars();
+}
+
+void TagTable::afterOpeningTag(Converter &c)
+{
+    c.inTable = true;
+    c.appendMd('\n');
+    c.tableStart = c.markdown.size();
+    c.tableHasHeader = false;
+    c.pendingSeparatorRow.clear();
+}
+
+void TagTable::afterClosingTag(Converter &c)
+{
+    c.inTable = false;
+    c.appendMd('\n');
+    if (!c.options.alignTables || c.tableStart > c.markdown.size())
+        return;
+    const std::string table = c.markdown.substr(c.tableStart);
+    c.shortenMd(table.size());
+    c.appendMd(formatTable(table, c.tableHasHeader));
+}
+
+void TagTableRow::afterOpeningTag(Converter &c)
+{
+    c.appendMd('\n');
+    c.appendMd(std::string("|"));
+}
+
+void TagTableRow::afterClosingTag(Converter &c)
+{
+    c.sampleLastChars();
+    if (c.pendingSeparatorRow.empty())
+        return;
+    c.appendMd('\n');
+    c.appendMd(c.pendingSeparatorRow + "|");
+    c.pendingSeparatorRow.clear();
+}
+
+void TagTableCell::afterOpeningTag(Converter &c)
+{
+    c.appendMd(std::string(" "));
+}
+
+void TagTableCell::afterClosingTag(Converter &c)
+{
+    c.appendMd(std::string(" |"));
+}
+
+void TagTableHeader::afterOpeningTag(Converter &c)
+{
+    std::string align = lowerCase(c.attribute("align"));
+    if (align.empty()) {
+        const std::string style = lowerCase(c.attribute("style"));
+        for (const char *side : {"left", "center", "right"})
+            if (style.find(std::string("text-align: ") + side) != std::string::npos
+                || style.find(std::string("text-align:") + side) != std::string::npos)
+                align = side;
+    }
+    const bool left = align == "left" || align == "center";
+    const bool right = align == "right" || align == "center";
+    c.pendingSeparatorRow += std::string("| ") + (left ? ":" : "") + "-" + (right ? ": " : " ");
+    c.tableHasHeader = true;
+    TagTableCell::afterOpeningTag(c);
+}
+
+void TagTitle::afterClosingTag(Converter &c)
+{
+    c.appendMd("\n" + Converter::repeat("=", c.lineLength) + "\n\n");
+    c.lineLength = 0;
+}
+
+void TagEquation::afterOpeningTag(Converter &c)
+{
+    delimiter = c.attribute("type") == "display" ? "$$" : "$";
+    c.appendMd(delimiter);
+    c.inMath = true;
+}
+
+void TagEquation::afterClosingTag(Converter &c)
+{
+    c.inMath = false;
+    c.appendMd(delimiter);
+}
+
+}
