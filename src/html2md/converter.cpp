@@ -131,6 +131,8 @@ std::string Converter::convert()
             previousTag = currentTag;
             currentTag.clear();
             sampleLastChars();
+        } else if (ch == '&') {
+            handleEntity();
         } else {
             handleText(ch);
         }
@@ -232,6 +234,48 @@ void Converter::updateSkipping()
         || currentTag == "nav";
 }
 
+// Entities are decoded where they stand, so that what they decode to is escaped
+// like any other text. Entities the converter does not know stay as written.
+void Converter::handleEntity()
+{
+    const size_t start = position - 1;
+    for (const auto &entity : entities) {
+        if (html.compare(start, entity.first.size(), entity.first) != 0)
+            continue;
+        position = start + entity.first.size();
+        decodedAmpersand = entity.first == "&amp;";
+        for (const char ch : entity.second)
+            handleText(ch);
+        decodedAmpersand = false;
+        return;
+    }
+    handleText('&');
+}
+
+std::string Converter::decodeEntities(const std::string &text) const
+{
+    if (text.find('&') == std::string::npos)
+        return text;
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (size_t at = 0; at < text.size();) {
+        bool replaced = false;
+        if (text[at] == '&') {
+            for (const auto &entity : entities) {
+                if (text.compare(at, entity.first.size(), entity.first) == 0) {
+                    decoded += entity.second;
+                    at += entity.first.size();
+                    replaced = true;
+                    break;
+                }
+            }
+        }
+        if (!replaced)
+            decoded += text[at++];
+    }
+    return decoded;
+}
+
 void Converter::handleVerbatim(char ch)
 {
     if (inInlineCode) {
@@ -300,6 +344,15 @@ bool Converter::needsEscape(char ch) const
         return markdown.empty() || !isWordByte(markdown.back()) || !isWordByte(nextInputByte(0));
     case ']':
         return nextInputByte(0) == '(';
+    case '&': {
+        // "&copy;" typed as text must not become an entity in the Markdown.
+        if (!decodedAmpersand)
+            return false;
+        size_t at = position;
+        while (at < html.size() && at - position < 32 && (isWordByte(html[at]) || html[at] == '#'))
+            ++at;
+        return at > position && at < html.size() && html[at] == ';';
+    }
     case '>':
         return atLineStart();
     case '#':
@@ -431,7 +484,7 @@ std::string Converter::attribute(const std::string &name) const
         const size_t close = raw.find(raw[open], open + 1);
         if (close == std::string::npos)
             return {};
-        return raw.substr(open + 1, close - open - 1);
+        return decodeEntities(raw.substr(open + 1, close - open - 1));
     }
     return {};
 }
@@ -506,31 +559,12 @@ void Converter::cleanUp()
     int blankRun = 0;
     std::string previousLine;
 
-    const auto decodeEntities = [this](const std::string &from, std::string &to) {
-        for (size_t at = 0; at < from.size();) {
-            if (from[at] == '&') {
-                bool replaced = false;
-                for (const auto &entity : entities) {
-                    if (from.compare(at, entity.first.size(), entity.first) == 0) {
-                        to += entity.second;
-                        at += entity.first.size();
-                        replaced = true;
-                        break;
-                    }
-                }
-                if (replaced)
-                    continue;
-            }
-            to += from[at++];
-        }
-    };
     // The text repairs apply to prose only; code keeps every byte.
     const auto flushText = [&]() {
         if (text.empty())
             return;
         std::string decoded;
-        decoded.reserve(text.size());
-        decodeEntities(text, decoded);
+        decoded.swap(text);
         replaceAll(decoded, " , ", ", ");
         replaceAll(decoded, "\n.\n", ".\n");
         replaceAll(decoded, "\n\xE2\x86\xB5\n", " \xE2\x86\xB5\n");
@@ -538,7 +572,6 @@ void Converter::cleanUp()
         replaceAll(decoded, "\n. ", ".\n");
         replaceAll(decoded, "\t\t  ", "\t\t");
         tidy += decoded;
-        text.clear();
     };
 
     size_t lineBegin = 0;
@@ -554,7 +587,7 @@ void Converter::cleanUp()
         if (fence && !wasInFence)
             flushText();
         if (wasInFence || fence) {
-            decodeEntities(line, tidy);
+            tidy += line;
             tidy += '\n';
             blankRun = 0;
             continue;

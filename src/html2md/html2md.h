@@ -111,6 +111,8 @@ private:
     void endTag();
     void handleText(char ch);
     void handleVerbatim(char ch);
+    void handleEntity();
+    std::string decodeEntities(const std::string &text) const;
     void updateSkipping();
     void cleanUp();
     char nextInputByte(size_t offset) const;
@@ -119,6 +121,7 @@ private:
 
     bool skippingText = false;
     bool lineStartsWithNumber = false;
+    bool decodedAmpersand = false;
     size_t wrapScanFloor = 0; // no space lies between the current line start and here
 };
 

@@ -40,16 +40,15 @@ std::string destination(std::string url)
     return "<" + escaped + ">";
 }
 
-// The final entity pass turns "&quot;" into a quote; a backslash keeps it inside the title.
 std::string titlePart(const std::string &title)
 {
     if (title.empty())
         return {};
     std::string escaped;
-    for (size_t at = 0; at < title.size(); ++at) {
-        if (title.compare(at, 6, "&quot;") == 0 || title[at] == '"')
+    for (const char ch : title) {
+        if (ch == '"' || ch == '\\')
             escaped += '\\';
-        escaped += title[at];
+        escaped += ch;
     }
     return " \"" + escaped + "\"";
 }
