@@ -283,27 +283,18 @@ void Converter::handleVerbatim(char ch)
         return;
     }
     if (inMath) {
-        if (ch == '\n' && (inTable || quoteDepth > 0))
+        if (ch == '\n' && inTable)
             ch = ' ';
-        markdown += ch;
+        put(ch);
         return;
     }
     // Inside a code block.
     if (fenceLineOpen) {
         fenceLineOpen = false;
-        markdown += '\n';
-        markdown += codeLinePrefix();
-        atCodeLineStart = true;
+        put('\n');
     }
-    if (ch == '\r')
-        return;
-    markdown += ch;
-    if (ch == '\n') {
-        markdown += codeLinePrefix();
-        atCodeLineStart = true;
-    } else {
-        atCodeLineStart = false;
-    }
+    if (ch != '\r')
+        put(ch);
 }
 
 void Converter::outputEditedAt(size_t from)
@@ -313,13 +304,7 @@ void Converter::outputEditedAt(size_t from)
 
 bool Converter::atLineStart() const
 {
-    if (markdown.empty() || markdown.back() == '\n' || markdown.size() == blockStart)
-        return true;
-    // After the markers of a quote line.
-    size_t at = markdown.size();
-    while (at >= 2 && markdown[at - 1] == ' ' && markdown[at - 2] == '>')
-        at -= 2;
-    return at < markdown.size() && (at == 0 || markdown[at - 1] == '\n');
+    return markdown.empty() || markdown.back() == '\n' || markdown.size() == blockStart;
 }
 
 char Converter::nextInputByte(size_t offset) const
@@ -342,8 +327,13 @@ bool Converter::needsEscape(char ch) const
         return inTable;
     case '_':
         return markdown.empty() || !isWordByte(markdown.back()) || !isWordByte(nextInputByte(0));
+    case '[':
+        return inAnchor;
     case ']':
-        return nextInputByte(0) == '(';
+        return inAnchor || nextInputByte(0) == '(';
+    case '!':
+        // Before a link it would make the link an image.
+        return html.compare(position, 3, "<a ") == 0 || html.compare(position, 3, "<a>") == 0;
     case '&': {
         // "&copy;" typed as text must not become an entity in the Markdown.
         if (!decodedAmpersand)
@@ -387,12 +377,6 @@ void Converter::handleText(char ch)
     if (skippingText || currentTag == "link")
         return;
     if (ch == '\n' || ch == '\r') {
-        if (quoteDepth > 0 && !inTable) {
-            markdown += '\n';
-            lineLength = 0;
-            appendMd(repeat("> ", quoteDepth));
-            return;
-        }
         // A source line break is white space between words.
         if (markdown.empty() || isWhitespace(markdown.back()))
             return;
@@ -404,14 +388,9 @@ void Converter::handleText(char ch)
     } else if (ch != '.' && ch != ')') {
         lineStartsWithNumber = false;
     }
-    if (needsEscape(ch)) {
-        markdown += '\\';
-        markdown += ch;
-        lineLength += 2;
-    } else {
-        markdown += ch;
-        ++lineLength;
-    }
+    if (needsEscape(ch))
+        put('\\');
+    put(ch);
     if (ch == '.' || ch == ')')
         lineStartsWithNumber = false;
 
@@ -426,28 +405,59 @@ void Converter::handleText(char ch)
 
 void Converter::appendMd(char ch)
 {
-    if (skippingText)
-        return;
-    if (quoteDepth > 0 && ch == '\n') {
-        if (!inPre)
-            return;
-        markdown += '\n';
-        lineLength = 0;
-        markdown += repeat("> ", quoteDepth);
-        lineLength += 2 * quoteDepth;
-        return;
-    }
-    markdown += ch;
-    lineLength = ch == '\n' ? 0 : lineLength + 1;
+    if (!skippingText)
+        put(ch);
 }
 
 void Converter::appendMd(const std::string &text)
 {
-    if (skippingText)
+    if (!skippingText)
+        put(text);
+}
+
+void Converter::put(char ch)
+{
+    if (ch == '\n') {
+        markdown += '\n';
+        lineLength = 0;
         return;
-    markdown += text;
-    const size_t lastFeed = text.rfind('\n');
-    lineLength = lastFeed == std::string::npos ? lineLength + text.size() : text.size() - lastFeed - 1;
+    }
+    if (!containers.empty() && (markdown.empty() || markdown.back() == '\n'))
+        writeLinePrefix(linePrefix());
+    markdown += ch;
+    ++lineLength;
+}
+
+void Converter::put(const std::string &text)
+{
+    for (const char ch : text)
+        put(ch);
+}
+
+void Converter::ensureLinePrefix()
+{
+    if (!containers.empty() && (markdown.empty() || markdown.back() == '\n'))
+        writeLinePrefix(linePrefix());
+}
+
+// Starts a line inside the open quotes and list items. Blank lines written
+// since the innermost quote opened get its markers, so the quote goes on.
+void Converter::writeLinePrefix(const std::string &prefix)
+{
+    if (!quoteOpenedAt.empty()) {
+        size_t newlines = 0;
+        while (newlines < markdown.size() && markdown[markdown.size() - 1 - newlines] == '\n')
+            ++newlines;
+        const size_t contentEnd = markdown.size() - newlines;
+        if (newlines >= 2 && contentEnd >= quoteOpenedAt.back()) {
+            std::string blank = prefix.substr(0, prefix.rfind('>') + 1);
+            markdown.resize(contentEnd + 1);
+            for (size_t line = 1; line < newlines; ++line)
+                markdown += blank + '\n';
+        }
+    }
+    markdown += prefix;
+    lineLength = prefix.size();
 }
 
 void Converter::shortenMd(size_t count)
@@ -537,16 +547,34 @@ std::string Converter::repeat(const std::string &text, size_t count)
     return result;
 }
 
-std::string Converter::listIndent() const
+// Quote markers and list indentation, container by container. A list
+// contributes the tabs to the text of its current item, unless `markerLine`
+// is set: then the innermost list contributes nothing, its marker line is
+// written by the item itself.
+std::string Converter::linePrefix(bool markerLine) const
 {
-    if (lists.empty())
-        return {};
-    return std::string((lists.back().contentColumn + 3) / 4, '\t');
+    std::string prefix;
+    size_t pendingTabs = 0;
+    size_t list = 0;
+    const size_t innermostList = markerLine ? lists.size() - 1 : lists.size();
+    for (const char container : containers) {
+        if (container == 'q') {
+            prefix.append(pendingTabs, '\t');
+            pendingTabs = 0;
+            prefix += "> ";
+        } else if (list < lists.size()) {
+            pendingTabs = list == innermostList ? 0 : (lists[list].contentColumn + 3) / 4;
+            ++list;
+        }
+    }
+    if (!markerLine)
+        prefix.append(pendingTabs, '\t');
+    return prefix;
 }
 
-std::string Converter::codeLinePrefix() const
+bool Converter::innermostIsList() const
 {
-    return repeat("> ", quoteDepth) + (inList ? listIndent() : std::string());
+    return !containers.empty() && containers.back() == 'l';
 }
 
 void Converter::cleanUp()

@@ -36,6 +36,8 @@ struct ListLevel {
     uint64_t itemNumber = 0;
     size_t markerColumn = 0;  // column of this list's markers
     size_t contentColumn = 0; // column of the current item's text
+    size_t items = 0;
+    bool loose = false;       // items hold paragraphs: blank lines between them
 };
 
 class Converter
@@ -56,11 +58,14 @@ public:
     static std::string repeat(const std::string &text, size_t count);
     void sampleLastChars();
 
-    // Tabs that indent a continuation line (a nested item, a second paragraph,
-    // a code block) to the text of the innermost list item.
-    std::string listIndent() const;
-    // What every line inside a code block starts with.
-    std::string codeLinePrefix() const;
+    // Every write goes through put(): a new line gets the prefix of the open
+    // quotes and list items when its first byte is written.
+    void put(char ch);
+    void put(const std::string &text);
+    void ensureLinePrefix();
+    void writeLinePrefix(const std::string &prefix);
+    std::string linePrefix(bool markerLine = false) const;
+    bool innermostIsList() const;
 
     size_t position = 0;
     bool closingTag = false;
@@ -94,11 +99,13 @@ public:
     bool tableHasHeader = false;
     bool inHeading = false;
     bool inMath = false;
+    bool inAnchor = false;
     bool inInlineCode = false;
     std::string inlineCode;
     size_t fenceStart = 0; // output index of the opening fence of the current code block
     bool fenceLineOpen = false;
-    bool atCodeLineStart = false;
+    std::string containers;             // open quotes ('q') and lists ('l'), outermost first
+    std::vector<size_t> quoteOpenedAt;  // output length when each open quote began
     size_t blockStart = std::string::npos; // where the text of a list item begins
     std::vector<size_t> markStarts;        // open inline marks (bold, italic, strike)
 

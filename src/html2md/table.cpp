@@ -68,12 +68,11 @@ std::string formatTable(const std::string &table, bool hasHeader)
             lineEnd = table.size();
         std::string line = table.substr(lineBegin, lineEnd - lineBegin);
         lineBegin = lineEnd + 1;
-        const size_t first = line.find_first_not_of(" \t");
+        // Rows begin with a bar, after the markers of any quote around the table.
+        const size_t first = line.find('|');
         if (first == std::string::npos)
             continue;
-        line.erase(0, first);
-        if (line[0] == '|')
-            line.erase(0, 1);
+        line.erase(0, first + 1);
         std::vector<std::string> cells = splitRow(line);
         if (!cells.empty())
             rows.push_back(std::move(cells));

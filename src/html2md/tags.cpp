@@ -120,6 +120,7 @@ void TagInlineMark::afterOpeningTag(Converter &c)
 {
     if (c.isInSkippedTag())
         return;
+    c.ensureLinePrefix();
     c.markStarts.push_back(c.markdown.size());
     c.appendMd(mark);
 }
@@ -165,26 +166,37 @@ void TagInlineMark::afterClosingTag(Converter &c)
 void TagBlockquote::afterOpeningTag(Converter &c)
 {
     ++c.quoteDepth;
-    c.appendMd(std::string("\n"));
-    c.appendMd(Converter::repeat("> ", c.quoteDepth));
+    // Right after a list marker the quote starts on the marker's line.
+    const bool onMarkerLine = c.markdown.size() == c.blockStart && !c.markdown.empty() && c.markdown.back() != '\n';
+    if (!onMarkerLine)
+        c.appendMd('\n');
+    c.containers += 'q';
+    c.quoteOpenedAt.push_back(c.markdown.size());
+    if (onMarkerLine) {
+        c.appendMd(std::string("> "));
+        c.blockStart = c.markdown.size();
+    }
 }
 
 void TagBlockquote::afterClosingTag(Converter &c)
 {
-    if (c.quoteDepth > 0)
-        --c.quoteDepth;
-    if (c.markdown.size() >= 2 && c.markdown.compare(c.markdown.size() - 2, 2, "> ") == 0)
-        c.shortenMd(2);
+    if (c.quoteDepth == 0)
+        return;
+    --c.quoteDepth;
+    const size_t last = c.containers.rfind('q');
+    if (last != std::string::npos)
+        c.containers.erase(last, 1);
+    c.quoteOpenedAt.pop_back();
+    if (!c.markdown.empty() && c.markdown.back() != '\n')
+        c.appendMd('\n');
 }
 
 void TagBreak::afterOpeningTag(Converter &c)
 {
-    if (c.inList)
-        c.appendMd("  \n" + c.listIndent());
-    else if (c.inTable)
+    if (c.inTable)
         c.appendMd(std::string("<br>"));
     else if (!c.markdown.empty())
-        c.appendMd("  \n" + Converter::repeat("> ", c.quoteDepth));
+        c.appendMd(std::string("  \n"));
 }
 
 void TagCode::afterOpeningTag(Converter &c)
@@ -199,12 +211,8 @@ void TagCode::afterOpeningTag(Converter &c)
     if (language.compare(0, 9, "language-") == 0)
         language.erase(0, 9);
     if (c.fenceLineOpen) {
-        c.appendMd(language);
-        c.markdown += '\n';
-        c.markdown += c.codeLinePrefix();
-        c.lineLength = 0;
+        c.appendMd(language + "\n");
         c.fenceLineOpen = false;
-        c.atCodeLineStart = true;
     }
 }
 
@@ -230,7 +238,9 @@ void TagDiv::afterOpeningTag(Converter &c)
 void TagHeader::afterOpeningTag(Converter &c)
 {
     c.inHeading = true;
-    c.appendMd("\n" + std::string(static_cast<size_t>(level), '#') + " ");
+    if (c.markdown.size() != c.blockStart)
+        c.appendMd('\n');
+    c.appendMd(std::string(static_cast<size_t>(level), '#') + " ");
 }
 
 void TagHeader::afterClosingTag(Converter &c)
@@ -242,8 +252,7 @@ void TagHeader::afterClosingTag(Converter &c)
 
 void TagSeperator::afterOpeningTag(Converter &c)
 {
-    const std::string quote = Converter::repeat("> ", c.quoteDepth);
-    c.appendMd("\n" + quote + "---\n" + quote);
+    c.appendMd(std::string("\n---\n"));
 }
 
 void TagAnchor::afterOpeningTag(Converter &c)
@@ -252,12 +261,14 @@ void TagAnchor::afterOpeningTag(Converter &c)
         c.appendMd('\n');
     currentTitle = c.attribute("title");
     c.appendMd(std::string("["));
+    c.inAnchor = true;
     textStart = c.markdown.size();
     currentHref = c.attribute("href");
 }
 
 void TagAnchor::afterClosingTag(Converter &c)
 {
+    c.inAnchor = false;
     if (c.isInSkippedTag())
         return;
     if (c.markdown.size() == textStart && c.lastChar == '[') {
@@ -302,13 +313,18 @@ void TagListItem::afterOpeningTag(Converter &c)
     size_t markerColumn = 0;
     if (!c.lists.empty()) {
         ListLevel &list = c.lists.back();
+        if (list.loose && list.items > 0 && c.markdown.size() >= 2
+            && c.markdown.compare(c.markdown.size() - 2, 2, "\n\n") != 0)
+            c.appendMd('\n');
+        ++list.items;
         markerColumn = list.markerColumn;
         if (list.ordered)
             marker = std::to_string(list.itemNumber++) + c.options.orderedMarkerSuffix + ' ';
     }
     if (marker.empty())
         marker = std::string(1, c.options.bulletMarker) + ' ';
-    c.appendMd(std::string(markerColumn / 4, '\t') + marker);
+    if (!c.isInSkippedTag())
+        c.writeLinePrefix(c.linePrefix(true) + std::string(markerColumn / 4, '\t') + marker);
     if (!c.lists.empty())
         c.lists.back().contentColumn = markerColumn + marker.size();
     c.blockStart = c.markdown.size();
@@ -333,7 +349,7 @@ void TagList::afterOpeningTag(Converter &c)
         if (!start.empty() && start.size() <= 18 && start.find_first_not_of("0123456789") == std::string::npos)
             level.itemNumber = std::stoull(start);
     }
-    const bool nested = !c.lists.empty();
+    const bool nested = c.innermostIsList();
     if (nested) {
         level.markerColumn = roundUpToTabStop(c.lists.back().contentColumn);
         if (c.lastChar != '\n')
@@ -343,6 +359,7 @@ void TagList::afterOpeningTag(Converter &c)
     }
     level.contentColumn = level.markerColumn;
     c.lists.push_back(level);
+    c.containers += 'l';
     ++c.listDepth;
     c.inList = true;
     c.inOrderedList = ordered;
@@ -354,6 +371,9 @@ void TagList::afterClosingTag(Converter &c)
         return;
     if (!c.lists.empty())
         c.lists.pop_back();
+    const size_t last = c.containers.rfind('l');
+    if (last != std::string::npos)
+        c.containers.erase(last, 1);
     if (c.listDepth > 0)
         --c.listDepth;
     c.inList = c.listDepth > 0;
@@ -375,12 +395,13 @@ void TagParagraph::afterOpeningTag(Converter &c)
     c.inParagraph = true;
     if (c.inTable)
         return;
-    if (!c.inList) {
+    if (!c.innermostIsList()) {
         c.appendMd('\n');
+    } else if (c.previousTag == "li" && !c.lists.empty()) {
+        c.lists.back().loose = true;
     } else if (c.lastChar == '\n' && c.markdown.size() != c.blockStart) {
         // A later block of the item: after a blank line, indented to its text.
-        c.appendMd("\n" + c.listIndent());
-        c.blockStart = c.markdown.size();
+        c.appendMd('\n');
     }
 }
 
@@ -394,17 +415,15 @@ void TagParagraph::afterClosingTag(Converter &c)
     }
     if (!c.markdown.empty())
         c.appendMd(std::string("\n"));
-    if (c.quoteDepth > 0)
-        c.appendMd(Converter::repeat("> ", c.quoteDepth));
 }
 
 void TagPre::afterOpeningTag(Converter &c)
 {
     c.inPre = true;
-    if (c.inList) {
-        if (c.lastChar != '\n')
-            c.appendMd('\n');
-        c.appendMd(c.listIndent());
+    if (c.innermostIsList()) {
+        // Right after the item's text a line break; after a block of the item
+        // a blank line, which keeps the list loose.
+        c.appendMd('\n');
     } else {
         if (c.lastChar != '\n')
             c.appendMd('\n');
@@ -413,10 +432,10 @@ void TagPre::afterOpeningTag(Converter &c)
     }
     if (c.isInSkippedTag())
         return;
+    c.ensureLinePrefix();
     c.fenceStart = c.markdown.size();
     c.appendMd(std::string("```"));
     c.fenceLineOpen = true;
-    c.atCodeLineStart = false;
 }
 
 // The closing fence goes on a line of its own and is longer than any
@@ -428,11 +447,8 @@ void TagPre::afterClosingTag(Converter &c)
         return;
     }
     std::string &md = c.markdown;
-    const std::string prefix = c.codeLinePrefix();
-    if (c.fenceLineOpen || !c.atCodeLineStart) {
-        md += '\n';
-        md += prefix;
-    }
+    if (c.fenceLineOpen || md.back() != '\n')
+        c.put('\n');
     c.fenceLineOpen = false;
     size_t longestRun = 0;
     for (size_t at = md.find('\n', c.fenceStart); at != std::string::npos; at = md.find('\n', at + 1)) {
@@ -446,12 +462,8 @@ void TagPre::afterClosingTag(Converter &c)
         md.insert(c.fenceStart, longestRun - 2, '`');
         c.outputEditedAt(c.fenceStart);
     }
-    md += std::string(std::max<size_t>(3, longestRun + 1), '`');
-    md += '\n';
-    md += Converter::repeat("> ", c.quoteDepth);
-    c.lineLength = 2 * c.quoteDepth;
+    c.put(std::string(std::max<size_t>(3, longestRun + 1), '`') + "\n");
     c.inPre = false;
-    c.atCodeLineStart = false;
     c.sampleLastChars();
 }
 

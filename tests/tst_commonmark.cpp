@@ -1,0 +1,126 @@
+// Sends every example of the CommonMark reference suite through the Visual
+// Editor's round trip: Markdown to HTML, back to Markdown, and to HTML again.
+#include "documentconverter.h"
+#include "htmlcompare.h"
+
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTextDocumentFragment>
+#include <QtTest>
+
+namespace {
+
+struct Example {
+    int number = 0;
+    QString section;
+    QString markdown;
+};
+
+QVector<Example> readExamples(const QString &path)
+{
+    QVector<Example> examples;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return examples;
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const QString fence = QString(32, QLatin1Char('`'));
+    QString section;
+    for (int i = 0; i < lines.size(); ++i) {
+        if (lines[i].startsWith(QLatin1String("## ")) || lines[i].startsWith(QLatin1String("# ")))
+            section = lines[i].section(QLatin1Char(' '), 1);
+        if (lines[i] != fence + QLatin1String(" example"))
+            continue;
+        Example example;
+        example.number = examples.size() + 1;
+        example.section = section;
+        for (++i; i < lines.size() && lines[i] != QLatin1String("."); ++i)
+            example.markdown += lines[i] + QLatin1Char('\n');
+        while (i < lines.size() && lines[i] != fence)
+            ++i;
+        example.markdown.replace(QChar(0x2192), QLatin1Char('\t'));
+        examples.append(example);
+    }
+    return examples;
+}
+
+// The words a reader sees, in order.
+QStringList visibleWords(const QString &html)
+{
+    static const QRegularExpression word(QStringLiteral("\\w+"), QRegularExpression::UseUnicodePropertiesOption);
+    const QString text = QTextDocumentFragment::fromHtml(html).toPlainText();
+    QStringList words;
+    auto matches = word.globalMatch(text);
+    while (matches.hasNext())
+        words << matches.next().captured();
+    return words;
+}
+
+// Examples whose words come back changed, each for a reason the program accepts.
+const QMap<int, const char *> &acceptedChanges()
+{
+    static const QMap<int, const char *> accepted = {
+    };
+    return accepted;
+}
+
+}
+
+class TestCommonMark : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void roundTrip_data();
+    void roundTrip();
+    void cleanupTestCase();
+
+private:
+    QVector<Example> examples;
+    int identical = 0;
+    int run = 0;
+};
+
+void TestCommonMark::initTestCase()
+{
+    examples = readExamples(QStringLiteral(COMMONMARK_EXAMPLES));
+    QVERIFY2(examples.size() > 600, "the CommonMark examples are missing; run scripts/install-deps.sh");
+}
+
+void TestCommonMark::roundTrip_data()
+{
+    QTest::addColumn<int>("index");
+    for (int i = 0; i < examples.size(); ++i)
+        QTest::addRow("%d %s", examples[i].number, qPrintable(examples[i].section)) << i;
+}
+
+void TestCommonMark::roundTrip()
+{
+    QFETCH(int, index);
+    const Example &example = examples.at(index);
+    const DocumentConverter converter;
+    const QString html = converter.markdownToHtml(example.markdown.toStdString());
+    const QString markdown = converter.htmlToMarkdown(html);
+    const QString again = converter.markdownToHtml(markdown.toStdString());
+    ++run;
+    if (normalizedHtml(html) == normalizedHtml(again))
+        ++identical;
+    else if (qEnvironmentVariableIsSet("SHOW_DIFF"))
+        qInfo("DIFF %d\n--md\n%s--html\n%s--back\n%s--again\n%s", example.number, qPrintable(example.markdown), qPrintable(html), qPrintable(markdown), qPrintable(again));
+    const bool wordsKept = visibleWords(html) == visibleWords(again);
+    const char *reason = acceptedChanges().value(example.number, nullptr);
+    if (reason) {
+        QVERIFY2(!wordsKept, "listed as changing its words, but it keeps them now: take it off the list");
+        return;
+    }
+    QVERIFY2(wordsKept, qPrintable(QStringLiteral("Markdown:\n%1\nHTML:\n%2\nback:\n%3\nagain:\n%4")
+                                       .arg(example.markdown, html, markdown, again)));
+}
+
+void TestCommonMark::cleanupTestCase()
+{
+    qInfo("commonmark round trip: %d of %d examples come back with identical HTML", identical, run);
+}
+
+QTEST_MAIN(TestCommonMark)
+#include "tst_commonmark.moc"
