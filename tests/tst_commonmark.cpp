@@ -56,10 +56,20 @@ QStringList visibleWords(const QString &html)
     return words;
 }
 
-// Examples whose words come back changed, each for a reason the program accepts.
+// Examples whose HTML comes back different, each for a reason the program
+// accepts; none of them loses a visible word.
 const QMap<int, const char *> &acceptedChanges()
 {
     static const QMap<int, const char *> accepted = {
+        {40, "white space that begins a paragraph is not kept"},
+        {218, "an empty quote vanishes"},
+        {239, "an empty quote vanishes"},
+        {240, "an empty quote vanishes"},
+        {301, "two bullet lists in a row become one list: every item is written with \"-\""},
+        {302, "two ordered lists in a row become one list: every item is written with \".\""},
+        {484, "a link without text vanishes"},
+        {487, "a link without text vanishes"},
+        {520, "the text of an image is plain text"},
     };
     return accepted;
 }
@@ -103,18 +113,16 @@ void TestCommonMark::roundTrip()
     const QString markdown = converter.htmlToMarkdown(html);
     const QString again = converter.markdownToHtml(markdown.toStdString());
     ++run;
-    if (normalizedHtml(html) == normalizedHtml(again))
+    const bool same = normalizedHtml(html) == normalizedHtml(again);
+    if (same)
         ++identical;
-    else if (qEnvironmentVariableIsSet("SHOW_DIFF"))
-        qInfo("DIFF %d\n--md\n%s--html\n%s--back\n%s--again\n%s", example.number, qPrintable(example.markdown), qPrintable(html), qPrintable(markdown), qPrintable(again));
-    const bool wordsKept = visibleWords(html) == visibleWords(again);
-    const char *reason = acceptedChanges().value(example.number, nullptr);
-    if (reason) {
-        QVERIFY2(!wordsKept, "listed as changing its words, but it keeps them now: take it off the list");
-        return;
-    }
-    QVERIFY2(wordsKept, qPrintable(QStringLiteral("Markdown:\n%1\nHTML:\n%2\nback:\n%3\nagain:\n%4")
-                                       .arg(example.markdown, html, markdown, again)));
+    const QString details = QStringLiteral("Markdown:\n%1\nHTML:\n%2\nback:\n%3\nagain:\n%4")
+                                .arg(example.markdown, html, markdown, again);
+    QVERIFY2(visibleWords(html) == visibleWords(again), qPrintable(QStringLiteral("words changed; ") + details));
+    if (acceptedChanges().contains(example.number))
+        QVERIFY2(!same, "listed as changing its HTML, but it comes back identical now: take it off the list");
+    else
+        QVERIFY2(same, qPrintable(QStringLiteral("HTML changed; ") + details));
 }
 
 void TestCommonMark::cleanupTestCase()

@@ -233,7 +233,7 @@ void TestHtml2Md::entitiesAndCleanUp_data()
 {
     addColumns();
     QTest::newRow("named entities") << QByteArray("<p>&lt;b&gt; &quot;q&quot; &amp; a&nbsp;b &rarr;</p>")
-                                    << QByteArray("<b> \"q\" & a b \xE2\x86\x92\n");
+                                    << QByteArray("\\<b> \"q\" & a b \xE2\x86\x92\n");
     QTest::newRow("entity typed as text, numeric kept") << QByteArray("<p>&amp;lt; &amp; x &#169;</p>")
                                                         << QByteArray("\\&lt; & x &#169;\n");
     QTest::newRow("blank runs shrink to two") << QByteArray("<div></div><div></div><p>a</p><br><br><br><br><p>b</p>")

@@ -328,7 +328,8 @@ bool Converter::needsEscape(char ch) const
     case '_':
         return markdown.empty() || !isWordByte(markdown.back()) || !isWordByte(nextInputByte(0));
     case '[':
-        return inAnchor;
+        // At a line start it could begin a link reference definition.
+        return inAnchor || atLineStart();
     case ']':
         return inAnchor || nextInputByte(0) == '(';
     case '!':
@@ -345,7 +346,16 @@ bool Converter::needsEscape(char ch) const
     }
     case '>':
         return atLineStart();
+    case '<': {
+        // Before a letter it could begin an autolink.
+        const char next = nextInputByte(0);
+        return (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
+    }
     case '#':
+        // A heading ends at a run of "#" after a space.
+        if (inHeading && !markdown.empty() && markdown.back() == ' ')
+            return true;
+        [[fallthrough]];
     case '=': {
         const char next = nextInputByte(0);
         return atLineStart() && (next == ch || isWhitespace(next) || next == '<' || next == '\0');
@@ -382,6 +392,9 @@ void Converter::handleText(char ch)
             return;
         ch = ' ';
     }
+    // White space that begins a line would indent it, even into a code block.
+    if ((ch == ' ' || ch == '\t') && atLineStart())
+        return;
     if (ch >= '0' && ch <= '9') {
         if (atLineStart())
             lineStartsWithNumber = true;

@@ -1,6 +1,7 @@
 #include "tags.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace html2md {
 
@@ -53,6 +54,47 @@ std::string titlePart(const std::string &title)
     return " \"" + escaped + "\"";
 }
 
+std::string unescaped(const std::string &text)
+{
+    std::string result;
+    result.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        if (text[at] == '\\' && at + 1 < text.size())
+            ++at;
+        result += text[at];
+    }
+    return result;
+}
+
+std::string percentDecoded(const std::string &url)
+{
+    std::string decoded;
+    for (size_t at = 0; at < url.size(); ++at) {
+        if (url[at] == '%' && at + 2 < url.size() && std::isxdigit(static_cast<unsigned char>(url[at + 1]))
+            && std::isxdigit(static_cast<unsigned char>(url[at + 2]))) {
+            decoded += static_cast<char>(std::stoi(url.substr(at + 1, 2), nullptr, 16));
+            at += 2;
+        } else {
+            decoded += url[at];
+        }
+    }
+    return decoded;
+}
+
+// A link whose text is its own address, in the form that Markdown links by itself.
+std::string autolinkFor(const std::string &text, const std::string &href)
+{
+    if (text.empty() || text.find_first_of(" <>\n") != std::string::npos)
+        return {};
+    if ((text == href || text == percentDecoded(href)) && text.find(':') != std::string::npos)
+        return "<" + text + ">";
+    if (href == "mailto:" + text)
+        return "<" + text + ">";
+    if (href == "http://" + text && text.compare(0, 4, "www.") == 0 && text.find_first_of("*_~`[]") == std::string::npos)
+        return text;
+    return {};
+}
+
 std::string inlineCodeSpan(const std::string &code)
 {
     size_t longestRun = 0;
@@ -69,6 +111,14 @@ std::string inlineCodeSpan(const std::string &code)
     return delimiter + space + code + space + delimiter;
 }
 
+}
+
+// A block inside a list item starts on a line of its own; after a paragraph
+// of the item a blank line comes first, as it does in a loose list.
+void startItemBlock(Converter &c)
+{
+    if (c.lastChar != '\n' || c.previousTag == "p")
+        c.appendMd('\n');
 }
 
 void registerTagRules(std::unordered_map<std::string, std::shared_ptr<Tag>> &rules)
@@ -172,10 +222,9 @@ void TagBlockquote::afterOpeningTag(Converter &c)
         c.appendMd('\n');
     c.containers += 'q';
     c.quoteOpenedAt.push_back(c.markdown.size());
-    if (onMarkerLine) {
+    if (onMarkerLine)
         c.appendMd(std::string("> "));
-        c.blockStart = c.markdown.size();
-    }
+    c.blockStart = c.markdown.size();
 }
 
 void TagBlockquote::afterClosingTag(Converter &c)
@@ -275,7 +324,15 @@ void TagAnchor::afterClosingTag(Converter &c)
         c.shortenMd(1);
         return;
     }
-    c.appendMd("](" + destination(currentHref) + titlePart(currentTitle) + ")");
+    const std::string text = unescaped(c.markdown.substr(textStart));
+    const std::string autolink = autolinkFor(text, currentHref);
+    if (!autolink.empty() && currentTitle.empty()) {
+        // Written as link syntax, the address in the text would be linked again inside the link.
+        c.shortenMd(c.markdown.size() - textStart + 1);
+        c.appendMd(autolink);
+    } else {
+        c.appendMd("](" + destination(currentHref) + titlePart(currentTitle) + ")");
+    }
     currentTitle.clear();
     if (c.previousTag == "img")
         c.appendMd('\n');
@@ -352,8 +409,7 @@ void TagList::afterOpeningTag(Converter &c)
     const bool nested = c.innermostIsList();
     if (nested) {
         level.markerColumn = roundUpToTabStop(c.lists.back().contentColumn);
-        if (c.lastChar != '\n')
-            c.appendMd('\n');
+        startItemBlock(c);
     } else {
         c.appendMd('\n');
     }
@@ -396,7 +452,8 @@ void TagParagraph::afterOpeningTag(Converter &c)
     if (c.inTable)
         return;
     if (!c.innermostIsList()) {
-        c.appendMd('\n');
+        if (c.markdown.size() != c.blockStart)
+            c.appendMd('\n');
     } else if (c.previousTag == "li" && !c.lists.empty()) {
         c.lists.back().loose = true;
     } else if (c.lastChar == '\n' && c.markdown.size() != c.blockStart) {
@@ -421,9 +478,7 @@ void TagPre::afterOpeningTag(Converter &c)
 {
     c.inPre = true;
     if (c.innermostIsList()) {
-        // Right after the item's text a line break; after a block of the item
-        // a blank line, which keeps the list loose.
-        c.appendMd('\n');
+        startItemBlock(c);
     } else {
         if (c.lastChar != '\n')
             c.appendMd('\n');
