@@ -19,8 +19,19 @@ void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
 
 void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
 {
-    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, at + replacement.size()))
-        text.replace(at, find.size(), replacement);
+    size_t at = text.find(find);
+    if (at == std::string::npos)
+        return;
+    std::string result;
+    result.reserve(text.size() + text.size() / 8);
+    size_t from = 0;
+    for (; at != std::string::npos; at = text.find(find, from)) {
+        result.append(text, from, at - from);
+        result += replacement;
+        from = at + find.size();
+    }
+    result.append(text, from, std::string::npos);
+    text.swap(result);
 }
 
 bool isTableLine(const QString &line)

@@ -149,6 +149,8 @@ void TestHtml2Md::linksAndImages_data()
     QTest::newRow("link with title") << QByteArray("<p><a href=\"http://x.com\" title=\"say &quot;hi&quot;\">t</a></p>")
                                      << QByteArray("[t](http://x.com \"say \\\"hi\\\"\")\n");
     QTest::newRow("empty link vanishes") << QByteArray("<p>a<a href=\"u\"></a>b</p>") << QByteArray("ab\n");
+    QTest::newRow("stray closing tags") << QByteArray("<p>x</a>y<a href=\"u\">l</a></a>z</p>")
+                                        << QByteArray("xy[l](u)z\n");
     QTest::newRow("link without href") << QByteArray("<p><a>n</a></p>") << QByteArray("[n]()\n");
     QTest::newRow("link text ending in a bracket") << QByteArray("<p><a href=\"u\">[</a></p>")
                                                    << QByteArray("[\\[](u)\n");

@@ -317,6 +317,10 @@ void TagAnchor::afterOpeningTag(Converter &c)
 
 void TagAnchor::afterClosingTag(Converter &c)
 {
+    // A closing tag without its opening one, or after the output it opened
+    // on was rewritten, has no link to close.
+    if (!c.inAnchor || textStart > c.markdown.size())
+        return;
     c.inAnchor = false;
     if (c.isInSkippedTag())
         return;

@@ -1,0 +1,63 @@
+// Feeds arbitrary bytes to the converter as HTML, and as Markdown through the
+// Visual Editor's round trip. Valid UTF-8 in must give valid UTF-8 out.
+#include "documentconverter.h"
+#include "html2md/html2md.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+bool isValidUtf8(const std::string &text)
+{
+    size_t at = 0;
+    while (at < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[at]);
+        size_t length = 1;
+        uint32_t point = lead;
+        if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            point = lead & 0x07;
+        } else if (lead >= 0xE0) {
+            length = 3;
+            point = lead & 0x0F;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+            point = lead & 0x1F;
+        } else if (lead >= 0x80) {
+            return false;
+        }
+        if (at + length > text.size())
+            return false;
+        for (size_t i = 1; i < length; ++i) {
+            const auto next = static_cast<unsigned char>(text[at + i]);
+            if ((next & 0xC0) != 0x80)
+                return false;
+            point = (point << 6) | (next & 0x3F);
+        }
+        if ((length == 3 && (point < 0x800 || (point >= 0xD800 && point <= 0xDFFF)))
+            || (length == 4 && (point < 0x10000 || point > 0x10FFFF)))
+            return false;
+        at += length;
+    }
+    return true;
+}
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const std::string input(reinterpret_cast<const char *>(data), size);
+    const bool validInput = isValidUtf8(input);
+
+    bool balanced = false;
+    const std::string markdown = html2md::toMarkdown(input, &balanced);
+    if (validInput && !isValidUtf8(markdown))
+        std::abort();
+
+    const DocumentConverter converter;
+    const QString html = converter.markdownToHtml(input);
+    const std::string back = converter.htmlToMarkdown(html).toStdString();
+    if (!isValidUtf8(back))
+        std::abort();
+    return 0;
+}
