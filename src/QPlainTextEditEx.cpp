@@ -1,13 +1,172 @@
 #include "QPlainTextEditEx.h"
 
+#include "appsettings.h"
+#include "startup.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QPainter>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTextBlock>
+#include <QTimer>
+
+namespace {
+const QString paragraphIndent = QStringLiteral("\u3000\u3000");
+}
+
 QPlainTextEditEx::QPlainTextEditEx(QWidget *parent)
     : QPlainTextEdit(parent)
 {
+    setFocusPolicy(Qt::StrongFocus);
+    lineNumberArea = new LineNumberArea(this);
+    connect(this, &QPlainTextEdit::blockCountChanged, this, &QPlainTextEditEx::updateLineNumberAreaWidth);
+    connect(this, &QPlainTextEdit::updateRequest, this, &QPlainTextEditEx::updateLineNumberArea);
+    updateLineNumberAreaWidth(0);
+}
+
+int QPlainTextEditEx::lineNumberAreaWidth() const
+{
+    int digits = 1;
+    for (int count = qMax(1, blockCount()); count >= 10; count /= 10)
+        ++digits;
+    return 3 + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits;
+}
+
+void QPlainTextEditEx::updateLineNumberAreaWidth(int)
+{
+    setViewportMargins(lineNumberAreaWidth(), 0, 0, 0);
+}
+
+void QPlainTextEditEx::updateLineNumberArea(const QRect &rect, int dy)
+{
+    if (dy)
+        lineNumberArea->scroll(0, dy);
+    else
+        lineNumberArea->update(0, rect.y(), lineNumberArea->width(), rect.height());
+    if (rect.contains(viewport()->rect()))
+        updateLineNumberAreaWidth(0);
+}
+
+void QPlainTextEditEx::resizeEvent(QResizeEvent *event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    const QRect contents = contentsRect();
+    lineNumberArea->setGeometry(QRect(contents.left(), contents.top(), lineNumberAreaWidth(), contents.height()));
+}
+
+void QPlainTextEditEx::focusInEvent(QFocusEvent *event)
+{
+    emit GetFocus();
+    QPlainTextEdit::focusInEvent(event);
+}
+
+void QPlainTextEditEx::focusOutEvent(QFocusEvent *event)
+{
+    emit LostFocus(toPlainText());
+    QPlainTextEdit::focusOutEvent(event);
+}
+
+// The theme file is read on every paint, so that an edited theme shows at
+// once; it is parsed again only when its bytes changed.
+QPlainTextEditEx::GutterColours QPlainTextEditEx::gutterColours()
+{
+    const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
+    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
+    const QByteArray bytes = file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
+    if (cachedThemeRead && bytes == cachedThemeBytes)
+        return cachedColours;
+
+    GutterColours colours{QColor(QStringLiteral("#F0F0F0")), QColor(QStringLiteral("#666666"))};
+    const QJsonObject theme = QJsonDocument::fromJson(bytes).object();
+    if (theme.value(QStringLiteral("lineNumberBackground")).isString())
+        colours.background = QColor(theme.value(QStringLiteral("lineNumberBackground")).toString());
+    if (theme.value(QStringLiteral("lineNumberColor")).isString())
+        colours.numbers = QColor(theme.value(QStringLiteral("lineNumberColor")).toString());
+    cachedThemeRead = true;
+    cachedThemeBytes = bytes;
+    cachedColours = colours;
+    return colours;
+}
+
+void QPlainTextEditEx::lineNumberAreaPaintEvent(QPaintEvent *event)
+{
+    const GutterColours colours = gutterColours();
+    QPainter painter(lineNumberArea);
+    painter.fillRect(event->rect(), colours.background);
+    painter.setPen(colours.numbers);
+
+    QTextBlock block = firstVisibleBlock();
+    int number = block.blockNumber() + 1;
+    int top = qRound(blockBoundingGeometry(block).translated(contentOffset()).top());
+    int bottom = top + qRound(blockBoundingRect(block).height());
+    const int width = lineNumberAreaWidth() - 2;
+    const int lineHeight = fontMetrics().height();
+    while (block.isValid() && top <= event->rect().bottom()) {
+        if (block.isVisible() && bottom >= event->rect().top())
+            painter.drawText(0, top, width, lineHeight, Qt::AlignRight, QString::number(number));
+        block = block.next();
+        top = bottom;
+        bottom = top + qRound(blockBoundingRect(block).height());
+        ++number;
+    }
 }
 
 void QPlainTextEditEx::setTextProgrammatically(const QString &text)
 {
     settingText = true;
     setPlainText(text);
-    settingText = false;
+    QTimer::singleShot(0, this, [this] { settingText = false; });
+}
+
+void QPlainTextEditEx::toggleParagraphIndent()
+{
+    static const QRegularExpression untouched(QStringLiteral("^\\s*(#+|>|```)"));
+    static const QRegularExpression listMarker(QStringLiteral("^(\\s*([-*]|\\d+\\.)\\s+)"));
+
+    QTextCursor cursor = textCursor();
+    const QTextBlock block = cursor.block();
+    const QString text = block.text();
+    if (untouched.match(text).hasMatch())
+        return;
+
+    // Positions first: inside an edit block the cursor no longer sees visual lines.
+    const QRegularExpressionMatch marker = listMarker.match(text);
+    int at = 0;
+    bool remove = false;
+    if (marker.hasMatch()) {
+        const int length = marker.capturedLength(1);
+        at = block.position() + length;
+        remove = text.midRef(length).startsWith(paragraphIndent);
+    } else {
+        cursor.movePosition(QTextCursor::StartOfLine);
+        at = cursor.position();
+        remove = text.startsWith(paragraphIndent);
+    }
+    cursor.beginEditBlock();
+    cursor.setPosition(at);
+    if (remove) {
+        cursor.setPosition(at + paragraphIndent.size(), QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+    } else {
+        cursor.insertText(paragraphIndent);
+    }
+    cursor.endEditBlock();
+}
+
+LineNumberArea::LineNumberArea(QPlainTextEditEx *editor)
+    : QWidget(editor)
+    , editor(editor)
+{
+}
+
+QSize LineNumberArea::sizeHint() const
+{
+    return QSize(editor->lineNumberAreaWidth(), 0);
+}
+
+void LineNumberArea::paintEvent(QPaintEvent *event)
+{
+    editor->lineNumberAreaPaintEvent(event);
 }

@@ -2,17 +2,65 @@
 
 #include <QPlainTextEdit>
 
-// The Source Code Editor.
+class LineNumberArea;
+
+// The Source Code Editor: a plain-text editor with a line-number gutter.
 class QPlainTextEditEx : public QPlainTextEdit
 {
     Q_OBJECT
 public:
     explicit QPlainTextEditEx(QWidget *parent = nullptr);
 
-    // Replaces the text without it counting as a user edit.
+    int lineNumberAreaWidth() const;
+    void lineNumberAreaPaintEvent(QPaintEvent *event);
+
+    // Replaces the whole text without it counting as a user edit: the flag
+    // stays set until the event loop turns, past every change notification.
     void setTextProgrammatically(const QString &text);
     bool isSettingText() const { return settingText; }
 
+    // Inserts or removes two ideographic spaces at the start of the line, or
+    // after the marker of a list item; headings, quotes and fences are left alone.
+    void toggleParagraphIndent();
+
+signals:
+    void GetFocus();
+    void LostFocus(QString text);
+
+protected:
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void updateLineNumberAreaWidth(int newBlockCount);
+    void updateLineNumberArea(const QRect &rect, int dy);
+
 private:
+    struct GutterColours {
+        QColor background;
+        QColor numbers;
+    };
+    GutterColours gutterColours();
+
+    LineNumberArea *lineNumberArea = nullptr;
     bool settingText = false;
+
+    bool cachedThemeRead = false;
+    QByteArray cachedThemeBytes;
+    GutterColours cachedColours;
+};
+
+class LineNumberArea : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit LineNumberArea(QPlainTextEditEx *editor);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QPlainTextEditEx *editor;
 };

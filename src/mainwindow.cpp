@@ -6,6 +6,7 @@
 #include "QWebEngineViewEx.h"
 #include "actionicons.h"
 #include "appsettings.h"
+#include "highlighter.h"
 #include "pagetemplate.h"
 #include "recentfiles.h"
 
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -99,6 +101,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     } catch (const std::exception &e) {
         qCritical() << "Standard exception caught:" << e.what();
     }
+    applyEditorTheme();
 }
 
 MainWindow::~MainWindow()
@@ -116,6 +119,47 @@ void MainWindow::createEditors()
     outlineTree->setObjectName(QStringLiteral("outlineTree"));
     outlineTree->setColumnCount(1);
     outlineTree->setHeaderLabel(tr("Title"));
+}
+
+void MainWindow::applyEditorTheme()
+{
+    sourceEditor->setAutoFillBackground(true);
+    sourceEditor->setFrameShape(QFrame::NoFrame);
+    const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
+    highlighter = new Highlighter(sourceEditor->document());
+    highlighter->loadTheme(name);
+
+    const QJsonObject &theme = highlighter->themeObject;
+    QFont font(theme.value(QStringLiteral("fontFamily")).toString());
+    font.setFixedPitch(true);
+    font.setPointSize(theme.value(QStringLiteral("defaultFontSize")).toInt());
+    font.setHintingPreference(QFont::PreferFullHinting);
+    sourceEditor->setFont(font);
+
+    QPalette palette = sourceEditor->palette();
+    palette.setBrush(QPalette::All, QPalette::Base, QColor(theme.value(QStringLiteral("editorBackground")).toString()));
+    const QString text = theme.value(QStringLiteral("textColor")).toString();
+    palette.setBrush(QPalette::All, QPalette::Text, QColor(text.isEmpty() ? QStringLiteral("#000000") : text));
+    sourceEditor->setPalette(palette);
+    sourceEditor->setStyleSheet(QString());
+    sourceEditor->viewport()->update();
+    connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::highlightCurrentLine);
+}
+
+// The whole line of the cursor is shaded.
+void MainWindow::highlightCurrentLine()
+{
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(QColor(181, 181, 181));
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = sourceEditor->textCursor();
+    line.cursor.clearSelection();
+    sourceEditor->setExtraSelections({line});
+}
+
+void MainWindow::setEditorFontSize(int fontSize)
+{
+    sourceEditor->setStyleSheet(QStringLiteral("QPlainTextEdit{font-size: %1px;}").arg(fontSize));
 }
 
 void MainWindow::rebuildOutlineStyleSheet()

@@ -19,6 +19,7 @@ class QTreeWidget;
 class QWebChannel;
 class QPlainTextEditEx;
 class QWebEngineViewEx;
+class Highlighter;
 
 namespace Ui {
 class MainWindow;
@@ -52,6 +53,7 @@ public slots:
     void onEditorChage();
     void on_actionExit_triggered();
     void openRecentFile();
+    void setEditorFontSize(int fontSize);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -59,6 +61,7 @@ protected:
 
 private slots:
     void onDockActivated(QDockWidget *dock);
+    void highlightCurrentLine();
 
 private:
     void createEditors();
@@ -70,6 +73,7 @@ private:
     void showDocumentHtmlWhenPageReady(const QString &html);
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
+    void applyEditorTheme();
 
     Ui::MainWindow *ui;
     const QString titleFormat = QStringLiteral("%1%2%3");
@@ -82,6 +86,7 @@ private:
     QWebEngineViewEx *webView = nullptr;
     Content content;
     QWebChannel *webChannel = nullptr;
+    Highlighter *highlighter = nullptr;
     DocumentConverter converter;
 
     QDockWidget *sourceDock = nullptr;

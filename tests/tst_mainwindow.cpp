@@ -2,6 +2,8 @@
 #include "content.h"
 #include "mainwindow.h"
 #include "resources.h"
+#include "startup.h"
+#include "QPlainTextEditEx.h"
 
 #include <QDockWidget>
 #include <QLabel>
@@ -11,6 +13,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTextBlock>
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -110,6 +113,9 @@ private slots:
     void closeAsksOnlyWhenModified();
     void languageChangeResetsCodeTexts();
     void pageEditsMarkDocumentModified();
+    void programmaticSourceTextIsNoEdit();
+    void sourceEditorWearsItsTheme();
+    void currentLineIsShaded();
 
 private:
     MainWindow *window = nullptr;
@@ -122,6 +128,7 @@ void TestMainWindow::initTestCase()
     QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
     qRegisterMetaType<QDockWidget *>();
     initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
 }
 
 void TestMainWindow::init()
@@ -552,6 +559,44 @@ void TestMainWindow::pageEditsMarkDocumentModified()
     }()), 20000);
     view->page()->runJavaScript(QStringLiteral("contentObj.updateModifyStatus(true)"));
     QTRY_COMPARE(window->windowTitle(), QStringLiteral("*Untitled -  Penwick"));
+}
+
+void TestMainWindow::programmaticSourceTextIsNoEdit()
+{
+    int index = -1;
+    tabBarWith(*window, QStringLiteral("Source Code Editor"), &index)->setCurrentIndex(index);
+    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    editor->setTextProgrammatically(QStringLiteral("# converted\n"));
+    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QTRY_VERIFY(!editor->isSettingText());
+    editor->setFocus();
+    QTest::keyClicks(editor, QStringLiteral("a"));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+void TestMainWindow::sourceEditorWearsItsTheme()
+{
+    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    QCOMPARE(editor->font().family(), QStringLiteral("Consolas"));
+    QCOMPARE(editor->font().pointSize(), 12);
+    QCOMPARE(editor->palette().color(QPalette::Active, QPalette::Base), QColor(QStringLiteral("#FDF6E3")));
+    QCOMPARE(editor->palette().color(QPalette::Inactive, QPalette::Text), QColor(QStringLiteral("#000000")));
+    QCOMPARE(editor->frameShape(), QFrame::NoFrame);
+}
+
+void TestMainWindow::currentLineIsShaded()
+{
+    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    editor->setPlainText(QStringLiteral("one\ntwo\nthree"));
+    QTextCursor cursor(editor->document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    const QList<QTextEdit::ExtraSelection> selections = editor->extraSelections();
+    QCOMPARE(selections.size(), 1);
+    QCOMPARE(selections.first().format.background().color(), QColor(181, 181, 181));
+    QVERIFY(selections.first().format.property(QTextFormat::FullWidthSelection).toBool());
+    QVERIFY(!selections.first().cursor.hasSelection());
+    QCOMPARE(selections.first().cursor.block().blockNumber(), 1);
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -1,0 +1,122 @@
+#include "highlighter.h"
+
+#include "appsettings.h"
+#include "startup.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QSettings>
+
+namespace {
+const char *const keywords[] = {"class", "const", "double", "enum", "explicit", "friend", "inline", "int", "long",
+                                "namespace", "operator", "private", "protected", "public", "short", "signals",
+                                "signed", "slots", "static", "struct", "template", "typedef", "typename", "union",
+                                "unsigned", "virtual", "void", "volatile", "bool"};
+}
+
+Highlighter::Highlighter(QTextDocument *document)
+    : QSyntaxHighlighter(document)
+{
+    loadTheme(appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString());
+}
+
+void Highlighter::addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger)
+{
+    format.setForeground(QColor(themeObject.value(QLatin1String(colourKey)).toString()));
+    HighlightingRule rule{QRegularExpression(pattern), format, trigger};
+    rule.pattern.optimize();
+    highlightRules.append(rule);
+}
+
+void Highlighter::loadTheme(const QString &name)
+{
+    highlightRules.clear();
+    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        rehighlight();
+        return;
+    }
+    themeObject = QJsonDocument::fromJson(file.readAll()).object();
+    file.close();
+
+    for (int level = 1; level <= 6; ++level)
+        addRule(QStringLiteral("^#{%1} .+").arg(level), headingFormats[level - 1], "headingColor",
+                Trigger::StartsWithHash);
+    italicFormat.setFontItalic(true);
+    addRule(QStringLiteral("(\\*|_)[^*_]+(\\*|_)"), italicFormat, "italicColor", Trigger::StarOrUnderscore);
+    boldFormat.setFontWeight(75);
+    addRule(QStringLiteral("(\\*\\*|__)[^*_]+(\\*\\*|__)"), boldFormat, "boldColor", Trigger::DoubleStarOrUnderscore);
+    strikethroughFormat.setFontStrikeOut(true);
+    addRule(QStringLiteral("~~[^~]+~~"), strikethroughFormat, "strikethroughColor", Trigger::DoubleTilde);
+    addRule(QStringLiteral("^> .+"), blockquoteFormat, "blockquoteColor", Trigger::StartsWithQuote);
+    addRule(QStringLiteral("^\\d+\\. .+"), orderedListFormat, "listColor", Trigger::StartsWithDigit);
+    addRule(QStringLiteral("^[+*-] .+"), unorderedListFormat, "listColor", Trigger::StartsWithBullet);
+    addRule(QStringLiteral("`[^`]+`"), inlineCodeFormat, "inlineCodeColor", Trigger::Backquote);
+    addRule(QStringLiteral("^---$"), horizontalRuleFormat, "hrColor", Trigger::Dashes);
+    linkWithTitleFormat.setFontItalic(true);
+    addRule(QStringLiteral("\\[([^\\]]*)\\]\\( *([^)]*) *\"([^\"]*)\" *\\)"), linkWithTitleFormat, "linkColor",
+            Trigger::LinkSyntax);
+    linkFormat.setFontItalic(true);
+    addRule(QStringLiteral("\\[([^\\]]*)\\]\\( *([^)]*) *\\)"), linkFormat, "linkColor", Trigger::LinkSyntax);
+    imageFormat.setFontItalic(true);
+    addRule(QStringLiteral("!\\[([^\\]]*)\\]\\( *([^)]*) *\\)"), imageFormat, "imageColor", Trigger::LinkSyntax);
+    addRule(QStringLiteral("\\|"), tableFormat, "tableColor", Trigger::Bar);
+    addRule(QStringLiteral("^```.*"), codeFenceFormat, "codeblockColor", Trigger::StartsWithFence);
+
+    // The heading marker and the 29 keywords share one format, and no two of
+    // their matches can overlap, so one alternation colours exactly what 30
+    // separate rules would.
+    QStringList words;
+    for (const char *keyword : keywords)
+        words << QLatin1String(keyword);
+    addRule(QStringLiteral("^(?:#){1,6} |\\b(?:") + words.join(QLatin1Char('|')) + QStringLiteral(")\\b"), keywordFormat,
+            "keywordColor", Trigger::Any);
+    rehighlight();
+}
+
+bool Highlighter::lineMayMatch(Trigger trigger, const QString &text)
+{
+    const QChar first = text.isEmpty() ? QChar() : text.at(0);
+    switch (trigger) {
+    case Trigger::Any:
+        return true;
+    case Trigger::StartsWithHash:
+        return first == QLatin1Char('#');
+    case Trigger::StarOrUnderscore:
+        return text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('_'));
+    case Trigger::DoubleStarOrUnderscore:
+        return text.contains(QLatin1String("**")) || text.contains(QLatin1String("__"));
+    case Trigger::DoubleTilde:
+        return text.contains(QLatin1String("~~"));
+    case Trigger::StartsWithQuote:
+        return text.startsWith(QLatin1String("> "));
+    case Trigger::StartsWithDigit:
+        return first.isDigit();
+    case Trigger::StartsWithBullet:
+        return first == QLatin1Char('+') || first == QLatin1Char('*') || first == QLatin1Char('-');
+    case Trigger::Backquote:
+        return text.contains(QLatin1Char('`'));
+    case Trigger::Dashes:
+        return text == QLatin1String("---");
+    case Trigger::LinkSyntax:
+        return text.contains(QLatin1String("]("));
+    case Trigger::Bar:
+        return text.contains(QLatin1Char('|'));
+    case Trigger::StartsWithFence:
+        return text.startsWith(QLatin1String("```"));
+    }
+    return true;
+}
+
+void Highlighter::highlightBlock(const QString &text)
+{
+    for (const HighlightingRule &rule : qAsConst(highlightRules)) {
+        if (!lineMayMatch(rule.trigger, text))
+            continue;
+        QRegularExpressionMatchIterator matches = rule.pattern.globalMatch(text);
+        while (matches.hasNext()) {
+            const QRegularExpressionMatch match = matches.next();
+            setFormat(match.capturedStart(), match.capturedLength(), rule.format);
+        }
+    }
+}

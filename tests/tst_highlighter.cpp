@@ -1,0 +1,177 @@
+#include "appsettings.h"
+#include "highlighter.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonDocument>
+#include <QSettings>
+#include <QTextBlock>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QtTest>
+
+namespace {
+// The format the highlighter gave the character at `position` of line `line`.
+QTextCharFormat formatAt(QTextDocument &document, int line, int position)
+{
+    const QTextBlock block = document.findBlockByNumber(line);
+    QTextCharFormat result;
+    for (const QTextLayout::FormatRange &range : block.layout()->formats())
+        if (position >= range.start && position < range.start + range.length)
+            result = range.format;
+    return result;
+}
+
+QJsonObject lightTheme()
+{
+    QFile file(QStringLiteral(":/editortheme/light.json"));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+void writeTheme(const QString &name, const QByteArray &json)
+{
+    QDir().mkpath(editorThemeDirectory());
+    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(json);
+}
+}
+
+class TestHighlighter : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void formats_data();
+    void formats();
+    void missingThemeHighlightsNothing();
+    void malformedThemeGivesInvalidColours();
+    void nonStringMemberGivesInvalidColour();
+    void loadThemeReplacesRules();
+};
+
+void TestHighlighter::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    QDir(editorThemeDirectory()).removeRecursively();
+    installDefaultEditorThemes(editorThemeDirectory());
+    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("light"));
+}
+
+void TestHighlighter::formats_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("colourKey");
+    QTest::addColumn<int>("style"); // 1 italic, 2 bold, 4 strike-out
+
+    QTest::newRow("heading marker in keyword colour") << "# Word" << 0 << 0 << "keywordColor" << 0;
+    QTest::newRow("heading space in keyword colour") << "# Word" << 0 << 1 << "keywordColor" << 0;
+    QTest::newRow("heading text") << "# Word" << 0 << 2 << "headingColor" << 0;
+    QTest::newRow("level six") << "###### Six" << 0 << 8 << "headingColor" << 0;
+    QTest::newRow("seven hashes are no heading") << "####### Seven" << 0 << 9 << "" << 0;
+    QTest::newRow("bold over the stars") << "a **bold** b" << 0 << 2 << "boldColor" << 2;
+    QTest::newRow("bold inside") << "a **bold** b" << 0 << 5 << "boldColor" << 2;
+    QTest::newRow("italic") << "an *it* x" << 0 << 4 << "italicColor" << 1;
+    QTest::newRow("strike") << "~~gone~~" << 0 << 3 << "strikethroughColor" << 4;
+    QTest::newRow("quote") << "> quoted" << 0 << 4 << "blockquoteColor" << 0;
+    QTest::newRow("ordered list") << "12. item" << 0 << 5 << "listColor" << 0;
+    QTest::newRow("list line inside a fence") << "```\n- item\n```" << 1 << 3 << "listColor" << 0;
+    QTest::newRow("fence line") << "```cpp\nx\n```" << 0 << 4 << "codeblockColor" << 0;
+    QTest::newRow("inline code") << "run `make` now" << 0 << 6 << "inlineCodeColor" << 0;
+    QTest::newRow("rule") << "---" << 0 << 1 << "hrColor" << 0;
+    QTest::newRow("link") << "see [t](u) x" << 0 << 6 << "linkColor" << 1;
+    QTest::newRow("link with title") << "[t](u \"T\")" << 0 << 7 << "linkColor" << 1;
+    QTest::newRow("image") << "![i](p.png)" << 0 << 0 << "imageColor" << 1;
+    QTest::newRow("first bar") << "a | b | c" << 0 << 2 << "tableColor" << 0;
+    QTest::newRow("second bar") << "a | b | c" << 0 << 6 << "tableColor" << 0;
+    QTest::newRow("keyword in prose") << "a public api" << 0 << 3 << "keywordColor" << 0;
+    QTest::newRow("keyword needs word bounds") << "republic" << 0 << 4 << "" << 0;
+    QTest::newRow("last keyword") << "bool b" << 0 << 0 << "keywordColor" << 0;
+    QTest::newRow("keyword inside a heading") << "## int x" << 0 << 4 << "keywordColor" << 0;
+    QTest::newRow("plain text") << "plain" << 0 << 1 << "" << 0;
+}
+
+void TestHighlighter::formats()
+{
+    QFETCH(QString, text);
+    QFETCH(int, line);
+    QFETCH(int, position);
+    QFETCH(QString, colourKey);
+    QFETCH(int, style);
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    document.setPlainText(text);
+    const QTextCharFormat format = formatAt(document, line, position);
+    if (colourKey.isEmpty()) {
+        QVERIFY(!format.hasProperty(QTextFormat::ForegroundBrush));
+        return;
+    }
+    QCOMPARE(format.foreground().color(), QColor(lightTheme().value(colourKey).toString()));
+    QCOMPARE(format.fontItalic(), bool(style & 1));
+    QCOMPARE(format.fontWeight() == 75, bool(style & 2));
+    QCOMPARE(format.fontStrikeOut(), bool(style & 4));
+}
+
+void TestHighlighter::missingThemeHighlightsNothing()
+{
+    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("nosuchtheme"));
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    document.setPlainText(QStringLiteral("# Heading **bold** public | x"));
+    QVERIFY(document.firstBlock().layout()->formats().isEmpty());
+    QVERIFY(highlighter.themeObject.isEmpty());
+    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("light"));
+}
+
+void TestHighlighter::malformedThemeGivesInvalidColours()
+{
+    writeTheme(QStringLiteral("broken"), "{ not json");
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    highlighter.loadTheme(QStringLiteral("broken"));
+    document.setPlainText(QStringLiteral("**bold**"));
+    const QTextCharFormat format = formatAt(document, 0, 1);
+    QCOMPARE(format.fontWeight(), 75);
+    QVERIFY(!format.foreground().color().isValid());
+    QVERIFY(highlighter.themeObject.isEmpty());
+}
+
+void TestHighlighter::nonStringMemberGivesInvalidColour()
+{
+    QJsonObject theme = lightTheme();
+    theme.insert(QStringLiteral("headingColor"), 5);
+    writeTheme(QStringLiteral("numeric"), QJsonDocument(theme).toJson());
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    highlighter.loadTheme(QStringLiteral("numeric"));
+    document.setPlainText(QStringLiteral("# Word | x"));
+    QVERIFY(!formatAt(document, 0, 3).foreground().color().isValid());
+    QCOMPARE(formatAt(document, 0, 7).foreground().color(), QColor(theme.value(QStringLiteral("tableColor")).toString()));
+}
+
+void TestHighlighter::loadThemeReplacesRules()
+{
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    document.setPlainText(QStringLiteral("> quoted"));
+    highlighter.loadTheme(QStringLiteral("dark"));
+    QCOMPARE(formatAt(document, 0, 3).foreground().color(), QColor(QStringLiteral("#6A9955")));
+    highlighter.loadTheme(QStringLiteral("nosuchtheme"));
+    QVERIFY(document.firstBlock().layout()->formats().isEmpty());
+    QCOMPARE(highlighter.themeObject.value(QStringLiteral("blockquoteColor")).toString(), QStringLiteral("#6A9955"));
+}
+
+QTEST_MAIN(TestHighlighter)
+#include "tst_highlighter.moc"

@@ -1,0 +1,198 @@
+#include "QPlainTextEditEx.h"
+#include "appsettings.h"
+#include "startup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTextBlock>
+#include <QtTest>
+
+namespace {
+const QString indent = QStringLiteral("\u3000\u3000");
+
+void writeTheme(const QString &name, const QByteArray &json)
+{
+    QDir().mkpath(editorThemeDirectory());
+    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(json);
+}
+
+QColor gutterPixel(QPlainTextEditEx &editor)
+{
+    auto *gutter = editor.findChild<LineNumberArea *>();
+    return gutter->grab().toImage().pixelColor(1, gutter->height() - 2);
+}
+}
+
+class TestQPlainTextEditEx : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void gutterWidthFollowsDigits();
+    void programmaticTextIsNoEdit();
+    void paragraphIndent_data();
+    void paragraphIndent();
+    void paragraphIndentTogglesBack();
+    void paragraphIndentOnWrappedLine();
+    void gutterColours_data();
+    void gutterColours();
+    void gutterFollowsEditedTheme();
+    void focusSignals();
+};
+
+void TestQPlainTextEditEx::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("gutter"));
+}
+
+void TestQPlainTextEditEx::gutterWidthFollowsDigits()
+{
+    QPlainTextEditEx editor;
+    const int nine = editor.fontMetrics().horizontalAdvance(QLatin1Char('9'));
+    editor.setPlainText(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9"));
+    QCOMPARE(editor.lineNumberAreaWidth(), 3 + nine);
+    editor.appendPlainText(QStringLiteral("10"));
+    QCOMPARE(editor.lineNumberAreaWidth(), 3 + 2 * nine);
+}
+
+void TestQPlainTextEditEx::programmaticTextIsNoEdit()
+{
+    QPlainTextEditEx editor;
+    QList<bool> settingDuringChange;
+    connect(&editor, &QPlainTextEdit::textChanged, [&] { settingDuringChange << editor.isSettingText(); });
+    editor.setTextProgrammatically(QStringLiteral("# opened file\n"));
+    QVERIFY(!settingDuringChange.isEmpty());
+    QVERIFY(!settingDuringChange.contains(false));
+    QVERIFY(!editor.document()->isUndoAvailable());
+    QTRY_VERIFY(!editor.isSettingText());
+    settingDuringChange.clear();
+    editor.show();
+    QTest::keyClicks(&editor, QStringLiteral("x"));
+    QCOMPARE(settingDuringChange, QList<bool>{false});
+}
+
+void TestQPlainTextEditEx::paragraphIndent_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("list item") << "- word" << "- " + indent + "word";
+    QTest::newRow("star item") << "* word" << "* " + indent + "word";
+    QTest::newRow("numbered item") << "12. word" << "12. " + indent + "word";
+    QTest::newRow("plain line") << "plain" << indent + "plain";
+    QTest::newRow("heading") << "## Title" << "## Title";
+    QTest::newRow("quote") << "> quoted" << "> quoted";
+    QTest::newRow("fence") << "  ```cpp" << "  ```cpp";
+    QTest::newRow("indented plain line") << indent + "plain" << "plain";
+}
+
+void TestQPlainTextEditEx::paragraphIndent()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, expected);
+    QPlainTextEditEx editor;
+    editor.setPlainText(QStringLiteral("before\n") + line + QStringLiteral("\nafter"));
+    QTextCursor cursor(editor.document()->findBlockByNumber(1));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    editor.setTextCursor(cursor);
+    editor.toggleParagraphIndent();
+    QCOMPARE(editor.document()->findBlockByNumber(1).text(), expected);
+    QCOMPARE(editor.document()->findBlockByNumber(0).text(), QStringLiteral("before"));
+    if (expected != line) {
+        editor.undo();
+        QCOMPARE(editor.document()->findBlockByNumber(1).text(), line);
+    }
+}
+
+void TestQPlainTextEditEx::paragraphIndentTogglesBack()
+{
+    QPlainTextEditEx editor;
+    editor.setPlainText(QStringLiteral("- word"));
+    editor.toggleParagraphIndent();
+    editor.toggleParagraphIndent();
+    QCOMPARE(editor.toPlainText(), QStringLiteral("- word"));
+}
+
+void TestQPlainTextEditEx::paragraphIndentOnWrappedLine()
+{
+    QPlainTextEditEx editor;
+    editor.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor.resize(200, 300);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QString paragraph;
+    for (int i = 0; i < 30; ++i)
+        paragraph += QStringLiteral("word%1 ").arg(i);
+    editor.setPlainText(paragraph.trimmed());
+    QCoreApplication::processEvents(); // the gutter widens, the paragraph wraps anew
+    const QTextLine secondLine = editor.document()->firstBlock().layout()->lineAt(1);
+    QVERIFY(secondLine.isValid());
+    const int secondLineStart = secondLine.textStart();
+    QVERIFY(secondLineStart > 0);
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(secondLineStart + 2);
+    editor.setTextCursor(cursor);
+    editor.toggleParagraphIndent();
+    const QString text = editor.document()->firstBlock().text();
+    QCOMPARE(editor.blockCount(), 1);
+    QCOMPARE(text.indexOf(indent), secondLineStart);
+}
+
+void TestQPlainTextEditEx::gutterColours_data()
+{
+    QTest::addColumn<QByteArray>("theme");
+    QTest::addColumn<QColor>("background");
+    QTest::newRow("theme colour") << QByteArray(R"({"lineNumberBackground": "#123456", "lineNumberColor": "#ff0000"})")
+                                  << QColor(0x12, 0x34, 0x56);
+    QTest::newRow("number, not a string") << QByteArray(R"({"lineNumberBackground": 5})") << QColor(0xF0, 0xF0, 0xF0);
+    QTest::newRow("malformed") << QByteArray("{\"lineNumberBackground\": ") << QColor(0xF0, 0xF0, 0xF0);
+}
+
+void TestQPlainTextEditEx::gutterColours()
+{
+    QFETCH(QByteArray, theme);
+    QFETCH(QColor, background);
+    writeTheme(QStringLiteral("gutter"), theme);
+    QPlainTextEditEx editor;
+    editor.setPlainText(QStringLiteral("a\nb"));
+    editor.resize(300, 200);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(gutterPixel(editor), background);
+}
+
+void TestQPlainTextEditEx::gutterFollowsEditedTheme()
+{
+    writeTheme(QStringLiteral("gutter"), R"({"lineNumberBackground": "#112233"})");
+    QPlainTextEditEx editor;
+    editor.resize(300, 200);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    QCOMPARE(gutterPixel(editor), QColor(0x11, 0x22, 0x33));
+    writeTheme(QStringLiteral("gutter"), R"({"lineNumberBackground": "#445566"})");
+    QCOMPARE(gutterPixel(editor), QColor(0x44, 0x55, 0x66));
+    QFile::remove(editorThemeDirectory() + QStringLiteral("/gutter.json"));
+    QCOMPARE(gutterPixel(editor), QColor(0xF0, 0xF0, 0xF0));
+}
+
+void TestQPlainTextEditEx::focusSignals()
+{
+    QPlainTextEditEx editor;
+    editor.setPlainText(QStringLiteral("text"));
+    QSignalSpy gained(&editor, &QPlainTextEditEx::GetFocus);
+    QSignalSpy lost(&editor, &QPlainTextEditEx::LostFocus);
+    QFocusEvent focusIn(QEvent::FocusIn, Qt::MouseFocusReason);
+    QApplication::sendEvent(&editor, &focusIn);
+    QCOMPARE(gained.count(), 1);
+    QCOMPARE(lost.count(), 0);
+    QFocusEvent focusOut(QEvent::FocusOut, Qt::MouseFocusReason);
+    QApplication::sendEvent(&editor, &focusOut);
+    QCOMPARE(lost.count(), 1);
+    QCOMPARE(lost.first().first().toString(), QStringLiteral("text"));
+}
+
+QTEST_MAIN(TestQPlainTextEditEx)
+#include "tst_qplaintexteditex.moc"
