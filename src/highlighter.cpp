@@ -7,11 +7,18 @@
 #include <QJsonDocument>
 #include <QSettings>
 
-namespace {
-const char *const keywords[] = {"class", "const", "double", "enum", "explicit", "friend", "inline", "int", "long",
-                                "namespace", "operator", "private", "protected", "public", "short", "signals",
-                                "signed", "slots", "static", "struct", "template", "typedef", "typename", "union",
-                                "unsigned", "virtual", "void", "volatile", "bool"};
+const QStringList &highlightedKeywords()
+{
+    static const QStringList keywords{
+        QStringLiteral("class"),    QStringLiteral("const"),     QStringLiteral("double"),   QStringLiteral("enum"),
+        QStringLiteral("explicit"), QStringLiteral("friend"),    QStringLiteral("inline"),   QStringLiteral("int"),
+        QStringLiteral("long"),     QStringLiteral("namespace"), QStringLiteral("operator"), QStringLiteral("private"),
+        QStringLiteral("protected"), QStringLiteral("public"),   QStringLiteral("short"),    QStringLiteral("signals"),
+        QStringLiteral("signed"),   QStringLiteral("slots"),     QStringLiteral("static"),   QStringLiteral("struct"),
+        QStringLiteral("template"), QStringLiteral("typedef"),   QStringLiteral("typename"), QStringLiteral("union"),
+        QStringLiteral("unsigned"), QStringLiteral("virtual"),   QStringLiteral("void"),     QStringLiteral("volatile"),
+        QStringLiteral("bool")};
+    return keywords;
 }
 
 Highlighter::Highlighter(QTextDocument *document)
@@ -66,11 +73,9 @@ void Highlighter::loadTheme(const QString &name)
     // The heading marker and the 29 keywords share one format, and no two of
     // their matches can overlap, so one alternation colours exactly what 30
     // separate rules would.
-    QStringList words;
-    for (const char *keyword : keywords)
-        words << QLatin1String(keyword);
-    addRule(QStringLiteral("^(?:#){1,6} |\\b(?:") + words.join(QLatin1Char('|')) + QStringLiteral(")\\b"), keywordFormat,
-            "keywordColor", Trigger::Any);
+    const QString words = highlightedKeywords().join(QLatin1Char('|'));
+    addRule(QStringLiteral("^(?:#){1,6} |\\b(?:") + words + QStringLiteral(")\\b"), keywordFormat, "keywordColor",
+            Trigger::Any);
     rehighlight();
 }
 

@@ -2,9 +2,13 @@
 
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringList>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
 #include <QVector>
+
+// The words both highlighters colour wherever they stand.
+const QStringList &highlightedKeywords();
 
 // Colours Markdown line by line with the rules of an editor theme. Every match
 // of every rule gets the rule's format; later rules win where matches overlap.

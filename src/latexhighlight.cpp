@@ -1,16 +1,12 @@
 #include "latexhighlight.h"
 
 #include "appsettings.h"
+#include "highlighter.h"
 
 #include <QSettings>
 
 namespace {
 enum Style { Plain = 0, Italic = 1, Bold = 2, StrikeOut = 4 };
-
-const char *const keywords[] = {"class", "const", "double", "enum", "explicit", "friend", "inline", "int", "long",
-                                "namespace", "operator", "private", "protected", "public", "short", "signals",
-                                "signed", "slots", "static", "struct", "template", "typedef", "typename", "union",
-                                "unsigned", "virtual", "void", "volatile", "bool"};
 }
 
 LatexHighlight::LatexHighlight(QTextDocument *document)
@@ -43,8 +39,8 @@ LatexHighlight::LatexHighlight(QTextDocument *document)
     addRule(QStringLiteral("\\|"), QColor(223, 196, 125), Bold);
     addRule(QStringLiteral("```(?:\\s*(\\w+))?"), cyan, Bold);
     addRule(QStringLiteral("\\\\\\\\"), cyan, Bold);
-    for (const char *keyword : keywords)
-        addRule(QStringLiteral("\\b") + QLatin1String(keyword) + QStringLiteral("\\b"), cyan, Bold);
+    for (const QString &keyword : highlightedKeywords())
+        addRule(QStringLiteral("\\b") + keyword + QStringLiteral("\\b"), cyan, Bold);
 }
 
 void LatexHighlight::addRule(const QString &pattern, const QColor &colour, int style)
