@@ -1,7 +1,12 @@
 #pragma once
 
+#include <QJsonObject>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <QVariantList>
+
+class QWidget;
 
 // The bridge object published to the editor page as "content" (contentObj).
 // The page calls its slots; the native side talks to the page through its signals.
@@ -11,10 +16,43 @@ class Content : public QObject
 public:
     explicit Content(QObject *parent = nullptr);
 
-public slots:
-    void updateModifyStatus(bool status);
+    // The check the hyperlink dialog applies to the "Link:" field.
+    static bool isValidLinkUrl(const QString &url);
 
 signals:
     void setHtmlSignal(const QString &html);
+    void dealDragSignal(const QJsonObject &jsonData);
+    void dealCopySignal(const QJsonObject &jsonData);
     void updateModifyStatusSignal(bool status);
+    void loadRecentMdSignal();
+    void webViewFocusSignal();
+    void modifyLaTeXSignal(const QString &forluma, const QString &xpath);
+    void dealLinkSignal(const QJsonObject &jsonData);
+    void addLinkSignal(const QJsonObject &jsonData);
+    void insertImageSignal(const QString &src);
+    void insertLaTeX(const QString &arg);
+    void modifyLaTeXJs(const QString &forluma, const QString &xpath);
+    void removeItemConfirmed(const QString &elementId);
+    void updateWordsCountSignal(const QString &text);
+    void updateLeftBarSignal(const QVariantList &list);
+    void updateSideBarSignal();
+    void copyPromptSignal();
+
+public slots:
+    void openUrl(const QString &url);
+    void modifyLink(const QString &text, const QString &url);
+    void addLink(const QString &selection);
+    void updateModifyStatus(bool status);
+    void loadRecentMd();
+    void jsPrint(const QString &text);
+    void copyToClipboard(const QString &text);
+    void requestDeleteElement(const QString &elementId);
+    void modifyLaTeX(const QString &forluma, const QString &xpath);
+    void updateWordsCount(const QString &text);
+    void updateLeftBar(const QVariantList &list);
+
+private:
+    void showLinkDialog(const QString &text, const QString &url, bool modify);
+
+    QPointer<QWidget> linkDialog;
 };

@@ -17,19 +17,10 @@ PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &fo
     return page;
 }
 
+// Every value lands in an attribute of the page; the page reads it from there.
 static QString escapedForHtmlAttribute(const QString &text)
 {
     return text.toHtmlEscaped();
-}
-
-static QString escapedForScriptString(QString text)
-{
-    text.replace(QLatin1Char('\\'), QLatin1String("\\\\"))
-        .replace(QLatin1Char('"'), QLatin1String("\\\""))
-        .replace(QLatin1Char('\n'), QLatin1String("\\n"))
-        .replace(QLatin1Char('\r'), QLatin1String("\\r"))
-        .replace(QLatin1Char('<'), QLatin1String("\\u003c"));
-    return text;
 }
 
 QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
@@ -42,9 +33,9 @@ QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
         : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(settings.codeBlockStyle);
     pageTemplate.replace(QLatin1String("{{theme}}"), escapedForHtmlAttribute(themeUrl));
     pageTemplate.replace(QLatin1String("{{cmthemecss}}"), escapedForHtmlAttribute(codeThemeUrl));
-    pageTemplate.replace(QLatin1String("{{cmtheme}}"), escapedForScriptString(settings.codeBlockStyle));
+    pageTemplate.replace(QLatin1String("{{cmtheme}}"), escapedForHtmlAttribute(settings.codeBlockStyle));
     pageTemplate.replace(QLatin1String("{{showLeftSidebar}}"),
                          settings.showLeftSidebar ? QStringLiteral("true") : QStringLiteral("false"));
-    pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForScriptString(settings.focusPlaceholder));
+    pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForHtmlAttribute(settings.focusPlaceholder));
     return pageTemplate;
 }

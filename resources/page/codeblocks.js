@@ -1,0 +1,248 @@
+// Code blocks: each pre/code of the document becomes a wrapper holding a
+// CodeMirror editor and a toolbar. Editors are built when their block comes
+// near the viewport; until then the wrapper keeps the block's text.
+"use strict";
+
+var codeBlockObserver = null;
+
+function findLanguageKey(label) {
+  var wanted = String(label || "").toLowerCase();
+  for (var key in languageLabels) {
+    if (languageLabels[key].toLowerCase() === wanted) return key;
+  }
+  return "";
+}
+
+function codeBlockLanguage(wrapper) {
+  var button = wrapper.querySelector(".cm-btn.lang");
+  return button ? button.textContent : "";
+}
+
+function codeBlockValue(wrapper) {
+  return wrapper.cmInstance ? wrapper.cmInstance.getValue() : wrapper.pendingValue;
+}
+
+function toolbarButton(className, title, glyph) {
+  var button = document.createElement("button");
+  button.className = "cm-btn " + className;
+  if (title) button.title = title;
+  if (glyph) {
+    var icon = document.createElement("i");
+    icon.className = "fa " + glyph;
+    button.appendChild(icon);
+  }
+  button.setAttribute("contenteditable", "false");
+  return button;
+}
+
+function copyText(text) {
+  var fallback = function () {
+    var area = document.createElement("textarea");
+    area.value = text;
+    document.body.appendChild(area);
+    area.select();
+    document.execCommand("copy");
+    area.remove();
+  };
+  if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).catch(fallback);
+  else fallback();
+}
+
+// Replaces the pre around `code` by a code-block wrapper.
+function addCodeMirror(code, lang, buildNow) {
+  var pre = code.parentNode;
+  var wrapper = document.createElement("div");
+  wrapper.className = "cm-editor-wrapper";
+  wrapper.id = generateId();
+  wrapper.style.position = "relative";
+  wrapper.setAttribute("contenteditable", "false");
+
+  var toolbar = document.createElement("div");
+  toolbar.className = "cm-toolbar";
+  toolbar.style.display = "none";
+  var copy = toolbarButton("copy", "copy", "fa-copy");
+  var clear = toolbarButton("clear", "clear", "fa-eraser");
+  var remove = toolbarButton("delete", "delete", "fa-trash");
+  var language = toolbarButton("lang", "", "");
+  language.textContent = lang || "plaintext";
+  [copy, clear, remove, language].forEach(function (button) { toolbar.appendChild(button); });
+  wrapper.appendChild(toolbar);
+  wrapper.addEventListener("mouseenter", function () { toolbar.style.display = "flex"; });
+  wrapper.addEventListener("mouseleave", function () { toolbar.style.display = "none"; });
+
+  var value = code.textContent.replace(/\n$/, "");
+  wrapper.pendingValue = value;
+  var preview = document.createElement("pre");
+  preview.className = "cm-pending";
+  preview.textContent = value;
+  wrapper.appendChild(preview);
+  pre.parentNode.replaceChild(wrapper, pre);
+
+  copy.addEventListener("click", function () { copyText(codeBlockValue(wrapper)); });
+  clear.addEventListener("click", function () {
+    buildCodeMirror(wrapper);
+    wrapper.cmInstance.setValue("");
+    markModified();
+  });
+  remove.addEventListener("click", function () {
+    wrapper.remove();
+    markModified();
+  });
+  language.addEventListener("click", function (event) {
+    event.stopPropagation();
+    openLanguageMenu(wrapper, language);
+  });
+
+  if (buildNow) buildCodeMirror(wrapper, true);
+  else observeCodeBlock(wrapper);
+  return wrapper;
+}
+
+function observeCodeBlock(wrapper) {
+  if (!codeBlockObserver) {
+    codeBlockObserver = new IntersectionObserver(function (entries) {
+      entries.forEach(function (entry) {
+        if (entry.isIntersecting) buildCodeMirror(entry.target);
+      });
+    }, { rootMargin: "800px 0px" });
+  }
+  codeBlockObserver.observe(wrapper);
+}
+
+function buildCodeMirror(wrapper, focus) {
+  if (wrapper.cmInstance) return;
+  if (codeBlockObserver) codeBlockObserver.unobserve(wrapper);
+  var preview = wrapper.querySelector(".cm-pending");
+  var lang = codeBlockLanguage(wrapper);
+  var mode = lang && lang !== "plaintext" ? findLanguageKey(lang) : "plaintext";
+  var editor = CodeMirror(function (element) {
+    if (preview) wrapper.replaceChild(element, preview);
+    else wrapper.appendChild(element);
+  }, {
+    value: wrapper.pendingValue,
+    mode: mode,
+    lineNumbers: true,
+    theme: cmThemeName,
+    lineWrapping: true
+  });
+  wrapper.cmInstance = editor;
+  editor.on("beforeChange", function (instance, change) {
+    if (change.origin === "setValue" && change.text.length > 1 && change.text[change.text.length - 1] === "") {
+      change.update(change.from, change.to, change.text.slice(0, -1));
+    }
+  });
+  editor.on("change", markModified);
+  editor.getWrapperElement().addEventListener("paste", function (event) {
+    event.preventDefault();
+    event.stopPropagation();
+    var text = event.clipboardData.getData("text/plain");
+    var from = editor.getCursor("from");
+    editor.replaceSelection(text);
+    editor.setSelection(from, editor.getCursor("to"));
+  }, true);
+  if (focus) {
+    setTimeout(function () {
+      editor.focus();
+      editor.setCursor(editor.lastLine(), 0);
+    }, 10);
+  }
+}
+
+function closeLanguageMenu() {
+  var menu = document.getElementById("cm-language-menu");
+  if (menu) menu.remove();
+}
+
+function openLanguageMenu(wrapper, button) {
+  closeLanguageMenu();
+  var menu = document.createElement("div");
+  menu.id = "cm-language-menu";
+  menu.className = "cm-language-menu";
+  menu.setAttribute("contenteditable", "false");
+  var filter = document.createElement("input");
+  filter.placeholder = "filter...";
+  var list = document.createElement("ul");
+  list.className = "cm-language-list";
+  Object.keys(languageLabels).forEach(function (key) {
+    var item = document.createElement("li");
+    item.textContent = languageLabels[key];
+    item.addEventListener("click", function (event) {
+      event.stopPropagation();
+      buildCodeMirror(wrapper);
+      wrapper.cmInstance.setOption("mode", key || "plaintext");
+      button.textContent = languageLabels[key];
+      closeLanguageMenu();
+      markModified();
+    });
+    list.appendChild(item);
+  });
+  filter.addEventListener("input", function () {
+    var wanted = filter.value.toLowerCase();
+    list.querySelectorAll("li").forEach(function (item) {
+      item.style.display = item.textContent.toLowerCase().indexOf(wanted) >= 0 ? "" : "none";
+    });
+  });
+  filter.addEventListener("click", function (event) { event.stopPropagation(); });
+  menu.appendChild(filter);
+  menu.appendChild(list);
+  document.body.appendChild(menu);
+
+  var box = button.getBoundingClientRect();
+  var width = 180;
+  var height = Math.min(220, menu.offsetHeight || 220);
+  var top = box.bottom + 4;
+  if (top + height > window.innerHeight) top = box.top - 4 - height;
+  var left = Math.min(box.left + 12, window.innerWidth - width - 20);
+  menu.style.top = top + "px";
+  menu.style.left = left + "px";
+  filter.focus();
+}
+
+document.addEventListener("click", closeLanguageMenu);
+
+function changeCmTheme(name) {
+  cmThemeName = name;
+  document.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper) {
+    if (wrapper.cmInstance) wrapper.cmInstance.setOption("theme", name);
+  });
+}
+
+function insertCodeMirror() {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var pre = document.createElement("pre");
+  var code = document.createElement("code");
+  code.textContent = selection.toString();
+  pre.appendChild(code);
+  replaceSelection(pre);
+  addCodeMirror(code, "", true);
+  markModified();
+}
+
+function inserCode() {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var range = selection.getRangeAt(0);
+  var code = document.createElement("code");
+  code.appendChild(range.extractContents());
+  range.insertNode(code);
+  markModified();
+}
+
+function cmOnClick(button, name, id) {
+  var wrapper = button.parentNode.parentNode;
+  if (name === "undo") {
+    buildCodeMirror(wrapper);
+    wrapper.cmInstance.setValue("");
+  } else if (name === "copy") {
+    contentObj.copyToClipboard(codeBlockValue(wrapper));
+  } else {
+    contentObj.requestDeleteElement(id);
+  }
+}
+
+function buildCodeBlocks(root) {
+  root.querySelectorAll("pre > code").forEach(function (code) {
+    addCodeMirror(code, (code.className || "").replace(/^language-/, ""), false);
+  });
+}

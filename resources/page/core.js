@@ -1,0 +1,155 @@
+// The editor page's shared state and helpers: the bridge, element paths,
+// the document HTML for conversion, word count and outline.
+"use strict";
+
+var contentObj;
+var currentTarget = null;
+var currentEvent = null;
+var cmThemeName = document.documentElement.dataset.cmTheme || "default";
+var showLeftSidebar = document.documentElement.dataset.showLeftSidebar === "true";
+var myWorker = null;
+
+function editorBody() {
+  return document.getElementById("bodyeditor");
+}
+
+function markModified() {
+  if (contentObj) contentObj.updateModifyStatus(true);
+}
+
+function generateId() {
+  return "el-" + Date.now() + "-" + Math.floor(Math.random() * 1000);
+}
+
+function getXPath(element) {
+  if (element.id) return '//*[@id="' + element.id + '"]';
+  if (element === document.body) return "/html/body";
+  var index = 1;
+  for (var sibling = element.previousElementSibling; sibling; sibling = sibling.previousElementSibling) {
+    if (sibling.tagName === element.tagName) index++;
+  }
+  return getXPath(element.parentNode) + "/" + element.tagName.toLowerCase() + "[" + index + "]";
+}
+
+function getElementByXPath(path) {
+  return document.evaluate(path, document, null, XPathResult.FIRST_ORDERED_NODE_TYPE, null).singleNodeValue;
+}
+
+function GetElementFromPoint(x, y) {
+  var element = document.elementFromPoint(x, y);
+  if (!element) return "";
+  var names = [];
+  for (; element && element.nodeType === Node.ELEMENT_NODE; element = element.parentNode) names.unshift(element.tagName);
+  return names.join("|");
+}
+
+// Links may only lead to ordinary addresses, never run script.
+function safeHref(url) {
+  return /^\s*(javascript|vbscript|data):/i.test(url || "") ? "" : url;
+}
+
+// Parses an HTML fragment inertly and strips everything that could run script.
+function sanitizedFragment(html) {
+  var parsed = new DOMParser().parseFromString("<body>" + html + "</body>", "text/html");
+  var forbidden = "script,style,iframe,frame,frameset,object,embed,link,meta,base,form,noscript,template,svg,math";
+  parsed.body.querySelectorAll(forbidden).forEach(function (element) { element.remove(); });
+  parsed.body.querySelectorAll("*").forEach(function (element) {
+    Array.prototype.slice.call(element.attributes).forEach(function (attribute) {
+      var name = attribute.name.toLowerCase();
+      var urlAttribute = name === "href" || name === "src" || name === "xlink:href" || name === "action" ||
+        name === "formaction" || name === "srcset";
+      if (name.indexOf("on") === 0 || name === "srcdoc" || (urlAttribute && safeHref(attribute.value) === "")) {
+        element.removeAttribute(attribute.name);
+      }
+    });
+  });
+  var fragment = document.createDocumentFragment();
+  while (parsed.body.firstChild) fragment.appendChild(document.adoptNode(parsed.body.firstChild));
+  return fragment;
+}
+
+// Replaces the selection with `node`; the caret ends after it.
+function replaceSelection(node) {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return false;
+  var range = selection.getRangeAt(0);
+  range.deleteContents();
+  var last = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? node.lastChild : node;
+  range.insertNode(node);
+  if (last) {
+    range.setStartAfter(last);
+    range.collapse(true);
+    selection.removeAllRanges();
+    selection.addRange(range);
+  }
+  return true;
+}
+
+function getSelectedText() {
+  return window.getSelection().toString();
+}
+
+function isInViewport(element) {
+  var box = element.getBoundingClientRect();
+  return box.bottom >= 0 && box.top <= window.innerHeight;
+}
+
+function prevHeading(element) {
+  for (var node = element; node; node = node.previousElementSibling) {
+    if (/^H[1-6]$/.test(node.tagName)) return node;
+  }
+  return null;
+}
+
+// The document as HTML for conversion: code blocks as pre/code with their
+// current text, formulas rendered, tables inside a paragraph. The page itself
+// is not changed.
+function getHtml() {
+  var clone = editorBody().cloneNode(true);
+  var liveWrappers = editorBody().querySelectorAll(".cm-editor-wrapper");
+  clone.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
+    var live = liveWrappers[index];
+    var pre = document.createElement("pre");
+    var code = document.createElement("code");
+    var language = codeBlockLanguage(live);
+    if (language && language !== "plaintext") code.className = language;
+    code.textContent = codeBlockValue(live);
+    pre.appendChild(code);
+    wrapper.parentNode.replaceChild(pre, wrapper);
+  });
+  clone.querySelectorAll("x-equation").forEach(function (formula) {
+    if (!formula.querySelector(".katex")) renderFormula(formula);
+  });
+  clone.querySelectorAll("table").forEach(function (table) {
+    if (table.parentNode.tagName !== "P") {
+      var paragraph = document.createElement("p");
+      table.parentNode.replaceChild(paragraph, table);
+      paragraph.appendChild(table);
+    }
+  });
+  return clone.innerHTML;
+}
+
+function startWorker(text) {
+  if (typeof Worker === "undefined") return;
+  if (!myWorker) {
+    myWorker = new Worker("qrc:/resources/calculate.js");
+    myWorker.onmessage = function (event) {
+      if (contentObj) contentObj.updateWordsCount(String(event.data));
+    };
+  }
+  myWorker.postMessage(text);
+}
+
+function updateSideBar() {
+  if (!showLeftSidebar || !contentObj) return;
+  var headings = [];
+  editorBody().querySelectorAll("h1, h2").forEach(function (heading) {
+    headings.push({ tag: heading.tagName.toLowerCase(), text: heading.innerText });
+  });
+  contentObj.updateLeftBar(headings);
+}
+
+function setShowLeftSidebar(show) {
+  showLeftSidebar = show === true || show === "true";
+}

@@ -1,0 +1,207 @@
+// Editing in the page: Markdown shortcuts typed at a line start, links,
+// the trailing paragraph, paragraph indent, and the bridge's handlers.
+"use strict";
+
+var pendingCount = null;
+
+function setDocumentHtml(html) {
+  var body = editorBody();
+  body.innerHTML = html;
+  buildCodeBlocks(body);
+  renderFormulas(body);
+}
+
+// Leaves the caret's block holding one non-breaking space.
+function clearCurrentLine(character) {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var node = selection.anchorNode;
+  if (node.nodeType === Node.TEXT_NODE) node.textContent = character || "\u00a0";
+}
+
+function turnBlockInto(tagName) {
+  document.execCommand("formatBlock", false, "<" + tagName + ">");
+  clearCurrentLine("\u00a0");
+}
+
+function handleMarkdownShortcut() {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var node = selection.anchorNode;
+  if (!node || node.nodeType !== Node.TEXT_NODE) return;
+  var text = node.textContent;
+  var heading = /^(#{1,6})\u00a0$/.exec(text);
+  if (heading) {
+    turnBlockInto("h" + heading[1].length);
+  } else if (text === ">\u00a0") {
+    turnBlockInto("blockquote");
+  } else if (/^\d+\.\u00a0$/.test(text)) {
+    document.execCommand("insertOrderedList");
+    clearCurrentLine("\u00a0");
+  } else if (/^[-+*]\u00a0+$/.test(text)) {
+    document.execCommand("insertUnorderedList");
+    clearCurrentLine("\u00a0");
+  } else {
+    return;
+  }
+  markModified();
+}
+
+function handleEnter() {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var element = selection.anchorNode;
+  if (element && element.nodeType !== Node.ELEMENT_NODE) element = element.parentNode;
+  if (!element || element === editorBody()) return;
+  var previous = element.previousElementSibling;
+  if (previous && previous.innerHTML === "<br>" && previous.tagName !== "P") {
+    var paragraph = document.createElement("p");
+    paragraph.innerHTML = "<br>";
+    previous.parentNode.replaceChild(paragraph, previous);
+  }
+}
+
+function toggleParagraphIndent() {
+  var selection = window.getSelection();
+  if (!selection.rangeCount) return;
+  var element = selection.anchorNode;
+  if (element && element.nodeType !== Node.ELEMENT_NODE) element = element.parentNode;
+  if (!element) return;
+  if (element.tagName !== "P") {
+    var inline = ["CODE", "I", "B", "S", "STRONG", "EM", "DEL", "SPAN"];
+    if (inline.indexOf(element.tagName) < 0 || !element.parentNode || element.parentNode.tagName !== "P") return;
+    element = element.parentNode;
+  }
+  var first = element.firstChild;
+  if (first && first.nodeType === Node.TEXT_NODE && first.textContent.indexOf("\u3000\u3000") === 0) {
+    first.textContent = first.textContent.substring(2);
+  } else {
+    element.insertBefore(document.createTextNode("\u3000\u3000"), first);
+  }
+  markModified();
+}
+
+function openLinkWin() {
+  contentObj.addLink(getSelectedText());
+}
+
+function ensureTrailingParagraph() {
+  var body = editorBody();
+  var last = body.lastElementChild;
+  if (!last || last.tagName !== "P" || last.innerHTML !== "&nbsp;" || last !== body.lastChild) {
+    var paragraph = document.createElement("p");
+    paragraph.innerHTML = "&nbsp;";
+    body.appendChild(paragraph);
+  }
+}
+
+// The word count and the outline read the whole page; a burst of changes
+// asks for them once.
+function scheduleCount() {
+  if (pendingCount !== null) return;
+  pendingCount = setTimeout(function () {
+    pendingCount = null;
+    startWorker(editorBody().innerText);
+    updateSideBar();
+  }, 150);
+}
+
+function insertPayload(payload, range) {
+  var node;
+  if (payload.type === "a") {
+    node = document.createElement("a");
+    var href = safeHref(payload.url);
+    if (href) node.setAttribute("href", href);
+    node.textContent = payload.title;
+  } else if (payload.type === "img") {
+    node = document.createElement("img");
+    var src = safeHref(payload.url);
+    if (src) node.setAttribute("src", src);
+    if (payload.title && range === undefined) node.setAttribute("title", payload.title);
+  } else if (payload.type === "text") {
+    node = document.createTextNode(payload.text);
+  } else if (payload.type === "html") {
+    node = sanitizedFragment(payload.html);
+  } else {
+    return;
+  }
+  if (range) {
+    var selection = window.getSelection();
+    selection.removeAllRanges();
+    selection.addRange(range);
+  }
+  if (replaceSelection(node)) markModified();
+}
+
+function connectBridge(channel) {
+  contentObj = channel.objects.content;
+  contentObj.removeItemConfirmed.connect(function (id) {
+    var element = document.getElementById(id);
+    if (element) element.remove();
+  });
+  contentObj.setHtmlSignal.connect(setDocumentHtml);
+  contentObj.loadRecentMd();
+  contentObj.addLinkSignal.connect(function (link) {
+    var title = link.title || link.url;
+    var href = safeHref(link.url);
+    if (!link.isModify) {
+      var anchor = document.createElement("a");
+      if (href) anchor.setAttribute("href", href);
+      anchor.setAttribute("target", "_blank");
+      anchor.textContent = title;
+      document.execCommand("insertHTML", false, anchor.outerHTML);
+    } else if (currentTarget) {
+      if (href) currentTarget.setAttribute("href", href);
+      else currentTarget.removeAttribute("href");
+      currentTarget.textContent = title;
+    }
+    markModified();
+  });
+  contentObj.insertLaTeX.connect(insertLaTeXAtSelection);
+  contentObj.modifyLaTeXJs.connect(replaceFormula);
+  contentObj.dealCopySignal.connect(function (payload) { insertPayload(payload); });
+  contentObj.dealDragSignal.connect(function (payload) {
+    var range = currentEvent ? document.caretRangeFromPoint(currentEvent.clientX, currentEvent.clientY) : null;
+    if (range) insertPayload(payload, range);
+  });
+  contentObj.insertImageSignal.connect(function (src) {
+    var url = safeHref(src);
+    if (url) document.execCommand("insertImage", false, url);
+  });
+  contentObj.updateSideBarSignal.connect(updateSideBar);
+}
+
+window.addEventListener("load", function () {
+  var body = editorBody();
+  document.execCommand("enableObjectResizing", false, true);
+  document.execCommand("enableInlineTableEditing", false, true);
+
+  body.addEventListener("keyup", function (event) {
+    if (event.key === "Enter") handleEnter();
+    else handleMarkdownShortcut();
+  });
+  body.addEventListener("click", function (event) {
+    var link = event.target.closest ? event.target.closest("a") : null;
+    if (!link || !body.contains(link)) return;
+    event.preventDefault();
+    if (!contentObj) return;
+    if (event.ctrlKey) {
+      contentObj.openUrl(link.getAttribute("href") || "");
+    } else {
+      currentTarget = link;
+      contentObj.modifyLink(link.textContent, link.getAttribute("href") || "");
+    }
+  });
+  body.addEventListener("dragover", function (event) { currentEvent = event; });
+  body.addEventListener("input", markModified);
+  body.addEventListener("paste", function (event) { event.preventDefault(); });
+  new MutationObserver(function () {
+    ensureTrailingParagraph();
+    scheduleCount();
+  }).observe(body, { childList: true, characterData: true, subtree: true });
+
+  body.setAttribute("contenteditable", "true");
+  body.setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");
+  body.focus();
+  new QWebChannel(qt.webChannelTransport, connectBridge);
+});
