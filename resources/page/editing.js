@@ -11,17 +11,36 @@ function setDocumentHtml(html) {
   renderFormulas(body);
 }
 
-// Leaves the caret's block holding one non-breaking space.
-function clearCurrentLine(character) {
+var lineBlocks = "h1, h2, h3, h4, h5, h6, blockquote, li, p, div";
+
+// Leaves `block` holding just `character`, with the caret after it.
+function clearCurrentLine(character, block) {
   var selection = window.getSelection();
-  if (!selection.rangeCount) return;
-  var node = selection.anchorNode;
-  if (node.nodeType === Node.TEXT_NODE) node.textContent = character || "\u00a0";
+  if (!block) {
+    var element = selection.rangeCount ? selection.anchorNode : null;
+    if (element === editorBody()) element = element.childNodes[selection.anchorOffset] || element.lastChild;
+    if (element && element.nodeType !== Node.ELEMENT_NODE) element = element.parentNode;
+    block = element && element.closest(lineBlocks);
+  }
+  if (!block || block === editorBody()) return;
+  block.textContent = character || "\u00a0";
+  var range = document.createRange();
+  range.setStart(block.firstChild, block.firstChild.length);
+  range.collapse(true);
+  selection.removeAllRanges();
+  selection.addRange(range);
 }
 
-function turnBlockInto(tagName) {
-  document.execCommand("formatBlock", false, "<" + tagName + ">");
-  clearCurrentLine("\u00a0");
+// Replaces the line's block by a new block of `tagName`.
+function retagLine(node, tagName) {
+  var block = node.parentNode.closest(lineBlocks);
+  var replacement = document.createElement(tagName);
+  if (!block || block === editorBody()) {
+    node.parentNode.replaceChild(replacement, node);
+  } else {
+    block.parentNode.replaceChild(replacement, block);
+  }
+  return replacement;
 }
 
 function handleMarkdownShortcut() {
@@ -32,9 +51,9 @@ function handleMarkdownShortcut() {
   var text = node.textContent;
   var heading = /^(#{1,6})\u00a0$/.exec(text);
   if (heading) {
-    turnBlockInto("h" + heading[1].length);
+    clearCurrentLine("\u00a0", retagLine(node, "h" + heading[1].length));
   } else if (text === ">\u00a0") {
-    turnBlockInto("blockquote");
+    clearCurrentLine("\u00a0", retagLine(node, "blockquote"));
   } else if (/^\d+\.\u00a0$/.test(text)) {
     document.execCommand("insertOrderedList");
     clearCurrentLine("\u00a0");

@@ -1,0 +1,464 @@
+// The editor page in the real web engine, as the main window loads it.
+#include "QWebEngineViewEx.h"
+#include "appsettings.h"
+#include "content.h"
+#include "mainwindow.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QDesktopServices>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(QDropEvent *)
+
+namespace {
+const char *const tableHtml =
+    "<table><thead><tr><th>A</th><th>B</th></tr></thead>"
+    "<tbody><tr><td>1</td><td>2</td></tr><tr><td>3</td><td>4</td></tr></tbody></table>";
+
+// Runs a page function on the cell or element whose text is `text`.
+QString atText(const QString &text, const QString &call)
+{
+    return QStringLiteral("(function(){var all=document.querySelectorAll('#bodyeditor td, #bodyeditor th');"
+                          "for(var i=0;i<all.length;i++){if(all[i].textContent==='%1'){var b=all[i].getBoundingClientRect();"
+                          "var x=b.left+b.width/2,y=b.top+b.height/2;%2;return true;}}return false;})()")
+        .arg(text, call);
+}
+
+// The table as rows of cell texts: "A,B|1,2"; a non-breaking space shows as "_".
+const char *const tableText =
+    "(function(){var t=document.querySelector('#bodyeditor table');if(!t)return 'none';var rows=[];"
+    "Array.prototype.forEach.call(t.rows,function(r){var cells=[];Array.prototype.forEach.call(r.cells,function(c){"
+    "cells.push(c.tagName==='TH'?c.textContent.replace(/\\u00a0/g,'_').toUpperCase():c.textContent.replace(/\\u00a0/g,'_'))});"
+    "rows.push(cells.join(','))});return rows.join('|');})()";
+}
+
+class TestEditorPage : public QObject
+{
+    Q_OBJECT
+public slots:
+    void captureUrl(const QUrl &url) { openedUrls << url; }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void handshakeShowsTheStartupFile();
+    void setHtmlBuildsCodeBlocksAndFormulas();
+    void getHtml();
+    void tableFunctions_data();
+    void tableFunctions();
+    void insertedTableOfOneRow();
+    void markdownShortcuts_data();
+    void markdownShortcuts();
+    void trailingParagraph();
+    void pasteDoesNothingByItself();
+    void wordCount_data();
+    void wordCount();
+    void xpathRoundTrip();
+    void linkClicks();
+    void linkUrlCheck_data();
+    void linkUrlCheck();
+    void linkDialog();
+    void deleteConfirmation();
+    void dropReachesOnlyTheSignal();
+    void hostileInsertsRunNoScript();
+
+private:
+    void openWindow();
+    QVariant js(const QString &script);
+    void setHtml(const QString &html);
+
+    MainWindow *window = nullptr;
+    QWebEngineViewEx *view = nullptr;
+    Content *content = nullptr;
+    QList<QUrl> openedUrls;
+};
+
+QVariant TestEditorPage::js(const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    if (!QTest::qWaitFor([&] { return done; }, 15000))
+        qWarning("no answer from the page for: %s", qPrintable(script.left(80)));
+    return result;
+}
+
+void TestEditorPage::setHtml(const QString &html)
+{
+    emit content->setHtmlSignal(html);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 0")).toBool());
+}
+
+void TestEditorPage::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "captureUrl");
+    openWindow();
+}
+
+// One window serves every test; each test sets the document it needs.
+void TestEditorPage::openWindow()
+{
+    window = new MainWindow(QString());
+    window->resize(1100, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    content = window->findChild<Content *>(QStringLiteral("content"));
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+}
+
+void TestEditorPage::init()
+{
+    openedUrls.clear();
+}
+
+void TestEditorPage::cleanupTestCase()
+{
+    delete window;
+}
+
+void TestEditorPage::handshakeShowsTheStartupFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("start.md"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("# Opened at start\n\ntext\n");
+    file.close();
+    delete window;
+    window = new MainWindow(path);
+    window->show();
+    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    QTRY_COMPARE_WITH_TIMEOUT(js(QStringLiteral("(document.querySelector('#bodyeditor h1')||{}).textContent")).toString(),
+                              QStringLiteral("Opened at start"), 20000);
+    delete window;
+    openWindow();
+}
+
+void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
+{
+    setHtml(QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
+                           "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 1);
+    QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar .cm-btn'),"
+                               "function(b){return b.className}).join(',')")).toString(),
+             QStringLiteral("cm-btn copy,cm-btn clear,cm-btn delete,cm-btn lang"));
+    QCOMPARE(js(QStringLiteral("document.querySelector('.cm-btn.lang').textContent")).toString(), QStringLiteral("python"));
+    QVERIFY(js(QStringLiteral("/^el-\\d+-\\d{1,3}$/.test(document.querySelector('.cm-editor-wrapper').id)")).toBool());
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('.cm-editor-wrapper').cmInstance")).toBool());
+    QCOMPARE(js(QStringLiteral("document.querySelector('.cm-editor-wrapper').cmInstance.getValue()")).toString(),
+             QStringLiteral("print(1)"));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('x-equation .katex')")).toBool());
+    QCOMPARE(js(QStringLiteral("document.querySelector('x-equation annotation').textContent")).toString(),
+             QStringLiteral("x^2"));
+}
+
+void TestEditorPage::getHtml()
+{
+    setHtml(QStringLiteral("<pre><code class=\"language-c++\">int a;\n</code></pre><pre><code>plain\n</code></pre>")
+            + QLatin1String(tableHtml));
+    const QString html = js(QStringLiteral("getHtml()")).toString();
+    QVERIFY2(html.contains(QStringLiteral("<pre><code class=\"c++\">int a;</code></pre>")), qPrintable(html));
+    QVERIFY2(html.contains(QStringLiteral("<pre><code>plain</code></pre>")), qPrintable(html));
+    QVERIFY2(html.contains(QStringLiteral("<p><table>")), qPrintable(html));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length")).toInt(), 2);
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor p > table').length")).toInt(), 0);
+}
+
+void TestEditorPage::tableFunctions_data()
+{
+    QTest::addColumn<QString>("cell");
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<QString>("table");
+    QTest::newRow("row above a body row") << "3" << "insertTableRow(x,y,'above')" << "A,B|1,2|_,_|3,4";
+    QTest::newRow("row below a body row") << "1" << "insertTableRow(x,y,'below')" << "A,B|1,2|_,_|3,4";
+    QTest::newRow("row above the header") << "A" << "insertTableRow(x,y,'above')" << "_,_|A,B|1,2|3,4";
+    QTest::newRow("row below the header") << "B" << "insertTableRow(x,y,'below')" << "A,B|_,_|1,2|3,4";
+    QTest::newRow("column left") << "2" << "insertTableColumn(x,y,'left')" << "A,_,B|1,_,2|3,_,4";
+    QTest::newRow("column right") << "A" << "insertTableColumn(x,y,'right')" << "A,_,B|1,_,2|3,_,4";
+    QTest::newRow("column right of the last") << "4" << "insertTableColumn(x,y,'right')" << "A,B,_|1,2,_|3,4,_";
+    QTest::newRow("delete a body row") << "3" << "deleteRow(x,y)" << "A,B|1,2";
+    QTest::newRow("delete the header row") << "A" << "deleteRow(x,y)" << "1,2|3,4";
+    QTest::newRow("delete a column") << "B" << "deleteColumn(x,y)" << "A|1|3";
+    QTest::newRow("delete the table") << "2" << "deleteTable(x,y)" << "none";
+    QTest::newRow("first body row up") << "1" << "shiftRow(x,y,'up')" << "1,2|A,B|3,4";
+    QTest::newRow("body row up") << "3" << "shiftRow(x,y,'up')" << "A,B|3,4|1,2";
+    QTest::newRow("header down") << "A" << "shiftRow(x,y,'down')" << "1,2|A,B|3,4";
+    QTest::newRow("last row down changes nothing") << "4" << "shiftRow(x,y,'down')" << "A,B|1,2|3,4";
+    QTest::newRow("header up changes nothing") << "A" << "shiftRow(x,y,'up')" << "A,B|1,2|3,4";
+    QTest::newRow("column right") << "A" << "shiftColumn(x,y,'right')" << "B,A|2,1|4,3";
+    QTest::newRow("first column left changes nothing") << "1" << "shiftColumn(x,y,'left')" << "A,B|1,2|3,4";
+    QTest::newRow("last column right changes nothing") << "B" << "shiftColumn(x,y,'right')" << "A,B|1,2|3,4";
+}
+
+void TestEditorPage::tableFunctions()
+{
+    QFETCH(QString, cell);
+    QFETCH(QString, call);
+    QFETCH(QString, table);
+    setHtml(QLatin1String(tableHtml));
+    QSignalSpy modified(content, &Content::updateModifyStatusSignal);
+    QVERIFY(js(atText(cell, call)).toBool());
+    QCOMPARE(js(QLatin1String(tableText)).toString(), table);
+    if (table != QLatin1String("A,B|1,2|3,4"))
+        QTRY_VERIFY(!modified.isEmpty());
+}
+
+void TestEditorPage::insertedTableOfOneRow()
+{
+    setHtml(QStringLiteral("<p id=\"target\">here</p>"));
+    js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('target'));"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);insertTable(1,3);"));
+    QCOMPARE(js(QLatin1String(tableText)).toString(), QStringLiteral(",,"));
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor table').tBodies.length")).toInt(), 0);
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor th').length")).toInt(), 3);
+    js(QStringLiteral("alignColumn(0,0,'center')"));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor [align]').length")).toInt(), 0);
+}
+
+void TestEditorPage::markdownShortcuts_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("block");
+    QTest::newRow("level-2 heading") << QStringLiteral("##\u00a0") << "H2";
+    QTest::newRow("level-6 heading") << QStringLiteral("######\u00a0") << "H6";
+    QTest::newRow("quote") << QStringLiteral(">\u00a0") << "BLOCKQUOTE";
+    QTest::newRow("ordered list") << QStringLiteral("3.\u00a0") << "LI";
+    QTest::newRow("bullet list") << QStringLiteral("-\u00a0") << "LI";
+    QTest::newRow("seven hashes stay text") << QStringLiteral("#######\u00a0") << "P";
+}
+
+// The text typed at the start of an empty paragraph (the editable turns the
+// space into a non-breaking space), then the key is released.
+void TestEditorPage::markdownShortcuts()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, block);
+    setHtml(QStringLiteral("<p id=\"line\">%1</p>").arg(typed));
+    js(QStringLiteral("var t=document.getElementById('line').firstChild;var r=document.createRange();r.setStart(t,t.length);"
+                      "r.collapse(true);var s=window.getSelection();s.removeAllRanges();s.addRange(r);"
+                      "document.getElementById('bodyeditor').dispatchEvent(new KeyboardEvent('keyup',{key:' ',bubbles:true}));"));
+    const QString caretBlock = js(QStringLiteral(
+        "var n=window.getSelection().anchorNode;var e=n.nodeType===1?n:n.parentNode;e.tagName+':'+e.innerHTML")).toString();
+    if (block == QLatin1String("P"))
+        QCOMPARE(caretBlock, QStringLiteral("P:") + typed.toHtmlEscaped().replace(QChar(0xa0), QLatin1String("&nbsp;")));
+    else
+        QCOMPARE(caretBlock, block + QStringLiteral(":&nbsp;"));
+}
+
+void TestEditorPage::trailingParagraph()
+{
+    setHtml(QStringLiteral("<h1>Title</h1>"));
+    const QString last = QStringLiteral("var l=document.getElementById('bodyeditor').lastChild;l.tagName+':'+l.innerHTML");
+    QTRY_COMPARE(js(last).toString(), QStringLiteral("P:&nbsp;"));
+    js(QStringLiteral("document.getElementById('bodyeditor').appendChild(document.createElement('div'))"));
+    QTRY_COMPARE(js(last).toString(), QStringLiteral("P:&nbsp;"));
+}
+
+void TestEditorPage::pasteDoesNothingByItself()
+{
+    setHtml(QStringLiteral("<p id=\"p\">kept</p>"));
+    const QVariant cancelled = js(QStringLiteral(
+        "var d=new DataTransfer();d.setData('text/plain','pasted');var e=new ClipboardEvent('paste',{clipboardData:d,"
+        "bubbles:true,cancelable:true});document.getElementById('p').dispatchEvent(e);e.defaultPrevented"));
+    QVERIFY(cancelled.toBool());
+    QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(), QStringLiteral("kept"));
+}
+
+void TestEditorPage::wordCount_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("count");
+    QTest::newRow("one word") << "word" << "1";
+    QTest::newRow("two words") << "two words" << "2";
+    QTest::newRow("two Chinese characters") << QString::fromUtf8("\xE6\xB1\x89\xE5\xAD\x97") << "2";
+    QTest::newRow("joined by a comma") << "one,two" << "1";
+    QTest::newRow("empty") << "" << "0";
+    QTest::newRow("ideographic space") << QStringLiteral("a\u3000b") << "2";
+}
+
+void TestEditorPage::wordCount()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, count);
+    QSignalSpy counted(content, &Content::updateWordsCountSignal);
+    js(QStringLiteral("startWorker(%1)").arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
+    QTRY_VERIFY(!counted.isEmpty());
+    QCOMPARE(counted.last().first().toString(), count);
+}
+
+void TestEditorPage::xpathRoundTrip()
+{
+    setHtml(QStringLiteral("<p>a</p><ul><li>x</li><li><b>y</b> <x-equation>z</x-equation></li></ul><p id=\"named\">n</p>"));
+    QVERIFY(js(QStringLiteral("var e=document.querySelector('#bodyeditor li:nth-child(2) x-equation');"
+                              "getElementByXPath(getXPath(e))===e")).toBool());
+    QCOMPARE(js(QStringLiteral("getXPath(document.getElementById('named'))")).toString(),
+             QStringLiteral("//*[@id=\"named\"]"));
+    QCOMPARE(js(QStringLiteral("getXPath(document.querySelector('#bodyeditor li b'))")).toString(),
+             QStringLiteral("//*[@id=\"bodyeditor\"]/ul[1]/li[2]/b[1]"));
+}
+
+void TestEditorPage::linkClicks()
+{
+    setHtml(QStringLiteral("<p><a href=\"https://example.org/page\">example</a></p>"));
+    const QString click = QStringLiteral(
+        "document.querySelector('#bodyeditor a').dispatchEvent(new MouseEvent('click',{bubbles:true,cancelable:true,ctrlKey:%1}))");
+    js(click.arg(QStringLiteral("true")));
+    QTRY_COMPARE(openedUrls, QList<QUrl>{QUrl(QStringLiteral("https://example.org/page"))});
+    js(click.arg(QStringLiteral("false")));
+    QWidget *dialog = nullptr;
+    QTRY_VERIFY((dialog = QApplication::activeModalWidget()) || (dialog = [] {
+                     for (QWidget *w : QApplication::topLevelWidgets())
+                         if (w->objectName() == QLatin1String("linkDialog") && w->isVisible())
+                             return w;
+                     return static_cast<QWidget *>(nullptr);
+                 }()));
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Set Hyperlink"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("linkText"))->text(), QStringLiteral("example"));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("linkUrl"))->text(), QStringLiteral("https://example.org/page"));
+    dialog->close();
+    QCOMPARE(openedUrls.size(), 1);
+}
+
+void TestEditorPage::linkUrlCheck_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("valid");
+    QTest::newRow("nothing after the host") << "https://example.com" << false;
+    QTest::newRow("trailing slash") << "https://example.com/" << true;
+    QTest::newRow("path and query") << "http://a.example.org/x?y=1&z=2" << true;
+    QTest::newRow("upper-case host") << "https://Example.com/" << false;
+    QTest::newRow("words around it") << "see https://example.com/x here" << true;
+    QTest::newRow("no scheme") << "example.com/" << false;
+}
+
+void TestEditorPage::linkUrlCheck()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, valid);
+    QCOMPARE(Content::isValidLinkUrl(url), valid);
+}
+
+void TestEditorPage::linkDialog()
+{
+    QSignalSpy sent(content, &Content::dealLinkSignal);
+    content->addLink(QString());
+    QWidget *dialog = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("linkDialog") && w->isVisible())
+            dialog = w;
+    QVERIFY(dialog);
+    QPointer<QWidget> alive(dialog);
+    auto *url = dialog->findChild<QLineEdit *>(QStringLiteral("linkUrl"));
+    QPushButton *confirm = nullptr;
+    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+        if (button->text() == QLatin1String("Confirm"))
+            confirm = button;
+    url->setText(QStringLiteral("https://example.com"));
+    confirm->click();
+    QCOMPARE(sent.count(), 0);
+    QVERIFY(alive && alive->isVisible());
+    url->setText(QStringLiteral("see https://example.com/ now"));
+    confirm->click();
+    QCOMPARE(sent.count(), 1);
+    const QJsonObject payload = sent.first().first().toJsonObject();
+    QCOMPARE(payload.value(QStringLiteral("url")).toString(), QStringLiteral("see https://example.com/ now"));
+    QCOMPARE(payload.value(QStringLiteral("title")).toString(), QString());
+    QCOMPARE(payload.value(QStringLiteral("isModify")).toBool(), false);
+    QCOMPARE(payload.value(QStringLiteral("isATag")).toBool(), true);
+    QTRY_VERIFY(!alive);
+}
+
+void TestEditorPage::deleteConfirmation()
+{
+    QSignalSpy confirmed(content, &Content::removeItemConfirmed);
+    for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+        QTimer::singleShot(0, [answer] {
+            QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            QCOMPARE(box->text(), QStringLiteral("Are you sure you want to delete?"));
+            box->button(answer)->click();
+        });
+        content->requestDeleteElement(QStringLiteral("el-1-2"));
+    }
+    QCOMPARE(confirmed.count(), 1);
+    QCOMPARE(confirmed.first().first().toString(), QStringLiteral("el-1-2"));
+}
+
+void TestEditorPage::dropReachesOnlyTheSignal()
+{
+    setHtml(QStringLiteral("<p id=\"p\">kept</p>"));
+    qRegisterMetaType<QDropEvent *>();
+    QSignalSpy dropped(view, &QWebEngineViewEx::dropEventSignal);
+    QMimeData data;
+    data.setText(QStringLiteral("dropped text"));
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &drop);
+    QCOMPARE(dropped.count(), 1);
+    QCOMPARE(js(QStringLiteral("document.getElementById('bodyeditor').textContent.indexOf('dropped')")).toInt(), -1);
+}
+
+void TestEditorPage::hostileInsertsRunNoScript()
+{
+    setHtml(QStringLiteral("<p id=\"p\">text</p>"));
+    QSignalSpy linkAsked(content, &Content::dealLinkSignal);
+    const QString select = QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('p'));"
+                                          "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true");
+    const QString evil = QStringLiteral("contentObj.openUrl('https://evil.example/')");
+    js(select);
+    QJsonObject html{{QStringLiteral("type"), QStringLiteral("html")},
+                     {QStringLiteral("html"), QStringLiteral("<img src=\"x\" onerror=\"%1\"><script>%1</script>"
+                                                             "<a href=\"javascript:%1\">a</a>").arg(evil)}};
+    emit content->dealCopySignal(html);
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor img')")).toBool());
+    QVERIFY(!js(QStringLiteral("document.querySelector('#bodyeditor img').hasAttribute('onerror')")).toBool());
+    QVERIFY(!js(QStringLiteral("!!document.querySelector('#bodyeditor script')")).toBool());
+    QVERIFY(!js(QStringLiteral("document.querySelector('#bodyeditor a').hasAttribute('href')")).toBool());
+
+    js(QStringLiteral("document.getElementById('bodyeditor').focus();") + select);
+    emit content->addLinkSignal(QJsonObject{{QStringLiteral("title"), QStringLiteral("\"><img src=x onerror=\"%1\">").arg(evil)},
+                                            {QStringLiteral("url"), QStringLiteral("javascript:%1").arg(evil)},
+                                            {QStringLiteral("isModify"), false},
+                                            {QStringLiteral("isATag"), true}});
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor a')")).toBool());
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor a').textContent")).toString(),
+             QStringLiteral("\"><img src=x onerror=\"%1\">").arg(evil));
+    QVERIFY(!js(QStringLiteral("document.querySelector('#bodyeditor a').hasAttribute('href')")).toBool());
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor img').length")).toInt(), 0);
+
+    js(select);
+    emit content->insertLaTeX(QStringLiteral("<img src=x onerror=\"%1\">").arg(evil));
+    QTRY_VERIFY(js(QStringLiteral("document.querySelectorAll('#bodyeditor x-equation').length")).toInt() == 1);
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor img').length")).toInt(), 0);
+    QCOMPARE(js(QStringLiteral("formulaSource(document.querySelector('#bodyeditor x-equation'))")).toString(),
+             QStringLiteral("<img src=x onerror=\"%1\">").arg(evil));
+
+    setHtml(QStringLiteral("<p><a href=\"javascript:%1\">click</a></p>").arg(evil));
+    js(QStringLiteral("document.querySelector('#bodyeditor a').click()"));
+    QTest::qWait(300);
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->objectName() == QLatin1String("linkDialog"))
+            w->close();
+    QVERIFY(openedUrls.isEmpty());
+    QCOMPARE(linkAsked.count(), 0);
+    QCOMPARE(view->url().scheme(), QStringLiteral("qrc"));
+}
+
+QTEST_MAIN(TestEditorPage)
+#include "tst_editorpage.moc"
