@@ -27,7 +27,7 @@ QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
 {
     // The page is loaded with a qrc: base URL, so the style sheet needs a full file URL.
     const QString themeUrl = QUrl::fromLocalFile(settings.themeFolder + QLatin1Char('/') + settings.cssFile
-                                                 + QStringLiteral(".css")).toString();
+                                                 + QStringLiteral(".css")).toString(QUrl::FullyEncoded);
     const QString codeThemeUrl = settings.codeBlockStyle == QLatin1String("default")
         ? QString()
         : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(settings.codeBlockStyle);

@@ -54,6 +54,7 @@ private slots:
     void getHtml();
     void tableFunctions_data();
     void tableFunctions();
+    void alignColumn();
     void insertedTableOfOneRow();
     void markdownShortcuts_data();
     void markdownShortcuts();
@@ -216,6 +217,15 @@ void TestEditorPage::tableFunctions()
     QCOMPARE(js(QLatin1String(tableText)).toString(), table);
     if (table != QLatin1String("A,B|1,2|3,4"))
         QTRY_VERIFY(!modified.isEmpty());
+}
+
+void TestEditorPage::alignColumn()
+{
+    setHtml(QLatin1String(tableHtml));
+    QVERIFY(js(atText(QStringLiteral("2"), QStringLiteral("alignColumn(x,y,'center')"))).toBool());
+    QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('#bodyeditor [align]'),"
+                               "function(c){return c.textContent+'='+c.getAttribute('align')}).join(',')")).toString(),
+             QStringLiteral("B=center,2=center,4=center"));
 }
 
 void TestEditorPage::insertedTableOfOneRow()

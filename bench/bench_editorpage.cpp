@@ -1,0 +1,104 @@
+// The Visual Editor with a generated 2 MB document of about 500 code blocks,
+// 500 formulas and 50 tables: time until the page is ready to edit, and the
+// main-thread cost of a keystroke at the end of the document (measured in the
+// page over 100 keystrokes). Runs under a virtual X server.
+#include "QWebEngineViewEx.h"
+#include "content.h"
+#include "documentconverter.h"
+#include "mainwindow.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QWebEnginePage>
+
+#include <cstdio>
+
+namespace {
+std::string generateMarkdown(size_t targetBytes)
+{
+    std::string text;
+    int section = 0;
+    while (text.size() < targetBytes) {
+        ++section;
+        text += "## Section " + std::to_string(section) + "\n\n";
+        for (int i = 0; i < 28; ++i)
+            text += "Writers trust the editor with **long** documents, *emphasis*, links to "
+                    "[pages](https://example.org/" + std::to_string(i) + ") and plain prose that goes on. ";
+        text += "The formula $x_" + std::to_string(section) + "^2 + \\frac{a}{b}$ stands in the text.\n\n";
+        text += "```cpp\nint value" + std::to_string(section) + "() {\n    return " + std::to_string(section) + ";\n}\n```\n\n";
+        if (section % 10 == 0) {
+            text += "| Name | Value | Note |\n|---|:-:|---|\n";
+            for (int row = 0; row < 8; ++row)
+                text += "| item " + std::to_string(row) + " | " + std::to_string(row * section) + " | note |\n";
+            text += "\n";
+        }
+    }
+    return text;
+}
+
+QVariant evaluate(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, 60000);
+    return result;
+}
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", webEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), runningAsRoot()));
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+
+    const std::string markdown = generateMarkdown(2 * 1024 * 1024);
+    const QString html = DocumentConverter().markdownToHtml(markdown);
+    MainWindow window{QString()};
+    window.resize(1200, 900);
+    window.show();
+    auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    auto *content = window.findChild<Content *>(QStringLiteral("content"));
+    if (!QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000)) {
+        std::printf("page did not load\n");
+        return 1;
+    }
+    std::printf("document: %.1f MB of Markdown, %d code blocks, %d formulas\n",
+                static_cast<double>(markdown.size()) / (1024.0 * 1024.0), html.count(QStringLiteral("<pre ")),
+                html.count(QStringLiteral("<x-equation ")));
+
+    QElapsedTimer timer;
+    timer.start();
+    emit content->setHtmlSignal(html);
+    QTest::qWaitFor([&] {
+        return evaluate(view, QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length > 0 && "
+                                             "!!document.querySelector('#bodyeditor x-equation .katex')"))
+            .toBool();
+    }, 60000);
+    std::printf("ready to edit 2MB: %.0f ms\n", static_cast<double>(timer.elapsed()));
+
+    evaluate(view, QStringLiteral(
+        "window.keystrokes = null;"
+        "(function(){var body=document.getElementById('bodyeditor');var last=body.lastElementChild;"
+        "var range=document.createRange();range.selectNodeContents(last);range.collapse(false);"
+        "var s=window.getSelection();s.removeAllRanges();s.addRange(range);body.focus();var times=[];"
+        "function step(){if(times.length===100){times.sort(function(a,b){return a-b});window.keystrokes=times;return;}"
+        "var t0=performance.now();document.execCommand('insertText',false,'a');void body.offsetHeight;"
+        "var channel=new MessageChannel();channel.port1.onmessage=function(){times.push(performance.now()-t0);"
+        "requestAnimationFrame(function(){setTimeout(step,0)})};channel.port2.postMessage(0);}"
+        "step();})()"));
+    QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("!!window.keystrokes")).toBool(); }, 60000);
+    const double median = evaluate(view, QStringLiteral("window.keystrokes[49]")).toDouble();
+    const double p95 = evaluate(view, QStringLiteral("window.keystrokes[94]")).toDouble();
+    std::printf("keystroke at the end of 2MB median: %.1f ms\n", median);
+    std::printf("keystroke at the end of 2MB p95: %.1f ms\n", p95);
+    return 0;
+}
