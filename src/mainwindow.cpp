@@ -78,7 +78,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         webView->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
         webView->setFocus();
 
-        if (!currentPath.isEmpty() && !openFile(currentPath))
+        if (!currentPath.isEmpty() && !openFile(currentPath, true))
             currentPath.clear();
         if (currentPath.isEmpty())
             loadEditorPage();
@@ -343,77 +343,6 @@ void MainWindow::loadEditorPage()
     webView->setHtml(fillPageTemplate(QString::fromUtf8(page.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
 }
 
-void MainWindow::showDocumentHtmlWhenPageReady(const QString &html)
-{
-    connect(webView, &QWebEngineView::loadFinished, this, [this, html](bool ok) {
-        if (!ok)
-            return;
-        webView->page()->runJavaScript(QStringLiteral("typeof qt.webChannelTransport !== 'undefined'"),
-                                       [this, html](const QVariant &ready) {
-                                           if (!ready.toBool())
-                                               return;
-                                           if (!html.isEmpty())
-                                               emit content.setHtmlSignal(html);
-                                           disconnect(webView, &QWebEngineView::loadFinished, this, nullptr);
-                                       });
-    });
-}
-
-bool MainWindow::openFile(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
-                                     tr("Cannot open file %1: %2").arg(QDir::toNativeSeparators(path),
-                                                                       file.errorString()),
-                                     MsgBoxHelper::OkOnly);
-        RecentFiles::remove(path);
-        rebuildRecentMenu();
-        return false;
-    }
-    modified = false;
-    currentPath = path;
-    currentFileName = QFileInfo(path).fileName();
-    QTextStream in(&file);
-    in.setCodec("UTF-8");
-    const QString markdown = in.readAll();
-    loadEditorPage();
-    showDocumentHtmlWhenPageReady(converter.markdownToHtml(markdown.toStdString()));
-    updateTitle();
-    RecentFiles::add(path);
-    rebuildRecentMenu();
-    return true;
-}
-
-void MainWindow::rebuildRecentMenu()
-{
-    if (!recentMenu)
-        return;
-    recentMenu->clear();
-    for (const QString &path : RecentFiles::load().mid(0, RecentFiles::maxEntries)) {
-        auto *action = new QAction(path, recentMenu);
-        action->setData(path);
-        connect(action, &QAction::triggered, this, &MainWindow::openRecentFile);
-        recentMenu->addAction(action);
-    }
-}
-
-void MainWindow::openRecentFile()
-{
-    if (auto *action = qobject_cast<QAction *>(sender()))
-        openFile(action->data().toString());
-}
-
-bool MainWindow::maybeDiscard()
-{
-    if (!modified)
-        return true;
-    return MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
-                                        tr("The current file has not been saved. Do you want to discard changes?"),
-                                        MsgBoxHelper::YesNo)
-        == QMessageBox::Yes;
-}
-
 void MainWindow::updateTitle()
 {
     setWindowTitle(titleFormat.arg(modified ? QStringLiteral("*") : QString(),
@@ -435,39 +364,6 @@ void MainWindow::showStatusMessage(const QString &text, const QString &colour, i
         statusClearTimer->start(seconds * 1000);
     else
         statusClearTimer->stop();
-}
-
-void MainWindow::connectSyncDirection(bool visual)
-{
-    disconnect(syncConnection);
-    if (visual)
-        syncConnection = connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
-    else
-        syncConnection = connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);
-}
-
-void MainWindow::onDockActivated(QDockWidget *dock)
-{
-    if (dock->objectName() == QLatin1String("dockEditor"))
-        connectSyncDirection(false);
-    else if (dock->objectName() == QLatin1String("dockWebView"))
-        connectSyncDirection(true);
-}
-
-void MainWindow::onWebViewChage(bool status)
-{
-    modified = status;
-    changedSinceBackup = status;
-    updateTitle();
-}
-
-void MainWindow::onEditorChage()
-{
-    if (sourceEditor->isSettingText())
-        return;
-    modified = true;
-    changedSinceBackup = true;
-    updateTitle();
 }
 
 void MainWindow::changeMode(int index)
@@ -493,11 +389,6 @@ void MainWindow::changeMode(int index)
     default:
         break;
     }
-}
-
-void MainWindow::on_actionExit_triggered()
-{
-    close();
 }
 
 void MainWindow::changeEvent(QEvent *event)

@@ -2,6 +2,7 @@
 
 #include "content.h"
 #include "documentconverter.h"
+#include "documentfile.h"
 
 #include <QMainWindow>
 #include <QMetaObject>
@@ -41,8 +42,11 @@ public:
     void loadEditorPage();
     void connectSyncDirection(bool visual);
     bool maybeDiscard();
-    bool openFile(const QString &path);
+    bool openFile(const QString &path, bool duringStartup = false);
     void rebuildRecentMenu();
+    // The document as Markdown from the live editor; `read` is false when the
+    // page could not give it.
+    QString currentMarkdown(bool *read = nullptr);
 
 signals:
     void changeThemeSignal();
@@ -51,7 +55,13 @@ public slots:
     void changeMode(int index);
     void onWebViewChage(bool status);
     void onEditorChage();
+    void on_actionNew_triggered();
+    void on_actionOpen_triggered();
+    void on_actionSave_triggered();
+    void on_actionSaveAs_triggered();
+    void on_actionNewWindow_triggered();
     void on_actionExit_triggered();
+    bool saveToFile(const QString &markdown);
     void openRecentFile();
     void setEditorFontSize(int fontSize);
 
@@ -71,6 +81,8 @@ private:
     void createStatusBarWidgets();
     void createToolBars();
     void showDocumentHtmlWhenPageReady(const QString &html);
+    void giveDocumentToPage(const QString &markdown, bool afterPageLoad);
+    void reportUnreadableDocument();
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();
@@ -81,6 +93,12 @@ private:
     QString currentFileName;
     bool modified = false;
     bool changedSinceBackup = false;
+    bool fileUsesCrLf = MarkdownFile::platformUsesCrLf();
+    QString pendingMarkdown;
+    // What the page was last given, and whether it was edited since: stands in
+    // for the page's own answer when the page cannot give one.
+    QString pageMarkdown;
+    bool pageEditedSinceGiven = false;
 
     QPlainTextEditEx *sourceEditor = nullptr;
     QWebEngineViewEx *webView = nullptr;

@@ -1,0 +1,415 @@
+// The open document end to end in the real window: the hand-over between the
+// editors, the modified flag, open, save, the recent list.
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "appsettings.h"
+#include "content.h"
+#include "documentconverter.h"
+#include "documentfile.h"
+#include "htmlcompare.h"
+#include "mainwindow.h"
+#include "recentfiles.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+const QByteArray sampleDocument =
+    "# Title \xC3\xA9t\xC3\xA9\n\nA paragraph\nwritten on two lines.\n\n- one\n  - nested\n- two\n\n"
+    "| a | b |\n|---|:-:|\n| 1 |   |\n\n```cpp\nint main() { return 0; }\n```\n\nInline $x^2$ and $$\\sum_i i$$\n";
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+// Answers the next modal box or dialog by `answer`, recording the box's text.
+void answerNextModal(const std::function<void(QWidget *)> &answer)
+{
+    QTimer::singleShot(50, [answer] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal) {
+            answerNextModal(answer);
+            return;
+        }
+        answer(modal);
+    });
+}
+
+void pressButton(QWidget *modal, QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    auto *box = qobject_cast<QMessageBox *>(modal);
+    QVERIFY(box);
+    if (text)
+        *text = box->text();
+    box->button(button)->click();
+}
+}
+
+class TestLifecycle : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void openAndHandOver();
+    void starFollowsEditsNotReplacements();
+    void saveWritesUtf8AndClearsTheStar();
+    void saveAsSuggestsAName();
+    void suggestedNames_data();
+    void suggestedNames();
+    void recentList_data();
+    void recentList();
+    void missingRecentFileIsReportedAndRemoved();
+    void recentFileWithUnsavedChangesAsksFirst();
+    void newClearsBothEditors();
+    void unwritableFileIsReported();
+    void earlySaveKeepsTheFile();
+    void crLfFileStaysCrLf();
+    void markdownFileReadsAndWrites_data();
+    void markdownFileReadsAndWrites();
+
+private:
+    void openWindow(const QString &startupFile = QString());
+    QVariant js(const QString &script);
+    void activateTab(const QString &title);
+    QString pageText();
+
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
+    QWebEngineViewEx *view = nullptr;
+    QPlainTextEditEx *source = nullptr;
+    Content *content = nullptr;
+};
+
+void TestLifecycle::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void TestLifecycle::init()
+{
+    appSettings()->remove(QStringLiteral("recentFileList"));
+}
+
+void TestLifecycle::cleanup()
+{
+    if (window) {
+        window->findChild<Content *>(QStringLiteral("content"))->updateModifyStatus(false);
+        delete window;
+        window = nullptr;
+    }
+}
+
+void TestLifecycle::openWindow(const QString &startupFile)
+{
+    window = new MainWindow(startupFile);
+    window->resize(1100, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    content = window->findChild<Content *>(QStringLiteral("content"));
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+}
+
+QVariant TestLifecycle::js(const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, 15000);
+    return result;
+}
+
+void TestLifecycle::activateTab(const QString &title)
+{
+    for (QTabBar *bar : window->findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title) {
+                bar->setCurrentIndex(i);
+                return;
+            }
+    QFAIL("no such tab");
+}
+
+QString TestLifecycle::pageText()
+{
+    return js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString();
+}
+
+void TestLifecycle::openAndHandOver()
+{
+    const QString path = dir.filePath(QStringLiteral("sample.md"));
+    writeFile(path, sampleDocument);
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QString::fromUtf8("Title \xC3\xA9t\xC3\xA9")), 15000);
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
+
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->toPlainText().isEmpty());
+    const DocumentConverter converter;
+    QCOMPARE(normalizedHtml(converter.markdownToHtml(source->toPlainText().toStdString())),
+             normalizedHtml(converter.markdownToHtml(sampleDocument.toStdString())));
+    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+
+    QTextCursor cursor = source->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    source->setTextCursor(cursor);
+    source->setFocus();
+    QTest::keyClick(source, Qt::Key_Return);
+    QTest::keyClicks(source, QStringLiteral("Added in the source."));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    activateTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Added in the source.")));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+void TestLifecycle::starFollowsEditsNotReplacements()
+{
+    openWindow();
+    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'typed')"));
+    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    content->updateModifyStatus(false);
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(source->toPlainText().contains(QStringLiteral("typed")));
+    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+void TestLifecycle::saveWritesUtf8AndClearsTheStar()
+{
+    const QString path = dir.filePath(QStringLiteral("save.md"));
+    writeFile(path, "# Start\n");
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Start")), 15000);
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->toPlainText().isEmpty());
+    QTRY_VERIFY(!source->isSettingText());
+    source->setFocus();
+    QTextCursor cursor = source->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    source->setTextCursor(cursor);
+    source->insertPlainText(QString::fromUtf8("\n\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QCOMPARE(QString::fromUtf8(readFile(path)), source->toPlainText());
+    QVERIFY(readFile(path).contains("\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
+    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QCOMPARE(RecentFiles::load().first(), path);
+}
+
+void TestLifecycle::saveAsSuggestsAName()
+{
+    openWindow();
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QStringLiteral("intro\n\n# What? A <title>: yes\n\ntext\n"));
+    const QString target = dir.filePath(QStringLiteral("chosen.md"));
+    QString suggested;
+    answerNextModal([&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        suggested = name->text();
+        name->setText(target);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QCOMPARE(suggested, QStringLiteral("What A title yes.md"));
+    QCOMPARE(readFile(target), QByteArray("intro\n\n# What? A <title>: yes\n\ntext\n"));
+    QCOMPARE(window->windowTitle(), QStringLiteral("chosen.md -  Penwick"));
+}
+
+void TestLifecycle::suggestedNames_data()
+{
+    QTest::addColumn<QString>("outline");
+    QTest::addColumn<QString>("markdown");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("outline entry") << "Report: Q1/Q2" << "# other" << "Report Q1Q2.md";
+    QTest::newRow("first heading") << "" << "text\n## Notes *draft* |x|\n# Later" << "Notes draft x.md";
+    QTest::newRow("first 20 characters") << "" << "Just some words without\nany heading" << "Just some words with.md";
+    QTest::newRow("only forbidden characters") << "" << "???***" << "";
+    QTest::newRow("empty document") << "" << "" << "";
+}
+
+void TestLifecycle::suggestedNames()
+{
+    QFETCH(QString, outline);
+    QFETCH(QString, markdown);
+    QFETCH(QString, name);
+    QCOMPARE(suggestedFileName(outline, markdown), name);
+}
+
+void TestLifecycle::recentList_data()
+{
+    QTest::addColumn<QStringList>("opened");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("same file twice") << QStringList{"a", "b", "a"} << QStringList{"a", "b"};
+    QTest::newRow("six files keep five") << QStringList{"1", "2", "3", "4", "5", "6"}
+                                         << QStringList{"6", "5", "4", "3", "2"};
+    QTest::newRow("case matters") << QStringList{"A", "a"} << QStringList{"a", "A"};
+}
+
+void TestLifecycle::recentList()
+{
+    QFETCH(QStringList, opened);
+    QFETCH(QStringList, expected);
+    QStringList list;
+    for (const QString &path : opened)
+        list = RecentFiles::withFileAdded(list, path);
+    QCOMPARE(list, expected);
+}
+
+void TestLifecycle::missingRecentFileIsReportedAndRemoved()
+{
+    const QString kept = dir.filePath(QStringLiteral("kept.md"));
+    writeFile(kept, "kept\n");
+    const QString gone = dir.filePath(QStringLiteral("gone.md"));
+    appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{gone, kept});
+    openWindow();
+    QMenu *recent = window->findChild<QMenu *>(QStringLiteral("menuRecent"));
+    QCOMPARE(recent->actions().size(), 2);
+    QString reported;
+    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Ok, &reported); });
+    recent->actions().first()->trigger();
+    QVERIFY(reported.startsWith(QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(gone)));
+    QCOMPARE(RecentFiles::load(), QStringList{kept});
+    QCOMPARE(recent->actions().size(), 1);
+}
+
+void TestLifecycle::recentFileWithUnsavedChangesAsksFirst()
+{
+    const QString other = dir.filePath(QStringLiteral("other.md"));
+    writeFile(other, "# Other file\n");
+    appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{other});
+    openWindow();
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'unsaved work')"));
+    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QString asked;
+    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::No, &asked); });
+    window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
+    QCOMPARE(asked, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
+    QVERIFY(pageText().contains(QStringLiteral("unsaved work")));
+    QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));
+
+    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Yes); });
+    window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Other file")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("other.md -  Penwick"));
+}
+
+void TestLifecycle::newClearsBothEditors()
+{
+    const QString path = dir.filePath(QStringLiteral("full.md"));
+    writeFile(path, "# Full\n\ntext\n");
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Full")), 15000);
+    source->setTextProgrammatically(QStringLiteral("old source"));
+    window->findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+    QTRY_VERIFY(!pageText().contains(QStringLiteral("Full")));
+    QCOMPARE(source->toPlainText(), QString());
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
+    QCOMPARE(RecentFiles::load(), QStringList{path});
+}
+
+void TestLifecycle::unwritableFileIsReported()
+{
+    const QString path = dir.filePath(QStringLiteral("vanishing/doc.md"));
+    QVERIFY(QDir().mkpath(dir.filePath(QStringLiteral("vanishing"))));
+    writeFile(path, "# Doc\n");
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Doc")), 15000);
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'edit')"));
+    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(QDir(dir.filePath(QStringLiteral("vanishing"))).removeRecursively());
+    appSettings()->remove(QStringLiteral("recentFileList"));
+    QString reported;
+    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Ok, &reported); });
+    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QVERIFY2(reported.startsWith(QStringLiteral("Cannot save file ") + QDir::toNativeSeparators(path) + ": "),
+             qPrintable(reported));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(RecentFiles::load().isEmpty());
+}
+
+void TestLifecycle::earlySaveKeepsTheFile()
+{
+    const QString path = dir.filePath(QStringLiteral("early.md"));
+    writeFile(path, "# Early\n\nkept text\n");
+    window = new MainWindow(path);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QVERIFY(readFile(path).contains("kept text"));
+}
+
+void TestLifecycle::crLfFileStaysCrLf()
+{
+    const QString path = dir.filePath(QStringLiteral("windows.md"));
+    writeFile(path, "# Windows\r\n\r\nline one\r\nline two\r\n");
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Windows")), 15000);
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(source->toPlainText().contains(QStringLiteral("line one")));
+    QVERIFY(!source->toPlainText().contains(QLatin1Char('\r')));
+    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    const QByteArray saved = readFile(path);
+    QVERIFY(saved.contains("line one line two\r\n"));
+    QCOMPARE(saved.count("\r\n"), saved.count('\n'));
+}
+
+void TestLifecycle::markdownFileReadsAndWrites_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("crlf");
+    QTest::newRow("LF") << QByteArray("a\nb\n") << "a\nb\n" << false;
+    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "a\nb\n" << true;
+    QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBFx\n") << "x\n" << false;
+    QTest::newRow("UTF-8") << QByteArray("\xC3\xA9\n") << QString::fromUtf8("\xC3\xA9\n") << false;
+}
+
+void TestLifecycle::markdownFileReadsAndWrites()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, text);
+    QFETCH(bool, crlf);
+    const QString path = dir.filePath(QStringLiteral("roundtrip.md"));
+    writeFile(path, bytes);
+    MarkdownFile file;
+    QVERIFY(file.read(path, nullptr));
+    QCOMPARE(file.text, text);
+    QCOMPARE(file.crlf, crlf);
+    QVERIFY(MarkdownFile::write(path, file.text, file.crlf, nullptr));
+    QCOMPARE(readFile(path), bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
+    QString error;
+    QVERIFY(!MarkdownFile::write(dir.filePath(QStringLiteral("no/such/dir/x.md")), text, false, &error));
+    QVERIFY(!error.isEmpty());
+}
+
+QTEST_MAIN(TestLifecycle)
+#include "tst_lifecycle.moc"
