@@ -4,6 +4,7 @@
 // page over 100 keystrokes). Runs under a virtual X server.
 #include "QWebEngineViewEx.h"
 #include "content.h"
+#include "documentgenerator.h"
 #include "documentconverter.h"
 #include "mainwindow.h"
 #include "resources.h"
@@ -17,28 +18,6 @@
 #include <cstdio>
 
 namespace {
-std::string generateMarkdown(size_t targetBytes)
-{
-    std::string text;
-    int section = 0;
-    while (text.size() < targetBytes) {
-        ++section;
-        text += "## Section " + std::to_string(section) + "\n\n";
-        for (int i = 0; i < 28; ++i)
-            text += "Writers trust the editor with **long** documents, *emphasis*, links to "
-                    "[pages](https://example.org/" + std::to_string(i) + ") and plain prose that goes on. ";
-        text += "The formula $x_" + std::to_string(section) + "^2 + \\frac{a}{b}$ stands in the text.\n\n";
-        text += "```cpp\nint value" + std::to_string(section) + "() {\n    return " + std::to_string(section) + ";\n}\n```\n\n";
-        if (section % 10 == 0) {
-            text += "| Name | Value | Note |\n|---|:-:|---|\n";
-            for (int row = 0; row < 8; ++row)
-                text += "| item " + std::to_string(row) + " | " + std::to_string(row * section) + " | note |\n";
-            text += "\n";
-        }
-    }
-    return text;
-}
-
 QVariant evaluate(QWebEngineView *view, const QString &script)
 {
     QVariant result;

@@ -61,8 +61,9 @@ set(_katex "${PAGE_ASSETS_DIR}/katex/dist")
 _qrc_prefix(/katex)
 _qrc_file(katex.min.js "${_katex}/katex.min.js")
 _qrc_file(katex.min.css "${_katex}/katex.min.css")
-# The web engine takes woff2; woff is there for the fonts it falls back on.
-file(GLOB _katex_fonts RELATIVE "${_katex}" "${_katex}/fonts/*.woff2" "${_katex}/fonts/*.woff")
+# All three formats, as the style sheet names them: the web engine falls back
+# from one to the next.
+file(GLOB _katex_fonts RELATIVE "${_katex}" "${_katex}/fonts/*.woff2" "${_katex}/fonts/*.woff" "${_katex}/fonts/*.ttf")
 list(SORT _katex_fonts)
 foreach(font IN LISTS _katex_fonts)
   _qrc_file("${font}" "${_katex}/${font}")

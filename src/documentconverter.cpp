@@ -4,6 +4,8 @@
 
 #include <QStringList>
 
+#include <string_view>
+
 #include <md4c-html.h>
 #include <md4c.h>
 
@@ -124,10 +126,16 @@ std::string DocumentConverter::latexFromKatex(const std::string &html)
         if (end == std::string::npos)
             break;
         const size_t elementEnd = end + endTag.size();
-        const size_t source = html.find(texStart, start);
-        const size_t sourceEnd = source == std::string::npos ? source : html.find(texEnd, source);
+        // The annotation is looked for inside the element only, so formulas
+        // without one cost no search through the rest of the document.
+        const std::string_view element = std::string_view(html).substr(start, end - start);
+        const size_t sourceInElement = element.find(texStart);
+        const size_t sourceEndInElement =
+            sourceInElement == std::string_view::npos ? sourceInElement : element.find(texEnd, sourceInElement);
+        const size_t source = start + sourceInElement;
+        const size_t sourceEnd = start + sourceEndInElement;
         result.append(html, from, start - from);
-        if (source != std::string::npos && sourceEnd != std::string::npos && sourceEnd < end) {
+        if (sourceInElement != std::string_view::npos && sourceEndInElement != std::string_view::npos) {
             const size_t startTagEnd = html.find('>', start);
             const bool display = html.substr(start, startTagEnd - start).find("type=\"display\"") != std::string::npos;
             result += display ? "<x-equation type=\"display\">" : "<x-equation>";

@@ -101,9 +101,9 @@ function prevHeading(element) {
   return null;
 }
 
-// The document as HTML for conversion: code blocks as pre/code with their
-// current text, formulas rendered, tables inside a paragraph. The page itself
-// is not changed.
+// The document as HTML for conversion to Markdown: code blocks as pre/code
+// with their current text, formulas as their TeX source, tables inside a
+// paragraph. The page itself is not changed.
 function getHtml() {
   var clone = editorBody().cloneNode(true);
   var liveWrappers = editorBody().querySelectorAll(".cm-editor-wrapper");
@@ -117,8 +117,9 @@ function getHtml() {
     pre.appendChild(code);
     wrapper.parentNode.replaceChild(pre, wrapper);
   });
+  // The HTML is only ever turned into Markdown, where a formula is its source.
   clone.querySelectorAll("x-equation").forEach(function (formula) {
-    if (!formula.querySelector(".katex")) renderFormula(formula);
+    formula.textContent = formulaSource(formula);
   });
   clone.querySelectorAll("table").forEach(function (table) {
     if (table.parentNode.tagName !== "P") {

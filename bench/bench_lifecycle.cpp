@@ -1,0 +1,137 @@
+// The real window with a generated document of 2 MB and of 200 KB: open until
+// ready to edit, the two hand-overs, Save, and the resident memory of the
+// program and its web engine processes together. Runs under a virtual X server.
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "documentgenerator.h"
+#include "mainwindow.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWebEnginePage>
+
+#include <cstdio>
+#include <unistd.h>
+
+namespace {
+QVariant evaluate(QWebEngineView *view, const QString &script)
+{
+    QVariant result;
+    bool done = false;
+    view->page()->runJavaScript(script, [&](const QVariant &value) {
+        result = value;
+        done = true;
+    });
+    QTest::qWaitFor([&] { return done; }, 60000);
+    return result;
+}
+
+bool pageHoldsDocument(QWebEngineView *view, int codeBlocks)
+{
+    return evaluate(view, QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length === %1")
+                              .arg(codeBlocks))
+        .toBool();
+}
+
+void activateTab(MainWindow &window, const QString &title)
+{
+    for (QTabBar *bar : window.findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title)
+                bar->setCurrentIndex(i);
+}
+
+// Proportional set size of this process and every process below it, in MB.
+double proportionalSetSizeMb()
+{
+    QList<int> pids{int(getpid())};
+    for (int i = 0; i < pids.size(); ++i) {
+        for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+            bool number = false;
+            const int pid = entry.toInt(&number);
+            if (!number)
+                continue;
+            QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+            if (!stat.open(QIODevice::ReadOnly))
+                continue;
+            const QByteArray fields = stat.readAll();
+            const QList<QByteArray> rest = fields.mid(fields.lastIndexOf(')') + 2).split(' ');
+            if (rest.size() > 1 && rest.at(1).toInt() == pids.at(i) && !pids.contains(pid))
+                pids << pid;
+        }
+    }
+    double kilobytes = 0;
+    for (int pid : pids) {
+        double own = 0;
+        QFile rollup(QStringLiteral("/proc/%1/smaps_rollup").arg(pid));
+        if (!rollup.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : rollup.readAll().split('\n'))
+            if (line.startsWith("Pss:"))
+                own += line.mid(4).trimmed().split(' ').first().toDouble();
+        if (qEnvironmentVariableIsSet("PER_PROCESS"))
+            std::printf("  process %d: %.0f MB\n", pid, own / 1024.0);
+        kilobytes += own;
+    }
+    return kilobytes / 1024.0;
+}
+
+void measure(const char *name, size_t bytes, const QString &folder)
+{
+    const std::string markdown = generateMarkdown(bytes);
+    const int codeBlocks = int(std::count(markdown.begin(), markdown.end(), '`') / 6);
+    const QString path = folder + QStringLiteral("/document.md");
+    QFile file(path);
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(markdown.data(), qint64(markdown.size()));
+    file.close();
+
+    MainWindow window{QString()};
+    window.resize(1200, 900);
+    window.show();
+    auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    auto *source = window.findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000);
+
+    QElapsedTimer timer;
+    timer.start();
+    window.openFile(path);
+    QTest::qWaitFor([&] { return pageHoldsDocument(view, codeBlocks); }, 60000);
+    std::printf("open %s: %lld ms\n", name, timer.elapsed());
+
+    timer.restart();
+    activateTab(window, QStringLiteral("Source Code Editor"));
+    QTest::qWaitFor([&] { return source->toPlainText().size() > int(bytes / 2); }, 60000);
+    std::printf("hand-over to the Source Code Editor %s: %lld ms\n", name, timer.elapsed());
+
+    timer.restart();
+    activateTab(window, QStringLiteral("Visual Editor"));
+    QTest::qWaitFor([&] { return pageHoldsDocument(view, codeBlocks); }, 60000);
+    std::printf("hand-over to the Visual Editor %s: %lld ms\n", name, timer.elapsed());
+
+    timer.restart();
+    window.on_actionSave_triggered();
+    std::printf("save %s: %lld ms\n", name, timer.elapsed());
+    std::printf("memory with %s open: %.0f MB\n", name, proportionalSetSizeMb());
+}
+}
+
+int main(int argc, char *argv[])
+{
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", webEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), runningAsRoot()));
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+    QTemporaryDir folder;
+    measure("2MB", 2 * 1024 * 1024, folder.path());
+    measure("200KB", 200 * 1024, folder.path());
+    return 0;
+}

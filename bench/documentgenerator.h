@@ -1,0 +1,8 @@
+#pragma once
+
+#include <string>
+
+// A realistic Markdown document of about `targetBytes`: headings, prose written
+// on several lines with emphasis and links, nested lists, a table every tenth
+// section, and one code block and two formulas per section (about 4 KB each).
+std::string generateMarkdown(size_t targetBytes);
