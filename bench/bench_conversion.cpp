@@ -126,6 +126,12 @@ int main(int argc, char *argv[])
     report((std::string("markdownToHtml ") + size).c_str(), markdownMegabytes, secondsSince(start));
     std::printf("markdown: %.1f MB\n", markdownMegabytes);
 
+    // The renderer's own HTML: formulas as plain source, without KaTeX's markup.
+    const double renderedMegabytes = static_cast<double>(rendered.toUtf8().size()) / (1024.0 * 1024.0);
+    start = Clock::now();
+    const QString again = converter.htmlToMarkdown(rendered);
+    report((std::string("htmlToMarkdown of rendered Markdown ") + size).c_str(), renderedMegabytes, secondsSince(start));
+
     timeOne("word of 1 MB without spaces", "<b>x</b> " + std::string(1 << 20, 'w'));
     timeOne("1 MB of <", std::string(1 << 20, '<'));
     std::string nested;
@@ -141,5 +147,5 @@ int main(int argc, char *argv[])
             lists += "<ul><li>x";
         return lists;
     }());
-    return rendered.isEmpty() || converted.empty() ? 1 : 0;
+    return rendered.isEmpty() || converted.empty() || again.isEmpty() ? 1 : 0;
 }
