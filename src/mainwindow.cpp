@@ -135,6 +135,7 @@ void MainWindow::applyEditorTheme()
     font.setPointSize(theme.value(QStringLiteral("defaultFontSize")).toInt());
     font.setHintingPreference(QFont::PreferFullHinting);
     sourceEditor->setFont(font);
+    sourceEditor->setTabStopDistance(4 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
 
     QPalette palette = sourceEditor->palette();
     palette.setBrush(QPalette::All, QPalette::Base, QColor(theme.value(QStringLiteral("editorBackground")).toString()));

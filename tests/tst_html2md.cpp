@@ -240,6 +240,7 @@ void TestHtml2Md::entitiesAndCleanUp_data()
                                                         << QByteArray("\\&lt; & x &#169;\n");
     QTest::newRow("blank runs shrink to two") << QByteArray("<div></div><div></div><p>a</p><br><br><br><br><p>b</p>")
                                               << QByteArray("a\n\n\nb\n");
+    QTest::newRow("no blank lines at the end") << QByteArray("<p>a</p><p>&nbsp;</p><br><br>") << QByteArray("a\n");
     QTest::newRow("space before comma") << QByteArray("<p>a , b</p>") << QByteArray("a, b\n");
     QTest::newRow("lone full stop moves up a line") << QByteArray("<p>end</p><p>.</p>")
                                                     << QByteArray("end\n.\n");

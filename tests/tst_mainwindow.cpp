@@ -582,6 +582,7 @@ void TestMainWindow::sourceEditorWearsItsTheme()
     QCOMPARE(editor->palette().color(QPalette::Active, QPalette::Base), QColor(QStringLiteral("#FDF6E3")));
     QCOMPARE(editor->palette().color(QPalette::Inactive, QPalette::Text), QColor(QStringLiteral("#000000")));
     QCOMPARE(editor->frameShape(), QFrame::NoFrame);
+    QCOMPARE(editor->tabStopDistance(), 4 * QFontMetricsF(editor->font()).horizontalAdvance(QLatin1Char(' ')));
 }
 
 void TestMainWindow::currentLineIsShaded()

@@ -647,6 +647,9 @@ void Converter::cleanUp()
         }
     }
     flushText();
+    // A document ends with one line feed; blank lines after its last line carry nothing.
+    while (tidy.size() >= 2 && tidy[tidy.size() - 1] == '\n' && tidy[tidy.size() - 2] == '\n')
+        tidy.pop_back();
     markdown.swap(tidy);
 }
 
