@@ -77,7 +77,6 @@ public:
     bool inTable = false;
     bool inTag = false;
     bool selfClosing = false;
-    bool inOrderedList = false;
     size_t tableStart = 0;
     uint32_t listDepth = 0;
     uint32_t quoteDepth = 0;

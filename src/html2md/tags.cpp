@@ -422,7 +422,6 @@ void TagList::afterOpeningTag(Converter &c)
     c.containers += 'l';
     ++c.listDepth;
     c.inList = true;
-    c.inOrderedList = ordered;
 }
 
 void TagList::afterClosingTag(Converter &c)
@@ -437,7 +436,6 @@ void TagList::afterClosingTag(Converter &c)
     if (c.listDepth > 0)
         --c.listDepth;
     c.inList = c.listDepth > 0;
-    c.inOrderedList = !c.lists.empty() && c.lists.back().ordered;
     if (c.lastChar == '\n' && c.secondLastChar == '\n')
         c.shortenMd(1);
     else if (c.lastChar != '\n')
