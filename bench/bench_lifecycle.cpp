@@ -131,6 +131,13 @@ int main(int argc, char *argv[])
     initPenwickResources();
     installDefaultEditorThemes(editorThemeDirectory());
     QTemporaryDir folder;
+    if (argc > 1) {
+        for (int i = 1; i < argc; ++i) {
+            const QByteArray name = QByteArray(argv[i]) + "KB";
+            measure(name.constData(), size_t(std::atoi(argv[i])) * 1024, folder.path());
+        }
+        return 0;
+    }
     measure("2MB", 2 * 1024 * 1024, folder.path());
     measure("200KB", 200 * 1024, folder.path());
     return 0;
