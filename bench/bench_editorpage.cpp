@@ -7,6 +7,7 @@
 #include "documentgenerator.h"
 #include "documentconverter.h"
 #include "mainwindow.h"
+#include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
 
@@ -20,14 +21,7 @@
 namespace {
 QVariant evaluate(QWebEngineView *view, const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QTest::qWaitFor([&] { return done; }, 60000);
-    return result;
+    return runScriptAndWait(view->page(), script, 60000);
 }
 }
 

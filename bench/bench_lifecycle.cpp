@@ -5,6 +5,7 @@
 #include "QWebEngineViewEx.h"
 #include "documentgenerator.h"
 #include "mainwindow.h"
+#include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
 
@@ -23,14 +24,7 @@
 namespace {
 QVariant evaluate(QWebEngineView *view, const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QTest::qWaitFor([&] { return done; }, 60000);
-    return result;
+    return runScriptAndWait(view->page(), script, 60000);
 }
 
 bool pageHoldsDocument(QWebEngineView *view, int codeBlocks)

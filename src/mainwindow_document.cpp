@@ -6,12 +6,12 @@
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
+#include "pagescript.h"
 #include "recentfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QProcess>
@@ -218,18 +218,9 @@ QString MainWindow::currentMarkdown(bool *read)
     if (!isVisualEditorShown())
         return sourceEditor->toPlainText();
 
-    QEventLoop loop;
-    QVariant html;
     bool answered = false;
-    QTimer::singleShot(pageAnswerTimeoutMs, &loop, &QEventLoop::quit);
-    webView->page()->runJavaScript(QStringLiteral("typeof getHtml === 'function' ? getHtml() : null"),
-                                   [&](const QVariant &result) {
-                                       html = result;
-                                       answered = true;
-                                       loop.quit();
-                                   });
-    if (!answered)
-        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    const QVariant html = runScriptAndWait(webView->page(), QStringLiteral("typeof getHtml === 'function' ? getHtml() : null"),
+                                           pageAnswerTimeoutMs, &answered);
     if (answered && html.type() == QVariant::String)
         return converter.htmlToMarkdown(html.toString());
     if (!pageEditedSinceGiven)

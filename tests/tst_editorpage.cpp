@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "content.h"
 #include "mainwindow.h"
+#include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
 
@@ -84,15 +85,7 @@ private:
 
 QVariant TestEditorPage::js(const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    if (!QTest::qWaitFor([&] { return done; }, 15000))
-        qWarning("no answer from the page for: %s", qPrintable(script.left(80)));
-    return result;
+    return runScriptAndWait(view->page(), script, 15000);
 }
 
 void TestEditorPage::setHtml(const QString &html)

@@ -8,6 +8,7 @@
 #include "documentfile.h"
 #include "htmlcompare.h"
 #include "mainwindow.h"
+#include "pagescript.h"
 #include "recentfiles.h"
 #include "resources.h"
 #include "startup.h"
@@ -136,14 +137,7 @@ void TestLifecycle::openWindow(const QString &startupFile)
 
 QVariant TestLifecycle::js(const QString &script)
 {
-    QVariant result;
-    bool done = false;
-    view->page()->runJavaScript(script, [&](const QVariant &value) {
-        result = value;
-        done = true;
-    });
-    QTest::qWaitFor([&] { return done; }, 15000);
-    return result;
+    return runScriptAndWait(view->page(), script, 15000);
 }
 
 void TestLifecycle::activateTab(const QString &title)
