@@ -101,21 +101,25 @@ function prevHeading(element) {
   return null;
 }
 
-// The document as HTML for conversion to Markdown: code blocks as pre/code
-// with their current text, formulas as their TeX source, tables inside a
-// paragraph. The page itself is not changed.
-function getHtml() {
-  var clone = editorBody().cloneNode(true);
-  var liveWrappers = editorBody().querySelectorAll(".cm-editor-wrapper");
+function codeBlockHtml(wrapper) {
+  var pre = document.createElement("pre");
+  var code = document.createElement("code");
+  var language = codeBlockLanguage(wrapper);
+  if (language && language !== "plaintext") code.className = language;
+  code.textContent = codeBlockValue(wrapper);
+  pre.appendChild(code);
+  return pre.outerHTML;
+}
+
+// A copy of `element` with its code blocks as pre/code and its formulas as
+// their TeX source.
+function convertedCopy(element) {
+  var clone = element.cloneNode(true);
+  var liveWrappers = element.querySelectorAll(".cm-editor-wrapper");
   clone.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
-    var live = liveWrappers[index];
-    var pre = document.createElement("pre");
-    var code = document.createElement("code");
-    var language = codeBlockLanguage(live);
-    if (language && language !== "plaintext") code.className = language;
-    code.textContent = codeBlockValue(live);
-    pre.appendChild(code);
-    wrapper.parentNode.replaceChild(pre, wrapper);
+    var holder = document.createElement("div");
+    holder.innerHTML = codeBlockHtml(liveWrappers[index]);
+    wrapper.parentNode.replaceChild(holder.firstChild, wrapper);
   });
   // The HTML is only ever turned into Markdown, where a formula is its source.
   clone.querySelectorAll("x-equation").forEach(function (formula) {
@@ -128,7 +132,33 @@ function getHtml() {
       paragraph.appendChild(table);
     }
   });
-  return clone.innerHTML;
+  return clone.outerHTML;
+}
+
+// The document as HTML for conversion to Markdown: code blocks as pre/code
+// with their current text, formulas as their TeX source, tables inside a
+// paragraph. The page itself is not changed; only blocks that need a change
+// are copied.
+function getHtml() {
+  var parts = [];
+  editorBody().childNodes.forEach(function (node) {
+    if (node.nodeType === Node.TEXT_NODE) {
+      var holder = document.createElement("span");
+      holder.textContent = node.textContent;
+      parts.push(holder.innerHTML);
+    } else if (node.nodeType !== Node.ELEMENT_NODE) {
+      return;
+    } else if (node.classList.contains("cm-editor-wrapper")) {
+      parts.push(codeBlockHtml(node));
+    } else if (node.tagName === "TABLE") {
+      parts.push("<p>" + convertedCopy(node) + "</p>");
+    } else if (node.querySelector(".cm-editor-wrapper, x-equation, table")) {
+      parts.push(convertedCopy(node));
+    } else {
+      parts.push(node.outerHTML);
+    }
+  });
+  return parts.join("");
 }
 
 function startWorker(text) {
