@@ -88,6 +88,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         createToolBars();
         applyActionIcons();
         rebuildRecentMenu();
+        connectEditingCommands();
 
         webView->setZoomFactor(appSettings()->value(QStringLiteral("zoom"), 1.0).toDouble());
 

@@ -4,12 +4,19 @@
 #include "documentconverter.h"
 #include "documentfile.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QMetaObject>
+#include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QTimer>
 
+class LaTeXEditorDialog;
 class QDockWidget;
+class QDropEvent;
+class QMimeData;
+class TableDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -47,6 +54,10 @@ public:
     // The document as Markdown from the live editor; `read` is false when the
     // page could not give it.
     QString currentMarkdown(bool *read = nullptr);
+    void dispatchMimeData(const QMimeData *data);
+    // Runs `pageCall` (with %1 and %2 for x and y) when a table is at `point`;
+    // (-1, -1) stands for the mouse pointer.
+    void runTableCommand(const QString &pageCall, QPoint point);
 
 signals:
     void changeThemeSignal();
@@ -65,13 +76,73 @@ public slots:
     void openRecentFile();
     void setEditorFontSize(int fontSize);
 
+    // Formatting, clipboard and zoom.
+    void on_actionBold_triggered();
+    void on_actionItal_triggered();
+    void on_actionStrike_triggered();
+    void on_actionCode_triggered();
+    void on_actionCodeBlock_triggered();
+    void on_actionHeading1_triggered();
+    void on_actionHeading2_triggered();
+    void on_actionHeading3_triggered();
+    void on_actionHeading4_triggered();
+    void on_actionHeading5_triggered();
+    void on_actionHeading6_triggered();
+    void on_actionQuot_triggered();
+    void on_actionParagraph_triggered();
+    void on_actionOrderLine_triggered();
+    void on_actionUnOrderLine_triggered();
+    void on_actionHoriLine_triggered();
+    void on_actionIndent_triggered();
+    void on_actionClear_triggered();
+    void on_actionUnlink_triggered();
+    void on_actionUndo_triggered();
+    void on_actionRedo_triggered();
+    void on_actionCopy_triggered();
+    void on_actionCut_triggered();
+    void on_actionDel_triggered();
+    void on_actionSelectAll_triggered();
+    void on_actionPaste_triggered();
+    void on_actionPasteAsText_triggered();
+    void on_actionZoomIn_triggered();
+    void on_actionZoomOut_triggered();
+    void on_actionDefaultZoom_triggered();
+    void onCopyPrompt();
+
+    // Tables.
+    void on_actionTable_triggered();
+    void on_actionAddRowBelow_triggered();
+    void on_actionAddRowAbove_triggered();
+    void on_actionAddColumnLeft_triggered();
+    void on_actionAddColumnRight_triggered();
+    void on_actionUpRow_triggered();
+    void on_actionDownRow_triggered();
+    void on_actionShiftLeftColumn_triggered();
+    void on_actionShiftRightColumn_triggered();
+    void on_actionLeftAlignColumn_triggered();
+    void on_actionCenterAlignColumn_triggered();
+    void on_actionRightAlignColumn_triggered();
+    void on_actionDeleteRow_triggered();
+    void on_actionDeleteColumn_triggered();
+    void on_actionDeleteTable_triggered();
+
+    // Links, formulas, images.
+    void on_actionLink_triggered();
+    void dealLinkSignal(const QJsonObject &jsonData);
+    void on_actionLaTeX_triggered();
+    void dealModifyLaTeXSignal(const QString &forluma, const QString &xpath);
+    void on_actionImage_triggered();
+    void dropEventWebView(QDropEvent *event);
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private slots:
     void onDockActivated(QDockWidget *dock);
     void highlightCurrentLine();
+    void showContextMenu(const QPoint &point);
 
 private:
     void createEditors();
@@ -86,6 +157,14 @@ private:
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();
+    void connectEditingCommands();
+    void runPageSnippet(const QString &snippet);
+    void applyHeading(int level);
+    QPoint pagePoint(QPoint viewPoint) const;
+    void insertIntoSource(const QString &text);
+    void setZoom(double factor, const QVariant &stored);
+    QMenu *tableMenu(const QPoint &point);
+    void insertImageLink(const QString &link);
 
     Ui::MainWindow *ui;
     const QString titleFormat = QStringLiteral("%1%2%3");
@@ -135,4 +214,10 @@ private:
     QAction *blueSkySchemeAction = nullptr;
 
     QMetaObject::Connection syncConnection;
+
+    LaTeXEditorDialog *latexDialog = nullptr;
+    TableDialog *tableDialog = nullptr;
+    QPointer<QMenu> contextMenu;
+    // The page call of each table command, with %1 and %2 for the point.
+    QHash<QAction *, QString> tablePageCalls;
 };

@@ -1,0 +1,414 @@
+// The editing commands: each acts on the Visual Editor's page through a
+// snippet or on the Markdown text through the Source Code Editor's cursor.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "actionicons.h"
+#include "appsettings.h"
+#include "latexeditordialog.h"
+#include "markdownediting.h"
+#include "tabledialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCursor>
+#include <QDockWidget>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QSettings>
+
+namespace {
+const QString statusColour = QStringLiteral("#333333");
+constexpr int statusSeconds = 3;
+}
+
+void MainWindow::connectEditingCommands()
+{
+    latexDialog = new LaTeXEditorDialog(this);
+    latexDialog->setObjectName(QStringLiteral("latexDialog"));
+    tableDialog = new TableDialog(this);
+    tableDialog->setObjectName(QStringLiteral("tableDialog"));
+    tablePageCalls = {
+        {ui->actionAddRowAbove, QStringLiteral("insertTableRow(%1,%2,'above')")},
+        {ui->actionAddRowBelow, QStringLiteral("insertTableRow(%1,%2,'below')")},
+        {ui->actionAddColumnLeft, QStringLiteral("insertTableColumn(%1,%2,'left')")},
+        {ui->actionAddColumnRight, QStringLiteral("insertTableColumn(%1,%2,'right')")},
+        {ui->actionUpRow, QStringLiteral("shiftRow(%1,%2,'up')")},
+        {ui->actionDownRow, QStringLiteral("shiftRow(%1,%2,'down')")},
+        {ui->actionShiftLeftColumn, QStringLiteral("shiftColumn(%1,%2,'left')")},
+        {ui->actionShiftRightColumn, QStringLiteral("shiftColumn(%1,%2,'right')")},
+        {ui->actionLeftAlignColumn, QStringLiteral("alignColumn(%1,%2,'left')")},
+        {ui->actionCenterAlignColumn, QStringLiteral("alignColumn(%1,%2,'center')")},
+        {ui->actionRightAlignColumn, QStringLiteral("alignColumn(%1,%2,'right')")},
+        {ui->actionDeleteRow, QStringLiteral("deleteRow(%1,%2)")},
+        {ui->actionDeleteColumn, QStringLiteral("deleteColumn(%1,%2)")},
+        {ui->actionDeleteTable, QStringLiteral("deleteTable(%1,%2)")},
+    };
+    connect(&content, &Content::dealLinkSignal, this, &MainWindow::dealLinkSignal);
+    connect(&content, &Content::modifyLaTeXSignal, this, &MainWindow::dealModifyLaTeXSignal);
+    connect(&content, &Content::copyPromptSignal, this, &MainWindow::onCopyPrompt);
+    connect(webView, &QWebEngineViewEx::dropEventSignal, this, &MainWindow::dropEventWebView);
+    connect(webView, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
+}
+
+void MainWindow::runPageSnippet(const QString &snippet)
+{
+    webView->page()->runJavaScript(snippet);
+}
+
+void MainWindow::insertIntoSource(const QString &text)
+{
+    sourceEditor->textCursor().insertText(text);
+}
+
+void MainWindow::on_actionBold_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('bold')"));
+    else
+        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("**"));
+}
+
+void MainWindow::on_actionItal_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('italic')"));
+    else
+        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("*"));
+}
+
+void MainWindow::on_actionStrike_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('strikeThrough')"));
+    else
+        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("~~"));
+}
+
+void MainWindow::on_actionCode_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("inserCode();"));
+    else
+        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("`"));
+}
+
+void MainWindow::on_actionCodeBlock_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("insertCodeMirror();"));
+    else
+        MarkdownEditing::insertCodeBlock(sourceEditor);
+}
+
+namespace {
+QString headingSnippet(int level)
+{
+    return QStringLiteral("document.execCommand('formatBlock',false,'<h%1>')").arg(level);
+}
+
+QString headingPrefix(int level)
+{
+    return QString(level, QLatin1Char('#')) + QLatin1Char(' ');
+}
+}
+
+void MainWindow::applyHeading(int level)
+{
+    if (isVisualEditorShown())
+        runPageSnippet(headingSnippet(level));
+    else
+        MarkdownEditing::prefixLine(sourceEditor, headingPrefix(level));
+}
+
+void MainWindow::on_actionHeading1_triggered()
+{
+    applyHeading(1);
+}
+
+void MainWindow::on_actionHeading2_triggered()
+{
+    applyHeading(2);
+}
+
+void MainWindow::on_actionHeading3_triggered()
+{
+    applyHeading(3);
+}
+
+void MainWindow::on_actionHeading4_triggered()
+{
+    applyHeading(4);
+}
+
+void MainWindow::on_actionHeading5_triggered()
+{
+    applyHeading(5);
+}
+
+void MainWindow::on_actionHeading6_triggered()
+{
+    applyHeading(6);
+}
+
+void MainWindow::on_actionQuot_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('formatBlock',false,'<blockquote>')"));
+    else
+        MarkdownEditing::prefixLine(sourceEditor, QStringLiteral("> "));
+}
+
+void MainWindow::on_actionParagraph_triggered()
+{
+    runPageSnippet(QStringLiteral("document.execCommand('formatblock', false, 'p')"));
+}
+
+void MainWindow::on_actionOrderLine_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('insertOrderedList')"));
+    else
+        MarkdownEditing::prefixSelectedBlocks(sourceEditor, [](int i) { return QStringLiteral("%1. ").arg(i); });
+}
+
+void MainWindow::on_actionUnOrderLine_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('insertUnorderedList')"));
+    else
+        MarkdownEditing::prefixSelectedBlocks(sourceEditor, [](int) { return QStringLiteral("- "); });
+}
+
+void MainWindow::on_actionHoriLine_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('insertHorizontalRule')"));
+    else
+        MarkdownEditing::insertHorizontalRule(sourceEditor);
+}
+
+void MainWindow::on_actionIndent_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("toggleParagraphIndent();"));
+    else
+        sourceEditor->toggleParagraphIndent();
+}
+
+void MainWindow::on_actionClear_triggered()
+{
+    runPageSnippet(QStringLiteral("document.execCommand('removeFormat')"));
+}
+
+void MainWindow::on_actionUnlink_triggered()
+{
+    runPageSnippet(QStringLiteral("document.execCommand('unlink')"));
+}
+
+void MainWindow::on_actionUndo_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('undo')"));
+    else
+        sourceEditor->undo();
+}
+
+void MainWindow::on_actionRedo_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('redo')"));
+    else
+        sourceEditor->redo();
+}
+
+void MainWindow::on_actionCopy_triggered()
+{
+    runPageSnippet(QStringLiteral("document.execCommand('copy')"));
+}
+
+void MainWindow::on_actionCut_triggered()
+{
+    runPageSnippet(QStringLiteral("document.execCommand('cut')"));
+}
+
+void MainWindow::on_actionDel_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('delete')"));
+    else
+        MarkdownEditing::deleteSelection(sourceEditor);
+}
+
+void MainWindow::on_actionSelectAll_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("document.execCommand('selectAll')"));
+    else
+        sourceEditor->selectAll();
+}
+
+void MainWindow::on_actionPaste_triggered()
+{
+    dispatchMimeData(QGuiApplication::clipboard()->mimeData());
+}
+
+void MainWindow::on_actionPasteAsText_triggered()
+{
+    emit content.dealCopySignal({{QStringLiteral("text"), QGuiApplication::clipboard()->text()},
+                                 {QStringLiteral("type"), QStringLiteral("text")}});
+}
+
+void MainWindow::setZoom(double factor, const QVariant &stored)
+{
+    appSettings()->setValue(QStringLiteral("zoom"), stored);
+    webView->setZoomFactor(factor);
+    showStatusMessage(tr("Zoom Ratio %1%").arg(MarkdownEditing::zoomPercent(factor)), statusColour, statusSeconds);
+}
+
+void MainWindow::on_actionZoomIn_triggered()
+{
+    const double factor = MarkdownEditing::zoomedIn(webView->zoomFactor());
+    setZoom(factor, factor);
+}
+
+void MainWindow::on_actionZoomOut_triggered()
+{
+    const double factor = MarkdownEditing::zoomedOut(webView->zoomFactor());
+    setZoom(factor, factor);
+}
+
+void MainWindow::on_actionDefaultZoom_triggered()
+{
+    setZoom(1.0, 1);
+}
+
+void MainWindow::onCopyPrompt()
+{
+    showStatusMessage(tr("Copy Successful"), QStringLiteral("#0066CC"), statusSeconds);
+}
+
+void MainWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    QMainWindow::keyReleaseEvent(event);
+    if (event->isAutoRepeat() || event->modifiers() != Qt::ControlModifier)
+        return;
+    if (event->key() == Qt::Key_V && isVisualEditorShown()) {
+        showStatusMessage(tr("Paste operation"), statusColour, statusSeconds);
+        on_actionPaste_triggered();
+    } else if (event->key() == Qt::Key_Slash) {
+        if (isVisualEditorShown())
+            sourceDock->raise();
+        else
+            visualDock->raise();
+    }
+}
+
+// View coordinates in the page's own CSS pixels, which differ once zoomed.
+QPoint MainWindow::pagePoint(QPoint viewPoint) const
+{
+    const double zoom = webView->zoomFactor();
+    return QPoint(qRound(viewPoint.x() / zoom), qRound(viewPoint.y() / zoom));
+}
+
+void MainWindow::on_actionTable_triggered()
+{
+    tableDialog->setWindowTitle(tr("Set Up Table"));
+    // Closing the picker without choosing a cell inserts nothing.
+    if (tableDialog->exec() != QDialog::Accepted)
+        return;
+    const int rows = tableDialog->chosenRow + 1;
+    const int columns = tableDialog->chosenColumn + 1;
+    if (isVisualEditorShown()) {
+        runPageSnippet(QStringLiteral("insertTable(%1,%2)").arg(rows).arg(columns));
+        return;
+    }
+    const QString table = MarkdownEditing::markdownTable(rows, columns);
+    if (!table.isEmpty())
+        insertIntoSource(table);
+}
+
+void MainWindow::runTableCommand(const QString &pageCall, QPoint point)
+{
+    if (point == QPoint(-1, -1))
+        point = webView->mapFromGlobal(QCursor::pos());
+    const QPoint at = pagePoint(point);
+    QPointer<MainWindow> self(this);
+    webView->page()->runJavaScript(
+        QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [self, pageCall, at](const QVariant &tags) {
+            if (self && tags.toString().contains(QStringLiteral("TABLE")))
+                self->runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
+        });
+}
+
+void MainWindow::on_actionAddRowBelow_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionAddRowBelow), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionAddRowAbove_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionAddRowAbove), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionAddColumnLeft_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionAddColumnLeft), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionAddColumnRight_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionAddColumnRight), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionUpRow_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionUpRow), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionDownRow_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionDownRow), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionShiftLeftColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionShiftLeftColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionShiftRightColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionShiftRightColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionLeftAlignColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionLeftAlignColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionCenterAlignColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionCenterAlignColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionRightAlignColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionRightAlignColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionDeleteRow_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionDeleteRow), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionDeleteColumn_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionDeleteColumn), QPoint(-1, -1));
+}
+
+void MainWindow::on_actionDeleteTable_triggered()
+{
+    runTableCommand(tablePageCalls.value(ui->actionDeleteTable), QPoint(-1, -1));
+}

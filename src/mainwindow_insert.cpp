@@ -1,0 +1,167 @@
+// What the Visual Editor's context menu offers, and the things inserted into
+// either editor: links, formulas, images, pasted and dropped data.
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "MsgBoxHelper.h"
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "actionicons.h"
+#include "imageplacement.h"
+#include "latexeditordialog.h"
+#include "pastedata.h"
+#include "setimagewindow.h"
+
+#include <QCursor>
+#include <QDropEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QWebEngineProfile>
+
+void MainWindow::showContextMenu(const QPoint &point)
+{
+    const QPoint at = pagePoint(point);
+    QPointer<MainWindow> self(this);
+    webView->page()->runJavaScript(
+        QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [self, point, at](const QVariant &answer) {
+            if (!self)
+                return;
+            const QString tags = answer.toString();
+            Ui::MainWindow *ui = self->ui;
+            delete self->contextMenu;
+            auto *menu = new QMenu(self);
+            menu->setObjectName(QStringLiteral("visualContextMenu"));
+            self->contextMenu = menu;
+            menu->addActions({ui->actionUndo, ui->actionRedo});
+            menu->addSeparator();
+            menu->addActions({ui->actionCut, ui->actionCopy, ui->actionPaste, ui->actionPasteAsText, ui->actionDel,
+                              ui->actionSelectAll});
+            menu->addSeparator();
+
+            const QColor colour = self->palette().color(QPalette::WindowText);
+            if (tags.contains(QStringLiteral("X-EQUATION"))) {
+                QMenu *formula = menu->addMenu(ActionIcons::glyphIcon(QChar(0xF12C), colour), tr("LaTeX"));
+                formula->setLayoutDirection(Qt::LeftToRight);
+                connect(formula->addAction(tr("Delete")), &QAction::triggered, self, [self, at] {
+                    self->runPageSnippet(QStringLiteral("deleteLaTeX(%1,%2)").arg(at.x()).arg(at.y()));
+                });
+                connect(formula->addAction(tr("Modify")), &QAction::triggered, self, [self, at] {
+                    self->runPageSnippet(QStringLiteral("modifyLaTeX(%1,%2)").arg(at.x()).arg(at.y()));
+                });
+            } else {
+                menu->addAction(ui->actionLaTeX);
+            }
+            if (tags.contains(QStringLiteral("TABLE")))
+                menu->addMenu(self->tableMenu(point));
+            else
+                menu->addAction(ui->actionTable);
+            menu->addActions({ui->actionCodeBlock, ui->actionLink, ui->actionImage});
+            menu->exec(QCursor::pos());
+        });
+}
+
+QMenu *MainWindow::tableMenu(const QPoint &point)
+{
+    auto *menu = new QMenu(tr("Table"), contextMenu);
+    menu->setIcon(ActionIcons::glyphIcon(QChar(0xF0CE), palette().color(QPalette::WindowText)));
+    menu->setLayoutDirection(Qt::LeftToRight);
+    const QList<QList<QAction *>> groups = {
+        {ui->actionAddRowAbove, ui->actionAddRowBelow, ui->actionAddColumnLeft, ui->actionAddColumnRight},
+        {ui->actionUpRow, ui->actionDownRow, ui->actionShiftLeftColumn, ui->actionShiftRightColumn},
+        {ui->actionLeftAlignColumn, ui->actionCenterAlignColumn, ui->actionRightAlignColumn},
+        {ui->actionDeleteRow, ui->actionDeleteColumn, ui->actionDeleteTable},
+    };
+    for (const QList<QAction *> &group : groups) {
+        if (!menu->isEmpty())
+            menu->addSeparator();
+        for (QAction *command : group) {
+            const QString pageCall = tablePageCalls.value(command);
+            connect(menu->addAction(command->icon(), command->text()), &QAction::triggered, this,
+                    [this, pageCall, point] { runTableCommand(pageCall, point); });
+        }
+    }
+    QAction *exportAction = menu->addAction(QIcon(QStringLiteral(":/resources/icons/export-excel.svg")),
+                                            tr("Export to Excel"));
+    exportAction->setObjectName(QStringLiteral("exportTableToExcel"));
+    exportAction->setEnabled(false); // enabled once the Excel export exists
+    return menu;
+}
+
+void MainWindow::on_actionLink_triggered()
+{
+    if (isVisualEditorShown())
+        runPageSnippet(QStringLiteral("openLinkWin();"));
+    else
+        content.addLink(sourceEditor->textCursor().selectedText());
+}
+
+void MainWindow::dealLinkSignal(const QJsonObject &jsonData)
+{
+    if (isVisualEditorShown())
+        emit content.addLinkSignal(jsonData);
+    else
+        insertIntoSource(QStringLiteral("[%1](%2)").arg(jsonData.value(QStringLiteral("title")).toString(),
+                                                        jsonData.value(QStringLiteral("url")).toString()));
+}
+
+void MainWindow::on_actionLaTeX_triggered()
+{
+    latexDialog->setWindowTitle(tr("Add") + QStringLiteral("LaTeX"));
+    // A cancelled dialog inserts nothing, not the formula accepted last time.
+    if (latexDialog->exec() != QDialog::Accepted || latexDialog->formula.isEmpty())
+        return;
+    if (isVisualEditorShown())
+        emit content.insertLaTeX(latexDialog->formula);
+    else
+        insertIntoSource(QStringLiteral("$$%1$$").arg(latexDialog->formula));
+}
+
+void MainWindow::dealModifyLaTeXSignal(const QString &forluma, const QString &xpath)
+{
+    latexDialog->setWindowTitle(tr("Modify") + QStringLiteral("LaTeX"));
+    latexDialog->setFormula(forluma);
+    if (latexDialog->exec() != QDialog::Accepted || latexDialog->formula.isEmpty())
+        return;
+    if (isVisualEditorShown())
+        emit content.modifyLaTeXJs(latexDialog->formula, xpath);
+}
+
+void MainWindow::on_actionImage_triggered()
+{
+    auto *window = new SetImageWindow(this);
+    connect(window, &SetImageWindow::accepted, this, &MainWindow::insertImageLink);
+    window->show();
+}
+
+void MainWindow::insertImageLink(const QString &link)
+{
+    QString placed = ImagePlacement::placeImageFile(currentPath, link);
+    placed.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const QString encoded = QUrl(placed).toString(QUrl::FullyEncoded);
+    if (isVisualEditorShown())
+        emit content.insertImageSignal(encoded);
+    else
+        insertIntoSource(tr("![Image ALT](%1)").arg(encoded));
+}
+
+void MainWindow::dispatchMimeData(const QMimeData *data)
+{
+    if (!data)
+        return;
+    const PasteData::Records result = PasteData::recordsFor(*data, currentPath, converter);
+    if (result.imageNeedsSavedDocument)
+        MsgBoxHelper::showMessageBox(
+            QMessageBox::Information, tr("Prompt"),
+            tr("The current document has not been saved. Please save the file first before pasting images."),
+            MsgBoxHelper::OkOnly);
+    for (const QJsonObject &record : result.records)
+        emit content.dealCopySignal(record);
+    webView->page()->profile()->clearHttpCache();
+}
+
+void MainWindow::dropEventWebView(QDropEvent *event)
+{
+    dispatchMimeData(event->mimeData());
+    event->acceptProposedAction();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QPlainTextEdit;
+
+// The text-cursor edits behind the formatting commands when they act on the
+// Markdown text, and the texts those commands insert.
+namespace MarkdownEditing {
+
+// Puts `mark` on both sides of the selection (side by side without one).
+void wrapSelection(QPlainTextEdit *editor, const QString &mark);
+// Puts `prefix` at the start of the cursor's line unless its block already begins with it.
+void prefixLine(QPlainTextEdit *editor, const QString &prefix);
+// Prefixes every block the selection touches, as one undo step; `prefixFor` gets 1, 2, 3 ...
+void prefixSelectedBlocks(QPlainTextEdit *editor, const std::function<QString(int)> &prefixFor);
+void insertHorizontalRule(QPlainTextEdit *editor);
+void insertCodeBlock(QPlainTextEdit *editor);
+void deleteSelection(QPlainTextEdit *editor);
+
+// A table of `rows` lines (the header counts) and `columns` cells, starting with a line feed.
+QString markdownTable(int rows, int columns);
+
+// The zoom steps of the Visual Editor: 0.05 a step, within 0.25 and 5.0.
+double zoomedIn(double factor);
+double zoomedOut(double factor);
+QString zoomPercent(double factor);
+
+}

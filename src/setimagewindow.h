@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+
+// The "Set Image" window: asks for a local image path or a web address and
+// hands an accepted one on through `accepted`, then closes.
+class SetImageWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit SetImageWindow(QWidget *mainWindow);
+
+    QLineEdit *linkEdit() const { return edit; }
+
+signals:
+    void accepted(const QString &link);
+
+private:
+    void chooseFile();
+    void acceptLink();
+
+    QLineEdit *edit = nullptr;
+};
