@@ -418,7 +418,9 @@ void TestEditorPage::dropReachesOnlyTheSignal()
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view, &drop);
     QCOMPARE(dropped.count(), 1);
-    QCOMPARE(js(QStringLiteral("document.getElementById('bodyeditor').textContent.indexOf('dropped')")).toInt(), -1);
+    // The main window's dispatcher inserts it once; the page's own drop would add it again.
+    const QString count = QStringLiteral("document.getElementById('bodyeditor').textContent.split('dropped').length - 1");
+    QTRY_COMPARE(js(count).toInt(), 1);
 }
 
 void TestEditorPage::hostileInsertsRunNoScript()

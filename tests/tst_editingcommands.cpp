@@ -1,0 +1,637 @@
+// The editing commands in the real window: which editor each acts on, the
+// table picker, the context menu, links, formulas, images, paste and drop.
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "appsettings.h"
+#include "content.h"
+#include "latexeditordialog.h"
+#include "mainwindow.h"
+#include "mypushbutton.h"
+#include "pagescript.h"
+#include "resources.h"
+#include "startup.h"
+#include "tabledialog.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialogButtonBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSettings>
+#include <QTabBar>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+namespace {
+const char *const tableWithFormula =
+    "<table><thead><tr><th>A</th><th>B</th></tr></thead><tbody><tr><td>1</td><td>2</td></tr>"
+    "<tr><td>3</td><td><x-equation contenteditable=\"false\">y^3</x-equation></td></tr></tbody></table>"
+    "<p id=\"plain\">Plain words here.</p>";
+
+// Calls `answer` with the next modal window, or the next open menu.
+void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &answer)
+{
+    QTimer::singleShot(30, [find, answer] {
+        if (QWidget *widget = find())
+            answer(widget);
+        else
+            whenShown(find, answer);
+    });
+}
+
+void answerModal(const std::function<void(QWidget *)> &answer)
+{
+    whenShown([] { return QApplication::activeModalWidget(); }, answer);
+}
+
+void answerMenu(const std::function<void(QMenu *)> &answer)
+{
+    whenShown([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
+              [answer](QWidget *menu) { answer(static_cast<QMenu *>(menu)); });
+}
+
+QStringList entries(const QMenu *menu)
+{
+    QStringList result;
+    for (QAction *action : menu->actions())
+        result << (action->isSeparator() ? QStringLiteral("-")
+                                          : action->menu() ? QStringLiteral(">") + action->menu()->title()
+                                                           : action->text());
+    return result;
+}
+
+QAction *entry(const QMenu *menu, const QString &text)
+{
+    for (QAction *action : menu->actions())
+        if (action->text() == text || (action->menu() && action->menu()->title() == text))
+            return action;
+    return nullptr;
+}
+}
+
+class TestEditingCommands : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void markdownPathInTheWindow();
+    void zoom_data();
+    void zoom();
+    void ctrlSlashSwitchesEditors();
+    void pageOnlyCommandsReachTheHiddenPage();
+    void keyboardPasteInsertsTextAsText();
+    void copyConfirmation();
+    void tablePicker_data();
+    void tablePicker();
+    void tableShortcutOutsideATableDoesNothing();
+    void contextMenuActsWhereItOpened();
+    void contextMenuEntries_data();
+    void contextMenuEntries();
+    void formulaDialogCancelChangesNothing();
+    void modifyFormula();
+    void linkInTheSourceEditor_data();
+    void linkInTheSourceEditor();
+    void linkTextReachesThePageAsText();
+    void imageWindow_data();
+    void imageWindow();
+    void pastedImageNeedsASavedDocument();
+    void droppedFilesInOrder();
+
+private:
+    void openWindow(const QString &file = QString());
+    QVariant js(const QString &script);
+    void setPageHtml(const QString &html);
+    void activateTab(const QString &title);
+    QPoint viewPointOf(const QString &selector);
+    QString statusText() const;
+    QWidget *linkDialog() const;
+
+    QTemporaryDir dir;
+    MainWindow *window = nullptr;
+    QWebEngineViewEx *view = nullptr;
+    QPlainTextEditEx *source = nullptr;
+    Content *content = nullptr;
+};
+
+void TestEditingCommands::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void TestEditingCommands::init()
+{
+    appSettings()->setValue(QStringLiteral("zoom"), 1.0);
+    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    openWindow();
+}
+
+void TestEditingCommands::cleanup()
+{
+    content->updateModifyStatus(false);
+    delete window;
+    window = nullptr;
+}
+
+void TestEditingCommands::openWindow(const QString &file)
+{
+    window = new MainWindow(file);
+    window->resize(1100, 800);
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    content = window->findChild<Content *>(QStringLiteral("content"));
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+}
+
+QVariant TestEditingCommands::js(const QString &script)
+{
+    return runScriptAndWait(view->page(), script, 15000);
+}
+
+void TestEditingCommands::setPageHtml(const QString &html)
+{
+    emit content->setHtmlSignal(html);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 0")).toBool());
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
+                      "var r=document.createRange();r.selectNodeContents(b.lastElementChild);r.collapse(true);"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+}
+
+void TestEditingCommands::activateTab(const QString &title)
+{
+    for (QTabBar *bar : window->findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title) {
+                const bool toSource = title == QLatin1String("Source Code Editor");
+                const QString handedOver = toSource ? QStringLiteral("<not yet>") : QString();
+                if (toSource)
+                    source->setPlainText(handedOver);
+                bar->setCurrentIndex(i);
+                QTRY_VERIFY(window->isVisualEditorShown() == !toSource);
+                if (toSource)
+                    QTRY_VERIFY(source->toPlainText() != handedOver);
+                return;
+            }
+    QFAIL("no such tab");
+}
+
+// The centre of the first element matching `selector`, in view coordinates.
+QPoint TestEditingCommands::viewPointOf(const QString &selector)
+{
+    const QVariantList centre =
+        js(QStringLiteral("(function(){var b=document.querySelector('%1').getBoundingClientRect();"
+                          "return [b.left+b.width/2,b.top+b.height/2];})()")
+               .arg(selector))
+            .toList();
+    const double zoom = view->zoomFactor();
+    return QPoint(qRound(centre.value(0).toDouble() * zoom), qRound(centre.value(1).toDouble() * zoom));
+}
+
+QString TestEditingCommands::statusText() const
+{
+    return window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
+}
+
+QWidget *TestEditingCommands::linkDialog() const
+{
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->objectName() == QLatin1String("linkDialog") && widget->isVisible())
+            return widget;
+    return nullptr;
+}
+
+void TestEditingCommands::markdownPathInTheWindow()
+{
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QStringLiteral("one two"));
+    QTextCursor cursor = source->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    source->setTextCursor(cursor);
+    window->findChild<QAction *>(QStringLiteral("actionBold"))->trigger();
+    window->findChild<QAction *>(QStringLiteral("actionHeading2"))->trigger();
+    QCOMPARE(source->toPlainText(), QStringLiteral("## one **two**"));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b, #bodyeditor strong, #bodyeditor h2').length")).toInt(), 0);
+}
+
+void TestEditingCommands::zoom_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("in") << 1.0 << "actionZoomIn" << 1.05 << "Zoom Ratio 105%";
+    QTest::newRow("in to the limit") << 4.98 << "actionZoomIn" << 5.0 << "Zoom Ratio 500%";
+    QTest::newRow("in at the limit") << 5.0 << "actionZoomIn" << 5.0 << "Zoom Ratio 500%";
+    QTest::newRow("out") << 1.0 << "actionZoomOut" << 0.95 << "Zoom Ratio 95%";
+    QTest::newRow("out to the limit") << 0.27 << "actionZoomOut" << 0.25 << "Zoom Ratio 25%";
+    QTest::newRow("default") << 2.5 << "actionDefaultZoom" << 1.0 << "Zoom Ratio 100%";
+}
+
+void TestEditingCommands::zoom()
+{
+    QFETCH(double, from);
+    QFETCH(QString, action);
+    QFETCH(double, to);
+    QFETCH(QString, message);
+    view->setZoomFactor(from);
+    appSettings()->remove(QStringLiteral("zoom"));
+    window->findChild<QAction *>(action)->trigger();
+    QVERIFY(qFuzzyCompare(view->zoomFactor(), to));
+    QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), to));
+    QCOMPARE(statusText(), message);
+}
+
+void TestEditingCommands::ctrlSlashSwitchesEditors()
+{
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setFocus();
+    QTest::keyRelease(source, Qt::Key_Slash, Qt::ControlModifier);
+    QTRY_VERIFY(window->isVisualEditorShown());
+    QTest::keyRelease(view->focusProxy(), Qt::Key_Slash, Qt::ControlModifier);
+    QTRY_VERIFY(!window->isVisualEditorShown());
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockEditor"))->isVisible());
+}
+
+void TestEditingCommands::pageOnlyCommandsReachTheHiddenPage()
+{
+    setPageHtml(QStringLiteral("<p><b>bold</b> and <a href=\"https://example.com/\">link</a></p><p>end</p>"));
+    window->changeMode(2);
+    QTRY_VERIFY(!window->isVisualEditorShown());
+    source->setPlainText(QStringLiteral("markdown"));
+    js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.querySelector('#bodyeditor p'));"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+    window->findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b').length")).toInt(), 0);
+    window->findChild<QAction *>(QStringLiteral("actionUnlink"))->trigger();
+    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor a').length")).toInt(), 0);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("x <y> & z"));
+    window->findChild<QAction *>(QStringLiteral("actionPasteAsText"))->trigger();
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
+        QStringLiteral("x <y> & z")));
+    QCOMPARE(source->toPlainText(), QStringLiteral("markdown"));
+}
+
+void TestEditingCommands::keyboardPasteInsertsTextAsText()
+{
+    setPageHtml(QStringLiteral("<p>start</p>"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ann <ann@example.com> & co\nnext line"));
+    view->setFocus();
+    QTest::keyClick(view->focusProxy(), Qt::Key_V, Qt::ControlModifier);
+    QTRY_COMPARE(statusText(), QStringLiteral("Paste operation"));
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString().contains(
+        QStringLiteral("Ann <ann@example.com> & co\nnext line")));
+    QCOMPARE(js(QStringLiteral("document.getElementById('bodyeditor').textContent.split('ann@example.com').length - 1")).toInt(), 1);
+}
+
+void TestEditingCommands::copyConfirmation()
+{
+    content->copyToClipboard(QStringLiteral("copied"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("copied"));
+    QCOMPARE(statusText(), QStringLiteral("Copy Successful"));
+    QVERIFY(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->styleSheet().contains(QStringLiteral("#0066CC")));
+}
+
+void TestEditingCommands::tablePicker_data()
+{
+    QTest::addColumn<bool>("visual");
+    QTest::addColumn<bool>("click");
+    QTest::newRow("page, cell clicked") << true << true;
+    QTest::newRow("page, closed") << true << false;
+    QTest::newRow("markdown, cell clicked") << false << true;
+    QTest::newRow("markdown, closed") << false << false;
+}
+
+void TestEditingCommands::tablePicker()
+{
+    QFETCH(bool, visual);
+    QFETCH(bool, click);
+    setPageHtml(QStringLiteral("<p>before</p>"));
+    if (!visual)
+        activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QStringLiteral("text"));
+    source->moveCursor(QTextCursor::End);
+    auto *picker = window->findChild<TableDialog *>(QStringLiteral("tableDialog"));
+    picker->chosenRow = 1;
+    picker->chosenColumn = 1;
+    answerModal([click, picker](QWidget *modal) {
+        QCOMPARE(modal, picker);
+        QCOMPARE(modal->windowTitle(), QStringLiteral("Set Up Table"));
+        if (click)
+            QTest::mouseClick(picker->cell(2, 1), Qt::LeftButton);
+        else
+            QTest::keyClick(modal, Qt::Key_Escape);
+    });
+    window->findChild<QAction *>(QStringLiteral("actionTable"))->trigger();
+    if (visual) {
+        const QString shape = QStringLiteral(
+            "(function(){var t=document.querySelector('#bodyeditor table');return t?t.rows.length+'x'+t.rows[0].cells.length:'none';})()");
+        if (click)
+            QTRY_COMPARE(js(shape).toString(), QStringLiteral("3x2"));
+        else
+            QCOMPARE(js(shape).toString(), QStringLiteral("none"));
+        QCOMPARE(source->toPlainText(), QStringLiteral("text"));
+    } else {
+        QCOMPARE(source->toPlainText(),
+                 click ? QStringLiteral("text\n| Title1,1 | Title1,2 |\n| ----------- | ----------- |"
+                                        "\n| Text2,1 | Text2,2 |\n| Text3,1 | Text3,2 |")
+                       : QStringLiteral("text"));
+    }
+}
+
+void TestEditingCommands::tableShortcutOutsideATableDoesNothing()
+{
+    setPageHtml(QString::fromLatin1(tableWithFormula));
+    const QString rows = QStringLiteral("document.querySelector('#bodyeditor table').rows.length");
+    QCOMPARE(js(rows).toInt(), 3);
+    QCursor::setPos(view->mapToGlobal(viewPointOf(QStringLiteral("#plain"))));
+    window->findChild<QAction *>(QStringLiteral("actionDeleteRow"))->trigger();
+    QCursor::setPos(view->mapToGlobal(viewPointOf(QStringLiteral("#bodyeditor td"))));
+    window->findChild<QAction *>(QStringLiteral("actionAddRowBelow"))->trigger();
+    QTRY_COMPARE(js(rows).toInt(), 4);
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor tbody tr:nth-child(2)').textContent.trim()")).toString(),
+             QString());
+}
+
+void TestEditingCommands::contextMenuActsWhereItOpened()
+{
+    setPageHtml(QString::fromLatin1(tableWithFormula));
+    const QPoint cell = viewPointOf(QStringLiteral("#bodyeditor tbody td"));
+    QCursor::setPos(view->mapToGlobal(cell));
+    bool answered = false;
+    answerMenu([&](QMenu *menu) {
+        QCursor::setPos(window->mapToGlobal(QPoint(5, 5)));
+        QAction *table = entry(menu, QStringLiteral("Table"));
+        QVERIFY(table && table->menu());
+        QAction *deleteRow = entry(table->menu(), QStringLiteral("Delete Current Row"));
+        QVERIFY(deleteRow);
+        menu->close();
+        deleteRow->trigger();
+        answered = true;
+    });
+    emit view->customContextMenuRequested(cell);
+    QTRY_VERIFY(answered);
+    QTRY_COMPARE(js(QStringLiteral("document.querySelector('#bodyeditor tbody').rows.length")).toInt(), 1);
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor tbody td').textContent")).toString(), QStringLiteral("3"));
+}
+
+void TestEditingCommands::contextMenuEntries_data()
+{
+    QTest::addColumn<QString>("selector");
+    QTest::addColumn<QString>("tail");
+    QTest::newRow("formula in a table cell") << "#bodyeditor x-equation" << ">LaTeX|>Table|Code Block|Link|Image";
+    QTest::newRow("table") << "#bodyeditor th" << "LaTeX|>Table|Code Block|Link|Image";
+    QTest::newRow("plain text") << "#plain" << "LaTeX|Insert Table|Code Block|Link|Image";
+}
+
+void TestEditingCommands::contextMenuEntries()
+{
+    QFETCH(QString, selector);
+    QFETCH(QString, tail);
+    setPageHtml(QString::fromLatin1(tableWithFormula));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
+    const QPoint point = viewPointOf(selector);
+    QStringList shown;
+    QStringList formulaEntries;
+    QStringList tableEntries;
+    answerMenu([&](QMenu *menu) {
+        shown = entries(menu);
+        if (QAction *formula = entry(menu, QStringLiteral("LaTeX")); formula && formula->menu())
+            formulaEntries = entries(formula->menu());
+        if (QAction *table = entry(menu, QStringLiteral("Table")); table && table->menu())
+            tableEntries = entries(table->menu());
+        menu->close();
+    });
+    emit view->customContextMenuRequested(point);
+    QTRY_VERIFY(!shown.isEmpty());
+    QCOMPARE(shown.join(QLatin1Char('|')),
+             QStringLiteral("Undo|Redo|-|Cut|Copy|Paste|Paste as Plain Text|Delete|Select All|-|") + tail);
+    if (tail.startsWith(QLatin1Char('>')))
+        QCOMPARE(formulaEntries, (QStringList{"Delete", "Modify"}));
+    if (tail.contains(QStringLiteral(">Table")))
+        QCOMPARE(tableEntries.join(QLatin1Char('|')),
+                 QStringLiteral("Insert Row Above|Insert Row Below|Insert Column to the Left|Insert Column to the Right|-|"
+                                "Move Current Row Up|Move Current Row Down|Move Current Column Left|"
+                                "Move Current Column to the Right|-|Align Current Column to the Left|"
+                                "Center Align the Current Column|Align the Current Column to the Right|-|"
+                                "Delete Current Row|Delete Current Column|Delete Table|Export to Excel"));
+}
+
+void TestEditingCommands::formulaDialogCancelChangesNothing()
+{
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QString());
+    auto *dialog = window->findChild<LaTeXEditorDialog *>(QStringLiteral("latexDialog"));
+    const auto answer = [dialog](bool accept, const QString &text) {
+        answerModal([=](QWidget *modal) {
+            QCOMPARE(modal, dialog);
+            QCOMPARE(modal->windowTitle(), QStringLiteral("AddLaTeX"));
+            modal->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"))->setPlainText(text);
+            auto *buttons = modal->findChild<QDialogButtonBox *>();
+            buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
+        });
+    };
+    QAction *latex = window->findChild<QAction *>(QStringLiteral("actionLaTeX"));
+    answer(true, QStringLiteral("x^2"));
+    latex->trigger();
+    QCOMPARE(source->toPlainText(), QStringLiteral("$$x^2$$"));
+    answer(false, QStringLiteral("ignored"));
+    latex->trigger();
+    QCOMPARE(source->toPlainText(), QStringLiteral("$$x^2$$"));
+
+    activateTab(QStringLiteral("Visual Editor"));
+    setPageHtml(QStringLiteral("<p>text</p>"));
+    answer(false, QStringLiteral("ignored"));
+    latex->trigger();
+    // Bridge messages arrive in order: once a later one is shown, an insertion would be too.
+    emit content->dealCopySignal({{QStringLiteral("text"), QStringLiteral("later")}, {QStringLiteral("type"), QStringLiteral("text")}});
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(QStringLiteral("later")));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor x-equation').length")).toInt(), 0);
+}
+
+void TestEditingCommands::modifyFormula()
+{
+    setPageHtml(QString::fromLatin1(tableWithFormula));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
+    const QPoint point = viewPointOf(QStringLiteral("#bodyeditor x-equation"));
+    const QString source = QStringLiteral("formulaSource(document.querySelector('#bodyeditor x-equation'))");
+    for (const bool accept : {false, true}) {
+        answerModal([accept](QWidget *modal) {
+            QCOMPARE(modal->windowTitle(), QStringLiteral("ModifyLaTeX"));
+            auto *editor = modal->findChild<QPlainTextEdit *>(QStringLiteral("plainTextEdit"));
+            QCOMPARE(editor->toPlainText(), QStringLiteral("y^3"));
+            editor->setPlainText(QStringLiteral("z_1"));
+            modal->findChild<QDialogButtonBox *>()
+                ->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)
+                ->click();
+        });
+        js(QStringLiteral("modifyLaTeX(%1,%2)").arg(point.x()).arg(point.y()));
+        QTRY_VERIFY(!QApplication::activeModalWidget());
+        if (accept)
+            QTRY_COMPARE(js(source).toString(), QStringLiteral("z_1"));
+        else
+            QCOMPARE(js(source).toString(), QStringLiteral("y^3"));
+    }
+}
+
+void TestEditingCommands::linkInTheSourceEditor_data()
+{
+    QTest::addColumn<QString>("selected");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("with text") << "word" << "see [word](https://example.com/x) now";
+    QTest::newRow("without text") << "" << "see [](https://example.com/x)word now";
+}
+
+void TestEditingCommands::linkInTheSourceEditor()
+{
+    QFETCH(QString, selected);
+    QFETCH(QString, result);
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QStringLiteral("see word now"));
+    QTextCursor cursor = source->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(4 + selected.size(), QTextCursor::KeepAnchor);
+    source->setTextCursor(cursor);
+    window->findChild<QAction *>(QStringLiteral("actionLink"))->trigger();
+    QWidget *dialog = nullptr;
+    QTRY_VERIFY((dialog = linkDialog()));
+    QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("linkText"))->text(), selected);
+    dialog->findChild<QLineEdit *>(QStringLiteral("linkUrl"))->setText(QStringLiteral("https://example.com/x"));
+    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+        if (button->text() == QLatin1String("Confirm"))
+            button->click();
+    QCOMPARE(source->toPlainText(), result);
+}
+
+void TestEditingCommands::linkTextReachesThePageAsText()
+{
+    setPageHtml(QStringLiteral("<p id=\"p\">text</p>"));
+    const QString title = QStringLiteral("<b>bold</b> & \"quoted\"");
+    window->dealLinkSignal({{QStringLiteral("title"), title},
+                            {QStringLiteral("url"), QStringLiteral("https://example.com/?a=1&b=\"2\"")},
+                            {QStringLiteral("isModify"), false},
+                            {QStringLiteral("isATag"), true}});
+    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor a').length")).toInt(), 1);
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor a').textContent")).toString(), title);
+    QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor a').getAttribute('href')")).toString(),
+             QStringLiteral("https://example.com/?a=1&b=\"2\""));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b').length")).toInt(), 0);
+}
+
+void TestEditingCommands::imageWindow_data()
+{
+    QTest::addColumn<bool>("visual");
+    QTest::addColumn<QString>("link");
+    QTest::addColumn<QString>("inserted");
+    QTest::newRow("source, local path") << false << "/pictures/my cat.png" << "![Image ALT](/pictures/my%20cat.png)";
+    QTest::newRow("source, web address") << false << "https://example.com/a.png" << "![Image ALT](https://example.com/a.png)";
+    QTest::newRow("page, web address") << true << "https://example.com/a b.png" << "https://example.com/a%20b.png";
+}
+
+void TestEditingCommands::imageWindow()
+{
+    QFETCH(bool, visual);
+    QFETCH(QString, link);
+    QFETCH(QString, inserted);
+    setPageHtml(QStringLiteral("<p>text</p>"));
+    if (!visual)
+        activateTab(QStringLiteral("Source Code Editor"));
+    source->setPlainText(QString());
+    window->findChild<QAction *>(QStringLiteral("actionImage"))->trigger();
+    QWidget *imageWindow = nullptr;
+    QTRY_VERIFY((imageWindow = QApplication::activeModalWidget()));
+    QCOMPARE(imageWindow->windowTitle(), QStringLiteral("Set Image"));
+    QPointer<QWidget> alive(imageWindow);
+    auto *edit = imageWindow->findChild<QLineEdit *>(QStringLiteral("imageLink"));
+    auto *ok = imageWindow->findChild<QPushButton *>(QStringLiteral("okImage"));
+    edit->setText(QStringLiteral("pictures/relative.png"));
+    ok->click();
+    QVERIFY(alive && alive->isVisible());
+    edit->setText(link);
+    ok->click();
+    QTRY_VERIFY(!alive);
+    if (visual) {
+        QTRY_COMPARE(js(QStringLiteral("(document.querySelector('#bodyeditor img')||{}).getAttribute ? "
+                                       "document.querySelector('#bodyeditor img').getAttribute('src') : ''"))
+                         .toString(),
+                     inserted);
+    } else {
+        QCOMPARE(source->toPlainText(), inserted);
+    }
+}
+
+void TestEditingCommands::pastedImageNeedsASavedDocument()
+{
+    setPageHtml(QStringLiteral("<p>text</p>"));
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QGuiApplication::clipboard()->setImage(image);
+    QString title;
+    QString text;
+    answerModal([&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        title = box->windowTitle();
+        text = box->text();
+        box->button(QMessageBox::Ok)->click();
+    });
+    window->findChild<QAction *>(QStringLiteral("actionPaste"))->trigger();
+    QCOMPARE(title, QStringLiteral("Prompt"));
+    QCOMPARE(text, QStringLiteral("The current document has not been saved. Please save the file first before pasting images."));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor img').length")).toInt(), 0);
+}
+
+void TestEditingCommands::droppedFilesInOrder()
+{
+    cleanup();
+    appSettings()->setValue(QStringLiteral("saveImageType"), 1);
+    const QString document = dir.filePath(QStringLiteral("notes.md"));
+    QFile file(document);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("start\n");
+    file.close();
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    QVERIFY(image.save(dir.filePath(QStringLiteral("one.png"))));
+    QFile other(dir.filePath(QStringLiteral("notes.txt")));
+    QVERIFY(other.open(QIODevice::WriteOnly));
+    other.write("plain");
+    other.close();
+    QVERIFY(image.save(dir.filePath(QStringLiteral("two.png"))));
+    openWindow(document);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent.indexOf('start') >= 0")).toBool());
+    setPageHtml(QStringLiteral("<p>start</p>"));
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("one.png"))),
+                  QUrl::fromLocalFile(dir.filePath(QStringLiteral("notes.txt"))),
+                  QUrl::fromLocalFile(dir.filePath(QStringLiteral("two.png")))});
+    QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &enter);
+    QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &drop);
+    const QString inserted = QStringLiteral(
+        "Array.prototype.map.call(document.querySelectorAll('#bodyeditor img, #bodyeditor a'),"
+        "function(e){return e.tagName+' '+(e.getAttribute('src')||e.getAttribute('href')).split('/').pop();}).join('|')");
+    QTRY_COMPARE(js(inserted).toString(), QStringLiteral("IMG one.png|A notes.txt|IMG two.png"));
+    QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets/notes.txt"))));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+QTEST_MAIN(TestEditingCommands)
+#include "tst_editingcommands.moc"

@@ -1,0 +1,285 @@
+// Where images go, and what pasted or dropped data becomes.
+#include "appsettings.h"
+#include "documentconverter.h"
+#include "imageplacement.h"
+#include "pastedata.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QMimeData>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+namespace {
+void touch(const QString &path, const QByteArray &bytes = QByteArrayLiteral("x"))
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray pngBytes()
+{
+    QImage image(4, 3, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+}
+
+class TestImagePlacement : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void uniqueNames_data();
+    void uniqueNames();
+    void copiesCountUp();
+    void keepPathCreatesNothing_data();
+    void keepPathCreatesNothing();
+    void webAddressIsKeptButFolderMade();
+    void failedCopyFallsBack();
+    void clipboardImage();
+    void pathChecks_data();
+    void pathChecks();
+    void plainTextAsHtml_data();
+    void plainTextAsHtml();
+    void pastedImage();
+    void pastedImageInUntitledDocumentIsRefused();
+    void droppedFilesInOrder();
+    void pastedHtmlGoesThroughMarkdown();
+    void remoteUrlsAreSkipped();
+
+private:
+    QTemporaryDir dir;
+    QString document;
+};
+
+void TestImagePlacement::init()
+{
+    appSettings()->setValue(QStringLiteral("saveImageType"), 1);
+    QDir(dir.path()).removeRecursively();
+    QDir().mkpath(dir.path());
+    document = dir.filePath(QStringLiteral("notes.md"));
+    touch(document);
+}
+
+void TestImagePlacement::uniqueNames_data()
+{
+    QTest::addColumn<QStringList>("existing");
+    QTest::addColumn<QString>("wanted");
+    QTest::addColumn<QString>("given");
+
+    QTest::newRow("free") << QStringList() << "photo.png" << "photo.png";
+    QTest::newRow("taken") << QStringList{"photo.png"} << "photo.png" << "photo-0000.png";
+    QTest::newRow("taken twice") << QStringList{"photo.png", "photo-0000.png"} << "photo.png" << "photo-0001.png";
+    QTest::newRow("four digits count up") << QStringList{"scan0041.png"} << "scan0041.png" << "scan0042.png";
+    QTest::newRow("counting carries") << QStringList{"a0099.jpg"} << "a0099.jpg" << "a0100.jpg";
+    QTest::newRow("9999 starts anew") << QStringList{"a9999.png"} << "a9999.png" << "a9999-0000.png";
+    QTest::newRow("three digits are no counter") << QStringList{"a123.png"} << "a123.png" << "a123-0000.png";
+    QTest::newRow("only the last suffix") << QStringList{"x.tar.gz"} << "x.tar.gz" << "x.tar-0000.gz";
+    QTest::newRow("no suffix stays without") << QStringList{"README"} << "README" << "README-0000";
+}
+
+void TestImagePlacement::uniqueNames()
+{
+    QFETCH(QStringList, existing);
+    QFETCH(QString, wanted);
+    QFETCH(QString, given);
+    for (const QString &name : existing)
+        touch(dir.filePath(name));
+    QCOMPARE(ImagePlacement::uniqueFilePath(dir.filePath(wanted)), dir.filePath(given));
+}
+
+void TestImagePlacement::copiesCountUp()
+{
+    const QString picture = dir.filePath(QStringLiteral("photo.png"));
+    touch(picture, pngBytes());
+    const QString assets = dir.filePath(QStringLiteral("notes.assets"));
+    QCOMPARE(ImagePlacement::placeImageFile(document, picture), assets + QStringLiteral("/photo.png"));
+    QCOMPARE(ImagePlacement::placeImageFile(document, picture), assets + QStringLiteral("/photo-0000.png"));
+    QCOMPARE(ImagePlacement::placeImageFile(document, picture), assets + QStringLiteral("/photo-0001.png"));
+    QFile copy(assets + QStringLiteral("/photo-0001.png"));
+    QVERIFY(copy.open(QIODevice::ReadOnly));
+    QCOMPARE(copy.readAll(), pngBytes());
+}
+
+void TestImagePlacement::keepPathCreatesNothing_data()
+{
+    QTest::addColumn<QVariant>("setting");
+    QTest::addColumn<bool>("untitled");
+    QTest::newRow("keep path") << QVariant(0) << false;
+    QTest::newRow("no setting") << QVariant() << false;
+    QTest::newRow("copy, untitled document") << QVariant(1) << true;
+}
+
+void TestImagePlacement::keepPathCreatesNothing()
+{
+    QFETCH(QVariant, setting);
+    QFETCH(bool, untitled);
+    if (setting.isValid())
+        appSettings()->setValue(QStringLiteral("saveImageType"), setting);
+    else
+        appSettings()->remove(QStringLiteral("saveImageType"));
+    const QString picture = dir.filePath(QStringLiteral("photo.png"));
+    touch(picture);
+    QCOMPARE(ImagePlacement::placeImageFile(untitled ? QString() : document, picture), picture);
+    QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets"))));
+}
+
+void TestImagePlacement::webAddressIsKeptButFolderMade()
+{
+    const QString address = QStringLiteral("https://example.com/pictures/cat.png");
+    QCOMPARE(ImagePlacement::placeImageFile(document, address), address);
+    QVERIFY(QFileInfo(dir.filePath(QStringLiteral("notes.assets"))).isDir());
+}
+
+void TestImagePlacement::failedCopyFallsBack()
+{
+    const QString missing = dir.filePath(QStringLiteral("gone.png"));
+    QCOMPARE(ImagePlacement::placeImageFile(document, missing), missing);
+}
+
+void TestImagePlacement::clipboardImage()
+{
+    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    QImage image(5, 5, QImage::Format_ARGB32);
+    image.fill(Qt::blue);
+    const ImagePlacement::SavedImage saved = ImagePlacement::saveClipboardImage(image, document);
+    QVERIFY(QRegularExpression(QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\.png$"))
+                .match(saved.fileName)
+                .hasMatch());
+    QCOMPARE(saved.path, dir.filePath(QStringLiteral("notes.assets/")) + saved.fileName);
+    QCOMPARE(QImage(saved.path).pixelColor(2, 2), QColor(Qt::blue));
+
+    QVERIFY(ImagePlacement::saveClipboardImage(QImage(), document).path.isEmpty());
+    QVERIFY(ImagePlacement::saveClipboardImage(image, QString()).path.isEmpty());
+}
+
+void TestImagePlacement::pathChecks_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("local");
+    QTest::addColumn<bool>("web");
+
+    QTest::newRow("drive path") << "C:\\Users\\me\\a.png" << true << false;
+    QTest::newRow("drive path, forward") << "d:/pictures/a b.png" << true << false;
+    QTest::newRow("rooted path") << "/home/me/a.png" << true << false;
+    QTest::newRow("relative path") << "pictures/a.png" << false << false;
+    QTest::newRow("folder only") << "/home/me/" << false << false;
+    QTest::newRow("web address") << "https://example.com/a.png" << false << true;
+    QTest::newRow("web address in text") << "see http://img.example.org/x?y=1 here" << false << true;
+    QTest::newRow("host without slash") << "https://example.com" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+}
+
+void TestImagePlacement::pathChecks()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, local);
+    QFETCH(bool, web);
+    QCOMPARE(ImagePlacement::isLocalImagePath(text), local);
+    QCOMPARE(ImagePlacement::containsWebAddress(text), web);
+}
+
+void TestImagePlacement::plainTextAsHtml_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("html");
+    QTest::newRow("angle brackets") << "Ann <ann@example.com>" << "Ann &lt;ann@example.com&gt;";
+    QTest::newRow("shell line") << "a && b > out" << "a &amp;&amp; b &gt; out";
+    QTest::newRow("line feeds") << "one\ntwo\r\nthree" << "one<br/>two<br/>three";
+    QTest::newRow("markup") << "<script>x()</script>" << "&lt;script&gt;x()&lt;/script&gt;";
+}
+
+void TestImagePlacement::plainTextAsHtml()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, html);
+    QCOMPARE(PasteData::plainTextAsHtml(text), html);
+    QMimeData data;
+    data.setText(text);
+    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
+    QCOMPARE(result.records.size(), 1);
+    QCOMPARE(result.records.first().value(QStringLiteral("type")).toString(), QStringLiteral("html"));
+    QCOMPARE(result.records.first().value(QStringLiteral("html")).toString(), html);
+}
+
+void TestImagePlacement::pastedImage()
+{
+    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    QImage image(3, 3, QImage::Format_RGB32);
+    image.fill(Qt::green);
+    QMimeData data;
+    data.setImageData(image);
+    data.setText(QStringLiteral("ignored"));
+    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
+    QCOMPARE(result.records.size(), 1);
+    const QJsonObject record = result.records.first();
+    QCOMPARE(record.value(QStringLiteral("type")).toString(), QStringLiteral("img"));
+    const QString url = record.value(QStringLiteral("url")).toString();
+    QVERIFY(url.startsWith(dir.path() + QStringLiteral("/notes.assets/")));
+    QVERIFY(url.endsWith(record.value(QStringLiteral("title")).toString()));
+    QCOMPARE(QImage(url).pixelColor(1, 1), QColor(Qt::green));
+}
+
+void TestImagePlacement::pastedImageInUntitledDocumentIsRefused()
+{
+    QMimeData data;
+    data.setImageData(QImage(2, 2, QImage::Format_RGB32));
+    const PasteData::Records result = PasteData::recordsFor(data, QString(), DocumentConverter());
+    QVERIFY(result.imageNeedsSavedDocument);
+    QVERIFY(result.records.isEmpty());
+}
+
+void TestImagePlacement::droppedFilesInOrder()
+{
+    const QString first = dir.filePath(QStringLiteral("b.png"));
+    const QString second = dir.filePath(QStringLiteral("report.pdf"));
+    const QString third = dir.filePath(QStringLiteral("a.png"));
+    touch(first, pngBytes());
+    touch(second, QByteArrayLiteral("%PDF-1.4\n"));
+    touch(third, pngBytes());
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third)});
+    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
+    QCOMPARE(result.records.size(), 3);
+    const QString assets = dir.filePath(QStringLiteral("notes.assets/"));
+    const QStringList titles{"b.png", "report.pdf", "a.png"};
+    const QStringList types{"img", "a", "img"};
+    for (int i = 0; i < 3; ++i) {
+        QCOMPARE(result.records[i].value(QStringLiteral("title")).toString(), titles[i]);
+        QCOMPARE(result.records[i].value(QStringLiteral("type")).toString(), types[i]);
+        QCOMPARE(result.records[i].value(QStringLiteral("url")).toString(), assets + titles[i]);
+        QVERIFY(QFileInfo::exists(assets + titles[i]));
+    }
+}
+
+void TestImagePlacement::pastedHtmlGoesThroughMarkdown()
+{
+    QMimeData data;
+    data.setHtml(QStringLiteral("<meta charset='utf-8'><p style='color:red'>Hello <b>bold</b> &amp; more</p>"));
+    data.setText(QStringLiteral("Hello bold & more"));
+    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
+    QCOMPARE(result.records.size(), 1);
+    const QString html = result.records.first().value(QStringLiteral("html")).toString();
+    QVERIFY2(html.contains(QStringLiteral("<strong>bold</strong>")), qPrintable(html));
+    QVERIFY(html.contains(QStringLiteral("&amp; more")));
+    QVERIFY(!html.contains(QStringLiteral("color:red")));
+}
+
+void TestImagePlacement::remoteUrlsAreSkipped()
+{
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.com/a.png"))});
+    QVERIFY(PasteData::recordsFor(data, document, DocumentConverter()).records.isEmpty());
+}
+
+QTEST_MAIN(TestImagePlacement)
+#include "tst_imageplacement.moc"

@@ -1,0 +1,200 @@
+// The Markdown side of the formatting commands, on a real text editor.
+#include "markdownediting.h"
+
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QtTest>
+
+namespace {
+// "|" marks the cursor; "[" and "]" the anchor and the position of a selection.
+void place(QPlainTextEdit &editor, QString marked)
+{
+    const int anchor = marked.indexOf(QLatin1Char('['));
+    marked.remove(QLatin1Char('['));
+    const int position = marked.indexOf(QLatin1Char(']'));
+    marked.remove(QLatin1Char(']'));
+    const int caret = marked.indexOf(QLatin1Char('|'));
+    marked.remove(QLatin1Char('|'));
+    editor.setPlainText(marked);
+    QTextCursor cursor = editor.textCursor();
+    if (anchor >= 0) {
+        cursor.setPosition(anchor);
+        cursor.setPosition(position, QTextCursor::KeepAnchor);
+    } else {
+        cursor.setPosition(caret);
+    }
+    editor.setTextCursor(cursor);
+}
+
+enum Command { Bold, Heading1, Heading2, Heading3, Quote, Ordered, Unordered, Rule, CodeBlock, Delete };
+
+void run(QPlainTextEdit &editor, Command command)
+{
+    using namespace MarkdownEditing;
+    switch (command) {
+    case Bold: wrapSelection(&editor, QStringLiteral("**")); break;
+    case Heading1: prefixLine(&editor, QStringLiteral("# ")); break;
+    case Heading2: prefixLine(&editor, QStringLiteral("## ")); break;
+    case Heading3: prefixLine(&editor, QStringLiteral("### ")); break;
+    case Quote: prefixLine(&editor, QStringLiteral("> ")); break;
+    case Ordered: prefixSelectedBlocks(&editor, [](int i) { return QStringLiteral("%1. ").arg(i); }); break;
+    case Unordered: prefixSelectedBlocks(&editor, [](int) { return QStringLiteral("- "); }); break;
+    case Rule: insertHorizontalRule(&editor); break;
+    case CodeBlock: insertCodeBlock(&editor); break;
+    case Delete: deleteSelection(&editor); break;
+    }
+}
+}
+
+Q_DECLARE_METATYPE(Command)
+
+class TestMarkdownEditing : public QObject
+{
+    Q_OBJECT
+private slots:
+    void commands_data();
+    void commands();
+    void listsAreOneUndoStep_data();
+    void listsAreOneUndoStep();
+    void headingOnAWrappedLine();
+    void tables_data();
+    void tables();
+    void zoom_data();
+    void zoom();
+};
+
+void TestMarkdownEditing::commands_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("after");
+
+    QTest::newRow("bold, selection") << Bold << "a [word] here" << "a **word** here";
+    QTest::newRow("bold, no selection") << Bold << "ab|c" << "ab****c";
+    QTest::newRow("bold over two lines") << Bold << "[one\ntwo]" << "**one\ntwo**";
+    QTest::newRow("heading on plain line") << Heading1 << "fi|rst\nsecond" << "# first\nsecond";
+    QTest::newRow("heading, cursor on a later line") << Heading1 << "first\nsec|ond" << "first\n# second";
+    QTest::newRow("same heading again") << Heading3 << "### Ti|tle" << "### Title";
+    QTest::newRow("deeper heading in front") << Heading3 << "## Ti|tle" << "### ## Title";
+    QTest::newRow("heading 1 on a heading 1") << Heading1 << "# a|" << "# a";
+    QTest::newRow("heading 2 on a heading 1") << Heading2 << "# a|" << "## # a";
+    QTest::newRow("quote") << Quote << "quo|ted" << "> quoted";
+    QTest::newRow("ordered over three lines") << Ordered << "o[ne\ntwo\nth]ree" << "1. one\n2. two\n3. three";
+    QTest::newRow("ordered inside one line") << Ordered << "a [b] c" << "1. a b c";
+    QTest::newRow("ordered, backwards selection") << Ordered << "x\no]ne\ntw[o" << "x\n1. one\n2. two";
+    QTest::newRow("ordered without selection") << Ordered << "on|e" << "one";
+    QTest::newRow("unordered, partial first and last") << Unordered << "ke[ep\nmid\nla]st\nafter"
+                                                       << "- keep\n- mid\n- last\nafter";
+    QTest::newRow("rule on empty line") << Rule << "text\n|" << "text\n\n---\n";
+    QTest::newRow("rule at end of text") << Rule << "text|" << "text\n\n---\n";
+    QTest::newRow("rule in mid line") << Rule << "te|xt" << "te\n\n---\nxt";
+    QTest::newRow("code block around selection") << CodeBlock << "[int x;]" << "```\nint x;\n```";
+    QTest::newRow("code block, no selection") << CodeBlock << "a|" << "a```\n\n```";
+    QTest::newRow("delete selection") << Delete << "ke[ep]" << "ke";
+    QTest::newRow("delete without selection") << Delete << "ke|ep" << "keep";
+}
+
+void TestMarkdownEditing::commands()
+{
+    QFETCH(Command, command);
+    QFETCH(QString, before);
+    QFETCH(QString, after);
+    QPlainTextEdit editor;
+    place(editor, before);
+    run(editor, command);
+    QCOMPARE(editor.toPlainText(), after);
+}
+
+void TestMarkdownEditing::listsAreOneUndoStep_data()
+{
+    QTest::addColumn<Command>("command");
+    QTest::newRow("ordered") << Ordered;
+    QTest::newRow("unordered") << Unordered;
+}
+
+void TestMarkdownEditing::listsAreOneUndoStep()
+{
+    QFETCH(Command, command);
+    QPlainTextEdit editor;
+    place(editor, QStringLiteral("[a\nb\nc\nd]"));
+    run(editor, command);
+    QVERIFY(editor.toPlainText() != QStringLiteral("a\nb\nc\nd"));
+    editor.undo();
+    QCOMPARE(editor.toPlainText(), QStringLiteral("a\nb\nc\nd"));
+}
+
+// The prefix goes where the cursor's line starts, yet the block decides
+// whether it is there already.
+void TestMarkdownEditing::headingOnAWrappedLine()
+{
+    QPlainTextEdit editor;
+    editor.setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    editor.resize(120, 200);
+    editor.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setPlainText(QStringLiteral("## ") + QString(40, QLatin1Char('w')).replace(QStringLiteral("ww"), QStringLiteral("w ")));
+    QTextCursor cursor = editor.textCursor();
+    cursor.movePosition(QTextCursor::End);
+    editor.setTextCursor(cursor);
+    QVERIFY(editor.document()->firstBlock().layout()->lineCount() > 1);
+    MarkdownEditing::prefixLine(&editor, QStringLiteral("## "));
+    QVERIFY(!editor.toPlainText().contains(QStringLiteral("## ## ")));
+    QCOMPARE(editor.toPlainText().count(QStringLiteral("##")), 1);
+}
+
+void TestMarkdownEditing::tables_data()
+{
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<int>("columns");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("1 x 1") << 1 << 1 << "\n| Title1,1 |\n| ----------- |";
+    QTest::newRow("3 x 2") << 3 << 2
+                           << "\n| Title1,1 | Title1,2 |\n| ----------- | ----------- |"
+                              "\n| Text2,1 | Text2,2 |\n| Text3,1 | Text3,2 |";
+    QString large = QStringLiteral("\n| Title1,1 | Title1,2 | Title1,3 | Title1,4 | Title1,5 | Title1,6 |\n|");
+    large += QString(QStringLiteral(" ----------- |")).repeated(6);
+    for (int row = 2; row <= 10; ++row) {
+        large += QStringLiteral("\n|");
+        for (int column = 1; column <= 6; ++column)
+            large += QStringLiteral(" Text%1,%2 |").arg(row).arg(column);
+    }
+    QTest::newRow("10 x 6") << 10 << 6 << large;
+}
+
+void TestMarkdownEditing::tables()
+{
+    QFETCH(int, rows);
+    QFETCH(int, columns);
+    QFETCH(QString, text);
+    QCOMPARE(MarkdownEditing::markdownTable(rows, columns), text);
+}
+
+void TestMarkdownEditing::zoom_data()
+{
+    QTest::addColumn<double>("from");
+    QTest::addColumn<bool>("in");
+    QTest::addColumn<double>("to");
+    QTest::addColumn<QString>("percent");
+
+    QTest::newRow("in from 1") << 1.0 << true << 1.05 << "105";
+    QTest::newRow("in from 4.98") << 4.98 << true << 5.0 << "500";
+    QTest::newRow("in at 5") << 5.0 << true << 5.0 << "500";
+    QTest::newRow("out from 1") << 1.0 << false << 0.95 << "95";
+    QTest::newRow("out from 0.27") << 0.27 << false << 0.25 << "25";
+    QTest::newRow("out at 0.25") << 0.25 << false << 0.25 << "25";
+}
+
+void TestMarkdownEditing::zoom()
+{
+    QFETCH(double, from);
+    QFETCH(bool, in);
+    QFETCH(double, to);
+    QFETCH(QString, percent);
+    const double factor = in ? MarkdownEditing::zoomedIn(from) : MarkdownEditing::zoomedOut(from);
+    QVERIFY(qFuzzyCompare(factor, to));
+    QCOMPARE(MarkdownEditing::zoomPercent(factor), percent);
+}
+
+QTEST_MAIN(TestMarkdownEditing)
+#include "tst_markdownediting.moc"
