@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QToolTip>
 
 SetImageWindow::SetImageWindow(QWidget *mainWindow)
@@ -37,7 +38,6 @@ SetImageWindow::SetImageWindow(QWidget *mainWindow)
     auto *buttons = new QHBoxLayout;
     auto *ok = new QPushButton(tr("OK"), this);
     ok->setObjectName(QStringLiteral("okImage"));
-    ok->setDefault(true);
     auto *cancel = new QPushButton(tr("Cancel"), this);
     cancel->setObjectName(QStringLiteral("cancelImage"));
     buttons->addWidget(ok);
@@ -47,6 +47,10 @@ SetImageWindow::SetImageWindow(QWidget *mainWindow)
     connect(choose, &QPushButton::clicked, this, &SetImageWindow::chooseFile);
     connect(ok, &QPushButton::clicked, this, &SetImageWindow::acceptLink);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    // Return and Escape answer it as they answer any dialog.
+    connect(edit, &QLineEdit::returnPressed, this, &SetImageWindow::acceptLink);
+    connect(new QShortcut(QKeySequence::Cancel, this), &QShortcut::activated, this, &QWidget::close);
+    move(mainWindow->frameGeometry().center() - rect().center());
 }
 
 void SetImageWindow::chooseFile()

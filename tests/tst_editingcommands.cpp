@@ -106,6 +106,7 @@ private slots:
     void imageWindow();
     void pastedImageNeedsASavedDocument();
     void droppedFilesInOrder();
+    void localImagesShowAndKeepTheirPath();
 
 private:
     void openWindow(const QString &file = QString());
@@ -631,6 +632,27 @@ void TestEditingCommands::droppedFilesInOrder()
     QTRY_COMPARE(js(inserted).toString(), QStringLiteral("IMG one.png|A notes.txt|IMG two.png"));
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets/notes.txt"))));
     QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+void TestEditingCommands::localImagesShowAndKeepTheirPath()
+{
+    QImage image(20, 10, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    const QString path = dir.filePath(QStringLiteral("shown image.png"));
+    QVERIFY(image.save(path));
+    const QString encoded = QUrl(path).toString(QUrl::FullyEncoded);
+    setPageHtml(QStringLiteral("<p>before <img id=\"opened\" src=\"%1\" alt=\"a\"></p><p>after</p>").arg(encoded));
+    emit content->dealCopySignal({{QStringLiteral("title"), QStringLiteral("pasted")},
+                                  {QStringLiteral("url"), path},
+                                  {QStringLiteral("type"), QStringLiteral("img")}});
+    const QString widths = QStringLiteral(
+        "Array.prototype.map.call(document.querySelectorAll('#bodyeditor img'),function(i){return i.naturalWidth;}).join(',')");
+    QTRY_COMPARE(js(widths).toString(), QStringLiteral("20,20"));
+    const QString html = js(QStringLiteral("getHtml()")).toString();
+    QVERIFY2(html.contains(QStringLiteral("src=\"%1\"").arg(encoded)), qPrintable(html));
+    QVERIFY(html.contains(QStringLiteral("src=\"%1\"").arg(path)));
+    QVERIFY(!html.contains(QStringLiteral("file:")));
+    QVERIFY(!html.contains(QStringLiteral("data-local-src")));
 }
 
 QTEST_MAIN(TestEditingCommands)

@@ -111,8 +111,24 @@ function codeBlockHtml(wrapper) {
   return pre.outerHTML;
 }
 
-// A copy of `element` with its code blocks as pre/code and its formulas as
-// their TeX source.
+// A document names a local image by its path; the page can only show it
+// through a file URL, so the path waits in data-local-src until getHtml.
+function isLocalPath(src) {
+  return /^\/(?!\/)/.test(src) || /^[a-zA-Z]:[\\/]/.test(src);
+}
+
+function showLocalImages(root) {
+  root.querySelectorAll("img[src]:not([data-local-src])").forEach(function (image) {
+    var path = image.getAttribute("src");
+    if (!isLocalPath(path)) return;
+    var slashed = path.replace(/\\/g, "/");
+    image.setAttribute("data-local-src", path);
+    image.setAttribute("src", "file://" + (slashed.charAt(0) === "/" ? "" : "/") + slashed);
+  });
+}
+
+// A copy of `element` with its code blocks as pre/code, its formulas as
+// their TeX source and its local images by their paths.
 function convertedCopy(element) {
   var clone = element.cloneNode(true);
   var liveWrappers = element.querySelectorAll(".cm-editor-wrapper");
@@ -124,6 +140,12 @@ function convertedCopy(element) {
   // The HTML is only ever turned into Markdown, where a formula is its source.
   clone.querySelectorAll("x-equation").forEach(function (formula) {
     formula.textContent = formulaSource(formula);
+  });
+  var localImages = Array.prototype.slice.call(clone.querySelectorAll("img[data-local-src]"));
+  if (clone.matches("img[data-local-src]")) localImages.push(clone);
+  localImages.forEach(function (image) {
+    image.setAttribute("src", image.getAttribute("data-local-src"));
+    image.removeAttribute("data-local-src");
   });
   clone.querySelectorAll("table").forEach(function (table) {
     if (table.parentNode.tagName !== "P") {
@@ -152,7 +174,8 @@ function getHtml() {
       parts.push(codeBlockHtml(node));
     } else if (node.tagName === "TABLE") {
       parts.push("<p>" + convertedCopy(node) + "</p>");
-    } else if (node.querySelector(".cm-editor-wrapper, x-equation, table")) {
+    } else if (node.matches("img[data-local-src]") ||
+               node.querySelector(".cm-editor-wrapper, x-equation, table, img[data-local-src]")) {
       parts.push(convertedCopy(node));
     } else {
       parts.push(node.outerHTML);

@@ -9,6 +9,7 @@ function setDocumentHtml(html) {
   body.innerHTML = html;
   buildCodeBlocks(body);
   renderFormulas(body);
+  showLocalImages(body);
 }
 
 var lineBlocks = "h1, h2, h3, h4, h5, h6, blockquote, li, p, div";
@@ -149,7 +150,9 @@ function insertPayload(payload, range) {
     selection.removeAllRanges();
     selection.addRange(range);
   }
-  if (replaceSelection(node)) markModified();
+  if (!replaceSelection(node)) return;
+  showLocalImages(editorBody());
+  markModified();
 }
 
 function connectBridge(channel) {
@@ -185,7 +188,9 @@ function connectBridge(channel) {
   });
   contentObj.insertImageSignal.connect(function (src) {
     var url = safeHref(src);
-    if (url) document.execCommand("insertImage", false, url);
+    if (!url) return;
+    document.execCommand("insertImage", false, url);
+    showLocalImages(editorBody());
   });
   contentObj.updateSideBarSignal.connect(updateSideBar);
 }
