@@ -12,6 +12,8 @@
 #include <QString>
 #include <QTimer>
 
+#include <functional>
+
 class LaTeXEditorDialog;
 class QDockWidget;
 class QDropEvent;
@@ -159,6 +161,8 @@ private:
     void applyEditorTheme();
     void connectEditingCommands();
     void runPageSnippet(const QString &snippet);
+    // The command's snippet when the Visual Editor is shown, else its Markdown edit.
+    void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
     void applyHeading(int level);
     QPoint pagePoint(QPoint viewPoint) const;
     void insertIntoSource(const QString &text);

@@ -58,6 +58,14 @@ void MainWindow::runPageSnippet(const QString &snippet)
     webView->page()->runJavaScript(snippet);
 }
 
+void MainWindow::pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit)
+{
+    if (isVisualEditorShown())
+        runPageSnippet(snippet);
+    else
+        markdownEdit();
+}
+
 void MainWindow::insertIntoSource(const QString &text)
 {
     sourceEditor->textCursor().insertText(text);
@@ -65,42 +73,31 @@ void MainWindow::insertIntoSource(const QString &text)
 
 void MainWindow::on_actionBold_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('bold')"));
-    else
-        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("**"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('bold')"),
+                   [this] { MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("**")); });
 }
 
 void MainWindow::on_actionItal_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('italic')"));
-    else
-        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("*"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('italic')"),
+                   [this] { MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("*")); });
 }
 
 void MainWindow::on_actionStrike_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('strikeThrough')"));
-    else
-        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("~~"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('strikeThrough')"),
+                   [this] { MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("~~")); });
 }
 
 void MainWindow::on_actionCode_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("inserCode();"));
-    else
-        MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("`"));
+    pageOrMarkdown(QStringLiteral("inserCode();"),
+                   [this] { MarkdownEditing::wrapSelection(sourceEditor, QStringLiteral("`")); });
 }
 
 void MainWindow::on_actionCodeBlock_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("insertCodeMirror();"));
-    else
-        MarkdownEditing::insertCodeBlock(sourceEditor);
+    pageOrMarkdown(QStringLiteral("insertCodeMirror();"), [this] { MarkdownEditing::insertCodeBlock(sourceEditor); });
 }
 
 namespace {
@@ -117,10 +114,8 @@ QString headingPrefix(int level)
 
 void MainWindow::applyHeading(int level)
 {
-    if (isVisualEditorShown())
-        runPageSnippet(headingSnippet(level));
-    else
-        MarkdownEditing::prefixLine(sourceEditor, headingPrefix(level));
+    pageOrMarkdown(headingSnippet(level),
+                   [this, level] { MarkdownEditing::prefixLine(sourceEditor, headingPrefix(level)); });
 }
 
 void MainWindow::on_actionHeading1_triggered()
@@ -155,10 +150,8 @@ void MainWindow::on_actionHeading6_triggered()
 
 void MainWindow::on_actionQuot_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('formatBlock',false,'<blockquote>')"));
-    else
-        MarkdownEditing::prefixLine(sourceEditor, QStringLiteral("> "));
+    pageOrMarkdown(QStringLiteral("document.execCommand('formatBlock',false,'<blockquote>')"),
+                   [this] { MarkdownEditing::prefixLine(sourceEditor, QStringLiteral("> ")); });
 }
 
 void MainWindow::on_actionParagraph_triggered()
@@ -168,34 +161,30 @@ void MainWindow::on_actionParagraph_triggered()
 
 void MainWindow::on_actionOrderLine_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('insertOrderedList')"));
-    else
-        MarkdownEditing::prefixSelectedBlocks(sourceEditor, [](int i) { return QStringLiteral("%1. ").arg(i); });
+    pageOrMarkdown(QStringLiteral("document.execCommand('insertOrderedList')"),
+                   [this] {
+                       MarkdownEditing::prefixSelectedBlocks(sourceEditor,
+                                                             [](int i) { return QStringLiteral("%1. ").arg(i); });
+                   });
 }
 
 void MainWindow::on_actionUnOrderLine_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('insertUnorderedList')"));
-    else
-        MarkdownEditing::prefixSelectedBlocks(sourceEditor, [](int) { return QStringLiteral("- "); });
+    pageOrMarkdown(QStringLiteral("document.execCommand('insertUnorderedList')"),
+                   [this] {
+                       MarkdownEditing::prefixSelectedBlocks(sourceEditor, [](int) { return QStringLiteral("- "); });
+                   });
 }
 
 void MainWindow::on_actionHoriLine_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('insertHorizontalRule')"));
-    else
-        MarkdownEditing::insertHorizontalRule(sourceEditor);
+    pageOrMarkdown(QStringLiteral("document.execCommand('insertHorizontalRule')"),
+                   [this] { MarkdownEditing::insertHorizontalRule(sourceEditor); });
 }
 
 void MainWindow::on_actionIndent_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("toggleParagraphIndent();"));
-    else
-        sourceEditor->toggleParagraphIndent();
+    pageOrMarkdown(QStringLiteral("toggleParagraphIndent();"), [this] { sourceEditor->toggleParagraphIndent(); });
 }
 
 void MainWindow::on_actionClear_triggered()
@@ -210,18 +199,12 @@ void MainWindow::on_actionUnlink_triggered()
 
 void MainWindow::on_actionUndo_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('undo')"));
-    else
-        sourceEditor->undo();
+    pageOrMarkdown(QStringLiteral("document.execCommand('undo')"), [this] { sourceEditor->undo(); });
 }
 
 void MainWindow::on_actionRedo_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('redo')"));
-    else
-        sourceEditor->redo();
+    pageOrMarkdown(QStringLiteral("document.execCommand('redo')"), [this] { sourceEditor->redo(); });
 }
 
 void MainWindow::on_actionCopy_triggered()
@@ -236,18 +219,13 @@ void MainWindow::on_actionCut_triggered()
 
 void MainWindow::on_actionDel_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('delete')"));
-    else
-        MarkdownEditing::deleteSelection(sourceEditor);
+    pageOrMarkdown(QStringLiteral("document.execCommand('delete')"),
+                   [this] { MarkdownEditing::deleteSelection(sourceEditor); });
 }
 
 void MainWindow::on_actionSelectAll_triggered()
 {
-    if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("document.execCommand('selectAll')"));
-    else
-        sourceEditor->selectAll();
+    pageOrMarkdown(QStringLiteral("document.execCommand('selectAll')"), [this] { sourceEditor->selectAll(); });
 }
 
 void MainWindow::on_actionPaste_triggered()
@@ -336,11 +314,11 @@ void MainWindow::runTableCommand(const QString &pageCall, QPoint point)
         point = webView->mapFromGlobal(QCursor::pos());
     const QPoint at = pagePoint(point);
     QPointer<MainWindow> self(this);
-    webView->page()->runJavaScript(
-        QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [self, pageCall, at](const QVariant &tags) {
-            if (self && tags.toString().contains(QStringLiteral("TABLE")))
-                self->runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
-        });
+    const QString query = QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y());
+    webView->page()->runJavaScript(query, [self, pageCall, at](const QVariant &tags) {
+        if (self && tags.toString().contains(QStringLiteral("TABLE")))
+            self->runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
+    });
 }
 
 void MainWindow::on_actionAddRowBelow_triggered()

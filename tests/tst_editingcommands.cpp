@@ -11,6 +11,7 @@
 #include "resources.h"
 #include "startup.h"
 #include "tabledialog.h"
+#include "windowtestsupport.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -147,14 +148,12 @@ void TestEditingCommands::cleanup()
 
 void TestEditingCommands::openWindow(const QString &file)
 {
-    window = new MainWindow(file);
-    window->resize(1100, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
-    source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    content = window->findChild<Content *>(QStringLiteral("content"));
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+    TestWindow opened;
+    openTestWindow(opened, file);
+    window = opened.window;
+    view = opened.view;
+    source = opened.source;
+    content = opened.content;
 }
 
 QVariant TestEditingCommands::js(const QString &script)
@@ -171,22 +170,17 @@ void TestEditingCommands::setPageHtml(const QString &html)
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
 }
 
+// Going to the source waits for the page's document to arrive there.
 void TestEditingCommands::activateTab(const QString &title)
 {
-    for (QTabBar *bar : window->findChildren<QTabBar *>())
-        for (int i = 0; i < bar->count(); ++i)
-            if (bar->tabText(i) == title) {
-                const bool toSource = title == QLatin1String("Source Code Editor");
-                const QString handedOver = toSource ? QStringLiteral("<not yet>") : QString();
-                if (toSource)
-                    source->setPlainText(handedOver);
-                bar->setCurrentIndex(i);
-                QTRY_VERIFY(window->isVisualEditorShown() == !toSource);
-                if (toSource)
-                    QTRY_VERIFY(source->toPlainText() != handedOver);
-                return;
-            }
-    QFAIL("no such tab");
+    const bool toSource = title == QLatin1String("Source Code Editor");
+    const QString notYet = QStringLiteral("<not yet handed over>");
+    if (toSource)
+        source->setPlainText(notYet);
+    activateEditorTab(window, title);
+    QTRY_VERIFY(window->isVisualEditorShown() == !toSource);
+    if (toSource)
+        QTRY_VERIFY(source->toPlainText() != notYet);
 }
 
 // The centre of the first element matching `selector`, in view coordinates.

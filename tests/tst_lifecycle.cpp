@@ -12,6 +12,7 @@
 #include "recentfiles.h"
 #include "resources.h"
 #include "startup.h"
+#include "windowtestsupport.h"
 
 #include <QFileDialog>
 #include <QLineEdit>
@@ -125,14 +126,12 @@ void TestLifecycle::cleanup()
 
 void TestLifecycle::openWindow(const QString &startupFile)
 {
-    window = new MainWindow(startupFile);
-    window->resize(1100, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
-    source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    content = window->findChild<Content *>(QStringLiteral("content"));
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+    TestWindow opened;
+    openTestWindow(opened, startupFile);
+    window = opened.window;
+    view = opened.view;
+    source = opened.source;
+    content = opened.content;
 }
 
 QVariant TestLifecycle::js(const QString &script)
@@ -142,13 +141,7 @@ QVariant TestLifecycle::js(const QString &script)
 
 void TestLifecycle::activateTab(const QString &title)
 {
-    for (QTabBar *bar : window->findChildren<QTabBar *>())
-        for (int i = 0; i < bar->count(); ++i)
-            if (bar->tabText(i) == title) {
-                bar->setCurrentIndex(i);
-                return;
-            }
-    QFAIL("no such tab");
+    activateEditorTab(window, title);
 }
 
 QString TestLifecycle::pageText()

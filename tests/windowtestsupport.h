@@ -1,0 +1,46 @@
+#pragma once
+
+// Opening the real main window for a test and talking to its page.
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
+#include "content.h"
+#include "mainwindow.h"
+#include "pagescript.h"
+
+#include <QTabBar>
+#include <QtTest>
+
+struct TestWindow {
+    MainWindow *window = nullptr;
+    QWebEngineViewEx *view = nullptr;
+    QPlainTextEditEx *source = nullptr;
+    Content *content = nullptr;
+
+    QVariant js(const QString &script) const { return runScriptAndWait(view->page(), script, 15000); }
+};
+
+// Shows a main window on `startupFile` and waits until its page is connected.
+inline void openTestWindow(TestWindow &opened, const QString &startupFile = QString())
+{
+    opened.window = new MainWindow(startupFile);
+    opened.window->resize(1100, 800);
+    opened.window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(opened.window));
+    opened.view = opened.window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    opened.source = opened.window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    opened.content = opened.window->findChild<Content *>(QStringLiteral("content"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        opened.js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+}
+
+// Brings the editor tab titled `title` to the front.
+inline void activateEditorTab(QMainWindow *window, const QString &title)
+{
+    for (QTabBar *bar : window->findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title) {
+                bar->setCurrentIndex(i);
+                return;
+            }
+    QFAIL("no such tab");
+}
