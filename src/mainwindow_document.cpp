@@ -14,6 +14,7 @@
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QPointer>
 #include <QProcess>
 #include <QTimer>
 #include <QTreeWidget>
@@ -254,9 +255,15 @@ void MainWindow::onDockActivated(QDockWidget *dock)
 {
     if (dock->objectName() == QLatin1String("dockEditor")) {
         connectSyncDirection(false);
-        webView->page()->runJavaScript(QStringLiteral("getHtml()"), [this](const QVariant &html) {
+        // Until the page's document arrives and replaces the text, typing would be lost.
+        sourceEditor->setReadOnly(true);
+        QPointer<QPlainTextEditEx> editor(sourceEditor);
+        webView->page()->runJavaScript(QStringLiteral("getHtml()"), [this, editor](const QVariant &html) {
+            if (!editor)
+                return;
             if (html.type() == QVariant::String)
-                sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
+                editor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
+            editor->setReadOnly(false);
         });
     } else if (dock->objectName() == QLatin1String("dockWebView")) {
         connectSyncDirection(true);

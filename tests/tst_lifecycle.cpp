@@ -75,6 +75,7 @@ private slots:
 
     void openAndHandOver();
     void starFollowsEditsNotReplacements();
+    void typingWaitsForTheHandOver();
     void saveWritesUtf8AndClearsTheStar();
     void saveAsSuggestsAName();
     void suggestedNames_data();
@@ -186,6 +187,22 @@ void TestLifecycle::starFollowsEditsNotReplacements()
     activateTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(source->toPlainText().contains(QStringLiteral("typed")));
     QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+}
+
+// Keys pressed before the page's document arrives would be overwritten by it.
+void TestLifecycle::typingWaitsForTheHandOver()
+{
+    openWindow();
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'from the page')"));
+    activateTab(QStringLiteral("Source Code Editor"));
+    source->setFocus();
+    QTest::keyClicks(source, QStringLiteral("early"));
+    QVERIFY(source->isReadOnly());
+    QTRY_VERIFY(!source->isReadOnly());
+    QVERIFY(source->toPlainText().contains(QStringLiteral("from the page")));
+    QVERIFY(!source->toPlainText().contains(QStringLiteral("early")));
+    QTest::keyClicks(source, QStringLiteral("late"));
+    QVERIFY(source->toPlainText().contains(QStringLiteral("late")));
 }
 
 void TestLifecycle::saveWritesUtf8AndClearsTheStar()
