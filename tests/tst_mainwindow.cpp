@@ -566,6 +566,7 @@ void TestMainWindow::programmaticSourceTextIsNoEdit()
     int index = -1;
     tabBarWith(*window, QStringLiteral("Source Code Editor"), &index)->setCurrentIndex(index);
     auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    QTRY_VERIFY(!editor->isReadOnly());
     editor->setTextProgrammatically(QStringLiteral("# converted\n"));
     QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
     QTRY_VERIFY(!editor->isSettingText());
