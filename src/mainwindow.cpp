@@ -94,11 +94,8 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
         connect(this, &QMainWindow::tabifiedDockWidgetActivated, this, &MainWindow::onDockActivated);
 
-        findDock = new QDockWidget(tr("Find & Replace"), this);
-        findDock->setObjectName(QStringLiteral("dockFind"));
-        findDock->setFeatures(QDockWidget::DockWidgetClosable);
-        addDockWidget(Qt::BottomDockWidgetArea, findDock);
-        findDock->hide();
+        createFindPanel();
+        connectNavigation();
     } catch (const std::exception &e) {
         qCritical() << "Standard exception caught:" << e.what();
     }
@@ -107,6 +104,8 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The page answers what is still pending while it goes, after the widgets it would touch.
+    destroying = true;
     delete ui;
 }
 
@@ -145,11 +144,11 @@ void MainWindow::applyEditorTheme()
     sourceEditor->setPalette(palette);
     sourceEditor->setStyleSheet(QString());
     sourceEditor->viewport()->update();
-    connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::highlightCurrentLine);
+    connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::onCursorPositionChanged);
 }
 
 // The whole line of the cursor is shaded.
-void MainWindow::highlightCurrentLine()
+void MainWindow::onCursorPositionChanged()
 {
     QTextEdit::ExtraSelection line;
     line.format.setBackground(QColor(181, 181, 181));
@@ -263,7 +262,6 @@ void MainWindow::createStatusBarWidgets()
     sidebarToggle->setCheckable(true);
     sidebarToggle->setChecked(showLeftSidebar);
     sidebarToggle->setAutoRaise(true);
-    sidebarToggle->setToolTip(showLeftSidebar ? tr("Show Left Sidebar") : tr("Hide Left Sidebar"));
     infoLabel = new QLabel(this);
     infoLabel->setObjectName(QStringLiteral("infoLabel"));
     infoLabel->setStyleSheet(QStringLiteral("color: #555;"));
@@ -324,7 +322,7 @@ void MainWindow::applyActionIcons()
         setIcon(picture.objectName, ActionIcons::svgIconFromFile(QLatin1String(picture.path), colour));
     for (const ActionIcons::Picture &picture : ActionIcons::fixedPictures())
         setIcon(picture.objectName, QIcon(QLatin1String(picture.path)));
-    sidebarToggle->setIcon(ActionIcons::glyphIcon(QChar(0xF0DB), colour));
+    refreshSidebarIcon();
 }
 
 void MainWindow::loadEditorPage()
@@ -420,8 +418,7 @@ void MainWindow::retranslateCodeTexts()
     navigationSearch->setPlaceholderText(tr("Enter keywords to search..."));
     selectFolderButton->setText(tr("Select Folder"));
     fileTree->setHeaderLabel(tr("Files"));
-    const bool showLeftSidebar = appSettings()->value(QStringLiteral("showLeftSidebar"), false).toBool();
-    sidebarToggle->setToolTip(showLeftSidebar ? tr("Show Left Sidebar") : tr("Hide Left Sidebar"));
+    sidebarToggle->setToolTip(sidebarToggle->isChecked() ? tr("Hide Left Sidebar") : tr("Show Left Sidebar"));
     outlineTree->setHeaderLabel(tr("Title"));
     updateTitle();
 }

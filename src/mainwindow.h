@@ -3,7 +3,9 @@
 #include "content.h"
 #include "documentconverter.h"
 #include "documentfile.h"
+#include "outline.h"
 
+#include <QFutureWatcher>
 #include <QHash>
 #include <QMainWindow>
 #include <QMetaObject>
@@ -15,7 +17,9 @@
 #include <functional>
 
 class LaTeXEditorDialog;
+class QCheckBox;
 class QDockWidget;
+class QTreeWidgetItem;
 class QDropEvent;
 class QMimeData;
 class TableDialog;
@@ -136,6 +140,31 @@ public slots:
     void on_actionImage_triggered();
     void dropEventWebView(QDropEvent *event);
 
+    // Outline, word count and the sidebar.
+    void onEditorChageTimeout();
+    void onUpdateLeftBar();
+    void onUpdateLeftBarWebView(const QVariantList &list);
+    void onTreeItemClicked(QTreeWidgetItem *item, int column);
+    void showLeftBar(bool checked);
+    void setLeftBar(bool checked);
+    void onUpdateWordCount();
+    void onUpdateWordCountWebView(const QString &text);
+    void onCursorPositionChanged();
+
+    // Find and replace.
+    void on_actionFind_triggered();
+    void on_actionReplace_triggered();
+    void onFindNext();
+    void onFindPrevious();
+    void onReplace();
+    void onReplaceAndFind();
+    void onReplaceAll();
+
+    // File browser.
+    void onSelectFolder();
+    void loadFolderToTree(const QString &dirPath, QTreeWidgetItem *parentItem = nullptr);
+    void onFileTreeItemDoubleClick(QTreeWidgetItem *item, int column);
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -143,7 +172,6 @@ protected:
 
 private slots:
     void onDockActivated(QDockWidget *dock);
-    void highlightCurrentLine();
     void showContextMenu(const QPoint &point);
 
 private:
@@ -160,7 +188,19 @@ private:
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();
     void connectEditingCommands();
+    void connectNavigation();
+    void createFindPanel();
+    void startHeadingScan(const QString &markdown);
+    void startWordCount(const QString &text);
+    void filterOutline(const QString &text);
+    void refreshSidebarIcon();
+    void findInSource(bool backwards);
+    void findInPage(bool backwards);
+    void loadFolderWhenExpanded(QTreeWidgetItem *item);
     void runPageSnippet(const QString &snippet);
+    // Runs `script` in the page and hands its answer to `answered`, unless the
+    // window is being destroyed by the time the page answers.
+    void askPage(const QString &script, const std::function<void(const QVariant &)> &answered);
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
     void applyHeading(int level);
@@ -218,6 +258,17 @@ private:
     QAction *blueSkySchemeAction = nullptr;
 
     QMetaObject::Connection syncConnection;
+    bool destroying = false;
+
+    QTimer *editorChangeTimer = nullptr;
+    QFutureWatcher<QList<HeaderData>> headingWatcher;
+    QFutureWatcher<int> wordCountWatcher;
+
+    QLineEdit *findEdit = nullptr;
+    QLineEdit *replaceEdit = nullptr;
+    QCheckBox *caseSensitiveBox = nullptr;
+
+    QString rootFolderPath;
 
     LaTeXEditorDialog *latexDialog = nullptr;
     TableDialog *tableDialog = nullptr;

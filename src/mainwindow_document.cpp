@@ -22,6 +22,8 @@
 namespace {
 // How long Save and the other readers of the document wait for the page.
 constexpr int pageAnswerTimeoutMs = 10000;
+// The outline and word count follow the Markdown text this long after the last edit.
+constexpr int editPauseMs = 3000;
 }
 
 void MainWindow::showDocumentHtmlWhenPageReady(const QString &html)
@@ -29,14 +31,13 @@ void MainWindow::showDocumentHtmlWhenPageReady(const QString &html)
     connect(webView, &QWebEngineView::loadFinished, this, [this, html](bool ok) {
         if (!ok)
             return;
-        webView->page()->runJavaScript(QStringLiteral("typeof qt.webChannelTransport !== 'undefined'"),
-                                       [this, html](const QVariant &ready) {
-                                           if (!ready.toBool())
-                                               return;
-                                           if (!html.isEmpty())
-                                               emit content.setHtmlSignal(html);
-                                           disconnect(webView, &QWebEngineView::loadFinished, this, nullptr);
-                                       });
+        askPage(QStringLiteral("typeof qt.webChannelTransport !== 'undefined'"), [this, html](const QVariant &ready) {
+            if (!ready.toBool())
+                return;
+            if (!html.isEmpty())
+                emit content.setHtmlSignal(html);
+            disconnect(webView, &QWebEngineView::loadFinished, this, nullptr);
+        });
     });
 }
 
@@ -257,13 +258,10 @@ void MainWindow::onDockActivated(QDockWidget *dock)
         connectSyncDirection(false);
         // Until the page's document arrives and replaces the text, typing would be lost.
         sourceEditor->setReadOnly(true);
-        QPointer<QPlainTextEditEx> editor(sourceEditor);
-        webView->page()->runJavaScript(QStringLiteral("getHtml()"), [this, editor](const QVariant &html) {
-            if (!editor)
-                return;
+        askPage(QStringLiteral("getHtml()"), [this](const QVariant &html) {
             if (html.type() == QVariant::String)
-                editor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
-            editor->setReadOnly(false);
+                sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
+            sourceEditor->setReadOnly(false);
         });
     } else if (dock->objectName() == QLatin1String("dockWebView")) {
         connectSyncDirection(true);
@@ -281,6 +279,7 @@ void MainWindow::onWebViewChage(bool status)
 
 void MainWindow::onEditorChage()
 {
+    editorChangeTimer->start(editPauseMs);
     if (sourceEditor->isSettingText())
         return;
     modified = true;

@@ -58,6 +58,15 @@ void MainWindow::runPageSnippet(const QString &snippet)
     webView->page()->runJavaScript(snippet);
 }
 
+void MainWindow::askPage(const QString &script, const std::function<void(const QVariant &)> &answered)
+{
+    QPointer<MainWindow> self(this);
+    webView->page()->runJavaScript(script, [self, answered](const QVariant &answer) {
+        if (self && !self->destroying)
+            answered(answer);
+    });
+}
+
 void MainWindow::pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit)
 {
     if (isVisualEditorShown())
@@ -68,7 +77,9 @@ void MainWindow::pageOrMarkdown(const QString &snippet, const std::function<void
 
 void MainWindow::insertIntoSource(const QString &text)
 {
-    sourceEditor->textCursor().insertText(text);
+    QTextCursor cursor = sourceEditor->textCursor();
+    cursor.insertText(text);
+    sourceEditor->setTextCursor(cursor);
 }
 
 void MainWindow::on_actionBold_triggered()
@@ -313,11 +324,9 @@ void MainWindow::runTableCommand(const QString &pageCall, QPoint point)
     if (point == QPoint(-1, -1))
         point = webView->mapFromGlobal(QCursor::pos());
     const QPoint at = pagePoint(point);
-    QPointer<MainWindow> self(this);
-    const QString query = QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y());
-    webView->page()->runJavaScript(query, [self, pageCall, at](const QVariant &tags) {
-        if (self && tags.toString().contains(QStringLiteral("TABLE")))
-            self->runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
+    askPage(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, pageCall, at](const QVariant &tags) {
+        if (tags.toString().contains(QStringLiteral("TABLE")))
+            runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
     });
 }
 

@@ -22,43 +22,36 @@
 void MainWindow::showContextMenu(const QPoint &point)
 {
     const QPoint at = pagePoint(point);
-    QPointer<MainWindow> self(this);
-    webView->page()->runJavaScript(
-        QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [self, point, at](const QVariant &answer) {
-            if (!self)
-                return;
-            const QString tags = answer.toString();
-            Ui::MainWindow *ui = self->ui;
-            delete self->contextMenu;
-            auto *menu = new QMenu(self);
-            menu->setObjectName(QStringLiteral("visualContextMenu"));
-            self->contextMenu = menu;
-            menu->addActions({ui->actionUndo, ui->actionRedo});
-            menu->addSeparator();
-            menu->addActions({ui->actionCut, ui->actionCopy, ui->actionPaste, ui->actionPasteAsText, ui->actionDel,
-                              ui->actionSelectAll});
-            menu->addSeparator();
+    askPage(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, point, at](const QVariant &answer) {
+        const QString tags = answer.toString();
+        delete contextMenu;
+        auto *menu = new QMenu(this);
+        menu->setObjectName(QStringLiteral("visualContextMenu"));
+        contextMenu = menu;
+        menu->addActions({ui->actionUndo, ui->actionRedo});
+        menu->addSeparator();
+        menu->addActions({ui->actionCut, ui->actionCopy, ui->actionPaste, ui->actionPasteAsText, ui->actionDel,
+                          ui->actionSelectAll});
+        menu->addSeparator();
 
-            const QColor colour = self->palette().color(QPalette::WindowText);
-            if (tags.contains(QStringLiteral("X-EQUATION"))) {
-                QMenu *formula = menu->addMenu(ActionIcons::glyphIcon(QChar(0xF12C), colour), tr("LaTeX"));
-                formula->setLayoutDirection(Qt::LeftToRight);
-                connect(formula->addAction(tr("Delete")), &QAction::triggered, self, [self, at] {
-                    self->runPageSnippet(QStringLiteral("deleteLaTeX(%1,%2)").arg(at.x()).arg(at.y()));
-                });
-                connect(formula->addAction(tr("Modify")), &QAction::triggered, self, [self, at] {
-                    self->runPageSnippet(QStringLiteral("modifyLaTeX(%1,%2)").arg(at.x()).arg(at.y()));
-                });
-            } else {
-                menu->addAction(ui->actionLaTeX);
-            }
-            if (tags.contains(QStringLiteral("TABLE")))
-                menu->addMenu(self->tableMenu(point));
-            else
-                menu->addAction(ui->actionTable);
-            menu->addActions({ui->actionCodeBlock, ui->actionLink, ui->actionImage});
-            menu->exec(QCursor::pos());
-        });
+        const QColor colour = palette().color(QPalette::WindowText);
+        if (tags.contains(QStringLiteral("X-EQUATION"))) {
+            QMenu *formula = menu->addMenu(ActionIcons::glyphIcon(QChar(0xF12C), colour), tr("LaTeX"));
+            formula->setLayoutDirection(Qt::LeftToRight);
+            connect(formula->addAction(tr("Delete")), &QAction::triggered, this,
+                    [this, at] { runPageSnippet(QStringLiteral("deleteLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
+            connect(formula->addAction(tr("Modify")), &QAction::triggered, this,
+                    [this, at] { runPageSnippet(QStringLiteral("modifyLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
+        } else {
+            menu->addAction(ui->actionLaTeX);
+        }
+        if (tags.contains(QStringLiteral("TABLE")))
+            menu->addMenu(tableMenu(point));
+        else
+            menu->addAction(ui->actionTable);
+        menu->addActions({ui->actionCodeBlock, ui->actionLink, ui->actionImage});
+        menu->exec(QCursor::pos());
+    });
 }
 
 QMenu *MainWindow::tableMenu(const QPoint &point)

@@ -17,6 +17,7 @@
 #include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolBar>
+#include <QToolButton>
 #include <QWebEngineView>
 #include <QtTest>
 
@@ -417,6 +418,7 @@ void TestMainWindow::statusBarLayout()
 
 void TestMainWindow::dockPlacement()
 {
+    window->findChild<QToolButton *>(QStringLiteral("sidebarToggle"))->setChecked(true);
     QDockWidget *source = dock("dockEditor");
     QDockWidget *visual = dock("dockWebView");
     QDockWidget *navigation = dock("dockNavigation");
@@ -437,7 +439,8 @@ void TestMainWindow::dockPlacement()
     QVERIFY(navigation->width() <= 250 && navigation->width() >= 50);
     QVERIFY(window->centralWidget() == nullptr);
     QVERIFY(!dock("dockFind")->isVisible());
-    QCOMPARE(window->dockWidgetArea(dock("dockFind")), Qt::BottomDockWidgetArea);
+    QCOMPARE(window->dockWidgetArea(dock("dockFind")), Qt::RightDockWidgetArea);
+    QCOMPARE(dock("dockFind")->allowedAreas(), Qt::BottomDockWidgetArea);
 }
 
 // Which editor is live shows in which edits mark the document modified.
@@ -454,6 +457,7 @@ void TestMainWindow::sideTabsDoNotSwitchEditor()
 {
     QFETCH(QString, tab);
     QFETCH(bool, visualLive);
+    window->findChild<QToolButton *>(QStringLiteral("sidebarToggle"))->setChecked(true);
     if (tab == QLatin1String("Navigation")) {
         int browserIndex = -1;
         tabBarWith(*window, QStringLiteral("File Browser"), &browserIndex)->setCurrentIndex(browserIndex);

@@ -199,7 +199,7 @@ function updateSideBar() {
   if (!showLeftSidebar || !contentObj) return;
   var headings = [];
   editorBody().querySelectorAll("h1, h2").forEach(function (heading) {
-    headings.push({ tag: heading.tagName.toLowerCase(), text: heading.innerText });
+    headings.push({ tag: heading.tagName.toLowerCase(), text: heading.textContent });
   });
   contentObj.updateLeftBar(headings);
 }

@@ -1,0 +1,462 @@
+// The outline, the word count, find and replace and the file browser in the
+// real window, in both editors.
+#include "appsettings.h"
+#include "resources.h"
+#include "startup.h"
+#include "windowtestsupport.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QTreeWidget>
+
+namespace {
+// The tree as "text[child,child]" entries, hidden ones left out.
+QString shape(const QTreeWidgetItem *parent)
+{
+    QStringList parts;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        const QTreeWidgetItem *item = parent->child(i);
+        if (item->isHidden())
+            continue;
+        QString part = item->text(0);
+        if (item->childCount() > 0)
+            part += QStringLiteral("[") + shape(item) + QStringLiteral("]");
+        parts << part;
+    }
+    return parts.join(QLatin1Char(','));
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Opens every folder of the tree, as a user clicking through it would.
+int openEveryFolder(QTreeWidgetItem *item, int depth = 0)
+{
+    int opened = 0;
+    if (depth > 20)
+        return -1000;
+    for (int i = 0; i < item->childCount(); ++i) {
+        QTreeWidgetItem *child = item->child(i);
+        if (child->childIndicatorPolicy() == QTreeWidgetItem::ShowIndicator || child->childCount() > 0) {
+            child->setExpanded(true);
+            opened += 1 + openEveryFolder(child, depth + 1);
+        }
+    }
+    return opened;
+}
+}
+
+class TestSidebar : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void outlineFromTheSource_data();
+    void outlineFromTheSource();
+    void editPauseRefreshesTheOutline();
+    void noScanWhileTheSidebarIsHidden();
+    void outlineFromThePage();
+    void filterShowsMatchesWithTheirParents();
+    void wordCountIsTheSameInBothEditors_data();
+    void wordCountIsTheSameInBothEditors();
+    void findInTheSource();
+    void findInThePage();
+    void replaceInTheSource();
+    void replaceInThePage();
+    void awkwardTextsReachThePage();
+    void fileBrowser();
+    void fileBrowserAsksBeforeDiscarding();
+
+private:
+    void showSidebar();
+    void toSource();
+    void setPage(const QString &html);
+    QString status() const;
+    QVariant js(const QString &script) { return opened.js(script); }
+
+    TestWindow opened;
+    MainWindow *window = nullptr;
+    QTreeWidget *tree = nullptr;
+    QLineEdit *findEdit = nullptr;
+    QLineEdit *replaceEdit = nullptr;
+    QTemporaryDir dir;
+};
+
+void TestSidebar::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void TestSidebar::init()
+{
+    appSettings()->setValue(QStringLiteral("showLeftSidebar"), false);
+    openTestWindow(opened);
+    window = opened.window;
+    tree = window->findChild<QTreeWidget *>(QStringLiteral("outlineTree"));
+    findEdit = window->findChild<QLineEdit *>(QStringLiteral("findEdit"));
+    replaceEdit = window->findChild<QLineEdit *>(QStringLiteral("replaceEdit"));
+}
+
+void TestSidebar::cleanup()
+{
+    opened.content->updateModifyStatus(false);
+    delete window;
+    window = nullptr;
+}
+
+void TestSidebar::showSidebar()
+{
+    auto *toggle = window->findChild<QToolButton *>(QStringLiteral("sidebarToggle"));
+    toggle->setChecked(true);
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
+    QCOMPARE(toggle->toolTip(), QStringLiteral("Hide Left Sidebar"));
+}
+
+void TestSidebar::toSource()
+{
+    opened.source->setPlainText(QStringLiteral("<waiting>"));
+    activateEditorTab(window, QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!opened.source->isReadOnly());
+}
+
+void TestSidebar::setPage(const QString &html)
+{
+    emit opened.content->setHtmlSignal(html);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 1")).toBool());
+}
+
+QString TestSidebar::status() const
+{
+    return window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
+}
+
+void TestSidebar::outlineFromTheSource_data()
+{
+    QTest::addColumn<QString>("markdown");
+    QTest::addColumn<QString>("outline");
+    QTest::newRow("only level 3") << "### a\n\ntext\n\n### b" << "";
+    QTest::newRow("level 2 before level 1") << "## Pre\n\n# One\n\n## A\n\n### deep\n\n## B\n\n# Two"
+                                            << "Pre,One[A,B],Two";
+}
+
+void TestSidebar::outlineFromTheSource()
+{
+    QFETCH(QString, markdown);
+    QFETCH(QString, outline);
+    toSource();
+    showSidebar();
+    new QTreeWidgetItem(tree, QStringList{QStringLiteral("stale")});
+    opened.source->setPlainText(markdown);
+    window->onEditorChageTimeout();
+    QTRY_COMPARE(shape(tree->invisibleRootItem()), outline);
+
+    if (outline.isEmpty())
+        return;
+    QTreeWidgetItem *two = tree->topLevelItem(2);
+    emit tree->itemClicked(two, 0);
+    QCOMPARE(opened.source->textCursor().position(), markdown.indexOf(QStringLiteral("# Two")));
+    QVERIFY(!opened.source->textCursor().hasSelection());
+}
+
+void TestSidebar::editPauseRefreshesTheOutline()
+{
+    toSource();
+    showSidebar();
+    opened.source->setFocus();
+    QTest::keyClicks(opened.source, QStringLiteral("# Typed"));
+    QCOMPARE(tree->topLevelItemCount(), 0);
+    QTRY_COMPARE_WITH_TIMEOUT(shape(tree->invisibleRootItem()), QStringLiteral("Typed"), 6000);
+    QTRY_COMPARE(window->findChild<QLabel *>(QStringLiteral("wordCountLabel"))->text(), QStringLiteral("1"));
+}
+
+void TestSidebar::noScanWhileTheSidebarIsHidden()
+{
+    toSource();
+    QVERIFY(!window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
+    auto *count = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
+    count->setText(QStringLiteral("-"));
+    opened.source->setPlainText(QStringLiteral("# Hidden heading\n\nwords"));
+    window->onEditorChageTimeout();
+    // The count starts together with the scan and takes longer; once it is in, a scan would be too.
+    QTRY_COMPARE(count->text(), QStringLiteral("3"));
+    QCoreApplication::processEvents();
+    QCOMPARE(tree->topLevelItemCount(), 0);
+}
+
+void TestSidebar::outlineFromThePage()
+{
+    showSidebar();
+    QString filler;
+    for (int i = 0; i < 80; ++i)
+        filler += QStringLiteral("<p>filler line %1</p>").arg(i);
+    setPage(QStringLiteral("<h2>Pre</h2><h1>One</h1><h2>A</h2>") + filler + QStringLiteral("<h1>Two</h1><p>end</p>"));
+    emit opened.content->updateSideBarSignal();
+    QTRY_COMPARE(shape(tree->invisibleRootItem()), QStringLiteral("Pre,One[A],Two"));
+    QCOMPARE(tree->topLevelItem(2)->data(0, Qt::UserRole).toString(), QStringLiteral("#bodyeditor h1:nth-of-type(2)"));
+
+    QCOMPARE(js(QStringLiteral("window.scrollY")).toInt(), 0);
+    emit tree->itemClicked(tree->topLevelItem(2), 0);
+    QTRY_VERIFY(js(QStringLiteral("window.scrollY")).toInt() > 0);
+
+    // A page entry clicked with the source in front takes the cursor to the start.
+    toSource();
+    QCOMPARE(shape(tree->invisibleRootItem()), QStringLiteral("Pre,One[A],Two"));
+    QTextCursor cursor = opened.source->textCursor();
+    cursor.movePosition(QTextCursor::End);
+    opened.source->setTextCursor(cursor);
+    emit tree->itemClicked(tree->topLevelItem(2), 0);
+    QCOMPARE(opened.source->textCursor().position(), 0);
+}
+
+void TestSidebar::filterShowsMatchesWithTheirParents()
+{
+    toSource();
+    showSidebar();
+    opened.source->setPlainText(QStringLiteral("# One\n## Alpha Section\n## Beta\n# Two\n## Gamma\n# Section Three"));
+    window->onEditorChageTimeout();
+    QTRY_COMPARE(tree->topLevelItemCount(), 3);
+    auto *search = window->findChild<QLineEdit *>(QStringLiteral("navigationSearch"));
+    search->setText(QStringLiteral("sEcTiOn"));
+    QCOMPARE(shape(tree->invisibleRootItem()), QStringLiteral("One[Alpha Section],Section Three"));
+    QVERIFY(tree->topLevelItem(0)->isExpanded());
+    QVERIFY(!tree->topLevelItem(1)->isExpanded());
+    search->clear();
+    QCOMPARE(shape(tree->invisibleRootItem()), QStringLiteral("One[Alpha Section,Beta],Two[Gamma],Section Three"));
+}
+
+void TestSidebar::wordCountIsTheSameInBothEditors_data()
+{
+    QTest::addColumn<QString>("markdown");
+    QTest::newRow("empty") << "";
+    QTest::newRow("two words") << "two words";
+    QTest::newRow("prose and markup") << "# A Title\n\nSome **bold** and *slanted* words, a [link](https://example.com/x).\n\n"
+                                         "- one\n- two\n  - three\n\n> quoted text\n\n---\n\nThe end.";
+    QTest::newRow("mixed scripts") << QString::fromUtf8("Mixed 中文 words and caf\xC3\xA9 ending.");
+    QTest::newRow("table") << "| Name | Value |\n|---|---|\n| alpha | 1 |\n| beta gamma | 2 |";
+}
+
+void TestSidebar::wordCountIsTheSameInBothEditors()
+{
+    QFETCH(QString, markdown);
+    auto *count = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
+    toSource();
+    opened.source->setPlainText(markdown);
+    activateEditorTab(window, QStringLiteral("Visual Editor"));
+    count->setText(QStringLiteral("-"));
+    QTRY_VERIFY(count->text() != QLatin1String("-"));
+    const QString pageCount = count->text();
+    if (markdown.isEmpty())
+        QCOMPARE(pageCount, QStringLiteral("0"));
+
+    toSource();
+    count->setText(QStringLiteral("-"));
+    window->onEditorChageTimeout();
+    QTRY_VERIFY(count->text() != QLatin1String("-"));
+    QCOMPARE(count->text(), pageCount);
+}
+
+void TestSidebar::findInTheSource()
+{
+    toSource();
+    opened.source->setPlainText(QStringLiteral("alpha beta ALPHA gamma alpha"));
+    QTextCursor cursor = opened.source->textCursor();
+    cursor.setPosition(23);
+    cursor.setPosition(28, QTextCursor::KeepAnchor);
+    opened.source->setTextCursor(cursor);
+    window->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->isVisible());
+    // The last occurrence was selected: the search wraps to the first.
+    QCOMPARE(opened.source->textCursor().selectionStart(), 0);
+
+    window->onFindNext();
+    QCOMPARE(opened.source->textCursor().selectionStart(), 11); // ALPHA, without Case Sensitive
+    window->findChild<QCheckBox *>(QStringLiteral("caseSensitiveBox"))->setChecked(true);
+    window->onFindNext();
+    QCOMPARE(opened.source->textCursor().selectionStart(), 23);
+    window->onFindPrevious();
+    QCOMPARE(opened.source->textCursor().selectionStart(), 0);
+
+    // The empty search text does nothing in the source.
+    const int before = opened.source->textCursor().position();
+    findEdit->clear();
+    QCOMPARE(opened.source->textCursor().position(), before);
+    QCOMPARE(status(), QString());
+}
+
+void TestSidebar::findInThePage()
+{
+    setPage(QStringLiteral("<p id=\"a\">alpha</p><p id=\"b\">ALPHA</p><p id=\"c\">rest</p>"));
+    js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('a'));"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+    const QString selectedIn = QStringLiteral("window.getSelection().anchorNode.parentNode.id");
+    window->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
+    QTRY_COMPARE(js(selectedIn).toString(), QStringLiteral("b"));
+    window->onFindNext();
+    QTRY_COMPARE(js(selectedIn).toString(), QStringLiteral("a"));
+
+    findEdit->clear();
+    QTRY_COMPARE(status(), QStringLiteral("No matching text found!"));
+    findEdit->setText(QStringLiteral("absent"));
+    QTRY_COMPARE(status(), QStringLiteral("No matching text found!"));
+}
+
+void TestSidebar::replaceInTheSource()
+{
+    toSource();
+    opened.source->setPlainText(QStringLiteral("one two one"));
+    findEdit->setText(QStringLiteral("one"));
+    replaceEdit->setText(QStringLiteral("1"));
+    QTextCursor cursor = opened.source->textCursor();
+    cursor.setPosition(4);
+    cursor.setPosition(7, QTextCursor::KeepAnchor);
+    opened.source->setTextCursor(cursor);
+    window->onReplace();
+    QCOMPARE(opened.source->toPlainText(), QStringLiteral("one 1 one"));
+
+    findEdit->setText(QStringLiteral("one"));
+    replaceEdit->setText(QStringLiteral("one one"));
+    window->onReplaceAll();
+    QCOMPARE(opened.source->toPlainText(), QStringLiteral("one one 1 one one"));
+    QCOMPARE(status(), QStringLiteral("Replaced 2 occurrences!"));
+    QCOMPARE(opened.source->textCursor().position(), 0);
+
+    findEdit->setText(QStringLiteral("absent"));
+    window->onReplaceAll();
+    QCOMPARE(status(), QStringLiteral("Replaced 0 occurrences!"));
+    findEdit->setText(QStringLiteral("  "));
+    window->onReplace();
+    QCOMPARE(status(), QStringLiteral("Please enter text to find!"));
+}
+
+void TestSidebar::replaceInThePage()
+{
+    setPage(QStringLiteral("<p>a cat, a Cat</p><pre><code class=\"language-cpp\">cat code;</code></pre><p>cat</p>"));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .CodeMirror')")).toBool());
+    findEdit->setText(QStringLiteral("cat"));
+    replaceEdit->setText(QStringLiteral("cats cat"));
+    window->onReplaceAll();
+    QTRY_COMPARE(status(), QStringLiteral("Replaced 3 occurrences!"));
+    const QString paragraphs = QStringLiteral(
+        "Array.prototype.map.call(document.querySelectorAll('#bodyeditor > p'),function(p){return p.textContent;}).join('|')");
+    QVERIFY(js(paragraphs).toString().startsWith(QStringLiteral("a cats cat, a cats cat|cats cat|")));
+    // The code block is drawn by its editor from its own text; it is left alone.
+    QCOMPARE(js(QStringLiteral("codeBlockValue(document.querySelector('#bodyeditor .cm-editor-wrapper'))")).toString(),
+             QStringLiteral("cat code;"));
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+
+    setPage(QStringLiteral("<p id=\"p\">one two</p><p>three</p>"));
+    js(QStringLiteral("var r=document.createRange();var t=document.getElementById('p').firstChild;r.setStart(t,0);r.setEnd(t,3);"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+    findEdit->setText(QStringLiteral("two"));
+    js(QStringLiteral("var r=document.createRange();var t=document.getElementById('p').firstChild;r.setStart(t,0);r.setEnd(t,3);"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+    replaceEdit->setText(QStringLiteral("2"));
+    window->onReplace();
+    QTRY_COMPARE(status(), QStringLiteral("No matching text to replace!"));
+    QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(), QStringLiteral("one two"));
+    window->onFindNext();
+    QTRY_COMPARE(js(QStringLiteral("window.getSelection().toString()")).toString(), QStringLiteral("two"));
+    window->onReplace();
+    QTRY_COMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(), QStringLiteral("one 2"));
+}
+
+void TestSidebar::awkwardTextsReachThePage()
+{
+    const QString awkward = QStringLiteral("it's \"quoted\" \\ back");
+    setPage(QStringLiteral("<p id=\"p\">it's \"quoted\" \\ back</p><p>x</p>"));
+    findEdit->setText(awkward);
+    replaceEdit->setText(QStringLiteral("new 'one'\nand \"two\" \\n"));
+    window->onReplaceAll();
+    QTRY_COMPARE(status(), QStringLiteral("Replaced 1 occurrences!"));
+    QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(),
+             QStringLiteral("new 'one'\nand \"two\" \\n"));
+}
+
+void TestSidebar::fileBrowser()
+{
+    const QString root = dir.filePath(QStringLiteral("notes"));
+    QVERIFY(QDir().mkpath(root + QStringLiteral("/z/deeper")));
+    QVERIFY(QDir().mkpath(root + QStringLiteral("/empty")));
+    writeFile(root + QStringLiteral("/a.md"), "# A\n");
+    writeFile(root + QStringLiteral("/B.MDX"), "# Bee file\n");
+    writeFile(root + QStringLiteral("/c.txt"), "text\n");
+    writeFile(root + QStringLiteral("/z/deeper/inner.md"), "inner\n");
+    QVERIFY(QFile::link(root, root + QStringLiteral("/z/loop")));
+
+    showSidebar();
+    auto *files = window->findChild<QTreeWidget *>(QStringLiteral("fileTree"));
+
+    QTimer::singleShot(50, [root] {
+        QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Directory"));
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(root);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    window->onSelectFolder();
+    QCOMPARE(files->topLevelItemCount(), 1);
+    QTreeWidgetItem *top = files->topLevelItem(0);
+    QCOMPARE(top->text(0), QDir::toNativeSeparators(root));
+    QVERIFY(top->isExpanded());
+    QCOMPARE(shape(top), QStringLiteral("empty,z,B.MDX,a.md"));
+
+    QCOMPARE(openEveryFolder(top), 3); // empty, z and z/deeper; z/loop leads back to the root
+    QCOMPARE(shape(top), QStringLiteral("empty,z[deeper[inner.md],loop],B.MDX,a.md"));
+    QTreeWidgetItem *loop = top->child(1)->child(1);
+    loop->setExpanded(true);
+    QCOMPARE(loop->childCount(), 0);
+
+    emit files->itemDoubleClicked(top->child(1), 0);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
+    emit files->itemDoubleClicked(top->child(2), 0);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
+        QStringLiteral("Bee file")));
+    QCOMPARE(window->windowTitle(), QStringLiteral("B.MDX -  Penwick"));
+}
+
+void TestSidebar::fileBrowserAsksBeforeDiscarding()
+{
+    const QString root = dir.filePath(QStringLiteral("ask"));
+    QVERIFY(QDir().mkpath(root));
+    writeFile(root + QStringLiteral("/other.md"), "# Other\n");
+    showSidebar();
+    auto *files = window->findChild<QTreeWidget *>(QStringLiteral("fileTree"));
+    auto *item = new QTreeWidgetItem(files, QStringList{QStringLiteral("other.md")});
+    item->setData(0, Qt::UserRole, QString(root + QStringLiteral("/other.md")));
+    emit opened.content->updateModifyStatusSignal(true);
+    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+
+    QString asked;
+    QTimer::singleShot(50, [&asked] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        asked = box->text();
+        box->button(QMessageBox::No)->click();
+    });
+    emit files->itemDoubleClicked(item, 0);
+    QVERIFY(!asked.isEmpty());
+    QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));
+}
+
+QTEST_MAIN(TestSidebar)
+#include "tst_sidebar.moc"
