@@ -9,7 +9,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtwebengine5-dev libqt5webchannel5-dev libqt5svg5-dev
   libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev
-  xvfb xauth imagemagick poppler-utils fonts-dejavu-core
+  xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
   clang libclang-rt-14-dev
   nodejs npm
 )

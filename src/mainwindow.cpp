@@ -96,6 +96,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
         createFindPanel();
         connectNavigation();
+        startBackups();
     } catch (const std::exception &e) {
         qCritical() << "Standard exception caught:" << e.what();
     }
@@ -106,6 +107,7 @@ MainWindow::~MainWindow()
 {
     // The page answers what is still pending while it goes, after the widgets it would touch.
     destroying = true;
+    delete printer;
     delete ui;
 }
 

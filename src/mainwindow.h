@@ -26,6 +26,7 @@ class TableDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QPrinter;
 class QPushButton;
 class QToolBar;
 class QToolButton;
@@ -165,6 +166,18 @@ public slots:
     void loadFolderToTree(const QString &dirPath, QTreeWidgetItem *parentItem = nullptr);
     void onFileTreeItemDoubleClick(QTreeWidgetItem *item, int column);
 
+    // Backups.
+    void autoBackup();
+    void backup(const QString &markdown);
+    void on_actionBackup_triggered();
+
+    // Export and print.
+    void on_actionHTML_triggered();
+    void on_actionPDF_triggered();
+    void on_actionWordDocx_triggered();
+    void on_actionPrint_triggered();
+    void on_actionGet_HTML_triggered();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -197,6 +210,11 @@ private:
     void findInSource(bool backwards);
     void findInPage(bool backwards);
     void loadFolderWhenExpanded(QTreeWidgetItem *item);
+    void startBackups();
+    void deleteBackup(const QString &path);
+    // The page's HTML as a standalone page, asking about the table of contents.
+    void exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd);
+    void reportExport(bool written, const QString &path, const QString &error);
     void runPageSnippet(const QString &snippet);
     // Runs `script` in the page and hands its answer to `answered`, unless the
     // window is being destroyed by the time the page answers.
@@ -269,6 +287,13 @@ private:
     QCheckBox *caseSensitiveBox = nullptr;
 
     QString rootFolderPath;
+
+    QString backupFolder;
+    QString currentBackupName;
+    QString currentBackupPath;
+    QTimer *autoBackupTimer = nullptr;
+
+    QPrinter *printer = nullptr;
 
     LaTeXEditorDialog *latexDialog = nullptr;
     TableDialog *tableDialog = nullptr;

@@ -198,6 +198,7 @@ bool MainWindow::saveToFile(const QString &markdown)
     sourceEditor->document()->setModified(false);
     RecentFiles::add(currentPath);
     rebuildRecentMenu();
+    deleteBackup(QString(currentBackupPath));
     showStatusMessage(tr("Saved Successfully"), QStringLiteral("#333333"), 3);
     return true;
 }

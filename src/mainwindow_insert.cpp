@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "ExcelHelper.h"
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
@@ -77,7 +78,14 @@ QMenu *MainWindow::tableMenu(const QPoint &point)
     QAction *exportAction = menu->addAction(QIcon(QStringLiteral(":/resources/icons/export-excel.svg")),
                                             tr("Export to Excel"));
     exportAction->setObjectName(QStringLiteral("exportTableToExcel"));
-    exportAction->setEnabled(false); // enabled once the Excel export exists
+    const QPoint at = pagePoint(point);
+    connect(exportAction, &QAction::triggered, this, [this, at] {
+        askPage(QStringLiteral("getTableHtml(%1,%2)").arg(at.x()).arg(at.y()), [](const QVariant &table) {
+            const QString html = table.toString();
+            if (!html.isEmpty())
+                ExcelHelper().exportToExcel(html);
+        });
+    });
     return menu;
 }
 

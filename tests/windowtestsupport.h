@@ -7,6 +7,9 @@
 #include "mainwindow.h"
 #include "pagescript.h"
 
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QtTest>
 

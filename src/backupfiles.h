@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QFileInfoList>
+#include <QString>
+
+// The private backup files of unsaved documents.
+namespace BackupFiles {
+
+// The per-user folder the backups live in.
+QString folder();
+
+// "notes.md-2024-03-05_142501007", or "untitled-..." for a document without a file.
+QString backupName(const QString &documentFileName, const QDateTime &when);
+
+// One compact UTF-8 JSON object: "markdown" and "srcpath".
+QByteArray content(const QString &markdown, const QString &sourcePath);
+
+// Writes the whole backup or leaves the old one as it was.
+bool write(const QString &path, const QString &markdown, const QString &sourcePath);
+
+// The folder's files, most recently modified first (equal times by name).
+QFileInfoList list(const QString &folder);
+
+}

@@ -1,0 +1,145 @@
+// Export to HTML, Word and PDF, printing, and "Get HTML".
+#include "mainwindow.h"
+
+#include "MsgBoxHelper.h"
+#include "QWebEngineViewEx.h"
+#include "exporthtml.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDialog>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QVBoxLayout>
+#include <QWebEnginePage>
+
+namespace {
+bool writeWhole(const QString &path, const QByteArray &bytes, QString *error)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+}
+
+void MainWindow::reportExport(bool written, const QString &path, const QString &error)
+{
+    if (written)
+        MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"), tr("Export Successful"),
+                                     MsgBoxHelper::OkOnly);
+    else
+        MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
+                                     tr("Cannot export to %1: %2").arg(QDir::toNativeSeparators(path), error),
+                                     MsgBoxHelper::OkOnly);
+}
+
+void MainWindow::exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd)
+{
+    const QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    if (path.isEmpty())
+        return;
+    QPointer<MainWindow> self(this);
+    webView->page()->toHtml([self, path, namedTitle, lineEnd](const QString &pageHtml) {
+        if (!self || self->destroying)
+            return;
+        if (pageHtml.isEmpty()) {
+            self->reportExport(false, path, tr("The editor did not give its document."));
+            return;
+        }
+        const bool tableOfContents =
+            QMessageBox::question(self, tr("Export Option"),
+                                  tr("Do you want to generate a fixed table of contents sidebar with heading navigation?"),
+                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+            == QMessageBox::Yes;
+        QString html = ExportHtml::buildExportHtml(pageHtml, ExportHtml::stylesFromSettings(), tableOfContents);
+        if (namedTitle)
+            html = ExportHtml::withTitle(html, QFileInfo(path).completeBaseName());
+        QString error;
+        const bool written = writeWhole(path, (html + lineEnd).toUtf8(), &error);
+        self->reportExport(written, path, error);
+    });
+}
+
+void MainWindow::on_actionHTML_triggered()
+{
+    exportPage(tr("Export HTML File"), tr("HTML File (*.html)"), true, QStringLiteral("\n"));
+}
+
+void MainWindow::on_actionWordDocx_triggered()
+{
+    exportPage(tr("Export Word File"), tr("Word File (*.doc)"), false, QString());
+}
+
+void MainWindow::on_actionPDF_triggered()
+{
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF File"), QString(), tr("PDF File (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
+                             QPageLayout::Point, QMarginsF(0, 0, 0, 0));
+    QPointer<MainWindow> self(this);
+    // Success is reported once the engine has made the whole PDF and it is on disk.
+    webView->page()->printToPdf(
+        [self, path](const QByteArray &pdf) {
+            if (!self || self->destroying)
+                return;
+            QString error = tr("The page could not be printed.");
+            self->reportExport(!pdf.isEmpty() && writeWhole(path, pdf, &error), path, error);
+        },
+        layout);
+}
+
+void MainWindow::on_actionPrint_triggered()
+{
+    if (!printer)
+        printer = new QPrinter(QPrinter::ScreenResolution);
+    QPrintDialog dialog(printer);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPointer<MainWindow> self(this);
+    webView->page()->print(printer, [self](bool success) {
+        if (!self || self->destroying)
+            return;
+        MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+                                     success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
+    });
+}
+
+void MainWindow::on_actionGet_HTML_triggered()
+{
+    bool read = false;
+    const QString markdown = currentMarkdown(&read);
+    if (!read) {
+        reportUnreadableDocument();
+        return;
+    }
+    const QString html = ExportHtml::plainHtml(
+        converter.markdownToHtml(DocumentConverter::isolateTables(markdown).toStdString()));
+
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("getHtmlDialog"));
+    dialog.setWindowTitle(QStringLiteral("HTML 源码"));
+    dialog.setMinimumSize(700, 500);
+    auto *layout = new QVBoxLayout(&dialog);
+    auto *text = new QPlainTextEdit(&dialog);
+    text->setReadOnly(true);
+    text->setPlainText(html);
+    text->setStyleSheet(QStringLiteral("font-family: Consolas; font-size: 13px;"));
+    auto *copy = new QPushButton(QStringLiteral("复制全部 HTML"), &dialog);
+    layout->addWidget(text);
+    layout->addWidget(copy);
+    connect(copy, &QPushButton::clicked, &dialog, [text, copy] {
+        QGuiApplication::clipboard()->setText(text->toPlainText());
+        copy->setText(QStringLiteral("已复制！"));
+    });
+    dialog.exec();
+}

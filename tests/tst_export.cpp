@@ -1,0 +1,397 @@
+// Export to HTML, Word and PDF, "Get HTML", and tables to Excel, read back
+// with real readers.
+#include "ExcelHelper.h"
+#include "appsettings.h"
+#include "exporthtml.h"
+#include "resources.h"
+#include "startup.h"
+#include "windowtestsupport.h"
+
+#include <QClipboard>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QProcess>
+#include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+
+#include <functional>
+#include <memory>
+
+namespace {
+using Answer = std::function<void(QWidget *)>;
+
+// Answers the modal windows that come up, one after the other, in order.
+void answerModals(QList<Answer> answers)
+{
+    auto remaining = std::make_shared<QList<Answer>>(answers);
+    auto handled = std::make_shared<QPointer<QWidget>>();
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, remaining, handled] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal || modal == handled->data())
+            return;
+        *handled = modal;
+        const Answer answer = remaining->takeFirst();
+        if (remaining->isEmpty())
+            timer->deleteLater();
+        answer(modal);
+    });
+    timer->start(30);
+}
+
+Answer chooseFile(const QString &path, QString *title = nullptr)
+{
+    return [path, title](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        if (title)
+            *title = dialog->windowTitle();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+Answer pressButton(QMessageBox::StandardButton button, QString *text = nullptr, QString *title = nullptr)
+{
+    return [button, text, title](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        if (text)
+            *text = box->text();
+        if (title)
+            *title = box->windowTitle();
+        box->button(button)->click();
+    };
+}
+
+QString python()
+{
+    const QString system = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
+    return system.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("python3")) : system;
+}
+
+// The workbook's first sheet as rows of "type:value" cells.
+QString readWorkbook(const QString &path)
+{
+    QProcess reader;
+    reader.start(python(), {QStringLiteral("-c"),
+                            QStringLiteral("import sys, openpyxl\n"
+                                           "sheet = openpyxl.load_workbook(sys.argv[1]).worksheets[0]\n"
+                                           "print('|'.join(','.join('%s:%s' % (c.data_type, c.value) for c in row)"
+                                           " for row in sheet.iter_rows()))\n"),
+                            path});
+    if (!reader.waitForFinished(30000) || reader.exitCode() != 0)
+        return QStringLiteral("<reader failed: %1>").arg(QString::fromUtf8(reader.readAllStandardError()));
+    return QString::fromUtf8(reader.readAllStandardOutput()).trimmed();
+}
+
+const char *const threeByThree =
+    "<table><thead><tr><th>Name</th><th>Count</th><th>Note</th></tr></thead><tbody>"
+    "<tr><td>alpha</td><td>42</td><td><b>bold</b> and <code>code</code><br>next</td></tr>"
+    "<tr><td>&nbsp; </td><td> 007 </td><td>a &amp; b &lt;c&gt;</td></tr></tbody></table>";
+}
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void cleanup();
+
+    void tableOfContents();
+    void noTableOfContents();
+    void stylesAreInlined();
+    void documentBetweenScriptsStays();
+    void titleAndPlainHtml();
+    void tableRows_data();
+    void tableRows();
+    void workbookReadsBack();
+    void excelMessages_data();
+    void excelMessages();
+    void excelExportThroughTheDialog();
+    void htmlExportOpensInABrowser();
+    void wordExport();
+    void failedExportIsReported();
+    void pdfExport();
+    void getHtmlOfAnEmptyDocument();
+
+private:
+    void openWindowOn(const QByteArray &markdown);
+
+    TestWindow opened;
+    QTemporaryDir dir;
+};
+
+void TestExport::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void TestExport::cleanup()
+{
+    if (opened.window) {
+        opened.content->updateModifyStatus(false);
+        delete opened.window;
+        opened.window = nullptr;
+    }
+}
+
+void TestExport::openWindowOn(const QByteArray &markdown)
+{
+    const QString path = dir.filePath(QStringLiteral("exported.md"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(markdown);
+    file.close();
+    openTestWindow(opened, path);
+    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('bodyeditor').children.length > 1")).toBool());
+}
+
+void TestExport::tableOfContents()
+{
+    const QString page = QStringLiteral("<html><head><style type=\"text/css\"></style></head><body>"
+                                        "<div id=\"bodyeditor\" contenteditable=\"true\"><h2>One</h2><p>a</p>"
+                                        "<h2>Two</h2><h2>One</h2></div></body></html>");
+    const QString html = ExportHtml::buildExportHtml(page, {}, true);
+    QVERIFY(html.contains(QStringLiteral("<h2 id=\"toc_anchor_0\">One</h2>")));
+    QVERIFY(html.contains(QStringLiteral("<h2 id=\"toc_anchor_1\">Two</h2>")));
+    QVERIFY(html.contains(QStringLiteral("<h2 id=\"toc_anchor_2\">One</h2>")));
+    QCOMPARE(html.count(QStringLiteral("<li data-level=\"2\" data-anchor=\"toc_anchor_")), 3);
+    QVERIFY(html.contains(QStringLiteral("<a href=\"#toc_anchor_2\">One</a>")));
+    QVERIFY(html.indexOf(QStringLiteral("<body><style")) >= 0);
+    QVERIFY(!html.contains(QStringLiteral("contenteditable")));
+    QVERIFY(!html.contains(QStringLiteral("bodyeditor")));
+    QVERIFY(html.contains(QStringLiteral("id=\"toc_sidebar\"")));
+}
+
+void TestExport::noTableOfContents()
+{
+    const QString page = QStringLiteral("<html><body><h2>One</h2><h2>Two</h2></body></html>");
+    const QString html = ExportHtml::buildExportHtml(page, {}, false);
+    QVERIFY(html.contains(QStringLiteral("<h2>One</h2><h2>Two</h2>")));
+    QVERIFY(!html.contains(QStringLiteral("toc_")));
+}
+
+void TestExport::stylesAreInlined()
+{
+    const QString page = QStringLiteral("<html><head><style type=\"text/css\">#own{}</style></head><body></body></html>");
+    const QString html = ExportHtml::buildExportHtml(page, {QStringLiteral("/*theme*/"), QStringLiteral("/*cm*/"), QString()}, false);
+    QVERIFY(html.contains(QStringLiteral("<style type=\"text/css\">/*theme*//*cm*/#own{}</style>")));
+
+    appSettings()->setValue(QStringLiteral("codeBlockStyle"), QStringLiteral("default"));
+    ExportHtml::Styles styles = ExportHtml::stylesFromSettings();
+    QVERIFY(styles.codeMirror.contains(QStringLiteral(".CodeMirror")));
+    QVERIFY(styles.codeTheme.isEmpty());
+    appSettings()->setValue(QStringLiteral("codeBlockStyle"), QStringLiteral("monokai"));
+    styles = ExportHtml::stylesFromSettings();
+    QVERIFY(styles.codeTheme.contains(QStringLiteral("cm-s-monokai")));
+    appSettings()->remove(QStringLiteral("codeBlockStyle"));
+}
+
+// Scripts and style links after the content must not take the content with them.
+void TestExport::documentBetweenScriptsStays()
+{
+    const QString page = QStringLiteral(
+        "<html><head><link rel=\"stylesheet\" id=\"themecss\" href=\"file:///t/a.css\">"
+        "<script src=\"qrc:/a.js\"></script></head><body><p>first part</p>"
+        "<script>var x = 1;</script><div class=\"cm-toolbar\"><span>bar</span></div><p>second part</p>"
+        "<link rel=\"stylesheet\" href=\"qrc:/b.css\"><script type=\"text/javascript\">go();</script>"
+        "<p>third part</p><script src=\"qrc:/c.js\"></script></body></html>");
+    const QString html = ExportHtml::buildExportHtml(page, {}, false);
+    for (const char *kept : {"first part", "second part", "third part", "<span>bar</span>"}) {
+        if (QByteArray(kept) == "<span>bar</span>")
+            QVERIFY(!html.contains(QLatin1String(kept)));
+        else
+            QVERIFY2(html.contains(QLatin1String(kept)), kept);
+    }
+    QVERIFY(!html.contains(QStringLiteral("<script")));
+    QVERIFY(!html.contains(QStringLiteral("<link")));
+}
+
+void TestExport::titleAndPlainHtml()
+{
+    QCOMPARE(ExportHtml::withTitle(QStringLiteral("<head><TITLE>Penwick</TITLE></head>"), QStringLiteral("My & notes")),
+             QStringLiteral("<head><title>My &amp; notes</title></head>"));
+    QCOMPARE(ExportHtml::plainHtml(QStringLiteral("<p >a</p>\n<x-equation contenteditable=\"false\">x</x-equation>")),
+             QStringLiteral("<p>a</p>\n<x-equation >x</x-equation>"));
+}
+
+void TestExport::tableRows_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<bool>("parsed");
+    QTest::addColumn<QString>("rows");
+    QTest::newRow("3 x 3") << threeByThree << true
+                           << "Name,Count,Note|alpha,42,bold and codenext|,007,a & b <c>";
+    QTest::newRow("blank cells") << "<table><tr><td> </td><td></td></tr></table>" << true << ",";
+    QTest::newRow("unclosed cells and rows") << "<table><tr><td>a<td>b<tr><th>c</table>" << true << "a,b|c";
+    QTest::newRow("nested table") << "<table><tr><td>x<table><tr><td>in</td></tr></table></td></tr></table>" << true
+                                  << "xin|in";
+    QTest::newRow("not markup") << "just words" << false << "";
+    QTest::newRow("cut inside a tag") << "<table><tr><td" << false << "";
+    QTest::newRow("cut inside a comment") << "<table><!-- note" << false << "";
+}
+
+void TestExport::tableRows()
+{
+    QFETCH(QString, html);
+    QFETCH(bool, parsed);
+    QFETCH(QString, rows);
+    bool ok = !parsed;
+    const QList<QStringList> result = ExcelHelper::tableRows(html, &ok);
+    QCOMPARE(ok, parsed);
+    QStringList joined;
+    for (const QStringList &row : result)
+        joined << row.join(QLatin1Char(','));
+    QCOMPARE(joined.join(QLatin1Char('|')), rows);
+}
+
+void TestExport::workbookReadsBack()
+{
+    bool parsed = false;
+    const QString path = dir.filePath(QStringLiteral("table.xlsx"));
+    QVERIFY(ExcelHelper::writeWorkbook(ExcelHelper::tableRows(QString::fromLatin1(threeByThree), &parsed), path));
+    // An empty text is an empty cell in the workbook.
+    QCOMPARE(readWorkbook(path), QStringLiteral("s:Name,s:Count,s:Note|s:alpha,s:42,s:bold and codenext|n:None,s:007,s:a & b <c>"));
+}
+
+void TestExport::excelMessages_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << "" << "The HTML content is empty.";
+    QTest::newRow("unreadable") << "<table><tr><td" << "Failed to parse HTML content.";
+}
+
+void TestExport::excelMessages()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, message);
+    QString title;
+    QString text;
+    answerModals({pressButton(QMessageBox::Ok, &text, &title)});
+    ExcelHelper().exportToExcel(html);
+    QCOMPARE(title, QStringLiteral("Export Failed"));
+    QCOMPARE(text, message);
+}
+
+void TestExport::excelExportThroughTheDialog()
+{
+    const QString path = dir.filePath(QStringLiteral("chosen.xlsx"));
+    QString title;
+    QString text;
+    answerModals({chooseFile(path, &title), pressButton(QMessageBox::Ok, &text)});
+    ExcelHelper().exportToExcel(QString::fromLatin1(threeByThree));
+    QCOMPARE(title, QStringLiteral("Save Excel"));
+    QCOMPARE(text, QStringLiteral("File saved successfully to:\n") + path);
+    QVERIFY(readWorkbook(path).startsWith(QStringLiteral("s:Name,s:Count,s:Note|")));
+}
+
+void TestExport::htmlExportOpensInABrowser()
+{
+    openWindowOn("## First Heading\n\nSome exported text.\n\n## Second Heading\n\n```cpp\nint x;\n```\n\n## Third\n");
+    const QString path = dir.filePath(QStringLiteral("My Export.html"));
+    QString title;
+    QString question;
+    QString result;
+    answerModals({chooseFile(path, &title), pressButton(QMessageBox::Yes, &question), pressButton(QMessageBox::Ok, &result)});
+    opened.window->findChild<QAction *>(QStringLiteral("actionHTML"))->trigger();
+    QTRY_COMPARE(result, QStringLiteral("Export Successful"));
+    QCOMPARE(title, QStringLiteral("Export HTML File"));
+    QCOMPARE(question, QStringLiteral("Do you want to generate a fixed table of contents sidebar with heading navigation?"));
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QVERIFY(html.endsWith(QLatin1Char('\n')));
+    QVERIFY(html.contains(QStringLiteral("<title>My Export</title>")));
+    QVERIFY(html.contains(QStringLiteral("id=\"toc_anchor_2\"")));
+    QVERIFY(!html.contains(QStringLiteral("<script src")));
+
+    QWebEnginePage page;
+    QSignalSpy loaded(&page, &QWebEnginePage::loadFinished);
+    page.load(QUrl::fromLocalFile(path));
+    QVERIFY(loaded.wait(20000));
+    QCOMPARE(page.title(), QStringLiteral("My Export"));
+    const QString shown = runScriptAndWait(&page, QStringLiteral("document.body.innerText"), 10000).toString();
+    QVERIFY2(shown.contains(QStringLiteral("Some exported text.")), qPrintable(shown));
+    QVERIFY(shown.contains(QStringLiteral("Table of Contents")));
+    QVERIFY(shown.contains(QStringLiteral("int x;")));
+    QCOMPARE(runScriptAndWait(&page, QStringLiteral("document.querySelector('#toc_list a.active').textContent"), 10000)
+                 .toString(),
+             QStringLiteral("First Heading"));
+}
+
+void TestExport::wordExport()
+{
+    openWindowOn("# Word Title\n\nBody text.\n");
+    const QString path = dir.filePath(QStringLiteral("letter.doc"));
+    QString result;
+    answerModals({chooseFile(path), pressButton(QMessageBox::No), pressButton(QMessageBox::Ok, &result)});
+    opened.window->findChild<QAction *>(QStringLiteral("actionWordDocx"))->trigger();
+    QTRY_COMPARE(result, QStringLiteral("Export Successful"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    QVERIFY(html.contains(QStringLiteral("<h1>Word Title</h1>")));
+    QVERIFY(html.contains(QStringLiteral("<title>Penwick</title>")));
+    QVERIFY(!html.contains(QStringLiteral("toc_sidebar")));
+    QVERIFY(!html.endsWith(QLatin1Char('\n')));
+}
+
+void TestExport::failedExportIsReported()
+{
+    openWindowOn("# Title\n");
+    const QString path = dir.filePath(QStringLiteral("missing-folder/out.html"));
+    QString result;
+    answerModals({chooseFile(path), pressButton(QMessageBox::No), pressButton(QMessageBox::Ok, &result)});
+    opened.window->findChild<QAction *>(QStringLiteral("actionHTML"))->trigger();
+    QTRY_VERIFY(!result.isEmpty());
+    QVERIFY2(result.startsWith(QStringLiteral("Cannot export to ")), qPrintable(result));
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestExport::pdfExport()
+{
+    openWindowOn("# PDF Heading\n\nPrinted paragraph text.\n");
+    const QString path = dir.filePath(QStringLiteral("out.pdf"));
+    QString result;
+    answerModals({chooseFile(path), pressButton(QMessageBox::Ok, &result)});
+    opened.window->findChild<QAction *>(QStringLiteral("actionPDF"))->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(result, QStringLiteral("Export Successful"), 30000);
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
+    QVERIFY(text.waitForFinished(30000));
+    const QString extracted = QString::fromUtf8(text.readAllStandardOutput());
+    QVERIFY2(extracted.contains(QStringLiteral("Printed paragraph text.")), qPrintable(extracted));
+    QVERIFY(extracted.contains(QStringLiteral("PDF Heading")));
+}
+
+void TestExport::getHtmlOfAnEmptyDocument()
+{
+    openTestWindow(opened);
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    QString shown = QStringLiteral("<unset>");
+    QString buttonText;
+    answerModals({[&](QWidget *modal) {
+        QCOMPARE(modal->windowTitle(), QStringLiteral("HTML 源码"));
+        shown = modal->findChild<QPlainTextEdit *>()->toPlainText();
+        auto *copy = modal->findChild<QPushButton *>();
+        copy->click();
+        buttonText = copy->text();
+        modal->close();
+    }});
+    opened.window->findChild<QAction *>(QStringLiteral("actionGet_HTML"))->trigger();
+    QCOMPARE(shown, QString());
+    QCOMPARE(buttonText, QStringLiteral("已复制！"));
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString());
+}
+
+QTEST_MAIN(TestExport)
+#include "tst_export.moc"
