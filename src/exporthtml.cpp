@@ -124,7 +124,8 @@ QString buildExportHtml(const QString &pageHtml, const Styles &styles, bool tabl
         html.remove(part);
 
     html.replace(QStringLiteral("<style type=\"text/css\">"),
-                 QStringLiteral("<style type=\"text/css\">") + styles.theme + styles.codeMirror + styles.codeTheme);
+                 QStringLiteral("<style type=\"text/css\">") + styles.theme + styles.codeMirror + styles.codeTheme
+                     + QStringLiteral(".CodeMirror { height: auto; }"));
 
     if (!tableOfContents)
         return html;
