@@ -2,6 +2,7 @@
 // 500 formulas and 50 tables: time until the page is ready to edit, and the
 // main-thread cost of a keystroke at the end of the document (measured in the
 // page over 100 keystrokes). Runs under a virtual X server.
+#include "appsettings.h"
 #include "QWebEngineViewEx.h"
 #include "content.h"
 #include "documentgenerator.h"
@@ -11,6 +12,7 @@
 #include "resources.h"
 #include "startup.h"
 
+#include <QSettings>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
@@ -35,6 +37,7 @@ int main(int argc, char *argv[])
 
     const std::string markdown = generateMarkdown(2 * 1024 * 1024);
     const QString html = DocumentConverter().markdownToHtml(markdown);
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     MainWindow window{QString()};
     window.resize(1200, 900);
     window.show();

@@ -1,6 +1,7 @@
 // The real window with a generated document of 2 MB and of 200 KB: open until
 // ready to edit, the two hand-overs, Save, and the resident memory of the
 // program and its web engine processes together. Runs under a virtual X server.
+#include "appsettings.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "documentgenerator.h"
@@ -9,6 +10,7 @@
 #include "resources.h"
 #include "startup.h"
 
+#include <QSettings>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,6 +89,7 @@ void measure(const char *name, size_t bytes, const QString &folder)
     file.write(markdown.data(), qint64(markdown.size()));
     file.close();
 
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     MainWindow window{QString()};
     window.resize(1200, 900);
     window.show();

@@ -1,5 +1,7 @@
 #include "appsettings.h"
+#include "languages.h"
 #include "mainwindow.h"
+#include "palettes.h"
 #include "resources.h"
 #include "startup.h"
 
@@ -30,10 +32,11 @@ int main(int argc, char *argv[])
         QFontDatabase::addApplicationFont(QStringLiteral(":/fontawesome/fontawesome-webfont.ttf"));
 
         QTranslator translator;
+        Languages::applyStartupLanguage(translator);
         QCoreApplication::installTranslator(&translator);
 
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(QApplication::style()->standardPalette());
+        QApplication::setPalette(Palettes::forScheme(appSettings()->value(QStringLiteral("theme"), 0).toInt()));
 
         installDefaultEditorThemes(editorThemeDirectory());
 

@@ -7,7 +7,10 @@
 #include "actionicons.h"
 #include "appsettings.h"
 #include "highlighter.h"
+#include "ConfigWindow.h"
+#include "RegistryHelper.h"
 #include "pagetemplate.h"
+#include "palettes.h"
 #include "recentfiles.h"
 
 #include <QActionGroup>
@@ -22,7 +25,10 @@
 #include <QJsonObject>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QSettings>
 #include <QTextStream>
 #include <QToolBar>
@@ -36,6 +42,22 @@
 #include <exception>
 
 namespace {
+// A disc: the scheme's window colour above its base colour.
+QIcon schemeIcon(int scheme)
+{
+    QPixmap pixmap(128, 128);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    const QRectF disc(1, 1, 126, 126);
+    painter.setBrush(Palettes::windowColour(scheme));
+    painter.drawChord(disc, 0, 180 * 16);
+    painter.setBrush(Palettes::baseColour(scheme));
+    painter.drawChord(disc, 180 * 16, 180 * 16);
+    return QIcon(pixmap);
+}
+
 constexpr int sideDockMinimumWidth = 50;
 constexpr int sideDockMaximumWidth = 250;
 constexpr int fileTreeMinimumHeight = 80;
@@ -97,6 +119,8 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         createFindPanel();
         connectNavigation();
         startBackups();
+        createConfigWindow();
+        QTimer::singleShot(500, this, [this] { promptFileAssociation(this); });
     } catch (const std::exception &e) {
         qCritical() << "Standard exception caught:" << e.what();
     }
@@ -241,13 +265,13 @@ void MainWindow::createMenus()
 
     colorSchemeMenu = new QMenu(tr("Theme"), this);
     colorSchemeMenu->setObjectName(QStringLiteral("menuColorScheme"));
-    auto *schemes = new QActionGroup(this);
     const int scheme = appSettings()->value(QStringLiteral("theme"), 0).toInt();
     const auto addScheme = [&](const QString &text, int value) {
-        QAction *action = colorSchemeMenu->addAction(text);
+        QAction *action = colorSchemeMenu->addAction(schemeIcon(value), text);
+        action->setData(value);
         action->setCheckable(true);
         action->setChecked(scheme == value);
-        schemes->addAction(action);
+        connect(action, &QAction::triggered, this, &MainWindow::changeTheme);
         return action;
     };
     lightSchemeAction = addScheme(tr("Light"), 0);
@@ -343,6 +367,54 @@ void MainWindow::loadEditorPage()
     const PageSettings settings = pageSettingsFromStore(
         QCoreApplication::applicationDirPath() + QStringLiteral("/themes"), tr("Please click here..."));
     webView->setHtml(fillPageTemplate(QString::fromUtf8(page.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
+}
+
+void MainWindow::createConfigWindow()
+{
+    configWindow = new ConfigWindow(this);
+    connect(configWindow, &ConfigWindow::changeCssThemeSignal, this, &MainWindow::changeCssTheme);
+    connect(configWindow, &ConfigWindow::zoomValueChangeSignal, webView, &QWebEngineView::setZoomFactor);
+    connect(configWindow, &ConfigWindow::showLeftSidebarClickSignal, this, &MainWindow::showLeftBar);
+    connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
+    connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
+}
+
+void MainWindow::on_actionConfiguration_triggered()
+{
+    configWindow->exec();
+}
+
+void MainWindow::changeTheme()
+{
+    auto *chosen = qobject_cast<QAction *>(sender());
+    for (QAction *action : {lightSchemeAction, darkSchemeAction, blueSkySchemeAction}) {
+        action->setCheckable(true);
+        action->setChecked(false);
+    }
+    const int scheme = chosen ? chosen->data().toInt() : 0;
+    appSettings()->setValue(QStringLiteral("theme"), scheme);
+    if (chosen)
+        chosen->setChecked(true);
+    QApplication::setPalette(Palettes::forScheme(scheme));
+    rebuildOutlineStyleSheet();
+    applyActionIcons();
+    emit changeThemeSignal();
+}
+
+void MainWindow::changeCssTheme()
+{
+    const QString name = appSettings()->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
+    QString url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/themes/%1.css").arg(name))
+                            .toString(QUrl::FullyEncoded);
+    runPageSnippet(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
+}
+
+void MainWindow::changeCodeMirrorStyle()
+{
+    const QString name = appSettings()->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
+    const QString safeName = QString(name).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")));
+    const QString href = safeName == QLatin1String("default") ? QString() : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(safeName);
+    runPageSnippet(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));
 }
 
 void MainWindow::updateTitle()

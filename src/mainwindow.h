@@ -16,6 +16,7 @@
 
 #include <functional>
 
+class ConfigWindow;
 class LaTeXEditorDialog;
 class QCheckBox;
 class QDockWidget;
@@ -178,6 +179,12 @@ public slots:
     void on_actionPrint_triggered();
     void on_actionGet_HTML_triggered();
 
+    // Settings and themes.
+    void on_actionConfiguration_triggered();
+    void changeTheme();
+    void changeCssTheme();
+    void changeCodeMirrorStyle();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -211,6 +218,7 @@ private:
     void findInPage(bool backwards);
     void loadFolderWhenExpanded(QTreeWidgetItem *item);
     void startBackups();
+    void createConfigWindow();
     void deleteBackup(const QString &path);
     // The page's HTML as a standalone page, asking about the table of contents.
     void exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd);
@@ -294,6 +302,7 @@ private:
     QTimer *autoBackupTimer = nullptr;
 
     QPrinter *printer = nullptr;
+    ConfigWindow *configWindow = nullptr;
 
     LaTeXEditorDialog *latexDialog = nullptr;
     TableDialog *tableDialog = nullptr;

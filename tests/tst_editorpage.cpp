@@ -106,6 +106,8 @@ void TestEditorPage::initTestCase()
 // One window serves every test; each test sets the document it needs.
 void TestEditorPage::openWindow()
 {
+    // The first-run association question would stop the test.
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     window = new MainWindow(QString());
     window->resize(1100, 800);
     window->show();
@@ -134,6 +136,8 @@ void TestEditorPage::handshakeShowsTheStartupFile()
     file.write("# Opened at start\n\ntext\n");
     file.close();
     delete window;
+    // The first-run association question would stop the test.
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     window = new MainWindow(path);
     window->show();
     view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));

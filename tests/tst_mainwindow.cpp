@@ -135,6 +135,8 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     appSettings()->clear();
+    // The first-run association question would stop the test.
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     window = new MainWindow(QString());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));

@@ -2,6 +2,7 @@
 
 // Opening the real main window for a test and talking to its page.
 #include "QPlainTextEditEx.h"
+#include "appsettings.h"
 #include "QWebEngineViewEx.h"
 #include "content.h"
 #include "mainwindow.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QTabBar>
 #include <QtTest>
 
@@ -25,6 +27,8 @@ struct TestWindow {
 // Shows a main window on `startupFile` and waits until its page is connected.
 inline void openTestWindow(TestWindow &opened, const QString &startupFile = QString())
 {
+    // The first-run association question would stop the test.
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
     opened.window = new MainWindow(startupFile);
     opened.window->resize(1100, 800);
     opened.window->show();

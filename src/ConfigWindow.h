@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QDialog>
+#include <QJsonObject>
+#include <QMap>
+#include <QTranslator>
+
+class QCheckBox;
+class QComboBox;
+class QFontComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QStackedWidget;
+class QStandardItemModel;
+class QTreeView;
+
+// The settings window: every control writes its key the moment it changes.
+class ConfigWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit ConfigWindow(QWidget *parent = nullptr);
+
+signals:
+    void changeCssThemeSignal();
+    void setEditorFontSizeSignal(int fontSize);
+    void zoomValueChangeSignal(double zoom);
+    void showLeftSidebarClickSignal(bool checked);
+    void changeCodeMirrorStyleSignal();
+    void editorThemeChangedSignal();
+
+public slots:
+    void onTreeItemClicked(const QModelIndex &index);
+    void onFileAssocToggled(bool checked);
+    void onColorButtonClicked();
+    void saveEditorTheme();
+    void refreshThemeList();
+    void onThemeChanged(int index);
+    void onCopyThemeClicked();
+    void onDeleteThemeClicked();
+    void applyPaletteToTree();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    QWidget *buildGeneralPage();
+    QWidget *buildVisualThemePage();
+    QWidget *buildCodeBlockPage();
+    QWidget *buildEditorThemePage();
+    void buildLanguageGroup(QGroupBox *group);
+    void onLanguageChosen(int index);
+    void fillChoiceBoxes();
+    void retranslate();
+    void showColour(QPushButton *button, const QString &colour);
+    QString editorThemeFile(const QString &name) const;
+
+    QTranslator translator;
+    QJsonObject editedTheme;
+
+    QTreeView *tree = nullptr;
+    QStandardItemModel *treeModel = nullptr;
+    QStackedWidget *pages = nullptr;
+
+    QMap<QString, QGroupBox *> groups;
+    QComboBox *languageBox = nullptr;
+    QComboBox *startupBox = nullptr;
+    QCheckBox *backupBox = nullptr;
+    QCheckBox *sidebarBox = nullptr;
+    QComboBox *imageCopyBox = nullptr;
+    QSpinBox *zoomBox = nullptr;
+    QCheckBox *associationBox = nullptr;
+
+    QLabel *visualTitle = nullptr;
+    QLabel *tutorialLink = nullptr;
+    QPushButton *openFolderButton = nullptr;
+    QListWidget *themeCards = nullptr;
+    QLabel *codeTitle = nullptr;
+    QLabel *demoLink = nullptr;
+    QListWidget *codeStyles = nullptr;
+
+    QLabel *editorTitle = nullptr;
+    QLabel *currentThemeLabel = nullptr;
+    QComboBox *themeBox = nullptr;
+    QPushButton *copyButton = nullptr;
+    QPushButton *deleteButton = nullptr;
+    QPushButton *saveButton = nullptr;
+    QLabel *fontFamilyLabel = nullptr;
+    QLabel *fontSizeLabel = nullptr;
+    QFontComboBox *fontBox = nullptr;
+    QSpinBox *fontSizeBox = nullptr;
+    QMap<QString, QPushButton *> colourButtons;
+    QMap<QString, QLabel *> colourLabels;
+};
