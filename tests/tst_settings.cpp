@@ -1,0 +1,492 @@
+// Colour schemes, interface languages, the settings window and the .md association.
+#include "ConfigWindow.h"
+#include "RegistryHelper.h"
+#include "languages.h"
+#include "palettes.h"
+#include "resources.h"
+#include "startup.h"
+#include "windowtestsupport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QDockWidget>
+#include <QInputDialog>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStackedWidget>
+#include <QStandardPaths>
+#include <QTranslator>
+#include <QTreeView>
+
+namespace {
+void writeText(const QString &path, const QByteArray &text)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(text);
+}
+
+QByteArray readText(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString mimeApps()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mimeapps.list");
+}
+
+QString desktopFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications/penwick.desktop");
+}
+
+void answerNext(QMessageBox::StandardButton button, QString *text = nullptr)
+{
+    QTimer::singleShot(30, [button, text] {
+        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (text)
+            *text = box->text();
+        box->button(button)->click();
+    });
+}
+}
+
+class TestSettings : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+
+    void palettes_data();
+    void palettes();
+    void languageTable();
+    void findByCode_data();
+    void findByCode();
+    void systemLanguageCode_data();
+    void systemLanguageCode();
+    void matchSystemLocale_data();
+    void matchSystemLocale();
+    void startupLanguage_data();
+    void startupLanguage();
+
+    void freshGeneralPage();
+    void zoomBox();
+    void treeChoosesPages();
+    void colourScheme();
+    void unknownSchemeIsBlueSky();
+    void codeBlockStyleAndTheme();
+    void editorThemes();
+    void germanRetranslatesEveryWindow();
+
+    void associationRoundTrip();
+    void otherProgramsDefaultIsKept();
+    void partialRegistrationIsNotAssociated();
+    void firstRunQuestionIsAskedOnce();
+
+private:
+    ConfigWindow *config() const { return opened.window->findChild<ConfigWindow *>(); }
+    TestWindow opened;
+};
+
+void TestSettings::initTestCase()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void TestSettings::init()
+{
+    if (opened.window) {
+        delete opened.window;
+        opened.window = nullptr;
+    }
+    appSettings()->clear();
+    QLocale::setDefault(QLocale(QStringLiteral("en_US")));
+}
+
+void TestSettings::palettes_data()
+{
+    QTest::addColumn<int>("scheme");
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("base");
+    QTest::addColumn<QString>("highlight");
+    QTest::newRow("default") << 0 << "#f0f0f0" << "#ffffff" << "#3399ff";
+    QTest::newRow("dark") << 1 << "#353535" << "#191919" << "#ffb72f";
+    QTest::newRow("blue sky") << 2 << "#bbd4ec" << "#e6ebef" << "#758fa9";
+    QTest::newRow("any other value") << 7 << "#bbd4ec" << "#e6ebef" << "#758fa9";
+}
+
+void TestSettings::palettes()
+{
+    QFETCH(int, scheme);
+    QFETCH(QString, window);
+    QFETCH(QString, base);
+    QFETCH(QString, highlight);
+    const QPalette palette = Palettes::forScheme(scheme);
+    QCOMPARE(palette.color(QPalette::Window).name(), window);
+    QCOMPARE(palette.color(QPalette::Base).name(), base);
+    QCOMPARE(palette.color(QPalette::Highlight).name(), highlight);
+    QCOMPARE(Palettes::windowColour(scheme).name(), window);
+    QCOMPARE(Palettes::baseColour(scheme).name(), base);
+}
+
+void TestSettings::languageTable()
+{
+    const QList<LangItem> &table = Languages::table();
+    QCOMPARE(table.size(), 45);
+    QCOMPARE(table.first().displayName, QStringLiteral("Bahasa Indonesia"));
+    QCOMPARE(table.at(12).code, QStringLiteral("pt-BR"));
+    QCOMPARE(table.at(16).displayName, QStringLiteral("dansk"));
+    QCOMPARE(table.at(29).code, QStringLiteral("ru"));
+    QCOMPARE(table.last().code, QStringLiteral("ko"));
+    for (const LangItem &language : table)
+        QVERIFY2(QFile::exists(language.resourcePath), qPrintable(language.resourcePath));
+}
+
+void TestSettings::findByCode_data()
+{
+    QTest::addColumn<QString>("code");
+    QTest::addColumn<QString>("display");
+    QTest::newRow("de") << "de" << "Deutsch";
+    QTest::newRow("zh-HK") << "zh-HK" << QString::fromUtf8("繁體中文");
+    QTest::newRow("pt") << "pt" << QString::fromUtf8("Português (Portugal)");
+    QTest::newRow("pt-BR") << "pt-BR" << QString::fromUtf8("Português (Brasil)");
+    QTest::newRow("unsupported") << "sw" << "English";
+    QTest::newRow("System Default") << "System Default" << "English";
+    QTest::newRow("case matters") << "DE" << "English";
+}
+
+void TestSettings::findByCode()
+{
+    QFETCH(QString, code);
+    QFETCH(QString, display);
+    QCOMPARE(Languages::findByCode(code).displayName, display);
+}
+
+void TestSettings::systemLanguageCode_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("zh_HK") << "zh_HK" << "zh-TW";
+    QTest::newRow("zh_MO") << "zh_MO" << "zh-TW";
+    QTest::newRow("zh_SG") << "zh_SG" << "zh-CN";
+    QTest::newRow("pt_PT") << "pt_PT" << "pt";
+    QTest::newRow("pt_BR") << "pt_BR" << "pt-BR";
+    QTest::newRow("ar_EG") << "ar_EG" << "ar-EG";
+    QTest::newRow("ar_SA") << "ar_SA" << "ar";
+    QTest::newRow("sw_KE") << "sw_KE" << "sw";
+    QTest::newRow("fil_PH") << "fil_PH" << "fil";
+}
+
+void TestSettings::systemLanguageCode()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, code);
+    QCOMPARE(Languages::systemLanguageCode(locale), code);
+}
+
+void TestSettings::matchSystemLocale_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("code");
+    QTest::newRow("exact") << "zh_CN" << "zh-CN";
+    QTest::newRow("pt_AO takes the first pt") << "pt_AO" << "pt-BR";
+    QTest::newRow("de_DE by prefix") << "de_DE" << "de";
+    QTest::newRow("unsupported") << "sw_KE" << "";
+}
+
+void TestSettings::matchSystemLocale()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, code);
+    QCOMPARE(Languages::matchSystemLocale(locale).code, code);
+}
+
+void TestSettings::startupLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QVariant>("stored");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("font");
+    QTest::newRow("first start, zh_HK") << "zh_HK" << QVariant() << "zh-TW" << "Microsoft YaHei";
+    QTest::newRow("first start, pt_BR") << "pt_BR" << QVariant() << "pt-BR" << "Arial";
+    QTest::newRow("first start, sw_KE") << "sw_KE" << QVariant() << "sw" << "Arial";
+    QTest::newRow("System Default on de_DE") << "de_DE" << QVariant("System Default") << "System Default" << "Arial";
+    QTest::newRow("hand-written zh-HK") << "en_US" << QVariant("zh-HK") << "zh-HK" << "Arial";
+}
+
+void TestSettings::startupLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QVariant, stored);
+    QFETCH(QString, written);
+    QFETCH(QString, font);
+    QLocale::setDefault(QLocale(locale));
+    if (stored.isValid())
+        appSettings()->setValue(QStringLiteral("IsoCode"), stored);
+    const QFont before = QApplication::font();
+    QTranslator translator;
+    Languages::applyStartupLanguage(translator);
+    QCOMPARE(appSettings()->value(QStringLiteral("IsoCode")).toString(), written);
+    QCOMPARE(QApplication::font().family(), font);
+    QCOMPARE(QApplication::font().pointSize(), 10);
+    QApplication::setFont(before);
+}
+
+void TestSettings::freshGeneralPage()
+{
+    openTestWindow(opened);
+    ConfigWindow *window = config();
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("Configuration"));
+    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentText(), QStringLiteral("Create a blank document"));
+    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->currentText(), QStringLiteral("Keep Image Path"));
+    QCOMPARE(window->findChild<QSpinBox *>(QStringLiteral("zoomBox"))->value(), 100);
+    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("backupBox"))->isChecked());
+    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->isChecked());
+    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("associationBox"))->isChecked());
+    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("languageBox"))->count(), 46);
+
+    window->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->setCurrentIndex(1);
+    QCOMPARE(appSettings()->value(QStringLiteral("saveImageType")).toInt(), 1);
+    window->findChild<QCheckBox *>(QStringLiteral("backupBox"))->click();
+    QCOMPARE(appSettings()->value(QStringLiteral("autoSave")).toBool(), true);
+    window->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->click();
+    QVERIFY(opened.window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
+}
+
+void TestSettings::zoomBox()
+{
+    appSettings()->setValue(QStringLiteral("zoom"), 0.29);
+    openTestWindow(opened);
+    auto *zoom = config()->findChild<QSpinBox *>(QStringLiteral("zoomBox"));
+    QCOMPARE(zoom->value(), 29);
+    zoom->setValue(500);
+    QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), 5.0));
+    QVERIFY(qFuzzyCompare(opened.view->zoomFactor(), 5.0));
+    zoom->setValue(25);
+    QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), 0.25));
+    QVERIFY(qFuzzyCompare(opened.view->zoomFactor(), 0.25));
+}
+
+void TestSettings::treeChoosesPages()
+{
+    openTestWindow(opened);
+    auto *tree = config()->findChild<QTreeView *>(QStringLiteral("configTree"));
+    auto *pages = config()->findChild<QStackedWidget *>();
+    QAbstractItemModel *model = tree->model();
+    const QModelIndex appearance = model->index(1, 0);
+    QCOMPARE(appearance.data().toString(), QStringLiteral("Appearance"));
+    config()->onTreeItemClicked(model->index(0, 0, appearance));
+    QCOMPARE(pages->currentIndex(), 1);
+    config()->onTreeItemClicked(appearance);
+    QCOMPARE(pages->currentIndex(), 0);
+    config()->onTreeItemClicked(model->index(2, 0, appearance));
+    QCOMPARE(pages->currentIndex(), 3);
+}
+
+void TestSettings::colourScheme()
+{
+    openTestWindow(opened);
+    auto *menu = opened.window->findChild<QMenu *>(QStringLiteral("menuColorScheme"));
+    QList<QAction *> actions = menu->actions();
+    QCOMPARE(actions.size(), 3);
+    QVERIFY(actions[0]->isChecked());
+    QVERIFY(!actions[0]->icon().isNull());
+    const QImage disc = actions[1]->icon().pixmap(128, 128).toImage();
+    QCOMPARE(disc.pixelColor(64, 30).name(), QStringLiteral("#353535"));
+    QCOMPARE(disc.pixelColor(64, 100).name(), QStringLiteral("#191919"));
+    QCOMPARE(disc.pixelColor(0, 0).alpha(), 0);
+
+    actions[1]->trigger();
+    QCOMPARE(appSettings()->value(QStringLiteral("theme")).toInt(), 1);
+    QVERIFY(!actions[0]->isChecked() && actions[1]->isChecked() && !actions[2]->isChecked());
+    QCOMPARE(QApplication::palette().color(QPalette::Window).name(), QStringLiteral("#353535"));
+    QCOMPARE(QApplication::palette().color(QPalette::Base).name(), QStringLiteral("#191919"));
+    QCOMPARE(config()->findChild<QTreeView *>()->palette().color(QPalette::Window).name(), QStringLiteral("#353535"));
+    actions[0]->trigger();
+    QCOMPARE(QApplication::palette().color(QPalette::Window).name(), QStringLiteral("#f0f0f0"));
+}
+
+void TestSettings::unknownSchemeIsBlueSky()
+{
+    appSettings()->setValue(QStringLiteral("theme"), 7);
+    openTestWindow(opened);
+    for (QAction *action : opened.window->findChild<QMenu *>(QStringLiteral("menuColorScheme"))->actions())
+        QVERIFY(!action->isChecked());
+}
+
+void TestSettings::codeBlockStyleAndTheme()
+{
+    openTestWindow(opened);
+    auto *styles = config()->findChild<QListWidget *>(QStringLiteral("codeStyles"));
+    QCOMPARE(styles->count(), 61);
+    QCOMPARE(styles->item(0)->text(), QStringLiteral("default"));
+    QVERIFY(styles->findItems(QStringLiteral("material-darker"), Qt::MatchExactly).first()->listWidget()->row(
+                styles->findItems(QStringLiteral("material-darker"), Qt::MatchExactly).first())
+            < styles->row(styles->findItems(QStringLiteral("material"), Qt::MatchExactly).first()));
+    QCOMPARE(styles->currentItem()->text(), QStringLiteral("default"));
+
+    const QString href = QStringLiteral("document.getElementById('cmthemecss').getAttribute('href')");
+    emit styles->itemClicked(styles->findItems(QStringLiteral("monokai"), Qt::MatchExactly).first());
+    QCOMPARE(appSettings()->value(QStringLiteral("codeBlockStyle")).toString(), QStringLiteral("monokai"));
+    QTRY_COMPARE(opened.js(href).toString(), QStringLiteral("qrc:/codemirror/theme/monokai.css"));
+    emit styles->itemClicked(styles->item(0));
+    QTRY_COMPARE(opened.js(href).toString(), QString());
+
+    auto *cards = config()->findChild<QListWidget *>(QStringLiteral("themeCards"));
+    QVERIFY(cards->count() >= 2);
+    QCOMPARE(cards->currentItem()->data(Qt::UserRole).toString(), QStringLiteral("github-markdown-light"));
+    QListWidgetItem *dark = nullptr;
+    for (int i = 0; i < cards->count(); ++i)
+        if (cards->item(i)->data(Qt::UserRole).toString() == QLatin1String("github-markdown-dark"))
+            dark = cards->item(i);
+    QVERIFY(dark);
+    emit cards->itemClicked(dark);
+    QCOMPARE(appSettings()->value(QStringLiteral("cssfile")).toString(), QStringLiteral("github-markdown-dark"));
+    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('themecss').href")).toString().endsWith(
+        QStringLiteral("/themes/github-markdown-dark.css")));
+}
+
+void TestSettings::editorThemes()
+{
+    const QString folder = editorThemeDirectory();
+    writeText(folder + QStringLiteral("/LiGhT.json"), "{}");
+    writeText(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#808080\"}");
+    QFile::remove(folder + QStringLiteral("/light_copy.json"));
+    openTestWindow(opened);
+    ConfigWindow *window = config();
+    auto *themes = window->findChild<QComboBox *>(QStringLiteral("editorThemeBox"));
+    auto *remove = window->findChild<QPushButton *>(QStringLiteral("deleteThemeButton"));
+    window->refreshThemeList();
+    QCOMPARE(themes->currentText(), QStringLiteral("light"));
+    QVERIFY(!remove->isEnabled());
+
+    auto *link = window->findChild<QPushButton *>(QStringLiteral("linkColor"));
+    auto *heading = window->findChild<QPushButton *>(QStringLiteral("headingColor"));
+    const QString lightLink = link->text();
+    QVERIFY(!lightLink.isEmpty());
+    themes->setCurrentIndex(themes->findText(QStringLiteral("nolink")));
+    QCOMPARE(appSettings()->value(QStringLiteral("EditorThemeName")).toString(), QStringLiteral("nolink"));
+    QCOMPARE(link->text(), lightLink);
+    QCOMPARE(heading->text(), QStringLiteral("#808080")); // lightness 128
+    QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:black;")));
+    QVERIFY(remove->isEnabled());
+
+    writeText(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#7f7f7f\"}");
+    window->onThemeChanged(themes->currentIndex());
+    QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:white;")));
+
+    themes->setCurrentIndex(themes->findText(QStringLiteral("LiGhT")));
+    QVERIFY(!remove->isEnabled());
+    window->onDeleteThemeClicked();
+    QVERIFY(QFile::exists(folder + QStringLiteral("/LiGhT.json")));
+
+    themes->setCurrentIndex(themes->findText(QStringLiteral("light")));
+    QString proposed;
+    QString done;
+    QTimer::singleShot(30, [&] {
+        QTRY_VERIFY(qobject_cast<QInputDialog *>(QApplication::activeModalWidget()));
+        auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+        proposed = input->textValue();
+        input->accept();
+        answerNext(QMessageBox::Ok, &done);
+    });
+    window->onCopyThemeClicked();
+    QCOMPARE(proposed, QStringLiteral("light_copy"));
+    QCOMPARE(done, QStringLiteral("Copied successfully!"));
+    QVERIFY(QFile::exists(folder + QStringLiteral("/light_copy.json")));
+    QCOMPARE(themes->currentText(), QStringLiteral("light_copy"));
+    QVERIFY(remove->isEnabled());
+
+    answerNext(QMessageBox::Yes);
+    window->onDeleteThemeClicked();
+    QVERIFY(!QFile::exists(folder + QStringLiteral("/light_copy.json")));
+    QCOMPARE(themes->currentText(), QStringLiteral("light"));
+}
+
+void TestSettings::germanRetranslatesEveryWindow()
+{
+    QTranslator probe;
+    if (!probe.load(QStringLiteral(":/translations/German.qm")) || probe.translate("MainWindow", "File").isEmpty())
+        QFAIL("the German catalogue is not complete");
+    openTestWindow(opened);
+    auto *languages = config()->findChild<QComboBox *>(QStringLiteral("languageBox"));
+    languages->setCurrentIndex(languages->findText(QStringLiteral("Deutsch")));
+    QCOMPARE(appSettings()->value(QStringLiteral("IsoCode")).toString(), QStringLiteral("de"));
+    QCOMPARE(opened.window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), probe.translate("MainWindow", "File"));
+    QCOMPARE(config()->windowTitle(), probe.translate("ConfigWindow", "Configuration"));
+    QCOMPARE(opened.window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->windowTitle(),
+             probe.translate("MainWindow", "Find & Replace"));
+    QCOMPARE(opened.window->findChild<QPushButton *>(QStringLiteral("findNextButton"))->text(),
+             probe.translate("FindPanel", "Find Next"));
+    QCOMPARE(config()->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentIndex(), 0);
+    languages->setCurrentIndex(languages->findText(QStringLiteral("English")));
+    QCOMPARE(opened.window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("File"));
+}
+
+void TestSettings::associationRoundTrip()
+{
+    QFile::remove(mimeApps());
+    QFile::remove(desktopFile());
+    const QString app = QStringLiteral("/opt/Pen Wick/penwick");
+    QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
+    QVERIFY(RegistryHelper::setDefaultMdHandler(app));
+    QVERIFY(RegistryHelper::isDefaultMdHandler(QStringLiteral("/OPT/pen wick/PENWICK")));
+    QVERIFY(readText(desktopFile()).contains("Exec=\"/opt/Pen Wick/penwick\" %f"));
+    QVERIFY(readText(desktopFile()).contains("MimeType=text/markdown;"));
+    QVERIFY(readText(mimeApps()).contains("[Default Applications]\ntext/markdown=penwick.desktop;"));
+    QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/usr/bin/other")));
+    QVERIFY(RegistryHelper::deleteDefaultMdHandler(app));
+    QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
+    QVERIFY(!QFile::exists(desktopFile()));
+    QVERIFY(!readText(mimeApps()).contains("penwick"));
+}
+
+void TestSettings::otherProgramsDefaultIsKept()
+{
+    writeText(mimeApps(), "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
+                          "text/markdown=ghostwriter.desktop;\nimage/png=eog.desktop;\n");
+    QVERIFY(RegistryHelper::deleteDefaultMdHandler(QStringLiteral("/opt/penwick")));
+    QCOMPARE(readText(mimeApps()), QByteArray("[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
+                                              "text/markdown=ghostwriter.desktop;\nimage/png=eog.desktop;\n"));
+    QVERIFY(RegistryHelper::setDefaultMdHandler(QStringLiteral("/opt/penwick")));
+    const QByteArray taken = readText(mimeApps());
+    QVERIFY(taken.contains("text/markdown=penwick.desktop;\nimage/png=eog.desktop;"));
+    QVERIFY(taken.contains("text/plain=gedit.desktop;"));
+    QVERIFY(!taken.contains("ghostwriter"));
+}
+
+void TestSettings::partialRegistrationIsNotAssociated()
+{
+    writeText(mimeApps(), "[Default Applications]\ntext/markdown=penwick.desktop;\n");
+    QFile::remove(desktopFile());
+    QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/opt/penwick")));
+}
+
+void TestSettings::firstRunQuestionIsAskedOnce()
+{
+    QFile::remove(mimeApps());
+    QWidget parent;
+    QString asked;
+    answerNext(QMessageBox::No, &asked);
+    promptFileAssociation(&parent);
+    QVERIFY(asked.startsWith(QStringLiteral("Do you want to set this application as the default program")));
+    QVERIFY(appSettings()->value(QStringLiteral("associationChecked")).toBool());
+    QVERIFY(!QFile::exists(mimeApps()));
+    promptFileAssociation(&parent); // no box comes: the test would hang on it
+}
+
+QTEST_MAIN(TestSettings)
+#include "tst_settings.moc"
