@@ -3,7 +3,15 @@
 
 function cellAt(x, y) {
   var element = document.elementFromPoint(x, y);
-  return element ? element.closest("td, th") : null;
+  var cell = element ? element.closest("td, th") : null;
+  var table = element && !cell ? element.closest("table") : null;
+  if (!table) return cell;
+  // Rows not painted yet are not hit, though their cells already have their boxes.
+  table.querySelectorAll("td, th").forEach(function (candidate) {
+    var box = candidate.getBoundingClientRect();
+    if (x >= box.left && x < box.right && y >= box.top && y < box.bottom) cell = candidate;
+  });
+  return cell;
 }
 
 function filledCell(tag) {
