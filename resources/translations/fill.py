@@ -1,0 +1,30 @@
+#!/usr/bin/env python3
+"""Fills a catalogue's unfinished messages from a table of translations.
+
+Usage: fill.py CATALOGUE.ts TABLE.py  (TABLE.py defines a dict named after the
+catalogue's language, keyed by the English source text)."""
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+catalogue, table_file = sys.argv[1], sys.argv[2]
+namespace = {}
+exec(open(table_file, encoding="utf-8").read(), namespace)
+tree = ET.parse(catalogue)
+language = tree.getroot().get("language").split("_")[0]
+table = namespace[language]
+missing = []
+for message in tree.getroot().iter("message"):
+    source = message.find("source").text or ""
+    translation = message.find("translation")
+    if source not in table:
+        missing.append(source)
+        continue
+    text = table[source]
+    if sorted(re.findall(r"%\d", source)) != sorted(re.findall(r"%\d", text)):
+        sys.exit("place markers differ: %r" % source)
+    translation.text = text
+    translation.attrib.pop("type", None)
+tree.write(catalogue, encoding="utf-8", xml_declaration=True)
+if missing:
+    sys.exit("no translation for: %r" % missing)
