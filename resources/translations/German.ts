@@ -182,7 +182,7 @@
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation>Design des visuellen Editors</translation>
+        <translation>Vorschau-Design</translation>
     </message>
     <message>
         <source>Code Block Theme</source>

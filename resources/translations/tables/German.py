@@ -13,7 +13,7 @@ de = {
 '2. Find the .css file of your current theme and open it with Notepad.':'2. Suchen Sie die .css-Datei Ihres aktuellen Designs und öffnen Sie sie mit einem Texteditor.',
 '3. Find or add this style:':'3. Suchen oder ergänzen Sie diesen Stil:','16px = font size':'16px = Schriftgröße','Microsoft YaHei = font family':'Microsoft YaHei = Schriftart',
 'If you need help, please send us feedback!':'Wenn Sie Hilfe brauchen, senden Sie uns gern eine Rückmeldung!','Close':'Schließen','Configuration':'Einstellungen',
-'General':'Allgemein','Appearance':'Darstellung','Visual Editor Theme':'Design des visuellen Editors','Code Block Theme':'Codeblock-Design',
+'General':'Allgemein','Appearance':'Darstellung','Visual Editor Theme':'Vorschau-Design','Code Block Theme':'Codeblock-Design',
 'Editor Theme Settings':'Editor-Design','Startup Options':'Startoptionen','Automatic Backup':'Automatische Sicherung','Show Left Sidebar':'Linke Seitenleiste anzeigen',
 'Image Copy Method':'Umgang mit Bildern','Zoom':'Zoom','File Association':'Dateizuordnung','Enable':'Aktivieren','Associate with .md Files':'Mit .md-Dateien verknüpfen',
 'How to customize visual editor theme styles':'So passen Sie die Designs des visuellen Editors an','Open Theme Folder':'Designordner öffnen',
