@@ -387,7 +387,7 @@ void TestSidebar::awkwardTextsReachThePage()
     findEdit->setText(awkward);
     replaceEdit->setText(QStringLiteral("new 'one'\nand \"two\" \\n"));
     window->onReplaceAll();
-    QTRY_COMPARE(status(), QStringLiteral("Replaced 1 occurrences!"));
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("Replaced 1 occurrences!"), 15000);
     QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(),
              QStringLiteral("new 'one'\nand \"two\" \\n"));
 }
