@@ -8,6 +8,22 @@
 #include <QDir>
 #include <QSettings>
 
+namespace {
+// Whether the registered `command` starts this program, ignoring quotes and letter case.
+bool commandRunsApp(const QString &command, const QString &handler, const QString &appPath)
+{
+    if (command.isEmpty()) {
+        qDebug() << "RegistryHelper::isDefaultMdHandler: no command found for ProgID" << handler;
+        return false;
+    }
+    const QString path = QDir::toNativeSeparators(appPath).remove(QLatin1Char('"'));
+    const bool contains = command.contains(path, Qt::CaseInsensitive);
+    qDebug() << "RegistryHelper::isDefaultMdHandler: cmd =" << command << ", appPath =" << path << ", contains ="
+             << contains;
+    return contains;
+}
+}
+
 #ifdef Q_OS_WIN
 #include <windows.h>
 
@@ -65,15 +81,7 @@ bool RegistryHelper::isDefaultMdHandler(const QString &appPath)
     QString command = readDefault(HKEY_CURRENT_USER, classesKey(commandPath), 2048);
     if (command.isEmpty())
         command = readDefault(HKEY_CLASSES_ROOT, commandPath, 2048);
-    if (command.isEmpty()) {
-        qDebug() << "RegistryHelper::isDefaultMdHandler: no command found for ProgID" << id;
-        return false;
-    }
-    const QString path = QDir::toNativeSeparators(appPath).remove(QLatin1Char('"'));
-    const bool contains = command.contains(path, Qt::CaseInsensitive);
-    qDebug() << "RegistryHelper::isDefaultMdHandler: cmd =" << command << ", appPath =" << path << ", contains ="
-             << contains;
-    return contains;
+    return commandRunsApp(command, id, appPath);
 }
 
 bool RegistryHelper::setDefaultMdHandler(const QString &appPath)
@@ -198,15 +206,7 @@ bool RegistryHelper::isDefaultMdHandler(const QString &appPath)
             if (line.startsWith(QLatin1String("Exec=")))
                 command = line.mid(5);
     }
-    if (command.isEmpty()) {
-        qDebug() << "RegistryHelper::isDefaultMdHandler: no command found for ProgID" << handler;
-        return false;
-    }
-    const QString path = QDir::toNativeSeparators(appPath).remove(QLatin1Char('"'));
-    const bool contains = command.contains(path, Qt::CaseInsensitive);
-    qDebug() << "RegistryHelper::isDefaultMdHandler: cmd =" << command << ", appPath =" << path << ", contains ="
-             << contains;
-    return contains;
+    return commandRunsApp(command, handler, appPath);
 }
 
 bool RegistryHelper::setDefaultMdHandler(const QString &appPath)
