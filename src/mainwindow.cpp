@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QUrl>
@@ -120,6 +121,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         connectNavigation();
         startBackups();
         createConfigWindow();
+        checkForUpdate(false);
         QTimer::singleShot(500, this, [this] { promptFileAssociation(this); });
     } catch (const std::exception &e) {
         qCritical() << "Standard exception caught:" << e.what();

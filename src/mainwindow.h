@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QMainWindow>
 #include <QMetaObject>
+#include <QNetworkReply>
 #include <QPoint>
 #include <QPointer>
 #include <QString>
@@ -27,6 +28,7 @@ class TableDialog;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QNetworkAccessManager;
 class QPrinter;
 class QPushButton;
 class QToolBar;
@@ -66,6 +68,9 @@ public:
     // Runs `pageCall` (with %1 and %2 for x and y) when a table is at `point`;
     // (-1, -1) stands for the mouse pointer.
     void runTableCommand(const QString &pageCall, QPoint point);
+    // Asks the product's site for the latest version; a manual check also says
+    // when there is nothing newer.
+    void checkForUpdate(bool manual);
 
 signals:
     void changeThemeSignal();
@@ -185,6 +190,17 @@ public slots:
     void changeCssTheme();
     void changeCodeMirrorStyle();
 
+    // Help, feedback, updates and image hosts.
+    void on_actionHelp_triggered();
+    void on_actionDonate_triggered();
+    void on_actionFeedback_triggered();
+    void on_actionAbout_triggered();
+    void on_actionLicenses_triggered();
+    void on_actionGithub_Release_triggered();
+    void on_actionCheck_for_Updates_triggered();
+    void on_actionOfficial_Website_triggered();
+    void on_actionImage_Hosting_Service_triggered();
+
 protected:
     void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
@@ -235,6 +251,8 @@ private:
     void setZoom(double factor, const QVariant &stored);
     QMenu *tableMenu(const QPoint &point);
     void insertImageLink(const QString &link);
+    void handleUpdateReply(QNetworkReply *reply, bool manual);
+    void startUpdater();
 
     Ui::MainWindow *ui;
     const QString titleFormat = QStringLiteral("%1%2%3");
@@ -295,6 +313,9 @@ private:
     QCheckBox *caseSensitiveBox = nullptr;
 
     QString rootFolderPath;
+
+    QNetworkAccessManager *updateNetwork = nullptr;
+    QPointer<QNetworkReply> updateReply;
 
     QString backupFolder;
     QString currentBackupName;
