@@ -8,6 +8,7 @@
 #include "documentgenerator.h"
 #include "documentconverter.h"
 #include "mainwindow.h"
+#include "productlinks.h"
 #include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
     const std::string markdown = generateMarkdown(2 * 1024 * 1024);
     const QString html = DocumentConverter().markdownToHtml(markdown);
     appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
     MainWindow window{QString()};
     window.resize(1200, 900);
     window.show();

@@ -6,6 +6,7 @@
 #include "QWebEngineViewEx.h"
 #include "documentgenerator.h"
 #include "mainwindow.h"
+#include "productlinks.h"
 #include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
@@ -90,6 +91,7 @@ void measure(const char *name, size_t bytes, const QString &folder)
     file.close();
 
     appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
     MainWindow window{QString()};
     window.resize(1200, 900);
     window.show();

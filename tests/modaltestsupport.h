@@ -41,3 +41,29 @@ inline void pressOnNextBox(QMessageBox::StandardButton button, SeenBox *seen = n
             box->buttons().first()->click();
     });
 }
+
+// While it lives, presses `button` on every message box that comes up and
+// records each one; for tests that must also see that no box comes up.
+class BoxRecorder
+{
+public:
+    explicit BoxRecorder(QMessageBox::StandardButton button)
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this, button] {
+            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            if (!box)
+                return;
+            boxes.append({box->windowTitle(), box->text(), box->icon()});
+            if (QAbstractButton *pressed = box->button(button))
+                pressed->click();
+            else
+                box->buttons().first()->click();
+        });
+        timer.start(20);
+    }
+
+    QList<SeenBox> boxes;
+
+private:
+    QTimer timer;
+};

@@ -3,6 +3,7 @@
 #include "appsettings.h"
 #include "content.h"
 #include "mainwindow.h"
+#include "windowtestsupport.h"
 #include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
@@ -106,8 +107,7 @@ void TestEditorPage::initTestCase()
 // One window serves every test; each test sets the document it needs.
 void TestEditorPage::openWindow()
 {
-    // The first-run association question would stop the test.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    quietWindowStart();
     window = new MainWindow(QString());
     window->resize(1100, 800);
     window->show();
@@ -136,8 +136,7 @@ void TestEditorPage::handshakeShowsTheStartupFile()
     file.write("# Opened at start\n\ntext\n");
     file.close();
     delete window;
-    // The first-run association question would stop the test.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    quietWindowStart();
     window = new MainWindow(path);
     window->show();
     view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));

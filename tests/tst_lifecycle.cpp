@@ -364,8 +364,7 @@ void TestLifecycle::earlySaveKeepsTheFile()
 {
     const QString path = dir.filePath(QStringLiteral("early.md"));
     writeFile(path, "# Early\n\nkept text\n");
-    // The first-run association question would stop the test.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    quietWindowStart();
     window = new MainWindow(path);
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));

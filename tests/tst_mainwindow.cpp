@@ -1,6 +1,7 @@
 #include "appsettings.h"
 #include "content.h"
 #include "mainwindow.h"
+#include "windowtestsupport.h"
 #include "resources.h"
 #include "startup.h"
 #include "QPlainTextEditEx.h"
@@ -135,8 +136,7 @@ void TestMainWindow::initTestCase()
 void TestMainWindow::init()
 {
     appSettings()->clear();
-    // The first-run association question would stop the test.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    quietWindowStart();
     window = new MainWindow(QString());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));

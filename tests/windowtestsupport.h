@@ -7,6 +7,7 @@
 #include "content.h"
 #include "mainwindow.h"
 #include "pagescript.h"
+#include "productlinks.h"
 
 #include <QAction>
 #include <QLabel>
@@ -24,11 +25,18 @@ struct TestWindow {
     QVariant js(const QString &script) const { return runScriptAndWait(view->page(), script, 15000); }
 };
 
+// Keeps a new window from asking anything on its own: the first-run association
+// question would stop the test, and the update check stays on this machine.
+inline void quietWindowStart()
+{
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
+}
+
 // Shows a main window on `startupFile` and waits until its page is connected.
 inline void openTestWindow(TestWindow &opened, const QString &startupFile = QString())
 {
-    // The first-run association question would stop the test.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    quietWindowStart();
     opened.window = new MainWindow(startupFile);
     opened.window->resize(1100, 800);
     opened.window->show();

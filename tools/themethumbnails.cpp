@@ -4,6 +4,7 @@
 #include "QWebEngineViewEx.h"
 #include "appsettings.h"
 #include "mainwindow.h"
+#include "productlinks.h"
 #include "pagescript.h"
 #include "resources.h"
 #include "startup.h"
@@ -46,6 +47,7 @@ int main(int argc, char *argv[])
     for (const QFileInfo &theme : themes.entryInfoList({QStringLiteral("*.css")}, QDir::Files, QDir::Name)) {
         appSettings()->setValue(QStringLiteral("cssfile"), theme.completeBaseName());
         appSettings()->setValue(QStringLiteral("associationChecked"), true);
+        ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
         MainWindow window(document);
         window.resize(900, 800);
         window.show();
