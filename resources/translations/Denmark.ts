@@ -1,1078 +1,1305 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="da">
 <context>
     <name>BackupManage</name>
     <message>
         <source>Backup Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Administration af sikkerhedskopier</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Forhåndsvisning</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn</translation>
     </message>
     <message>
         <source>Creation Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Oprettet</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelelse</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er du sikker på, at du vil slette denne sikkerhedskopi?</translation>
     </message>
 </context>
 <context>
     <name>BakPreview</name>
     <message>
         <source>Backup Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Forhåndsvisning af sikkerhedskopi</translation>
     </message>
 </context>
 <context>
     <name>ConfigWindow</name>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Blokcitat</translation>
     </message>
     <message>
         <source>Bold Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Farve for fed tekst</translation>
     </message>
     <message>
         <source>Code Block Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodeblokfarve</translation>
     </message>
     <message>
         <source>Editor Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Editorbaggrund</translation>
     </message>
     <message>
         <source>Heading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskriftsfarve</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandret linje</translation>
     </message>
     <message>
         <source>Image Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedfarve</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlejret kode</translation>
     </message>
     <message>
         <source>Italic Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursivfarve</translation>
     </message>
     <message>
         <source>Keyword Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Nøgleordsfarve</translation>
     </message>
     <message>
         <source>Line Number Bg</source>
-        <translation type="unfinished"></translation>
+        <translation>Baggrund for linjenumre</translation>
     </message>
     <message>
         <source>Line Number Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Linjenummerfarve</translation>
     </message>
     <message>
         <source>Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkfarve</translation>
     </message>
     <message>
         <source>List Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Listefarve</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemstreget</translation>
     </message>
     <message>
         <source>Table Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelfarve</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekstfarve</translation>
     </message>
     <message>
         <source>Create a blank document</source>
-        <translation type="unfinished"></translation>
+        <translation>Opret et tomt dokument</translation>
     </message>
     <message>
         <source>Open the most recently closed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn det senest lukkede dokument</translation>
     </message>
     <message>
         <source>Keep Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Bevar billedstien</translation>
     </message>
     <message>
         <source>Copy the image to the ./${filename}.assets Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér billedet til mappen ./${filename}.assets</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Systemstandard</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprog</translation>
     </message>
     <message>
         <source>Your system language is not supported, English will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dit systemsprog understøttes ikke, så der bruges engelsk.</translation>
     </message>
     <message>
         <source>Theme Modification Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Vejledning i tilpasning af temaer</translation>
     </message>
     <message>
-        <source>1. Click the &quot;Open Theme Folder&quot; button below to open the theme directory.</source>
-        <translation type="unfinished"></translation>
+        <source>1. Click the "Open Theme Folder" button below to open the theme directory.</source>
+        <translation>1. Klik på knappen »Åbn temamappe« nedenfor for at åbne temamappen.</translation>
     </message>
     <message>
         <source>2. Find the .css file of your current theme and open it with Notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Find .css-filen for dit aktuelle tema, og åbn den med Notesblok.</translation>
     </message>
     <message>
         <source>3. Find or add this style:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Find eller tilføj denne typografi:</translation>
     </message>
     <message>
         <source>16px = font size</source>
-        <translation type="unfinished"></translation>
+        <translation>16px = skriftstørrelse</translation>
     </message>
     <message>
         <source>Microsoft YaHei = font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft YaHei = skrifttype</translation>
     </message>
     <message>
         <source>If you need help, please send us feedback!</source>
-        <translation type="unfinished"></translation>
+        <translation>Hvis du har brug for hjælp, så send os gerne feedback!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Generelt</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Udseende</translation>
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema for visuel editor</translation>
     </message>
     <message>
         <source>Code Block Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema for kodeblokke</translation>
     </message>
     <message>
         <source>Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editortema</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opstartsindstillinger</translation>
     </message>
     <message>
         <source>Automatic Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisk sikkerhedskopiering</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis venstre sidepanel</translation>
     </message>
     <message>
         <source>Image Copy Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Håndtering af billeder</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtilknytning</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktivér</translation>
     </message>
     <message>
         <source>Associate with .md Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Knyt til .md-filer</translation>
     </message>
     <message>
         <source>How to customize visual editor theme styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Sådan tilpasser du temaerne i den visuelle editor</translation>
     </message>
     <message>
         <source>Open Theme Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn temamappe</translation>
     </message>
     <message>
         <source>Code Block Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodeblokstil</translation>
     </message>
     <message>
         <source>Please see CodeMirror theme demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Se demoen af CodeMirror-temaer</translation>
     </message>
     <message>
         <source>Source Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema for kildekodeeditor</translation>
     </message>
     <message>
         <source>Current Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktuelt tema:</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Save Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem tema</translation>
     </message>
     <message>
         <source>Font Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Skrifttype</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Skriftstørrelse</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilknytningen mislykkedes: Der kræves muligvis administratorrettigheder.</translation>
     </message>
     <message>
         <source>Successfully associated with .md files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Knyttet til .md-filer!</translation>
     </message>
     <message>
         <source>Successfully removed .md file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilknytningen til .md-filer er fjernet.</translation>
     </message>
     <message>
         <source>Failed to remove association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilknytningen kunne ikke fjernes.</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg farve</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lagringen mislykkedes!</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt!</translation>
     </message>
     <message>
         <source>Copy Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér tema</translation>
     </message>
     <message>
         <source>New theme name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Navn på nyt tema:</translation>
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Navnet findes allerede!</translation>
     </message>
     <message>
         <source>Copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieret!</translation>
     </message>
     <message>
         <source>Delete this theme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du slette dette tema?</translation>
     </message>
 </context>
 <context>
     <name>Content</name>
     <message>
         <source>Set Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv hyperlink</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig URL</translation>
     </message>
     <message>
         <source>Delete Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Bekræft sletning</translation>
     </message>
     <message>
         <source>Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Er du sikker på, at du vil slette?</translation>
     </message>
 </context>
 <context>
     <name>ExcelHelper</name>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporten mislykkedes</translation>
     </message>
     <message>
         <source>The HTML content is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-indholdet er tomt.</translation>
     </message>
     <message>
         <source>Failed to parse HTML content.</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-indholdet kunne ikke fortolkes.</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem Excel-fil</translation>
     </message>
     <message>
         <source>Excel Files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-filer (*.xlsx)</translation>
     </message>
     <message>
         <source>Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporten lykkedes</translation>
     </message>
     <message>
         <source>File saved successfully to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen er gemt i:
+%1</translation>
     </message>
     <message>
         <source>Could not save the file. Please check permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen kunne ikke gemmes. Kontrollér tilladelserne.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>Feedback via e-mail</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>Feedback via GitHub</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
     </message>
 </context>
 <context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter:</translation>
     </message>
     <message>
         <source>keyword...</source>
-        <translation type="unfinished"></translation>
+        <translation>søgeord...</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Find forrige</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Find næste</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Forskel på store og små bogstaver</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat med:</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat</translation>
     </message>
     <message>
         <source>Replace &amp;&amp; Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat &amp;&amp; find</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat alle</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>Konfiguration af billedhosting</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload-URL</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>Anmodningsmetode</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Filfelt</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>JSON-sti til URL</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>Anmodningsheadere</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>Formularparametre</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Nøgle</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Værdi</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>Administration af billedhosting</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Tilføj</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Rediger</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Slet</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>Testupload</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Navn</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload-URL</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Filfelt</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>JSON-sti</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bekræft</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>Er du sikker på, at du vil slette?</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>Vælg først en billedhostingtjeneste.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Billeder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>Uploaden lykkedes</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Uploaden mislykkedes</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>Opret en sag på GitHub</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>Indtast en titel på din feedback...</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>Beskriv dit problem eller forslag...</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialogboks</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Filer</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Formatér</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Hjælp</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Værktøjslinje</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Luk</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Fed</translation>
     </message>
     <message>
         <source>Ordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummereret liste</translation>
     </message>
     <message>
         <source>Unordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Punktopstilling</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citat</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Indlejret kode</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Vandret linje</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Billede</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Ny</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Om os</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem som</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd formatering</translation>
     </message>
     <message>
         <source>Clear Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Ryd formatering</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Gennemstreget</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt tabel</translation>
     </message>
     <message>
         <source>Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Fjern link</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodeblok</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdateringer</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskriv</translation>
     </message>
     <message>
         <source>New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Nyt vindue</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom ud</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom ind</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Donér</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopier</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Nulstil zoom</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortryd</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Gentag</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiér</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Klip</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Sæt ind</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Markér alt</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Erstat</translation>
     </message>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 1</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Overskrift 6</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsnit</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Indrykning af afsnit</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiv</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt som ren tekst</translation>
     </message>
     <message>
         <source>Paste as Plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt som ren tekst</translation>
     </message>
     <message>
         <source>Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt række under</translation>
     </message>
     <message>
         <source>Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt række over</translation>
     </message>
     <message>
         <source>Insert Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt kolonne til venstre</translation>
     </message>
     <message>
         <source>Insert Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt kolonne til højre</translation>
     </message>
     <message>
         <source>Move Current Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt række op</translation>
     </message>
     <message>
         <source>Move Current Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt række ned</translation>
     </message>
     <message>
         <source>Move Current Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt kolonne til venstre</translation>
     </message>
     <message>
         <source>Move Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Flyt kolonne til højre</translation>
     </message>
     <message>
         <source>Align Current Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Venstrejustér kolonne</translation>
     </message>
     <message>
         <source>Center Align the Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrér kolonne</translation>
     </message>
     <message>
         <source>Align the Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Højrejustér kolonne</translation>
     </message>
     <message>
         <source>Delete Current Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet række</translation>
     </message>
     <message>
         <source>Delete Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet kolonne</translation>
     </message>
     <message>
         <source>Delete Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Slet tabel</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Indstillinger</translation>
     </message>
     <message>
         <source>Image Hosting Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Billedhostingtjeneste</translation>
     </message>
     <message>
         <source>Download Portable Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Download portabel version</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg efter opdateringer</translation>
     </message>
     <message>
         <source>Get HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis HTML</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Officielt websted</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Kildekodeeditor</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuel editor</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast søgeord...</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg mappe</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Filer</translation>
     </message>
     <message>
         <source>File Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Filbrowser</translation>
     </message>
     <message>
         <source>Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Senest åbnede</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Lyst</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Mørkt</translation>
     </message>
     <message>
         <source>Blue Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Himmelblå</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>ord</translation>
     </message>
     <message>
         <source>Please click here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klik her...</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unavngivet</translation>
     </message>
     <message>
         <source>Find &amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Søg &amp; erstat</translation>
     </message>
     <message>
         <source>Hide Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Skjul venstre sidepanel</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Vis venstre sidepanel</translation>
     </message>
     <message>
         <source>Backup Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopien er oprettet</translation>
     </message>
     <message>
         <source>Backup Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sikkerhedskopien er slettet</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Meddelelse</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kan ikke åbnes: %2</translation>
     </message>
     <message>
         <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Den aktuelle fil er ikke gemt. Vil du kassere ændringerne?</translation>
     </message>
     <message>
         <source>Open the Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>Åbn Markdown-fil</translation>
     </message>
     <message>
         <source>Save Markdown File</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem Markdown-fil</translation>
     </message>
     <message>
         <source>Cannot save file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Filen %1 kan ikke gemmes: %2</translation>
     </message>
     <message>
         <source>Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemt</translation>
     </message>
     <message>
         <source>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumentet kunne ikke læses fra den visuelle editor, så der blev ikke skrevet noget. Prøv igen om et øjeblik.</translation>
     </message>
     <message>
         <source>Zoom Ratio %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoomniveau %1%</translation>
     </message>
     <message>
         <source>Copy Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopieret</translation>
     </message>
     <message>
         <source>Paste operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Indsæt</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer tabel</translation>
     </message>
     <message>
         <source>Export Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksporten lykkedes</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der kan ikke eksporteres til %1: %2</translation>
     </message>
     <message>
         <source>The editor did not give its document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Editoren leverede ikke sit dokument.</translation>
     </message>
     <message>
         <source>Export Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportindstilling</translation>
     </message>
     <message>
         <source>Do you want to generate a fixed table of contents sidebar with heading navigation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du oprette et fast sidepanel med indholdsfortegnelse og navigation mellem overskrifterne?</translation>
     </message>
     <message>
         <source>Export HTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér HTML-fil</translation>
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-fil (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér Word-fil</translation>
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word-fil (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér PDF-fil</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fil (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siden kunne ikke udskrives.</translation>
     </message>
     <message>
         <source>Print Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskrivningen lykkedes</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Udskrivningen mislykkedes</translation>
     </message>
     <message>
         <source>No matching text found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der blev ikke fundet nogen matchende tekst!</translation>
     </message>
     <message>
         <source>Please enter text to find!</source>
-        <translation type="unfinished"></translation>
+        <translation>Indtast den tekst, du vil søge efter!</translation>
     </message>
     <message>
         <source>No matching text to replace!</source>
-        <translation type="unfinished"></translation>
+        <translation>Der er ingen matchende tekst at erstatte!</translation>
     </message>
     <message>
         <source>Replaced %1 occurrences!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 forekomster er erstattet!</translation>
     </message>
     <message>
         <source>LaTeX</source>
-        <translation type="unfinished"></translation>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Rediger</translation>
     </message>
     <message>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksportér til Excel</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Tilføj</translation>
     </message>
     <message>
         <source>![Image ALT](%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>![Billedbeskrivelse](%1)</translation>
     </message>
     <message>
         <source>The current document has not been saved. Please save the file first before pasting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Det aktuelle dokument er ikke gemt. Gem filen, før du indsætter billeder.</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg mappe</translation>
+    </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>Opdatering</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>Du bruger allerede den nyeste version. Der er ikke brug for en opdatering.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>Ny version</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>Der er fundet en ny version</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>Opdateringsprogrammet kunne ikke startes: %1</translation>
     </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Nej</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RegistryHelper</name>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Filtilknytning</translation>
     </message>
     <message>
         <source>Do you want to set this application as the default program for opening .md files?
 If you select No, you can change it in the settings menu later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vil du angive dette program som standardprogram til at åbne .md-filer?
+Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Advarsel</translation>
     </message>
     <message>
         <source>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Standardtilknytningen kunne ikke angives: Der kræves muligvis administratorrettigheder, eller en systempolitik har blokeret handlingen.</translation>
     </message>
 </context>
 <context>
     <name>SetImageWindow</name>
     <message>
         <source>Set Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Angiv billede</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg</translation>
     </message>
     <message>
         <source>Link: (supports local paths or network URLs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: (understøtter lokale stier og webadresser)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuller</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Vælg billede</translation>
     </message>
     <message>
         <source>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Billeder (*.jpg *.jpeg *.bmp *.png *.gif);;Alle filer (*.*)</translation>
     </message>
     <message>
         <source>Invalid Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Ugyldig billedsti</translation>
     </message>
 </context>
 <context>
     <name>TableDialog</name>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rækker</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Kolonner</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurer tabel</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Filen kunne ikke åbnes.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Netværksfejl: %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>Svaret er ikke et gyldigt JSON-objekt.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>Billedets URL kunne ikke læses fra JSON-svaret.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>Om os</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>er et brugervenligt værktøj til redigering af Markdown. Du kan bruge det til at skrive dokumenter, og det understøtter blandt andet eksport til PDF.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> version %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>af Penwick-udviklerne</translation>
     </message>
 </context>
 </TS>

@@ -1,1078 +1,1305 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="ar_EG">
 <context>
     <name>BackupManage</name>
     <message>
         <source>Backup Management</source>
-        <translation type="unfinished"></translation>
+        <translation>إدارة النسخ الاحتياطية</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم</translation>
     </message>
     <message>
         <source>Creation Time</source>
-        <translation type="unfinished"></translation>
+        <translation>وقت الإنشاء</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد بالتأكيد حذف هذه النسخة الاحتياطية؟</translation>
     </message>
 </context>
 <context>
     <name>BakPreview</name>
     <message>
         <source>Backup Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>معاينة النسخة الاحتياطية</translation>
     </message>
 </context>
 <context>
     <name>ConfigWindow</name>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>الاقتباس</translation>
     </message>
     <message>
         <source>Bold Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون النص الغامق</translation>
     </message>
     <message>
         <source>Code Block Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون كتلة الكود</translation>
     </message>
     <message>
         <source>Editor Background</source>
-        <translation type="unfinished"></translation>
+        <translation>خلفية المحرر</translation>
     </message>
     <message>
         <source>Heading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون العناوين</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>الخط الأفقي</translation>
     </message>
     <message>
         <source>Image Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون الصور</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>الكود المضمّن</translation>
     </message>
     <message>
         <source>Italic Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون النص المائل</translation>
     </message>
     <message>
         <source>Keyword Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون الكلمات المفتاحية</translation>
     </message>
     <message>
         <source>Line Number Bg</source>
-        <translation type="unfinished"></translation>
+        <translation>خلفية أرقام الأسطر</translation>
     </message>
     <message>
         <source>Line Number Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون أرقام الأسطر</translation>
     </message>
     <message>
         <source>Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون الروابط</translation>
     </message>
     <message>
         <source>List Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون القوائم</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوسطه خط</translation>
     </message>
     <message>
         <source>Table Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون الجداول</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>لون النص</translation>
     </message>
     <message>
         <source>Create a blank document</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء مستند فارغ</translation>
     </message>
     <message>
         <source>Open the most recently closed document</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح آخر مستند تم إغلاقه</translation>
     </message>
     <message>
         <source>Keep Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>الإبقاء على مسار الصورة</translation>
     </message>
     <message>
         <source>Copy the image to the ./${filename}.assets Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ الصورة إلى المجلد ./${filename}.assets</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي النظام</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <source>Your system language is not supported, English will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>لغة النظام لديك غير مدعومة، لذا سيتم استخدام اللغة الإنجليزية.</translation>
     </message>
     <message>
         <source>Theme Modification Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>شرح تعديل الثيمات</translation>
     </message>
     <message>
-        <source>1. Click the &quot;Open Theme Folder&quot; button below to open the theme directory.</source>
-        <translation type="unfinished"></translation>
+        <source>1. Click the "Open Theme Folder" button below to open the theme directory.</source>
+        <translation>١. اضغط على زر «فتح مجلد الثيمات» بالأسفل لفتح مجلد الثيمات.</translation>
     </message>
     <message>
         <source>2. Find the .css file of your current theme and open it with Notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>٢. ابحث عن ملف .css الخاص بالثيم الحالي وافتحه باستخدام المفكرة.</translation>
     </message>
     <message>
         <source>3. Find or add this style:</source>
-        <translation type="unfinished"></translation>
+        <translation>٣. ابحث عن هذا النمط أو أضفه:</translation>
     </message>
     <message>
         <source>16px = font size</source>
-        <translation type="unfinished"></translation>
+        <translation>16px = حجم الخط</translation>
     </message>
     <message>
         <source>Microsoft YaHei = font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft YaHei = نوع الخط</translation>
     </message>
     <message>
         <source>If you need help, please send us feedback!</source>
-        <translation type="unfinished"></translation>
+        <translation>إذا كنت بحاجة إلى مساعدة، فيُرجى إرسال ملاحظاتك إلينا!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>المظهر</translation>
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ثيم المحرر المرئي</translation>
     </message>
     <message>
         <source>Code Block Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>ثيم كتل الكود</translation>
     </message>
     <message>
         <source>Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات ثيم المحرر</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات بدء التشغيل</translation>
     </message>
     <message>
         <source>Automatic Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ الاحتياطي التلقائي</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار الشريط الجانبي الأيسر</translation>
     </message>
     <message>
         <source>Image Copy Method</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة نسخ الصور</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>التكبير/التصغير</translation>
     </message>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>اقتران الملفات</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>تفعيل</translation>
     </message>
     <message>
         <source>Associate with .md Files</source>
-        <translation type="unfinished"></translation>
+        <translation>الاقتران بملفات .md</translation>
     </message>
     <message>
         <source>How to customize visual editor theme styles</source>
-        <translation type="unfinished"></translation>
+        <translation>طريقة تخصيص أنماط ثيمات المحرر المرئي</translation>
     </message>
     <message>
         <source>Open Theme Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح مجلد الثيمات</translation>
     </message>
     <message>
         <source>Code Block Style</source>
-        <translation type="unfinished"></translation>
+        <translation>نمط كتل الكود</translation>
     </message>
     <message>
         <source>Please see CodeMirror theme demo</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى الاطلاع على العرض التوضيحي لثيمات CodeMirror</translation>
     </message>
     <message>
         <source>Source Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات ثيم محرر المصدر</translation>
     </message>
     <message>
         <source>Current Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>الثيم الحالي:</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Save Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ الثيم</translation>
     </message>
     <message>
         <source>Font Family</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع الخط</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>حجم الخط</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>تلميح</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الاقتران: قد يتطلب ذلك امتيازات المسؤول.</translation>
     </message>
     <message>
         <source>Successfully associated with .md files!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الاقتران بملفات .md بنجاح!</translation>
     </message>
     <message>
         <source>Successfully removed .md file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إزالة اقتران ملفات .md بنجاح.</translation>
     </message>
     <message>
         <source>Failed to remove association.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت إزالة الاقتران.</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار لون</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الحفظ!</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الحفظ!</translation>
     </message>
     <message>
         <source>Copy Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ الثيم</translation>
     </message>
     <message>
         <source>New theme name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم الثيم الجديد:</translation>
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>الاسم موجود بالفعل!</translation>
     </message>
     <message>
         <source>Copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>تم النسخ بنجاح!</translation>
     </message>
     <message>
         <source>Delete this theme?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد حذف هذا الثيم؟</translation>
     </message>
 </context>
 <context>
     <name>Content</name>
     <message>
         <source>Set Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة رابط</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>النص:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان URL غير صالح</translation>
     </message>
     <message>
         <source>Delete Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>تأكيد الحذف</translation>
     </message>
     <message>
         <source>Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد بالتأكيد الحذف؟</translation>
     </message>
 </context>
 <context>
     <name>ExcelHelper</name>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التصدير</translation>
     </message>
     <message>
         <source>The HTML content is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>محتوى HTML فارغ.</translation>
     </message>
     <message>
         <source>Failed to parse HTML content.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تحليل محتوى HTML.</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ملف Excel</translation>
     </message>
     <message>
         <source>Excel Files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>نجح التصدير</translation>
     </message>
     <message>
         <source>File saved successfully to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حفظ الملف بنجاح في:
+%1</translation>
     </message>
     <message>
         <source>Could not save the file. Please check permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الملف. يُرجى التحقق من الأذونات.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>الملاحظات</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>إرسال الملاحظات بالبريد الإلكتروني</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>إرسال الملاحظات عبر GitHub</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
     </message>
 </context>
 <context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن:</translation>
     </message>
     <message>
         <source>keyword...</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة البحث...</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن السابق</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>البحث عن التالي</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>مطابقة حالة الأحرف</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاستبدال بـ:</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال</translation>
     </message>
     <message>
         <source>Replace &amp;&amp; Find</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال &amp;&amp; بحث</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال الكل</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>إعدادات خدمة استضافة الصور</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>عنوان URL للرفع</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>طريقة الطلب</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>حقل الملف</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>مسار عنوان URL في JSON</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>رؤوس الطلب</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>معلمات النموذج</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>المفتاح</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>القيمة</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>إدارة خدمات استضافة الصور</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>إضافة</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>تحرير</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>تجربة الرفع</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>الاسم</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>عنوان URL للرفع</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>حقل الملف</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>مسار JSON</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>تأكيد</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>هل تريد بالتأكيد الحذف؟</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>يُرجى اختيار خدمة استضافة صور أولاً.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>الصور (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>تم الرفع بنجاح</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>فشل الرفع</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>الإبلاغ عن مشكلة على GitHub</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>يُرجى إدخال عنوان للملاحظات...</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>يُرجى وصف مشكلتك أو اقتراحك...</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>إرسال</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة حوار</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>تحرير</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>تنسيق</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>جدول</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>خيارات</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>التكبير/التصغير</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>مساعدة</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>شريط الأدوات</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>غامق</translation>
     </message>
     <message>
         <source>Ordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة مرقّمة</translation>
     </message>
     <message>
         <source>Unordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة نقطية</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>اقتباس</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>الكود المضمّن</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>خط أفقي</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>من نحن</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ باسم</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح التنسيق</translation>
     </message>
     <message>
         <source>Clear Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح التنسيق</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>يتوسطه خط</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج جدول</translation>
     </message>
     <message>
         <source>Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>إزالة الرابط</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>كتلة كود</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>الملاحظات</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>التحديثات</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <source>New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>نافذة جديدة</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>تبرّع</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>النسخ الاحتياطي</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة مستوى التكبير الافتراضي</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>تراجع</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد الكل</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>استبدال</translation>
     </message>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ١</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ٢</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ٣</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ٤</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ٥</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>عنوان ٦</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>فقرة</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>مسافة بادئة للفقرة</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>مائل</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق كنص عادي</translation>
     </message>
     <message>
         <source>Paste as Plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق كنص عادي</translation>
     </message>
     <message>
         <source>Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صف أسفل</translation>
     </message>
     <message>
         <source>Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج صف أعلى</translation>
     </message>
     <message>
         <source>Insert Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج عمود إلى اليسار</translation>
     </message>
     <message>
         <source>Insert Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج عمود إلى اليمين</translation>
     </message>
     <message>
         <source>Move Current Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الصف الحالي لأعلى</translation>
     </message>
     <message>
         <source>Move Current Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل الصف الحالي لأسفل</translation>
     </message>
     <message>
         <source>Move Current Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل العمود الحالي لليسار</translation>
     </message>
     <message>
         <source>Move Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>نقل العمود الحالي لليمين</translation>
     </message>
     <message>
         <source>Align Current Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>محاذاة العمود الحالي لليسار</translation>
     </message>
     <message>
         <source>Center Align the Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>توسيط العمود الحالي</translation>
     </message>
     <message>
         <source>Align the Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>محاذاة العمود الحالي لليمين</translation>
     </message>
     <message>
         <source>Delete Current Row</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الصف الحالي</translation>
     </message>
     <message>
         <source>Delete Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف العمود الحالي</translation>
     </message>
     <message>
         <source>Delete Table</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الجدول</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <source>Image Hosting Service</source>
-        <translation type="unfinished"></translation>
+        <translation>خدمة استضافة الصور</translation>
     </message>
     <message>
         <source>Download Portable Version</source>
-        <translation type="unfinished"></translation>
+        <translation>تحميل النسخة المحمولة</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من وجود تحديثات</translation>
     </message>
     <message>
         <source>Get HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض HTML</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>الموقع الرسمي</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>العنوان</translation>
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>محرر الكود المصدري</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>المحرر المرئي</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل كلمات البحث...</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>التنقل</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد مجلد</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>الملفات</translation>
     </message>
     <message>
         <source>File Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>متصفح الملفات</translation>
     </message>
     <message>
         <source>Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتوحة مؤخرًا</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>الثيم</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <source>Blue Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>سماء زرقاء</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>كلمة</translation>
     </message>
     <message>
         <source>Please click here...</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى النقر هنا...</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>بلا عنوان</translation>
     </message>
     <message>
         <source>Find &amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث واستبدال</translation>
     </message>
     <message>
         <source>Hide Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>إخفاء الشريط الجانبي الأيسر</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار الشريط الجانبي الأيسر</translation>
     </message>
     <message>
         <source>Backup Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم النسخ الاحتياطي بنجاح</translation>
     </message>
     <message>
         <source>Backup Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حذف النسخة الاحتياطية</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فتح الملف %1: %2</translation>
     </message>
     <message>
         <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم حفظ الملف الحالي. هل تريد تجاهل التغييرات؟</translation>
     </message>
     <message>
         <source>Open the Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف Markdown</translation>
     </message>
     <message>
         <source>Save Markdown File</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ ملف Markdown</translation>
     </message>
     <message>
         <source>Cannot save file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الملف %1: %2</translation>
     </message>
     <message>
         <source>Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الحفظ بنجاح</translation>
     </message>
     <message>
         <source>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة المستند من المحرر المرئي، لذا لم تتم كتابة أي شيء. يُرجى المحاولة مرة أخرى بعد قليل.</translation>
     </message>
     <message>
         <source>Zoom Ratio %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>نسبة التكبير %1%</translation>
     </message>
     <message>
         <source>Copy Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم النسخ بنجاح</translation>
     </message>
     <message>
         <source>Paste operation</source>
-        <translation type="unfinished"></translation>
+        <translation>عملية اللصق</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد الجدول</translation>
     </message>
     <message>
         <source>Export Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التصدير بنجاح</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر التصدير إلى %1: %2</translation>
     </message>
     <message>
         <source>The editor did not give its document.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يُسلِّم المحرر المستند.</translation>
     </message>
     <message>
         <source>Export Option</source>
-        <translation type="unfinished"></translation>
+        <translation>خيار التصدير</translation>
     </message>
     <message>
         <source>Do you want to generate a fixed table of contents sidebar with heading navigation?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إنشاء شريط جانبي ثابت لجدول المحتويات مع إمكانية التنقل بين العناوين؟</translation>
     </message>
     <message>
         <source>Export HTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملف HTML</translation>
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف HTML (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملف Word</translation>
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف Word (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير ملف PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملف PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت طباعة الصفحة.</translation>
     </message>
     <message>
         <source>Print Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت الطباعة بنجاح</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت الطباعة</translation>
     </message>
     <message>
         <source>No matching text found!</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على نص مطابق!</translation>
     </message>
     <message>
         <source>Please enter text to find!</source>
-        <translation type="unfinished"></translation>
+        <translation>يُرجى إدخال نص للبحث عنه!</translation>
     </message>
     <message>
         <source>No matching text to replace!</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد نص مطابق لاستبداله!</translation>
     </message>
     <message>
         <source>Replaced %1 occurrences!</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مرات الاستبدال: %1!</translation>
     </message>
     <message>
         <source>LaTeX</source>
-        <translation type="unfinished"></translation>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل</translation>
     </message>
     <message>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير إلى Excel</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>إضافة</translation>
     </message>
     <message>
         <source>![Image ALT](%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>![نص بديل للصورة](%1)</translation>
     </message>
     <message>
         <source>The current document has not been saved. Please save the file first before pasting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم حفظ المستند الحالي. يُرجى حفظ الملف أولاً قبل لصق الصور.</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديد مجلد</translation>
+    </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>إشعار التحديث</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>أنت تستخدم أحدث إصدار حاليًا. لا حاجة إلى التحديث.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>إشعار الترقية</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>تم اكتشاف إصدار جديد</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>تعذّر تشغيل أداة التحديث: %1</translation>
     </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
 </context>
 <context>
     <name>RegistryHelper</name>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>اقتران الملفات</translation>
     </message>
     <message>
         <source>Do you want to set this application as the default program for opening .md files?
 If you select No, you can change it in the settings menu later.</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد تعيين هذا التطبيق كبرنامج افتراضي لفتح ملفات .md؟
+إذا اخترت «لا»، فيمكنك تغيير ذلك لاحقًا من قائمة الإعدادات.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>تحذير</translation>
     </message>
     <message>
         <source>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر تعيين الاقتران الافتراضي: قد يتطلب ذلك امتيازات المسؤول، أو أن نهج النظام منع العملية.</translation>
     </message>
 </context>
 <context>
     <name>SetImageWindow</name>
     <message>
         <source>Set Image</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين صورة</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار</translation>
     </message>
     <message>
         <source>Link: (supports local paths or network URLs)</source>
-        <translation type="unfinished"></translation>
+        <translation>الرابط: (يدعم المسارات المحلية وعناوين URL على الشبكة)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار صورة</translation>
     </message>
     <message>
         <source>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>الصور (*.jpg *.jpeg *.bmp *.png *.gif);;كل الملفات (*.*)</translation>
     </message>
     <message>
         <source>Invalid Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار الصورة غير صالح</translation>
     </message>
 </context>
 <context>
     <name>TableDialog</name>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>الصفوف</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>الأعمدة</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد الجدول</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>تعذّر فتح الملف.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>خطأ في الشبكة: %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>الاستجابة ليست كائن JSON صالحًا.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>تعذّر استخراج عنوان URL للصورة من JSON.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>من نحن</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>موافق</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>أداة سهلة الاستخدام لتحرير Markdown، تتيح للمستخدمين كتابة المستندات، كما تدعم التصدير إلى PDF وميزات أخرى.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> الإصدار %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>من مطوري Penwick</translation>
     </message>
 </context>
 </TS>

@@ -1,1078 +1,1305 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en">
 <context>
     <name>BackupManage</name>
     <message>
         <source>Backup Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Management</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Preview</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Creation Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Creation Time</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Prompt</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete this backup?</translation>
     </message>
 </context>
 <context>
     <name>BakPreview</name>
     <message>
         <source>Backup Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Preview</translation>
     </message>
 </context>
 <context>
     <name>ConfigWindow</name>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Blockquote</translation>
     </message>
     <message>
         <source>Bold Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold Color</translation>
     </message>
     <message>
         <source>Code Block Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Block Color</translation>
     </message>
     <message>
         <source>Editor Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor Background</translation>
     </message>
     <message>
         <source>Heading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading Color</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal Line</translation>
     </message>
     <message>
         <source>Image Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Image Color</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline Code</translation>
     </message>
     <message>
         <source>Italic Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Italic Color</translation>
     </message>
     <message>
         <source>Keyword Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Keyword Color</translation>
     </message>
     <message>
         <source>Line Number Bg</source>
-        <translation type="unfinished"></translation>
+        <translation>Line Number Bg</translation>
     </message>
     <message>
         <source>Line Number Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Line Number Color</translation>
     </message>
     <message>
         <source>Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Link Color</translation>
     </message>
     <message>
         <source>List Color</source>
-        <translation type="unfinished"></translation>
+        <translation>List Color</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Strikethrough</translation>
     </message>
     <message>
         <source>Table Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Table Color</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Text Color</translation>
     </message>
     <message>
         <source>Create a blank document</source>
-        <translation type="unfinished"></translation>
+        <translation>Create a blank document</translation>
     </message>
     <message>
         <source>Open the most recently closed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the most recently closed document</translation>
     </message>
     <message>
         <source>Keep Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep Image Path</translation>
     </message>
     <message>
         <source>Copy the image to the ./${filename}.assets Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy the image to the ./${filename}.assets Folder</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>System Default</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Language</translation>
     </message>
     <message>
         <source>Your system language is not supported, English will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Your system language is not supported, English will be used.</translation>
     </message>
     <message>
         <source>Theme Modification Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Theme Modification Tutorial</translation>
     </message>
     <message>
-        <source>1. Click the &quot;Open Theme Folder&quot; button below to open the theme directory.</source>
-        <translation type="unfinished"></translation>
+        <source>1. Click the "Open Theme Folder" button below to open the theme directory.</source>
+        <translation>1. Click the "Open Theme Folder" button below to open the theme directory.</translation>
     </message>
     <message>
         <source>2. Find the .css file of your current theme and open it with Notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Find the .css file of your current theme and open it with Notepad.</translation>
     </message>
     <message>
         <source>3. Find or add this style:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Find or add this style:</translation>
     </message>
     <message>
         <source>16px = font size</source>
-        <translation type="unfinished"></translation>
+        <translation>16px = font size</translation>
     </message>
     <message>
         <source>Microsoft YaHei = font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft YaHei = font family</translation>
     </message>
     <message>
         <source>If you need help, please send us feedback!</source>
-        <translation type="unfinished"></translation>
+        <translation>If you need help, please send us feedback!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Appearance</translation>
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Editor Theme</translation>
     </message>
     <message>
         <source>Code Block Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Block Theme</translation>
     </message>
     <message>
         <source>Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Editor Theme Settings</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Startup Options</translation>
     </message>
     <message>
         <source>Automatic Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatic Backup</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Left Sidebar</translation>
     </message>
     <message>
         <source>Image Copy Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Image Copy Method</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>File Association</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Enable</translation>
     </message>
     <message>
         <source>Associate with .md Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Associate with .md Files</translation>
     </message>
     <message>
         <source>How to customize visual editor theme styles</source>
-        <translation type="unfinished"></translation>
+        <translation>How to customize visual editor theme styles</translation>
     </message>
     <message>
         <source>Open Theme Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Open Theme Folder</translation>
     </message>
     <message>
         <source>Code Block Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Block Style</translation>
     </message>
     <message>
         <source>Please see CodeMirror theme demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Please see CodeMirror theme demo</translation>
     </message>
     <message>
         <source>Source Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Source Editor Theme Settings</translation>
     </message>
     <message>
         <source>Current Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Current Theme:</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Save Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Theme</translation>
     </message>
     <message>
         <source>Font Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Font Family</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Font Size</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Association failed: may require administrator privileges.</translation>
     </message>
     <message>
         <source>Successfully associated with .md files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Successfully associated with .md files!</translation>
     </message>
     <message>
         <source>Successfully removed .md file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Successfully removed .md file association.</translation>
     </message>
     <message>
         <source>Failed to remove association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to remove association.</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Color</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Save failed!</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved!</translation>
     </message>
     <message>
         <source>Copy Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Theme</translation>
     </message>
     <message>
         <source>New theme name:</source>
-        <translation type="unfinished"></translation>
+        <translation>New theme name:</translation>
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Name already exists!</translation>
     </message>
     <message>
         <source>Copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Copied successfully!</translation>
     </message>
     <message>
         <source>Delete this theme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete this theme?</translation>
     </message>
 </context>
 <context>
     <name>Content</name>
     <message>
         <source>Set Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Hyperlink</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirm</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid URL</translation>
     </message>
     <message>
         <source>Delete Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Confirmation</translation>
     </message>
     <message>
         <source>Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Are you sure you want to delete?</translation>
     </message>
 </context>
 <context>
     <name>ExcelHelper</name>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Failed</translation>
     </message>
     <message>
         <source>The HTML content is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>The HTML content is empty.</translation>
     </message>
     <message>
         <source>Failed to parse HTML content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to parse HTML content.</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Excel</translation>
     </message>
     <message>
         <source>Excel Files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel Files (*.xlsx)</translation>
     </message>
     <message>
         <source>Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Success</translation>
     </message>
     <message>
         <source>File saved successfully to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>File saved successfully to:
+%1</translation>
     </message>
     <message>
         <source>Could not save the file. Please check permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Could not save the file. Please check permissions.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Feedback</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>Email Feedback</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>GitHub Feedback</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 <context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Find:</translation>
     </message>
     <message>
         <source>keyword...</source>
-        <translation type="unfinished"></translation>
+        <translation>keyword...</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Find Previous</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Find Next</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Case Sensitive</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace with:</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace</translation>
     </message>
     <message>
         <source>Replace &amp;&amp; Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace &amp;&amp; Find</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace All</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>Image Host Configuration</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload URL</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>Request Method</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>File Field</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>JSON URL Path</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>Request Headers</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>Form Parameters</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Key</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>Image Host Manager</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>Test Upload</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload URL</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>File Field</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>JSON Path</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirm</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>Are you sure to delete?</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>Please select an image host first.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>Upload Success</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Upload Failed</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>Submit GitHub Issue</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>Please enter feedback title...</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>Please describe your problem or suggestion...</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Submit</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>File</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Table</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>toolBar</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Bold</translation>
     </message>
     <message>
         <source>Ordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ordered List</translation>
     </message>
     <message>
         <source>Unordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Unordered List</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Quote</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Inline Code</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Horizontal Rule</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>New</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Save</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>About Us</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Save As</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear</translation>
     </message>
     <message>
         <source>Clear Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Clear Formatting</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Strikethrough</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Table</translation>
     </message>
     <message>
         <source>Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Remove Link</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Code Block</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Updates</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>New Window</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom Out</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom In</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Donate</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Restore Default Zoom</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Undo</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Redo</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cut</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Select All</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Find</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Replace</translation>
     </message>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 1</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Heading 6</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragraph</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragraph Indent</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italic</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste as Plain Text</translation>
     </message>
     <message>
         <source>Paste as Plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste as Plain text</translation>
     </message>
     <message>
         <source>Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Row Below</translation>
     </message>
     <message>
         <source>Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Row Above</translation>
     </message>
     <message>
         <source>Insert Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Column to the Left</translation>
     </message>
     <message>
         <source>Insert Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Insert Column to the Right</translation>
     </message>
     <message>
         <source>Move Current Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Current Row Up</translation>
     </message>
     <message>
         <source>Move Current Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Current Row Down</translation>
     </message>
     <message>
         <source>Move Current Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Current Column Left</translation>
     </message>
     <message>
         <source>Move Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Move Current Column to the Right</translation>
     </message>
     <message>
         <source>Align Current Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Align Current Column to the Left</translation>
     </message>
     <message>
         <source>Center Align the Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Center Align the Current Column</translation>
     </message>
     <message>
         <source>Align the Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Align the Current Column to the Right</translation>
     </message>
     <message>
         <source>Delete Current Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Current Row</translation>
     </message>
     <message>
         <source>Delete Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Current Column</translation>
     </message>
     <message>
         <source>Delete Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Delete Table</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuration</translation>
     </message>
     <message>
         <source>Image Hosting Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Image Hosting Service</translation>
     </message>
     <message>
         <source>Download Portable Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Download Portable Version</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Check for Updates</translation>
     </message>
     <message>
         <source>Get HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Get HTML</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Official Website</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Title</translation>
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Source Code Editor</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Visual Editor</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter keywords to search...</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Folder</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Files</translation>
     </message>
     <message>
         <source>File Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>File Browser</translation>
     </message>
     <message>
         <source>Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Recently Opened</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Theme</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Light</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Dark</translation>
     </message>
     <message>
         <source>Blue Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Blue Sky</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>word</translation>
     </message>
     <message>
         <source>Please click here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Please click here...</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Untitled</translation>
     </message>
     <message>
         <source>Find &amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Find &amp; Replace</translation>
     </message>
     <message>
         <source>Hide Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Hide Left Sidebar</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Show Left Sidebar</translation>
     </message>
     <message>
         <source>Backup Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Successful</translation>
     </message>
     <message>
         <source>Backup Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Backup Deleted</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Prompt</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot open file %1: %2</translation>
     </message>
     <message>
         <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>The current file has not been saved. Do you want to discard changes?</translation>
     </message>
     <message>
         <source>Open the Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>Open the Markdown file</translation>
     </message>
     <message>
         <source>Save Markdown File</source>
-        <translation type="unfinished"></translation>
+        <translation>Save Markdown File</translation>
     </message>
     <message>
         <source>Cannot save file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot save file %1: %2</translation>
     </message>
     <message>
         <source>Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved Successfully</translation>
     </message>
     <message>
         <source>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</translation>
     </message>
     <message>
         <source>Zoom Ratio %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom Ratio %1%</translation>
     </message>
     <message>
         <source>Copy Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Copy Successful</translation>
     </message>
     <message>
         <source>Paste operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Paste operation</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Up Table</translation>
     </message>
     <message>
         <source>Export Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Successful</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cannot export to %1: %2</translation>
     </message>
     <message>
         <source>The editor did not give its document.</source>
-        <translation type="unfinished"></translation>
+        <translation>The editor did not give its document.</translation>
     </message>
     <message>
         <source>Export Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Option</translation>
     </message>
     <message>
         <source>Do you want to generate a fixed table of contents sidebar with heading navigation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to generate a fixed table of contents sidebar with heading navigation?</translation>
     </message>
     <message>
         <source>Export HTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Export HTML File</translation>
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML File (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Export Word File</translation>
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Word File (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Export PDF File</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF File (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>The page could not be printed.</translation>
     </message>
     <message>
         <source>Print Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Successful</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Print Failed</translation>
     </message>
     <message>
         <source>No matching text found!</source>
-        <translation type="unfinished"></translation>
+        <translation>No matching text found!</translation>
     </message>
     <message>
         <source>Please enter text to find!</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter text to find!</translation>
     </message>
     <message>
         <source>No matching text to replace!</source>
-        <translation type="unfinished"></translation>
+        <translation>No matching text to replace!</translation>
     </message>
     <message>
         <source>Replaced %1 occurrences!</source>
-        <translation type="unfinished"></translation>
+        <translation>Replaced %1 occurrences!</translation>
     </message>
     <message>
         <source>LaTeX</source>
-        <translation type="unfinished"></translation>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modify</translation>
     </message>
     <message>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Export to Excel</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Add</translation>
     </message>
     <message>
         <source>![Image ALT](%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>![Image ALT](%1)</translation>
     </message>
     <message>
         <source>The current document has not been saved. Please save the file first before pasting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>The current document has not been saved. Please save the file first before pasting images.</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Select Directory</translation>
+    </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>Update Prompt</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>You are currently using the latest version. No update required.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>Upgrade Prompt</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>A new version has been detected</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>The updater could not be started: %1</translation>
     </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Yes</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RegistryHelper</name>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>File Association</translation>
     </message>
     <message>
         <source>Do you want to set this application as the default program for opening .md files?
 If you select No, you can change it in the settings menu later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Do you want to set this application as the default program for opening .md files?
+If you select No, you can change it in the settings menu later.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Warning</translation>
     </message>
     <message>
         <source>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</translation>
     </message>
 </context>
 <context>
     <name>SetImageWindow</name>
     <message>
         <source>Set Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Image</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose</translation>
     </message>
     <message>
         <source>Link: (supports local paths or network URLs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: (supports local paths or network URLs)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancel</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choose Image</translation>
     </message>
     <message>
         <source>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</translation>
     </message>
     <message>
         <source>Invalid Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Invalid Image Path</translation>
     </message>
 </context>
 <context>
     <name>TableDialog</name>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rows</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Columns</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Set Up Table</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Failed to open file.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Network error: %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>Response is not a valid JSON object.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>Failed to parse image URL from JSON.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>About Us</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> version %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>by the Penwick developers</translation>
     </message>
 </context>
 </TS>

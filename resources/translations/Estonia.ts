@@ -1,1078 +1,1305 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="et">
 <context>
     <name>BackupManage</name>
     <message>
         <source>Backup Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Varukoopiate haldus</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Eelvaade</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimi</translation>
     </message>
     <message>
         <source>Creation Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Loomise aeg</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Teade</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kas soovite kindlasti selle varukoopia kustutada?</translation>
     </message>
 </context>
 <context>
     <name>BakPreview</name>
     <message>
         <source>Backup Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Varukoopia eelvaade</translation>
     </message>
 </context>
 <context>
     <name>ConfigWindow</name>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsitaadiplokk</translation>
     </message>
     <message>
         <source>Bold Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Paksu kirja värv</translation>
     </message>
     <message>
         <source>Code Block Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodiploki värv</translation>
     </message>
     <message>
         <source>Editor Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Redaktori taust</translation>
     </message>
     <message>
         <source>Heading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkirjade värv</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Horisontaaljoon</translation>
     </message>
     <message>
         <source>Image Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Piltide värv</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasisene kood</translation>
     </message>
     <message>
         <source>Italic Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaldkirja värv</translation>
     </message>
     <message>
         <source>Keyword Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Võtmesõnade värv</translation>
     </message>
     <message>
         <source>Line Number Bg</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanumbrite taust</translation>
     </message>
     <message>
         <source>Line Number Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Reanumbrite värv</translation>
     </message>
     <message>
         <source>Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Linkide värv</translation>
     </message>
     <message>
         <source>List Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Loendite värv</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Läbikriipsutus</translation>
     </message>
     <message>
         <source>Table Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelite värv</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Teksti värv</translation>
     </message>
     <message>
         <source>Create a blank document</source>
-        <translation type="unfinished"></translation>
+        <translation>Loo tühi dokument</translation>
     </message>
     <message>
         <source>Open the most recently closed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava viimati suletud dokument</translation>
     </message>
     <message>
         <source>Keep Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Säilita pildi tee</translation>
     </message>
     <message>
         <source>Copy the image to the ./${filename}.assets Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeri pilt kausta ./${filename}.assets</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Süsteemi vaikesäte</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Keel</translation>
     </message>
     <message>
         <source>Your system language is not supported, English will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Teie süsteemi keelt ei toetata, kasutatakse inglise keelt.</translation>
     </message>
     <message>
         <source>Theme Modification Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Teemade muutmise juhend</translation>
     </message>
     <message>
-        <source>1. Click the &quot;Open Theme Folder&quot; button below to open the theme directory.</source>
-        <translation type="unfinished"></translation>
+        <source>1. Click the "Open Theme Folder" button below to open the theme directory.</source>
+        <translation>1. Teemade kausta avamiseks klõpsake allpool nuppu „Ava teemakaust“.</translation>
     </message>
     <message>
         <source>2. Find the .css file of your current theme and open it with Notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Leidke oma praeguse teema .css-fail ja avage see Märkmikus.</translation>
     </message>
     <message>
         <source>3. Find or add this style:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Leidke või lisage see stiil:</translation>
     </message>
     <message>
         <source>16px = font size</source>
-        <translation type="unfinished"></translation>
+        <translation>16px = fondi suurus</translation>
     </message>
     <message>
         <source>Microsoft YaHei = font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft YaHei = font</translation>
     </message>
     <message>
         <source>If you need help, please send us feedback!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kui vajate abi, saatke meile tagasisidet!</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sule</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätted</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Üldine</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Välimus</translation>
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuaalse redaktori teema</translation>
     </message>
     <message>
         <source>Code Block Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodiplokkide teema</translation>
     </message>
     <message>
         <source>Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Redaktori teema</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Käivitussuvandid</translation>
     </message>
     <message>
         <source>Automatic Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Automaatne varundamine</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva vasak külgriba</translation>
     </message>
     <message>
         <source>Image Copy Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Piltide käsitlemine</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Suum</translation>
     </message>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Failiseos</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Luba</translation>
     </message>
     <message>
         <source>Associate with .md Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Seosta .md-failidega</translation>
     </message>
     <message>
         <source>How to customize visual editor theme styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuidas kohandada visuaalse redaktori teemasid</translation>
     </message>
     <message>
         <source>Open Theme Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava teemakaust</translation>
     </message>
     <message>
         <source>Code Block Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodiploki stiil</translation>
     </message>
     <message>
         <source>Please see CodeMirror theme demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaadake CodeMirrori teemade demo</translation>
     </message>
     <message>
         <source>Source Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtekoodiredaktori teema</translation>
     </message>
     <message>
         <source>Current Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Praegune teema:</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeri</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta</translation>
     </message>
     <message>
         <source>Save Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta teema</translation>
     </message>
     <message>
         <source>Font Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Font</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Fondi suurus</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Nõuanne</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seostamine nurjus: võib olla vaja administraatoriõigusi.</translation>
     </message>
     <message>
         <source>Successfully associated with .md files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Seostatud .md-failidega!</translation>
     </message>
     <message>
         <source>Successfully removed .md file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>.md-failide seos eemaldati.</translation>
     </message>
     <message>
         <source>Failed to remove association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seost ei õnnestunud eemaldada.</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali värv</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvestamine nurjus!</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvestatud!</translation>
     </message>
     <message>
         <source>Copy Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeri teema</translation>
     </message>
     <message>
         <source>New theme name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Uue teema nimi:</translation>
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>See nimi on juba olemas!</translation>
     </message>
     <message>
         <source>Copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeritud!</translation>
     </message>
     <message>
         <source>Delete this theme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kas kustutada see teema?</translation>
     </message>
 </context>
 <context>
     <name>Content</name>
     <message>
         <source>Set Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Määra hüperlink</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tekst:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinnita</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Loobu</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigane URL</translation>
     </message>
     <message>
         <source>Delete Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustutamise kinnitus</translation>
     </message>
     <message>
         <source>Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kas soovite kindlasti kustutada?</translation>
     </message>
 </context>
 <context>
     <name>ExcelHelper</name>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport nurjus</translation>
     </message>
     <message>
         <source>The HTML content is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-sisu on tühi.</translation>
     </message>
     <message>
         <source>Failed to parse HTML content.</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-sisu sõelumine nurjus.</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta Exceli fail</translation>
     </message>
     <message>
         <source>Excel Files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exceli failid (*.xlsx)</translation>
     </message>
     <message>
         <source>Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport õnnestus</translation>
     </message>
     <message>
         <source>File saved successfully to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail salvestati asukohta:
+%1</translation>
     </message>
     <message>
         <source>Could not save the file. Please check permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili ei saanud salvestada. Kontrollige õigusi.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Tagasiside</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>Tagasiside e-postiga</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>Tagasiside GitHubis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sule</translation>
     </message>
 </context>
 <context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi:</translation>
     </message>
     <message>
         <source>keyword...</source>
-        <translation type="unfinished"></translation>
+        <translation>otsisõna...</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi eelmist</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi järgmist</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Tõstutundlik</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenda tekstiga:</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenda</translation>
     </message>
     <message>
         <source>Replace &amp;&amp; Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenda &amp;&amp; otsi</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenda kõik</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>Pildimajutuse sätted</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Üleslaadimise URL</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>Päringu meetod</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Failiväli</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>URL-i JSON-tee</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lisa</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Kustuta</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>Päringu päised</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>Vormi parameetrid</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Võti</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Väärtus</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>Pildimajutuste haldur</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Lisa</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Redigeeri</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Kustuta</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>Testi üleslaadimist</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nimi</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Üleslaadimise URL</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Failiväli</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>JSON-tee</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Kinnita</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>Kas soovite kindlasti kustutada?</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>Valige esmalt pildimajutus.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Pildid (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>Üleslaadimine õnnestus</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Üleslaadimine nurjus</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>Esita probleem GitHubis</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>Sisestage tagasiside pealkiri...</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>Kirjeldage oma probleemi või ettepanekut...</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Saada</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
     </message>
 </context>
 <context>
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Dialoog</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fail</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordi</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Redigeeri</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorming</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabel</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Suvandid</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Suum</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Abi</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Tööriistariba</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Sule</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Paks</translation>
     </message>
     <message>
         <source>Ordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Nummerdatud loend</translation>
     </message>
     <message>
         <source>Unordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Täpploend</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Tsitaat</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasisene kood</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Horisontaaljoon</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Pilt</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Uus</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>Meist</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta nimega</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Eemalda vorming</translation>
     </message>
     <message>
         <source>Clear Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Eemalda vorming</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Läbikriipsutus</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa tabel</translation>
     </message>
     <message>
         <source>Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Eemalda link</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Koodiplokk</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Tagasiside</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Värskendused</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Prindi</translation>
     </message>
     <message>
         <source>New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Uus aken</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Vähenda</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Suurenda</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Anneta</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Varukoopiad</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Taasta vaikesuum</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Võta tagasi</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tee uuesti</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeri</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõika</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleebi</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali kõik</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Asenda</translation>
     </message>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 1</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri 6</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõik</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Lõigu taane</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Kursiiv</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleebi lihttekstina</translation>
     </message>
     <message>
         <source>Paste as Plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleebi lihttekstina</translation>
     </message>
     <message>
         <source>Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa rida allapoole</translation>
     </message>
     <message>
         <source>Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa rida ülespoole</translation>
     </message>
     <message>
         <source>Insert Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa veerg vasakule</translation>
     </message>
     <message>
         <source>Insert Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa veerg paremale</translation>
     </message>
     <message>
         <source>Move Current Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisalda rida üles</translation>
     </message>
     <message>
         <source>Move Current Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisalda rida alla</translation>
     </message>
     <message>
         <source>Move Current Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisalda veerg vasakule</translation>
     </message>
     <message>
         <source>Move Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Teisalda veerg paremale</translation>
     </message>
     <message>
         <source>Align Current Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Joonda veerg vasakule</translation>
     </message>
     <message>
         <source>Center Align the Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Joonda veerg keskele</translation>
     </message>
     <message>
         <source>Align the Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Joonda veerg paremale</translation>
     </message>
     <message>
         <source>Delete Current Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta rida</translation>
     </message>
     <message>
         <source>Delete Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta veerg</translation>
     </message>
     <message>
         <source>Delete Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Kustuta tabel</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Sätted</translation>
     </message>
     <message>
         <source>Image Hosting Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Pildimajutusteenus</translation>
     </message>
     <message>
         <source>Download Portable Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Laadi alla kaasaskantav versioon</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi värskendusi</translation>
     </message>
     <message>
         <source>Get HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva HTML</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Ametlik veebisait</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Pealkiri</translation>
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Lähtekoodiredaktor</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Visuaalne redaktor</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisestage otsisõnad...</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigeerimine</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali kaust</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Failid</translation>
     </message>
     <message>
         <source>File Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Failibrauser</translation>
     </message>
     <message>
         <source>Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiljuti avatud</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Teema</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Hele</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Tume</translation>
     </message>
     <message>
         <source>Blue Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Taevasinine</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>sõna</translation>
     </message>
     <message>
         <source>Please click here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klõpsake siia...</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Nimetu</translation>
     </message>
     <message>
         <source>Find &amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Otsi &amp; asenda</translation>
     </message>
     <message>
         <source>Hide Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Peida vasak külgriba</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Kuva vasak külgriba</translation>
     </message>
     <message>
         <source>Backup Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Varukoopia loodi</translation>
     </message>
     <message>
         <source>Backup Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Varukoopia kustutati</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Teade</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei saa avada: %2</translation>
     </message>
     <message>
         <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Praegune fail pole salvestatud. Kas soovite muudatustest loobuda?</translation>
     </message>
     <message>
         <source>Open the Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ava Markdown-fail</translation>
     </message>
     <message>
         <source>Save Markdown File</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvesta Markdown-fail</translation>
     </message>
     <message>
         <source>Cannot save file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Faili %1 ei saa salvestada: %2</translation>
     </message>
     <message>
         <source>Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Salvestamine õnnestus</translation>
     </message>
     <message>
         <source>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dokumenti ei õnnestunud visuaalsest redaktorist lugeda, seega ei kirjutatud midagi. Proovige hetke pärast uuesti.</translation>
     </message>
     <message>
         <source>Zoom Ratio %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Suum %1%</translation>
     </message>
     <message>
         <source>Copy Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopeeritud</translation>
     </message>
     <message>
         <source>Paste operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleepimine</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabeli seadistamine</translation>
     </message>
     <message>
         <source>Export Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Eksport õnnestus</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei saa eksportida asukohta %1: %2</translation>
     </message>
     <message>
         <source>The editor did not give its document.</source>
-        <translation type="unfinished"></translation>
+        <translation>Redaktor ei andnud oma dokumenti üle.</translation>
     </message>
     <message>
         <source>Export Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordisuvand</translation>
     </message>
     <message>
         <source>Do you want to generate a fixed table of contents sidebar with heading navigation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Kas soovite luua fikseeritud sisukorraga külgriba, mille kaudu saab pealkirjade vahel liikuda?</translation>
     </message>
     <message>
         <source>Export HTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordi HTML-fail</translation>
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>HTML-fail (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordi Wordi fail</translation>
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Wordi fail (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordi PDF-fail</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-fail (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lehte ei saanud printida.</translation>
     </message>
     <message>
         <source>Print Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Printimine õnnestus</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Printimine nurjus</translation>
     </message>
     <message>
         <source>No matching text found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sobivat teksti ei leitud!</translation>
     </message>
     <message>
         <source>Please enter text to find!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sisestage otsitav tekst!</translation>
     </message>
     <message>
         <source>No matching text to replace!</source>
-        <translation type="unfinished"></translation>
+        <translation>Asendatavat teksti ei leitud!</translation>
     </message>
     <message>
         <source>Replaced %1 occurrences!</source>
-        <translation type="unfinished"></translation>
+        <translation>Asendati %1 esinemist!</translation>
     </message>
     <message>
         <source>LaTeX</source>
-        <translation type="unfinished"></translation>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Muuda</translation>
     </message>
     <message>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Ekspordi Excelisse</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Lisa</translation>
     </message>
     <message>
         <source>![Image ALT](%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>![Pildi kirjeldus](%1)</translation>
     </message>
     <message>
         <source>The current document has not been saved. Please save the file first before pasting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Praegune dokument pole salvestatud. Enne piltide kleepimist salvestage fail.</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali kaust</translation>
+    </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>Värskendusteade</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>Kasutate juba uusimat versiooni. Värskendamine pole vajalik.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>Uus versioon</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>Leiti uus versioon</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>Värskendusprogrammi ei saanud käivitada: %1</translation>
     </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Jah</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Ei</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RegistryHelper</name>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Failiseos</translation>
     </message>
     <message>
         <source>Do you want to set this application as the default program for opening .md files?
 If you select No, you can change it in the settings menu later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kas soovite määrata selle rakenduse .md-failide avamise vaikeprogrammiks?
+Kui valite „Ei“, saate seda hiljem sätetes muuta.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoiatus</translation>
     </message>
     <message>
         <source>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vaikeseose määramine nurjus: võib olla vaja administraatoriõigusi või blokeeris toimingu süsteemipoliitika.</translation>
     </message>
 </context>
 <context>
     <name>SetImageWindow</name>
     <message>
         <source>Set Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Määra pilt</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali</translation>
     </message>
     <message>
         <source>Link: (supports local paths or network URLs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Link: (toetab kohalikke teid ja veebiaadresse)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Loobu</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Vali pilt</translation>
     </message>
     <message>
         <source>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pildid (*.jpg *.jpeg *.bmp *.png *.gif);;Kõik failid (*.*)</translation>
     </message>
     <message>
         <source>Invalid Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Vigane pildi tee</translation>
     </message>
 </context>
 <context>
     <name>TableDialog</name>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Veerud</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabeli seadistamine</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Faili avamine nurjus.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Võrgutõrge: %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>Vastus pole kehtiv JSON-objekt.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>Pildi URL-i sõelumine JSON-ist nurjus.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>Meist</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>on hõlpsasti kasutatav Markdowni redigeerimistööriist. Sellega saab kirjutada dokumente ning see toetab muu hulgas PDF-i eksportimist.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> versioon %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>Penwicki arendajatelt</translation>
     </message>
 </context>
 </TS>

@@ -1,1078 +1,1305 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="fr">
 <context>
     <name>BackupManage</name>
     <message>
         <source>Backup Management</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des sauvegardes</translation>
     </message>
     <message>
         <source>Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Creation Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de création</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Are you sure you want to delete this backup?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cette sauvegarde ?</translation>
     </message>
 </context>
 <context>
     <name>BakPreview</name>
     <message>
         <source>Backup Preview</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu de la sauvegarde</translation>
     </message>
 </context>
 <context>
     <name>ConfigWindow</name>
     <message>
         <source>Blockquote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citation</translation>
     </message>
     <message>
         <source>Bold Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du gras</translation>
     </message>
     <message>
         <source>Code Block Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des blocs de code</translation>
     </message>
     <message>
         <source>Editor Background</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrière-plan de l’éditeur</translation>
     </message>
     <message>
         <source>Heading Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des titres</translation>
     </message>
     <message>
         <source>Horizontal Line</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne horizontale</translation>
     </message>
     <message>
         <source>Image Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des images</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code en ligne</translation>
     </message>
     <message>
         <source>Italic Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur de l’italique</translation>
     </message>
     <message>
         <source>Keyword Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des mots-clés</translation>
     </message>
     <message>
         <source>Line Number Bg</source>
-        <translation type="unfinished"></translation>
+        <translation>Fond des numéros de ligne</translation>
     </message>
     <message>
         <source>Line Number Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des numéros de ligne</translation>
     </message>
     <message>
         <source>Link Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des liens</translation>
     </message>
     <message>
         <source>List Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des listes</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>Table Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur des tableaux</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Couleur du texte</translation>
     </message>
     <message>
         <source>Create a blank document</source>
-        <translation type="unfinished"></translation>
+        <translation>Créer un document vide</translation>
     </message>
     <message>
         <source>Open the most recently closed document</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dernier document fermé</translation>
     </message>
     <message>
         <source>Keep Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le chemin de l’image</translation>
     </message>
     <message>
         <source>Copy the image to the ./${filename}.assets Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier l’image dans le dossier ./${filename}.assets</translation>
     </message>
     <message>
         <source>System Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Par défaut du système</translation>
     </message>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>Your system language is not supported, English will be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de votre système n’est pas prise en charge ; l’anglais sera utilisé.</translation>
     </message>
     <message>
         <source>Theme Modification Tutorial</source>
-        <translation type="unfinished"></translation>
+        <translation>Tutoriel de personnalisation des thèmes</translation>
     </message>
     <message>
-        <source>1. Click the &quot;Open Theme Folder&quot; button below to open the theme directory.</source>
-        <translation type="unfinished"></translation>
+        <source>1. Click the "Open Theme Folder" button below to open the theme directory.</source>
+        <translation>1. Cliquez sur le bouton « Ouvrir le dossier des thèmes » ci-dessous pour accéder au dossier des thèmes.</translation>
     </message>
     <message>
         <source>2. Find the .css file of your current theme and open it with Notepad.</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Repérez le fichier .css de votre thème actuel et ouvrez-le avec le Bloc-notes.</translation>
     </message>
     <message>
         <source>3. Find or add this style:</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Recherchez ou ajoutez ce style :</translation>
     </message>
     <message>
         <source>16px = font size</source>
-        <translation type="unfinished"></translation>
+        <translation>16px = taille de police</translation>
     </message>
     <message>
         <source>Microsoft YaHei = font family</source>
-        <translation type="unfinished"></translation>
+        <translation>Microsoft YaHei = police</translation>
     </message>
     <message>
         <source>If you need help, please send us feedback!</source>
-        <translation type="unfinished"></translation>
+        <translation>Si vous avez besoin d’aide, n’hésitez pas à nous envoyer vos commentaires !</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Appearance</source>
-        <translation type="unfinished"></translation>
+        <translation>Apparence</translation>
     </message>
     <message>
         <source>Visual Editor Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème de l’éditeur visuel</translation>
     </message>
     <message>
         <source>Code Block Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème des blocs de code</translation>
     </message>
     <message>
         <source>Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème de l’éditeur</translation>
     </message>
     <message>
         <source>Startup Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options de démarrage</translation>
     </message>
     <message>
         <source>Automatic Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde automatique</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre latérale gauche</translation>
     </message>
     <message>
         <source>Image Copy Method</source>
-        <translation type="unfinished"></translation>
+        <translation>Gestion des images</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Association de fichiers</translation>
     </message>
     <message>
         <source>Enable</source>
-        <translation type="unfinished"></translation>
+        <translation>Activer</translation>
     </message>
     <message>
         <source>Associate with .md Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Associer aux fichiers .md</translation>
     </message>
     <message>
         <source>How to customize visual editor theme styles</source>
-        <translation type="unfinished"></translation>
+        <translation>Comment personnaliser les styles des thèmes de l’éditeur visuel</translation>
     </message>
     <message>
         <source>Open Theme Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le dossier des thèmes</translation>
     </message>
     <message>
         <source>Code Block Style</source>
-        <translation type="unfinished"></translation>
+        <translation>Style des blocs de code</translation>
     </message>
     <message>
         <source>Please see CodeMirror theme demo</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la démo des thèmes CodeMirror</translation>
     </message>
     <message>
         <source>Source Editor Theme Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème de l’éditeur de code source</translation>
     </message>
     <message>
         <source>Current Theme:</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème actuel :</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Save Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le thème</translation>
     </message>
     <message>
         <source>Font Family</source>
-        <translation type="unfinished"></translation>
+        <translation>Police</translation>
     </message>
     <message>
         <source>Font Size</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille de police</translation>
     </message>
     <message>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’association : des droits d’administrateur sont peut-être nécessaires.</translation>
     </message>
     <message>
         <source>Successfully associated with .md files!</source>
-        <translation type="unfinished"></translation>
+        <translation>Association avec les fichiers .md réussie !</translation>
     </message>
     <message>
         <source>Successfully removed .md file association.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’association des fichiers .md a été supprimée.</translation>
     </message>
     <message>
         <source>Failed to remove association.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de supprimer l’association.</translation>
     </message>
     <message>
         <source>Select Color</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une couleur</translation>
     </message>
     <message>
         <source>Save failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’enregistrement !</translation>
     </message>
     <message>
         <source>Saved!</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré !</translation>
     </message>
     <message>
         <source>Copy Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier le thème</translation>
     </message>
     <message>
         <source>New theme name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom du nouveau thème :</translation>
     </message>
     <message>
         <source>Name already exists!</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce nom existe déjà !</translation>
     </message>
     <message>
         <source>Copied successfully!</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie réussie !</translation>
     </message>
     <message>
         <source>Delete this theme?</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ce thème ?</translation>
     </message>
 </context>
 <context>
     <name>Content</name>
     <message>
         <source>Set Hyperlink</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir le lien hypertexte</translation>
     </message>
     <message>
         <source>Text:</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte :</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien :</translation>
     </message>
     <message>
         <source>Confirm</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Invalid URL</source>
-        <translation type="unfinished"></translation>
+        <translation>URL non valide</translation>
     </message>
     <message>
         <source>Delete Confirmation</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression</translation>
     </message>
     <message>
         <source>Are you sure you want to delete?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
     </message>
 </context>
 <context>
     <name>ExcelHelper</name>
     <message>
         <source>Export Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’exportation</translation>
     </message>
     <message>
         <source>The HTML content is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le contenu HTML est vide.</translation>
     </message>
     <message>
         <source>Failed to parse HTML content.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’analyser le contenu HTML.</translation>
     </message>
     <message>
         <source>Save Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Excel</translation>
     </message>
     <message>
         <source>Excel Files (*.xlsx)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers Excel (*.xlsx)</translation>
     </message>
     <message>
         <source>Export Success</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation réussie</translation>
     </message>
     <message>
         <source>File saved successfully to:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier enregistré dans :
+%1</translation>
     </message>
     <message>
         <source>Could not save the file. Please check permissions.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le fichier. Vérifiez les autorisations.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Commentaires</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>Commentaires par e-mail</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>Commentaires sur GitHub</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
     </message>
 </context>
 <context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher :</translation>
     </message>
     <message>
         <source>keyword...</source>
-        <translation type="unfinished"></translation>
+        <translation>mot-clé…</translation>
     </message>
     <message>
         <source>Find Previous</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le précédent</translation>
     </message>
     <message>
         <source>Find Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher le suivant</translation>
     </message>
     <message>
         <source>Case Sensitive</source>
-        <translation type="unfinished"></translation>
+        <translation>Respecter la casse</translation>
     </message>
     <message>
         <source>Replace with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer par :</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Replace &amp;&amp; Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer &amp;&amp; rechercher</translation>
     </message>
     <message>
         <source>Replace All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout remplacer</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>Configuration de l’hébergeur d’images</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>URL d’envoi</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>Méthode de requête</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Champ du fichier</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>Chemin de l’URL dans le JSON</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>En-têtes de requête</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>Paramètres du formulaire</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Clé</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>Gestion des hébergeurs d’images</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>Tester l’envoi</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>URL d’envoi</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Champ du fichier</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>Chemin JSON</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Confirmer</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>Veuillez d’abord sélectionner un hébergeur d’images.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>Envoi réussi</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Échec de l’envoi</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>Signaler un problème sur GitHub</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>Saisissez le titre de votre commentaire…</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>Décrivez votre problème ou votre suggestion…</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation type="unfinished"></translation>
+        <translation>Boîte de dialogue</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter</translation>
     </message>
     <message>
         <source>Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>Édition</translation>
     </message>
     <message>
         <source>Format</source>
-        <translation type="unfinished"></translation>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide</translation>
     </message>
     <message>
         <source>toolBar</source>
-        <translation type="unfinished"></translation>
+        <translation>Barre d’outils</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>Bold</source>
-        <translation type="unfinished"></translation>
+        <translation>Gras</translation>
     </message>
     <message>
         <source>Ordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste numérotée</translation>
     </message>
     <message>
         <source>Unordered List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste à puces</translation>
     </message>
     <message>
         <source>Quote</source>
-        <translation type="unfinished"></translation>
+        <translation>Citation</translation>
     </message>
     <message>
         <source>Inline Code</source>
-        <translation type="unfinished"></translation>
+        <translation>Code en ligne</translation>
     </message>
     <message>
         <source>Horizontal Rule</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne horizontale</translation>
     </message>
     <message>
         <source>Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien</translation>
     </message>
     <message>
         <source>Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Image</translation>
     </message>
     <message>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>About Us</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Save As</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer sous</translation>
     </message>
     <message>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la mise en forme</translation>
     </message>
     <message>
         <source>Clear Formatting</source>
-        <translation type="unfinished"></translation>
+        <translation>Effacer la mise en forme</translation>
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation type="unfinished"></translation>
+        <translation>Barré</translation>
     </message>
     <message>
         <source>Insert Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer un tableau</translation>
     </message>
     <message>
         <source>Remove Link</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le lien</translation>
     </message>
     <message>
         <source>Code Block</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloc de code</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Mises à jour</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>New Window</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle fenêtre</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Donate</source>
-        <translation type="unfinished"></translation>
+        <translation>Faire un don</translation>
     </message>
     <message>
         <source>Backup</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegardes</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir le zoom par défaut</translation>
     </message>
     <message>
         <source>Undo</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Redo</source>
-        <translation type="unfinished"></translation>
+        <translation>Rétablir</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier</translation>
     </message>
     <message>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Couper</translation>
     </message>
     <message>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>Select All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout sélectionner</translation>
     </message>
     <message>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer</translation>
     </message>
     <message>
         <source>Heading 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 1</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation type="unfinished"></translation>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre 6</translation>
     </message>
     <message>
         <source>Paragraph</source>
-        <translation type="unfinished"></translation>
+        <translation>Paragraphe</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
-        <translation type="unfinished"></translation>
+        <translation>Retrait de paragraphe</translation>
     </message>
     <message>
         <source>Italic</source>
-        <translation type="unfinished"></translation>
+        <translation>Italique</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller en texte brut</translation>
     </message>
     <message>
         <source>Paste as Plain text</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller en texte brut</translation>
     </message>
     <message>
         <source>Insert Row Below</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une ligne en dessous</translation>
     </message>
     <message>
         <source>Insert Row Above</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une ligne au-dessus</translation>
     </message>
     <message>
         <source>Insert Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une colonne à gauche</translation>
     </message>
     <message>
         <source>Insert Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Insérer une colonne à droite</translation>
     </message>
     <message>
         <source>Move Current Row Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la ligne vers le haut</translation>
     </message>
     <message>
         <source>Move Current Row Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la ligne vers le bas</translation>
     </message>
     <message>
         <source>Move Current Column Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la colonne vers la gauche</translation>
     </message>
     <message>
         <source>Move Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplacer la colonne vers la droite</translation>
     </message>
     <message>
         <source>Align Current Column to the Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner la colonne à gauche</translation>
     </message>
     <message>
         <source>Center Align the Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Centrer la colonne</translation>
     </message>
     <message>
         <source>Align the Current Column to the Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Aligner la colonne à droite</translation>
     </message>
     <message>
         <source>Delete Current Row</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la ligne</translation>
     </message>
     <message>
         <source>Delete Current Column</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer la colonne</translation>
     </message>
     <message>
         <source>Delete Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le tableau</translation>
     </message>
     <message>
         <source>Configuration</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres</translation>
     </message>
     <message>
         <source>Image Hosting Service</source>
-        <translation type="unfinished"></translation>
+        <translation>Service d’hébergement d’images</translation>
     </message>
     <message>
         <source>Download Portable Version</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger la version portable</translation>
     </message>
     <message>
         <source>Check for Updates</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher des mises à jour</translation>
     </message>
     <message>
         <source>Get HTML</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher le code HTML</translation>
     </message>
     <message>
         <source>Official Website</source>
-        <translation type="unfinished"></translation>
+        <translation>Site officiel</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur de code source</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation type="unfinished"></translation>
+        <translation>Éditeur visuel</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez des mots-clés…</translation>
     </message>
     <message>
         <source>Navigation</source>
-        <translation type="unfinished"></translation>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
     </message>
     <message>
         <source>Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers</translation>
     </message>
     <message>
         <source>File Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Explorateur de fichiers</translation>
     </message>
     <message>
         <source>Recently Opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Récemment ouverts</translation>
     </message>
     <message>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Thème</translation>
     </message>
     <message>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Clair</translation>
     </message>
     <message>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Sombre</translation>
     </message>
     <message>
         <source>Blue Sky</source>
-        <translation type="unfinished"></translation>
+        <translation>Ciel bleu</translation>
     </message>
     <message>
         <source>word</source>
-        <translation type="unfinished"></translation>
+        <translation>mots</translation>
     </message>
     <message>
         <source>Please click here...</source>
-        <translation type="unfinished"></translation>
+        <translation>Cliquez ici…</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>Find &amp; Replace</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher et remplacer</translation>
     </message>
     <message>
         <source>Hide Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer la barre latérale gauche</translation>
     </message>
     <message>
         <source>Show Left Sidebar</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la barre latérale gauche</translation>
     </message>
     <message>
         <source>Backup Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde effectuée</translation>
     </message>
     <message>
         <source>Backup Deleted</source>
-        <translation type="unfinished"></translation>
+        <translation>Sauvegarde supprimée</translation>
     </message>
     <message>
         <source>Prompt</source>
-        <translation type="unfinished"></translation>
+        <translation>Information</translation>
     </message>
     <message>
         <source>Cannot open file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir le fichier %1 : %2</translation>
     </message>
     <message>
         <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier actuel n’a pas été enregistré. Voulez-vous abandonner les modifications ?</translation>
     </message>
     <message>
         <source>Open the Markdown file</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un fichier Markdown</translation>
     </message>
     <message>
         <source>Save Markdown File</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le fichier Markdown</translation>
     </message>
     <message>
         <source>Cannot save file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’enregistrer le fichier %1 : %2</translation>
     </message>
     <message>
         <source>Saved Successfully</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement réussi</translation>
     </message>
     <message>
         <source>The document could not be read from the Visual Editor, so nothing was written. Please try again in a moment.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le document depuis l’éditeur visuel ; rien n’a été écrit. Réessayez dans un instant.</translation>
     </message>
     <message>
         <source>Zoom Ratio %1%</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom : %1 %</translation>
     </message>
     <message>
         <source>Copy Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié</translation>
     </message>
     <message>
         <source>Paste operation</source>
-        <translation type="unfinished"></translation>
+        <translation>Coller</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer le tableau</translation>
     </message>
     <message>
         <source>Export Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation réussie</translation>
     </message>
     <message>
         <source>Cannot export to %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’exporter vers %1 : %2</translation>
     </message>
     <message>
         <source>The editor did not give its document.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’éditeur n’a pas transmis son document.</translation>
     </message>
     <message>
         <source>Export Option</source>
-        <translation type="unfinished"></translation>
+        <translation>Option d’exportation</translation>
     </message>
     <message>
         <source>Do you want to generate a fixed table of contents sidebar with heading navigation?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous générer une table des matières fixe dans une barre latérale, avec navigation par titres ?</translation>
     </message>
     <message>
         <source>Export HTML File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un fichier HTML</translation>
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier HTML (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un fichier Word</translation>
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier Word (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un fichier PDF</translation>
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’imprimer la page.</translation>
     </message>
     <message>
         <source>Print Successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Impression réussie</translation>
     </message>
     <message>
         <source>Print Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l’impression</translation>
     </message>
     <message>
         <source>No matching text found!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune correspondance trouvée !</translation>
     </message>
     <message>
         <source>Please enter text to find!</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir le texte à rechercher !</translation>
     </message>
     <message>
         <source>No matching text to replace!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun texte correspondant à remplacer !</translation>
     </message>
     <message>
         <source>Replaced %1 occurrences!</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 occurrences remplacées !</translation>
     </message>
     <message>
         <source>LaTeX</source>
-        <translation type="unfinished"></translation>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier</translation>
     </message>
     <message>
         <source>Export to Excel</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter vers Excel</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter</translation>
     </message>
     <message>
         <source>![Image ALT](%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>![Texte alternatif](%1)</translation>
     </message>
     <message>
         <source>The current document has not been saved. Please save the file first before pasting images.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le document actuel n’a pas été enregistré. Enregistrez-le avant de coller des images.</translation>
     </message>
     <message>
         <source>Select Directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un dossier</translation>
+    </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>Mise à jour</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>Vous utilisez déjà la dernière version. Aucune mise à jour n’est nécessaire.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>Nouvelle version</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>Une nouvelle version est disponible</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>Impossible de lancer l’outil de mise à jour : %1</translation>
     </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
     <message>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Oui</translation>
     </message>
     <message>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>Non</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
 </context>
 <context>
     <name>RegistryHelper</name>
     <message>
         <source>File Association</source>
-        <translation type="unfinished"></translation>
+        <translation>Association de fichiers</translation>
     </message>
     <message>
         <source>Do you want to set this application as the default program for opening .md files?
 If you select No, you can change it in the settings menu later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous définir cette application comme programme par défaut pour ouvrir les fichiers .md ?
+Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans les paramètres.</translation>
     </message>
     <message>
         <source>Warning</source>
-        <translation type="unfinished"></translation>
+        <translation>Avertissement</translation>
     </message>
     <message>
         <source>Failed to set default association: Administrator privileges may be required or system policy blocked the operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de définir l’association par défaut : des droits d’administrateur sont peut-être nécessaires, ou une stratégie système a bloqué l’opération.</translation>
     </message>
 </context>
 <context>
     <name>SetImageWindow</name>
     <message>
         <source>Set Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Définir l’image</translation>
     </message>
     <message>
         <source>Choose</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir</translation>
     </message>
     <message>
         <source>Link: (supports local paths or network URLs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lien : (chemins locaux ou URL web)</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Choose Image</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir une image</translation>
     </message>
     <message>
         <source>Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.jpg *.jpeg *.bmp *.png *.gif);;Tous les fichiers (*.*)</translation>
     </message>
     <message>
         <source>Invalid Image Path</source>
-        <translation type="unfinished"></translation>
+        <translation>Chemin d’image non valide</translation>
     </message>
 </context>
 <context>
     <name>TableDialog</name>
     <message>
         <source>Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Lignes</translation>
     </message>
     <message>
         <source>Columns</source>
-        <translation type="unfinished"></translation>
+        <translation>Colonnes</translation>
     </message>
     <message>
         <source>Set Up Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurer le tableau</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Impossible d’ouvrir le fichier.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Erreur réseau : %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>La réponse n’est pas un objet JSON valide.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>Impossible d’extraire l’URL de l’image du JSON.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>est un outil d’édition Markdown simple d’accès. Il permet de rédiger des documents et prend également en charge l’exportation au format PDF, entre autres fonctionnalités.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> version %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>par les développeurs de Penwick</translation>
     </message>
 </context>
 </TS>

@@ -394,6 +394,25 @@
     </message>
 </context>
 <context>
+    <name>FeedbackDialog</name>
+    <message>
+        <source>Feedback</source>
+        <translation>Rückmeldung</translation>
+    </message>
+    <message>
+        <source>Email Feedback</source>
+        <translation>Rückmeldung per E-Mail</translation>
+    </message>
+    <message>
+        <source>GitHub Feedback</source>
+        <translation>Rückmeldung auf GitHub</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>FindPanel</name>
     <message>
         <source>Find:</source>
@@ -430,6 +449,151 @@
     <message>
         <source>Replace All</source>
         <translation>Alle ersetzen</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostEditDialog</name>
+    <message>
+        <source>Image Host Configuration</source>
+        <translation>Bildhoster einrichten</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload-URL</translation>
+    </message>
+    <message>
+        <source>Request Method</source>
+        <translation>Anfragemethode</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Dateifeld</translation>
+    </message>
+    <message>
+        <source>JSON URL Path</source>
+        <translation>JSON-Pfad der URL</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Request Headers</source>
+        <translation>Anfrage-Header</translation>
+    </message>
+    <message>
+        <source>Form Parameters</source>
+        <translation>Formularparameter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Schlüssel</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+</context>
+<context>
+    <name>ImageHostManagerWidget</name>
+    <message>
+        <source>Image Host Manager</source>
+        <translation>Bildhoster verwalten</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Test Upload</source>
+        <translation>Test-Upload</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Upload URL</source>
+        <translation>Upload-URL</translation>
+    </message>
+    <message>
+        <source>File Field</source>
+        <translation>Dateifeld</translation>
+    </message>
+    <message>
+        <source>JSON Path</source>
+        <translation>JSON-Pfad</translation>
+    </message>
+    <message>
+        <source>Confirm</source>
+        <translation>Bestätigen</translation>
+    </message>
+    <message>
+        <source>Are you sure to delete?</source>
+        <translation>Wirklich löschen?</translation>
+    </message>
+    <message>
+        <source>Please select an image host first.</source>
+        <translation>Bitte wählen Sie zuerst einen Bildhoster aus.</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg)</source>
+        <translation>Bilder (*.png *.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Upload Success</source>
+        <translation>Upload erfolgreich</translation>
+    </message>
+    <message>
+        <source>Upload Failed</source>
+        <translation>Upload fehlgeschlagen</translation>
+    </message>
+</context>
+<context>
+    <name>IssueDialog</name>
+    <message>
+        <source>Submit GitHub Issue</source>
+        <translation>GitHub-Issue einreichen</translation>
+    </message>
+    <message>
+        <source>Please enter feedback title...</source>
+        <translation>Bitte geben Sie einen Titel ein...</translation>
+    </message>
+    <message>
+        <source>Please describe your problem or suggestion...</source>
+        <translation>Bitte beschreiben Sie Ihr Problem oder Ihren Vorschlag...</translation>
+    </message>
+    <message>
+        <source>Submit</source>
+        <translation>Absenden</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
@@ -989,6 +1153,26 @@
         <source>Select Directory</source>
         <translation>Ordner auswählen</translation>
     </message>
+    <message>
+        <source>Update Prompt</source>
+        <translation>Aktualisierung</translation>
+    </message>
+    <message>
+        <source>You are currently using the latest version. No update required.</source>
+        <translation>Sie verwenden bereits die neueste Version. Keine Aktualisierung nötig.</translation>
+    </message>
+    <message>
+        <source>Upgrade Prompt</source>
+        <translation>Neue Version</translation>
+    </message>
+    <message>
+        <source>A new version has been detected</source>
+        <translation>Eine neue Version ist verfügbar</translation>
+    </message>
+    <message>
+        <source>The updater could not be started: %1</source>
+        <translation>Das Aktualisierungsprogramm konnte nicht gestartet werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1074,6 +1258,48 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     <message>
         <source>Set Up Table</source>
         <translation>Tabelle einrichten</translation>
+    </message>
+</context>
+<context>
+    <name>UniversalImageUploader</name>
+    <message>
+        <source>Failed to open file.</source>
+        <translation>Die Datei konnte nicht geöffnet werden.</translation>
+    </message>
+    <message>
+        <source>Network error: %1</source>
+        <translation>Netzwerkfehler: %1</translation>
+    </message>
+    <message>
+        <source>Response is not a valid JSON object.</source>
+        <translation>Die Antwort ist kein gültiges JSON-Objekt.</translation>
+    </message>
+    <message>
+        <source>Failed to parse image URL from JSON.</source>
+        <translation>Die Bild-URL wurde im JSON nicht gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>aboutDialog</name>
+    <message>
+        <source>About Us</source>
+        <translation>Über uns</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
+        <translation>ist ein leicht zugänglicher Markdown-Editor. Damit schreiben Sie Dokumente und exportieren sie unter anderem als PDF.</translation>
+    </message>
+    <message>
+        <source> version %1</source>
+        <translation> Version %1</translation>
+    </message>
+    <message>
+        <source>by the Penwick developers</source>
+        <translation>von den Penwick-Entwicklern</translation>
     </message>
 </context>
 </TS>

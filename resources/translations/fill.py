@@ -11,8 +11,11 @@ catalogue, table_file = sys.argv[1], sys.argv[2]
 namespace = {}
 exec(open(table_file, encoding="utf-8").read(), namespace)
 tree = ET.parse(catalogue)
-language = tree.getroot().get("language").split("_")[0]
-table = namespace[language]
+# A regional catalogue (pt_BR) may have its own table; "is" is spelt "is_".
+language = tree.getroot().get("language")
+candidates = [language, language.split("_")[0]]
+table = next(namespace[name + suffix] for name in candidates for suffix in ("", "_")
+             if name + suffix in namespace)
 missing = []
 for message in tree.getroot().iter("message"):
     source = message.find("source").text or ""

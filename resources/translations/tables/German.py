@@ -67,3 +67,19 @@ de = {
 'Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)':'Bilder (*.jpg *.jpeg *.bmp *.png *.gif);;Alle Dateien (*.*)','Invalid Image Path':'Ungültiger Bildpfad',
 'Rows':'Zeilen','Columns':'Spalten',
 }
+de.update({
+'Failed to open file.':'Die Datei konnte nicht geöffnet werden.','Network error: %1':'Netzwerkfehler: %1',
+'Response is not a valid JSON object.':'Die Antwort ist kein gültiges JSON-Objekt.','Failed to parse image URL from JSON.':'Die Bild-URL wurde im JSON nicht gefunden.',
+'Upload URL':'Upload-URL','File Field':'Dateifeld','JSON Path':'JSON-Pfad','Image Host Manager':'Bildhoster verwalten','Test Upload':'Test-Upload',
+'Image Host Configuration':'Bildhoster einrichten','Request Method':'Anfragemethode','JSON URL Path':'JSON-Pfad der URL','Request Headers':'Anfrage-Header',
+'Form Parameters':'Formularparameter','Key':'Schlüssel','Value':'Wert','Are you sure to delete?':'Wirklich löschen?',
+'Please select an image host first.':'Bitte wählen Sie zuerst einen Bildhoster aus.','Images (*.png *.jpg *.jpeg)':'Bilder (*.png *.jpg *.jpeg)',
+'Upload Success':'Upload erfolgreich','Upload Failed':'Upload fehlgeschlagen','Update Prompt':'Aktualisierung',
+'You are currently using the latest version. No update required.':'Sie verwenden bereits die neueste Version. Keine Aktualisierung nötig.',
+'Upgrade Prompt':'Neue Version','A new version has been detected':'Eine neue Version ist verfügbar','Email Feedback':'Rückmeldung per E-Mail',
+'GitHub Feedback':'Rückmeldung auf GitHub','Submit GitHub Issue':'GitHub-Issue einreichen','Please enter feedback title...':'Bitte geben Sie einen Titel ein...',
+'Please describe your problem or suggestion...':'Bitte beschreiben Sie Ihr Problem oder Ihren Vorschlag...','Submit':'Absenden',
+'is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.':
+'ist ein leicht zugänglicher Markdown-Editor. Damit schreiben Sie Dokumente und exportieren sie unter anderem als PDF.',
+' version %1':' Version %1','by the Penwick developers':'von den Penwick-Entwicklern','The updater could not be started: %1':'Das Aktualisierungsprogramm konnte nicht gestartet werden: %1',
+})
