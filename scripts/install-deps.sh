@@ -10,6 +10,7 @@ packages=(
   qtwebengine5-dev libqt5webchannel5-dev libqt5svg5-dev
   libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev
   xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
+  fonts-noto-core fonts-noto-cjk xdotool
   clang libclang-rt-14-dev
   nodejs npm
 )

@@ -41,7 +41,9 @@ ImageHostManagerWidget::ImageHostManagerWidget(QWidget *parent) : QDialog(parent
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     table->setSelectionMode(QAbstractItemView::SingleSelection);
-    table->horizontalHeader()->setStretchLastSection(true);
+    // The address is the long one; the other columns take what their texts need.
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
     table->verticalHeader()->setVisible(false);
     layout->addWidget(table);
 

@@ -104,6 +104,10 @@ QString fontFamilyFor(const QString &code)
     return QStringLiteral("Arial");
 }
 
+// Qt reads the layout direction from each catalogue under this text: "RTL"
+// turns the whole interface around for Arabic, Hebrew, Persian and Urdu.
+[[maybe_unused]] const char *const layoutDirectionText = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
+
 void applyStartupLanguage(QTranslator &translator)
 {
     QSettings *settings = appSettings();

@@ -100,6 +100,10 @@ void TestTranslations::everyCatalogueTranslatesEverySource()
         if (translated != message.source)
             ++differing;
     }
+    const bool rightToLeft = QStringList{"ar", "ar-EG", "he", "fa", "ur"}.contains(code);
+    QCOMPARE(translator.translate("QGuiApplication", "QT_LAYOUT_DIRECTION"),
+             rightToLeft ? QStringLiteral("RTL") : QStringLiteral("LTR"));
+
     // A catalogue that merely repeats the English is not a translation.
     if (code != QLatin1String("en"))
         QVERIFY2(differing > sources.size() / 2, qPrintable(QStringLiteral("%1: only %2 texts translated").arg(code).arg(differing)));

@@ -16,6 +16,9 @@ language = tree.getroot().get("language")
 candidates = [language, language.split("_")[0]]
 table = next(namespace[name + suffix] for name in candidates for suffix in ("", "_")
              if name + suffix in namespace)
+# Qt takes the interface's direction from this entry.
+right_to_left = language.split("_")[0] in ("ar", "he", "fa", "ur")
+table = dict(table, QT_LAYOUT_DIRECTION="RTL" if right_to_left else "LTR")
 missing = []
 for message in tree.getroot().iter("message"):
     source = message.find("source").text or ""
