@@ -84,7 +84,10 @@ LangItem matchSystemLocale(const QString &localeName)
     for (const LangItem &language : table())
         if (normalised(language.code) == name)
             return language;
+    // The "C" locale of a bare system names no language at all.
     const QString prefix = name.left(2);
+    if (prefix.size() < 2 || !prefix.at(1).isLetter())
+        return {};
     for (const LangItem &language : table())
         if (normalised(language.code).startsWith(prefix))
             return language;

@@ -141,6 +141,8 @@ void MainWindow::createEditors()
 {
     sourceEditor = new QPlainTextEditEx(this);
     sourceEditor->setObjectName(QStringLiteral("sourceEditor"));
+    // Whoever changes the text, the page no longer shows it.
+    connect(sourceEditor, &QPlainTextEdit::textChanged, this, [this] { pageShowsSource = false; });
     webView = new QWebEngineViewEx(this);
     webView->setObjectName(QStringLiteral("webView"));
     outlineTree = new QTreeWidget(this);

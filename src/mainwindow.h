@@ -266,6 +266,11 @@ private:
     // for the page's own answer when the page cannot give one.
     QString pageMarkdown;
     bool pageEditedSinceGiven = false;
+    // The page was last given the Source Code Editor's text as it stands.
+    bool sourceMatchesPage = false;
+    // The page holds the document the Source Code Editor shows, unchanged on both
+    // sides since the last hand-over to the Source Code Editor.
+    bool pageShowsSource = false;
 
     QPlainTextEditEx *sourceEditor = nullptr;
     QWebEngineViewEx *webView = nullptr;

@@ -71,11 +71,13 @@ bool MainWindow::openFile(const QString &path, bool duringStartup)
     if (duringStartup) {
         loadEditorPage();
         giveDocumentToPage(file.text, true);
+        sourceMatchesPage = false;
     } else if (!isVisualEditorShown()) {
         sourceEditor->setTextProgrammatically(file.text);
         sourceEditor->document()->setModified(false);
     } else {
         giveDocumentToPage(file.text, false);
+        sourceMatchesPage = false;
     }
     updateTitle();
     RecentFiles::add(path);
@@ -125,6 +127,7 @@ void MainWindow::on_actionNew_triggered()
     pageEditedSinceGiven = false;
     emit content.setHtmlSignal(QString());
     sourceEditor->setTextProgrammatically(QString());
+    sourceMatchesPage = true;
     modified = false;
     updateTitle();
     sourceEditor->document()->setModified(false);
@@ -222,10 +225,12 @@ QString MainWindow::currentMarkdown(bool *read)
         return sourceEditor->toPlainText();
 
     bool answered = false;
-    const QVariant html = runScriptAndWait(webView->page(), QStringLiteral("typeof getHtml === 'function' ? getHtml() : null"),
+    const QVariant html = runScriptAndWait(webView->page(), QStringLiteral("typeof editedHtml === 'function' ? editedHtml() : null"),
                                            pageAnswerTimeoutMs, &answered);
     if (answered && html.type() == QVariant::String)
         return converter.htmlToMarkdown(html.toString());
+    if (answered && html.type() == QVariant::Bool)
+        return sourceMatchesPage ? sourceEditor->toPlainText() : pageMarkdown;
     if (!pageEditedSinceGiven)
         return pageMarkdown;
     if (read)
@@ -258,15 +263,26 @@ void MainWindow::onDockActivated(QDockWidget *dock)
     if (dock->objectName() == QLatin1String("dockEditor")) {
         connectSyncDirection(false);
         // Until the page's document arrives and replaces the text, typing would be lost.
+        // A page not edited since it was given its document answers false: the
+        // document is then the Markdown it was given, spelt as the user wrote it.
         sourceEditor->setReadOnly(true);
-        askPage(QStringLiteral("getHtml()"), [this](const QVariant &html) {
-            if (html.type() == QVariant::String)
+        askPage(QStringLiteral("editedHtml()"), [this](const QVariant &html) {
+            if (html.type() == QVariant::String) {
                 sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
+                sourceMatchesPage = false;
+            } else if (html.type() == QVariant::Bool && !sourceMatchesPage) {
+                sourceEditor->setTextProgrammatically(pageMarkdown);
+                sourceMatchesPage = true;
+            }
+            pageShowsSource = html.type() == QVariant::String || html.type() == QVariant::Bool;
             sourceEditor->setReadOnly(false);
         });
     } else if (dock->objectName() == QLatin1String("dockWebView")) {
         connectSyncDirection(true);
+        if (pageShowsSource)
+            return;
         giveDocumentToPage(DocumentConverter::isolateTables(sourceEditor->toPlainText()), false);
+        sourceMatchesPage = true;
     }
 }
 

@@ -204,6 +204,8 @@ void TestSettings::matchSystemLocale_data()
     QTest::newRow("pt_AO takes the first pt") << "pt_AO" << "pt-BR";
     QTest::newRow("de_DE by prefix") << "de_DE" << "de";
     QTest::newRow("unsupported") << "sw_KE" << "";
+    QTest::newRow("C locale is no language") << "C" << "";
+    QTest::newRow("C.UTF-8 is no language") << "C.UTF-8" << "";
 }
 
 void TestSettings::matchSystemLocale()

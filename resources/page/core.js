@@ -13,7 +13,11 @@ function editorBody() {
   return document.getElementById("bodyeditor");
 }
 
+// Whether anything was edited since the program last gave the page its document.
+var editedSinceShown = false;
+
 function markModified() {
+  editedSinceShown = true;
   if (contentObj) contentObj.updateModifyStatus(true);
 }
 
@@ -182,6 +186,12 @@ function getHtml() {
     }
   });
   return parts.join("");
+}
+
+// The document's HTML when it was edited since it was given, else false: the
+// Markdown the program gave is then still the document, word for word.
+function editedHtml() {
+  return editedSinceShown ? getHtml() : false;
 }
 
 function startWorker(text) {

@@ -7,6 +7,7 @@ var pendingCount = null;
 function setDocumentHtml(html) {
   var body = editorBody();
   body.innerHTML = html;
+  editedSinceShown = false;
   buildCodeBlocks(body);
   renderFormulas(body);
   showLocalImages(body);
