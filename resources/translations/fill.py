@@ -8,7 +8,7 @@ import sys
 import xml.etree.ElementTree as ET
 
 catalogue, table_file = sys.argv[1], sys.argv[2]
-namespace = {}
+namespace = {"__file__": table_file}
 exec(open(table_file, encoding="utf-8").read(), namespace)
 tree = ET.parse(catalogue)
 # A regional catalogue (pt_BR) may have its own table; "is" is spelt "is_".
