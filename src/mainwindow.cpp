@@ -141,8 +141,11 @@ void MainWindow::createEditors()
 {
     sourceEditor = new QPlainTextEditEx(this);
     sourceEditor->setObjectName(QStringLiteral("sourceEditor"));
-    // Whoever changes the text, the page no longer shows it.
-    connect(sourceEditor, &QPlainTextEdit::textChanged, this, [this] { pageShowsSource = false; });
+    // Whoever changes the text, it is no longer what the page holds or was given.
+    connect(sourceEditor, &QPlainTextEdit::textChanged, this, [this] {
+        pageShowsSource = false;
+        sourceMatchesPage = false;
+    });
     webView = new QWebEngineViewEx(this);
     webView->setObjectName(QStringLiteral("webView"));
     outlineTree = new QTreeWidget(this);
