@@ -163,8 +163,11 @@ QVariant TestEditingCommands::js(const QString &script)
 
 void TestEditingCommands::setPageHtml(const QString &html)
 {
-    emit content->setHtmlSignal(html);
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 0")).toBool());
+    showHtmlInPage(view->page(), content, html);
+    // Editing commands act where the page has the keyboard focus.
+    window->activateWindow();
+    view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                       "var r=document.createRange();r.selectNodeContents(b.lastElementChild);r.collapse(true);"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));

@@ -91,8 +91,7 @@ QVariant TestEditorPage::js(const QString &script)
 
 void TestEditorPage::setHtml(const QString &html)
 {
-    emit content->setHtmlSignal(html);
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 0")).toBool());
+    showHtmlInPage(view->page(), content, html);
 }
 
 void TestEditorPage::initTestCase()

@@ -139,8 +139,7 @@ void TestSidebar::toSource()
 
 void TestSidebar::setPage(const QString &html)
 {
-    emit opened.content->setHtmlSignal(html);
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 1")).toBool());
+    showHtmlInPage(opened.view->page(), opened.content, html);
 }
 
 QString TestSidebar::status() const

@@ -48,6 +48,17 @@ inline void openTestWindow(TestWindow &opened, const QString &startupFile = QStr
         opened.js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
 }
 
+// Sends `html` to the page through the bridge and waits until the page shows it:
+// a marker left in the old document is gone once the new one is in.
+inline void showHtmlInPage(QWebEnginePage *page, Content *content, const QString &html)
+{
+    runScriptAndWait(page, QStringLiteral("var old=document.createElement('span');old.setAttribute('data-old-document','');"
+                                          "document.getElementById('bodyeditor').appendChild(old);true"), 15000);
+    emit content->setHtmlSignal(html);
+    QTRY_VERIFY_WITH_TIMEOUT(runScriptAndWait(page, QStringLiteral("!document.querySelector('[data-old-document]')"), 15000).toBool(),
+                             15000);
+}
+
 // Brings the editor tab titled `title` to the front.
 inline void activateEditorTab(QMainWindow *window, const QString &title)
 {
