@@ -140,6 +140,10 @@ void TestSidebar::toSource()
 void TestSidebar::setPage(const QString &html)
 {
     showHtmlInPage(opened.view->page(), opened.content, html);
+    // The page's find runs where the page has the keyboard focus.
+    window->activateWindow();
+    opened.view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
 }
 
 QString TestSidebar::status() const
