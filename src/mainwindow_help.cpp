@@ -88,6 +88,7 @@ void MainWindow::checkForUpdate(bool manual)
     if (updateReply) {
         updateReply->disconnect(this);
         updateReply->abort();
+        updateReply->deleteLater();
     }
     if (!updateNetwork)
         updateNetwork = new QNetworkAccessManager(this);
