@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QSettings>
+#include <QSignalBlocker>
+#include <QTextDocument>
 
 const QStringList &highlightedKeywords()
 {
@@ -24,6 +26,13 @@ const QStringList &highlightedKeywords()
 Highlighter::Highlighter(QTextDocument *document)
     : QSyntaxHighlighter(document)
 {
+    turnEnd.setSingleShot(true);
+    turnEnd.setInterval(0);
+    connect(&turnEnd, &QTimer::timeout, this, [this] { blocksThisTurn = 0; });
+    pendingSlices.setInterval(0);
+    connect(&pendingSlices, &QTimer::timeout, this, &Highlighter::highlightPendingSlice);
+    if (document)
+        connect(document, &QTextDocument::contentsChange, this, [this](int position) { noteEdit(position); });
     loadTheme(appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString());
 }
 
@@ -113,7 +122,71 @@ bool Highlighter::lineMayMatch(Trigger trigger, const QString &text)
     return true;
 }
 
+// A line's block state says whether it still waits for its colours. When
+// colouring a line changes its state, the next line is coloured in the same
+// pass, so one call goes down a whole run of waiting lines.
 void Highlighter::highlightBlock(const QString &text)
+{
+    if (inSlice) {
+        if (currentBlockState() == Waiting && sliceTime.elapsed() >= sliceMs)
+            return;
+    } else {
+        if (!turnEnd.isActive())
+            turnEnd.start();
+        if (++blocksThisTurn > immediateBlocks) {
+            setCurrentBlockState(Waiting);
+            defer(currentBlock().blockNumber());
+            return;
+        }
+    }
+    setCurrentBlockState(Coloured);
+    applyRules(text);
+}
+
+void Highlighter::defer(int blockNumber)
+{
+    if (firstPendingBlock < 0 || blockNumber < firstPendingBlock)
+        firstPendingBlock = blockNumber;
+    pendingSlices.start();
+}
+
+// Line numbers shift with an edit, so the search for waiting lines starts
+// again no later than the edited one.
+void Highlighter::noteEdit(int position)
+{
+    if (firstPendingBlock < 0 || inSlice)
+        return;
+    const QTextBlock block = document()->findBlock(position);
+    if (block.isValid())
+        firstPendingBlock = qMin(firstPendingBlock, block.blockNumber());
+}
+
+void Highlighter::highlightPendingSlice()
+{
+    sliceTime.start();
+    QTextBlock block = document()->findBlockByNumber(firstPendingBlock);
+    inSlice = true;
+    {
+        // Colours change no text: nobody listening for edits hears of them.
+        const QSignalBlocker quiet(document());
+        while (sliceTime.elapsed() < sliceMs) {
+            while (block.isValid() && block.userState() != Waiting)
+                block = block.next();
+            if (!block.isValid())
+                break;
+            rehighlightBlock(block);
+        }
+    }
+    inSlice = false;
+    if (block.isValid()) {
+        firstPendingBlock = block.blockNumber();
+    } else {
+        firstPendingBlock = -1;
+        pendingSlices.stop();
+    }
+}
+
+void Highlighter::applyRules(const QString &text)
 {
     for (const HighlightingRule &rule : qAsConst(highlightRules)) {
         if (!lineMayMatch(rule.trigger, text))

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
+#include <QTimer>
 #include <QVector>
 
 // The words both highlighters colour wherever they stand.
@@ -12,11 +14,22 @@ const QStringList &highlightedKeywords();
 
 // Colours Markdown line by line with the rules of an editor theme. Every match
 // of every rule gets the rule's format; later rules win where matches overlap.
+//
+// A change of many lines at once, such as a whole document set into the
+// editor, colours its first lines straight away and the rest in short slices
+// from the event loop, so the editor shows the text without waiting for
+// every line.
 class Highlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
 public:
     explicit Highlighter(QTextDocument *document);
+
+    // Lines of one change coloured before the change returns.
+    static constexpr int immediateBlocks = 400;
+
+    // Whether lines of an earlier change still wait for their colours.
+    bool hasPendingBlocks() const { return firstPendingBlock >= 0; }
 
     // Rebuilds the rules from the editor theme file of that name. Without a
     // readable file there are no rules and the previous theme object stays.
@@ -38,6 +51,22 @@ private:
         Trigger trigger = Trigger::Any;
     };
     static bool lineMayMatch(Trigger trigger, const QString &text);
+    void applyRules(const QString &text);
+    void defer(int blockNumber);
+    void noteEdit(int position);
+    void highlightPendingSlice();
+
+    // Lines coloured since control last returned to the event loop.
+    int blocksThisTurn = 0;
+    QTimer turnEnd;
+    enum BlockState { Coloured = 0, Waiting = 1 };
+    static constexpr qint64 sliceMs = 4;
+    // No line above this one waits for its colours.
+    int firstPendingBlock = -1;
+    QTimer pendingSlices;
+    QElapsedTimer sliceTime;
+    bool inSlice = false;
+
     void addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger);
 
     QVector<HighlightingRule> highlightRules;

@@ -52,6 +52,8 @@ private slots:
     void malformedThemeGivesInvalidColours();
     void nonStringMemberGivesInvalidColour();
     void loadThemeReplacesRules();
+    void largeChangeColoursTheRestInSlices();
+    void editWhileLinesWaitColoursEveryLine();
 };
 
 void TestHighlighter::initTestCase()
@@ -171,6 +173,65 @@ void TestHighlighter::loadThemeReplacesRules()
     highlighter.loadTheme(QStringLiteral("nosuchtheme"));
     QVERIFY(document.firstBlock().layout()->formats().isEmpty());
     QCOMPARE(highlighter.themeObject.value(QStringLiteral("blockquoteColor")).toString(), QStringLiteral("#6A9955"));
+}
+
+namespace {
+QString headingLines(int count, const QString &prefix)
+{
+    QStringList lines;
+    for (int i = 0; i < count; ++i)
+        lines << QStringLiteral("# %1 %2").arg(prefix).arg(i);
+    return lines.join(QLatin1Char('\n'));
+}
+
+int uncolouredHeadings(QTextDocument &document, int firstLine = 0, int lastLine = -1)
+{
+    const QColor heading(lightTheme().value(QStringLiteral("headingColor")).toString());
+    int uncoloured = 0;
+    for (int line = firstLine; line <= (lastLine < 0 ? document.blockCount() - 1 : lastLine); ++line)
+        if (formatAt(document, line, 4).foreground().color() != heading)
+            ++uncoloured;
+    return uncoloured;
+}
+}
+
+void TestHighlighter::largeChangeColoursTheRestInSlices()
+{
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    QSignalSpy textChanges(&editor, &QPlainTextEdit::textChanged);
+    const int lines = 20 * Highlighter::immediateBlocks;
+    editor.setPlainText(headingLines(lines, QStringLiteral("line")));
+    QCOMPARE(uncolouredHeadings(document, 0, Highlighter::immediateBlocks - 10), 0);
+    QCOMPARE(uncolouredHeadings(document, Highlighter::immediateBlocks + 10), lines - Highlighter::immediateBlocks - 10);
+    QVERIFY(highlighter.hasPendingBlocks());
+    const int changesBySetting = textChanges.count();
+
+    QTRY_VERIFY(!highlighter.hasPendingBlocks());
+    QCOMPARE(uncolouredHeadings(document), 0);
+    // Colouring is no edit: no text change, no undo step, no modification.
+    QCOMPARE(textChanges.count(), changesBySetting);
+    QVERIFY(!document.isModified());
+    QCOMPARE(document.availableUndoSteps(), 0);
+}
+
+void TestHighlighter::editWhileLinesWaitColoursEveryLine()
+{
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    Highlighter highlighter(&document);
+    editor.setPlainText(headingLines(20 * Highlighter::immediateBlocks, QStringLiteral("line")));
+    QTRY_VERIFY(document.findBlockByNumber(4 * Highlighter::immediateBlocks).layout()->formats().size() > 0);
+    QVERIFY(highlighter.hasPendingBlocks());
+    // Lines removed above the waiting ones shift them up; lines added shift them down.
+    QTextCursor cursor(document.findBlockByNumber(10));
+    cursor.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 3 * Highlighter::immediateBlocks);
+    cursor.removeSelectedText();
+    QTest::qWait(0);
+    QTextCursor(&document).insertText(headingLines(50, QStringLiteral("new")) + '\n');
+    QTRY_VERIFY(!highlighter.hasPendingBlocks());
+    QCOMPARE(uncolouredHeadings(document), 0);
 }
 
 QTEST_MAIN(TestHighlighter)
