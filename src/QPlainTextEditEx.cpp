@@ -120,6 +120,25 @@ void QPlainTextEditEx::setTextProgrammatically(const QString &text)
     QTimer::singleShot(0, this, [this] { settingText = false; });
 }
 
+// A key already waiting when the text was set is the user's own edit.
+void QPlainTextEditEx::keyPressEvent(QKeyEvent *event)
+{
+    settingText = false;
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void QPlainTextEditEx::inputMethodEvent(QInputMethodEvent *event)
+{
+    settingText = false;
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+void QPlainTextEditEx::insertFromMimeData(const QMimeData *source)
+{
+    settingText = false;
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
 void QPlainTextEditEx::toggleParagraphIndent()
 {
     static const QRegularExpression untouched(QStringLiteral("^\\s*(#+|>|```)"));

@@ -15,7 +15,8 @@ public:
     void lineNumberAreaPaintEvent(QPaintEvent *event);
 
     // Replaces the whole text without it counting as a user edit: the flag
-    // stays set until the event loop turns, past every change notification.
+    // stays set until the event loop turns, past every change notification,
+    // or until the user types, whichever comes first.
     void setTextProgrammatically(const QString &text);
     bool isSettingText() const { return settingText; }
 
@@ -31,6 +32,9 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void insertFromMimeData(const QMimeData *source) override;
 
 private slots:
     void updateLineNumberAreaWidth(int newBlockCount);

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTextBlock>
+#include <QClipboard>
 #include <QtTest>
 
 namespace {
@@ -33,6 +34,7 @@ private slots:
     void initTestCase();
     void gutterWidthFollowsDigits();
     void programmaticTextIsNoEdit();
+    void typingRightAfterSettingIsAnEdit();
     void paragraphIndent_data();
     void paragraphIndent();
     void paragraphIndentTogglesBack();
@@ -73,6 +75,21 @@ void TestQPlainTextEditEx::programmaticTextIsNoEdit()
     editor.show();
     QTest::keyClicks(&editor, QStringLiteral("x"));
     QCOMPARE(settingDuringChange, QList<bool>{false});
+}
+
+// Typing or pasting that comes before the event loop turns is still the user's edit.
+void TestQPlainTextEditEx::typingRightAfterSettingIsAnEdit()
+{
+    QPlainTextEditEx editor;
+    QList<bool> settingDuringChange;
+    connect(&editor, &QPlainTextEdit::textChanged, [&] { settingDuringChange << editor.isSettingText(); });
+    editor.setTextProgrammatically(QStringLiteral("text"));
+    QTest::keyClick(&editor, Qt::Key_A);
+    editor.setTextProgrammatically(QStringLiteral("text"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("pasted"));
+    editor.paste();
+    QCOMPARE(settingDuringChange, QList<bool>({true, false, true, false}));
+    QCOMPARE(editor.toPlainText(), QStringLiteral("pastedtext"));
 }
 
 void TestQPlainTextEditEx::paragraphIndent_data()
