@@ -53,15 +53,24 @@ void MainWindow::connectEditingCommands()
     connect(webView, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
 }
 
+namespace {
+// A large document enters the page piece by piece; whatever the program asks
+// of the page concerns the whole document, so what still waits goes in first.
+QString withWholeDocument(const QString &script)
+{
+    return QStringLiteral("window.flushPendingHtml && flushPendingHtml();") + script;
+}
+}
+
 void MainWindow::runPageSnippet(const QString &snippet)
 {
-    webView->page()->runJavaScript(snippet);
+    webView->page()->runJavaScript(withWholeDocument(snippet));
 }
 
 void MainWindow::askPage(const QString &script, const std::function<void(const QVariant &)> &answered)
 {
     QPointer<MainWindow> self(this);
-    webView->page()->runJavaScript(script, [self, answered](const QVariant &answer) {
+    webView->page()->runJavaScript(withWholeDocument(script), [self, answered](const QVariant &answer) {
         if (self && !self->destroying)
             answered(answer);
     });

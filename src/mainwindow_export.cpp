@@ -86,16 +86,18 @@ void MainWindow::on_actionPDF_triggered()
         return;
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Point, QMarginsF(0, 0, 0, 0));
-    QPointer<MainWindow> self(this);
     // Success is reported once the engine has made the whole PDF and it is on disk.
-    webView->page()->printToPdf(
-        [self, path](const QByteArray &pdf) {
-            if (!self || self->destroying)
-                return;
-            QString error = tr("The page could not be printed.");
-            self->reportExport(!pdf.isEmpty() && writeWhole(path, pdf, &error), path, error);
-        },
-        layout);
+    askPage(QStringLiteral("true"), [this, path, layout](const QVariant &) {
+        QPointer<MainWindow> self(this);
+        webView->page()->printToPdf(
+            [self, path](const QByteArray &pdf) {
+                if (!self || self->destroying)
+                    return;
+                QString error = tr("The page could not be printed.");
+                self->reportExport(!pdf.isEmpty() && writeWhole(path, pdf, &error), path, error);
+            },
+            layout);
+    });
 }
 
 void MainWindow::on_actionPrint_triggered()
@@ -105,12 +107,14 @@ void MainWindow::on_actionPrint_triggered()
     QPrintDialog dialog(printer);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    QPointer<MainWindow> self(this);
-    webView->page()->print(printer, [self](bool success) {
-        if (!self || self->destroying)
-            return;
-        MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
-                                     success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
+    askPage(QStringLiteral("true"), [this](const QVariant &) {
+        QPointer<MainWindow> self(this);
+        webView->page()->print(printer, [self](bool success) {
+            if (!self || self->destroying)
+                return;
+            MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+                                         success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
+        });
     });
 }
 

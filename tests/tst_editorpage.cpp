@@ -72,6 +72,10 @@ private slots:
     void deleteConfirmation();
     void dropReachesOnlyTheSignal();
     void hostileInsertsRunNoScript();
+    void largeDocumentComesInWhole_data();
+    void largeDocumentComesInWhole();
+    void documentStillComingInIsTakenWhole();
+    void codeBlockIdsDiffer();
 
 private:
     void openWindow();
@@ -469,6 +473,107 @@ void TestEditorPage::hostileInsertsRunNoScript()
     QVERIFY(openedUrls.isEmpty());
     QCOMPARE(linkAsked.count(), 0);
     QCOMPARE(view->url().scheme(), QStringLiteral("qrc"));
+}
+
+namespace {
+// About 700 KB in the markup the converter writes: paragraphs with formulas,
+// headings, nested lists, code blocks and tables.
+QString convertedLargeDocument()
+{
+    QString html;
+    for (int i = 0; html.size() < 700 * 1024; ++i) {
+        html += QStringLiteral("<h2>Section %1</h2>\n<p>Prose with <strong>bold</strong>, <em>emphasis</em> and "
+                               "<a href=\"https://example.org/%1\">a link</a>.<br>\nA formula "
+                               "<x-equation contenteditable=\"false\">x_%1^2</x-equation> in the text.</p>\n"
+                               "<ul>\n<li>point\n<ul>\n<li>detail %1</li>\n</ul>\n</li>\n</ul>\n"
+                               "<pre contenteditable=\"false\"><code class=\"language-cpp\">int v%1() { return %1; }\n"
+                               "</code></pre>\n<p><img src=\"data:image/gif;base64,R0lGODlhAQABAAAAACw=\" alt=\"i\"></p>\n")
+                    .arg(i);
+        if (i % 10 == 0)
+            html += QStringLiteral("<table>\n<thead>\n<tr><th>A</th><th>B</th></tr>\n</thead>\n<tbody>\n"
+                                   "<tr><td>%1</td><td>x</td></tr>\n</tbody>\n</table>\n").arg(i);
+    }
+    return html + QStringLiteral("<p>The very end.</p>\n");
+}
+}
+
+void TestEditorPage::largeDocumentComesInWhole_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<bool>("inPieces");
+    const QString large = convertedLargeDocument();
+    QTest::newRow("converted markup") << large << true;
+    QTest::newRow("one element around everything") << QStringLiteral("<blockquote>") + large + QStringLiteral("</blockquote>")
+                                                      << false;
+    QTest::newRow("stray end tag") << QStringLiteral("<p>a</p></span>") + large << false;
+    QTest::newRow("element left open") << QStringLiteral("<p>open ") + large << false;
+}
+
+// However the page takes a large document in, it ends up holding what it
+// would hold had it parsed the whole at once, with one trailing paragraph.
+void TestEditorPage::largeDocumentComesInWhole()
+{
+    QFETCH(QString, html);
+    QFETCH(bool, inPieces);
+    js(QStringLiteral("window.savedFirstPiece = firstPieceLength; firstPieceLength = Infinity; true"));
+    setHtml(html);
+    const QString whole = js(QStringLiteral("getHtml()")).toString();
+    js(QStringLiteral("firstPieceLength = window.savedFirstPiece; true"));
+    QVERIFY(whole.contains(QStringLiteral("The very end.")));
+
+    // Held back, the pieces after the first show whether there are any; let go,
+    // they follow one another.
+    js(QStringLiteral("window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
+                      "true"));
+    setHtml(html);
+    QCOMPARE(js(QStringLiteral("pendingHtml !== null")).toBool(), inPieces);
+    js(QStringLiteral("appendPendingPiece = window.appendPiece; if (pendingHtml) appendPendingPiece(); true"));
+    QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
+    QTRY_COMPARE(js(QStringLiteral("editorBody().lastElementChild.innerHTML")).toString(), QStringLiteral("&nbsp;"));
+    QCOMPARE(js(QStringLiteral("getHtml()")).toString(), whole);
+    QCOMPARE(js(QStringLiteral("editedSinceShown")).toBool(), false);
+}
+
+// Whatever reads or changes the document as a whole gets all of it, also
+// while the rest is still to come.
+void TestEditorPage::documentStillComingInIsTakenWhole()
+{
+    const QString html = convertedLargeDocument();
+    const int codeBlocks = html.count(QStringLiteral("<pre "));
+    const QString allCodeBlocks = QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length === %1")
+                                      .arg(codeBlocks);
+    // The pieces after the first wait until the test lets them go.
+    js(QStringLiteral("window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
+                      "true"));
+    setHtml(html);
+    QVERIFY(!js(allCodeBlocks).toBool());
+    QVERIFY(js(QStringLiteral("getHtml()")).toString().contains(QStringLiteral("The very end.")));
+    QVERIFY(js(allCodeBlocks).toBool());
+
+    setHtml(html);
+    QVERIFY(!js(allCodeBlocks).toBool());
+    window->activateWindow();
+    view->setFocus();
+    QTRY_VERIFY(js(QStringLiteral("document.hasFocus()")).toBool());
+    QTest::keyClick(view->focusProxy(), Qt::Key_Shift);
+    QTRY_VERIFY(js(allCodeBlocks).toBool());
+
+    // A command of the program's own reaches the end of the document.
+    setHtml(html);
+    window->on_actionSelectAll_triggered();
+    QTRY_VERIFY(js(QStringLiteral("window.getSelection().toString().indexOf('The very end.') >= 0")).toBool());
+    QVERIFY(js(allCodeBlocks).toBool());
+    js(QStringLiteral("appendPendingPiece = window.appendPiece; true"));
+}
+
+void TestEditorPage::codeBlockIdsDiffer()
+{
+    const QString html = convertedLargeDocument();
+    setHtml(html);
+    QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
+    QCOMPARE(js(QStringLiteral("new Set(Array.prototype.map.call(document.querySelectorAll('.cm-editor-wrapper'),"
+                               "function (w) { return w.id; })).size")).toInt(),
+             html.count(QStringLiteral("<pre ")));
 }
 
 QTEST_MAIN(TestEditorPage)

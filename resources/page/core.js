@@ -21,8 +21,21 @@ function markModified() {
   if (contentObj) contentObj.updateModifyStatus(true);
 }
 
+// Hundreds of code blocks are built within one millisecond, where a random
+// suffix alone would repeat; an id already in the page is drawn again.
 function generateId() {
-  return "el-" + Date.now() + "-" + Math.floor(Math.random() * 1000);
+  var id;
+  do {
+    id = "el-" + Date.now() + "-" + Math.floor(Math.random() * 1000);
+  } while (document.getElementById(id));
+  return id;
+}
+
+// The elements below `root` that match `selector`, and `root` itself if it does.
+function selectWithin(root, selector) {
+  var found = Array.prototype.slice.call(root.querySelectorAll(selector));
+  if (root.matches && root.matches(selector)) found.unshift(root);
+  return found;
 }
 
 function getXPath(element) {
@@ -122,7 +135,7 @@ function isLocalPath(src) {
 }
 
 function showLocalImages(root) {
-  root.querySelectorAll("img[src]:not([data-local-src])").forEach(function (image) {
+  selectWithin(root, "img[src]:not([data-local-src])").forEach(function (image) {
     var path = image.getAttribute("src");
     if (!isLocalPath(path)) return;
     var slashed = path.replace(/\\/g, "/");
@@ -164,8 +177,11 @@ function convertedCopy(element) {
 // The document as HTML for conversion to Markdown: code blocks as pre/code
 // with their current text, formulas as their TeX source, tables inside a
 // paragraph. The page itself is not changed; only blocks that need a change
-// are copied.
+// are copied. A formula KaTeX has not rendered yet is already its source.
+var needsConvertedCopy = ".cm-editor-wrapper, x-equation *, table, img[data-local-src]";
+
 function getHtml() {
+  flushPendingHtml();
   var parts = [];
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE) {
@@ -178,8 +194,7 @@ function getHtml() {
       parts.push(codeBlockHtml(node));
     } else if (node.tagName === "TABLE") {
       parts.push("<p>" + convertedCopy(node) + "</p>");
-    } else if (node.matches("img[data-local-src]") ||
-               node.querySelector(".cm-editor-wrapper, x-equation, table, img[data-local-src]")) {
+    } else if (node.matches("img[data-local-src], x-equation") || node.querySelector(needsConvertedCopy)) {
       parts.push(convertedCopy(node));
     } else {
       parts.push(node.outerHTML);

@@ -4,13 +4,93 @@
 
 var pendingCount = null;
 
+// A large document goes in piece by piece: the first piece shows at once and
+// the rest follow between frames. Whatever reads or changes the document as
+// a whole first takes in what is still waiting (flushPendingHtml).
+var firstPieceLength = 64 * 1024;
+var laterPieceLength = 384 * 1024;
+var pendingHtml = null;
+var pendingTimer = null;
+
+// The markup that cannot hold content, so never opens a level.
+var voidElements = { area: 1, base: 1, br: 1, col: 1, embed: 1, hr: 1, img: 1, input: 1, link: 1, meta: 1,
+                     param: 1, source: 1, track: 1, wbr: 1 };
+
+// Cuts the next piece of at least `length` characters off `pending` at a
+// point between two top-level elements. Markup it cannot follow (a stray end
+// tag, an element left open) is never cut: the rest then goes in whole.
+function nextHtmlPiece(pending, length) {
+  var html = pending.html;
+  if (html.length - pending.start <= length) return takeRest(pending);
+  var tag = /<(\/?)([a-zA-Z][a-zA-Z0-9-]*)[^>]*>/g;
+  tag.lastIndex = pending.start;
+  var depth = 0;
+  var match;
+  while ((match = tag.exec(html)) !== null) {
+    var name = match[2].toLowerCase();
+    if (match[1]) depth -= 1;
+    else if (!voidElements[name] && match[0].charAt(match[0].length - 2) !== "/") depth += 1;
+    if (depth < 0) break;
+    if (depth === 0 && tag.lastIndex - pending.start >= length) {
+      var piece = html.slice(pending.start, tag.lastIndex);
+      pending.start = tag.lastIndex;
+      return piece;
+    }
+  }
+  return takeRest(pending);
+}
+
+function takeRest(pending) {
+  var rest = pending.html.slice(pending.start);
+  pending.start = pending.html.length;
+  return rest;
+}
+
+// Parsed apart from the live editable document, HTML goes in about a third
+// faster than through the editor's own innerHTML.
+function appendHtml(body, html) {
+  var parsed = document.createElement("template");
+  parsed.innerHTML = html;
+  var nodes = Array.prototype.slice.call(parsed.content.childNodes);
+  body.appendChild(parsed.content);
+  nodes.forEach(function (node) {
+    if (node.nodeType !== Node.ELEMENT_NODE) return;
+    buildCodeBlocks(node);
+    renderFormulas(node);
+    showLocalImages(node);
+  });
+}
+
+function appendPendingPiece() {
+  pendingTimer = null;
+  if (!pendingHtml) return;
+  appendHtml(editorBody(), nextHtmlPiece(pendingHtml, laterPieceLength));
+  if (pendingHtml.start < pendingHtml.html.length) pendingTimer = setTimeout(appendPendingPiece, 0);
+  else pendingHtml = null;
+}
+
+function flushPendingHtml() {
+  if (!pendingHtml) return;
+  if (pendingTimer !== null) clearTimeout(pendingTimer);
+  pendingTimer = null;
+  appendHtml(editorBody(), takeRest(pendingHtml));
+  pendingHtml = null;
+}
+
 function setDocumentHtml(html) {
+  if (pendingTimer !== null) clearTimeout(pendingTimer);
+  pendingTimer = null;
+  pendingHtml = { html: String(html || ""), start: 0 };
   var body = editorBody();
-  body.innerHTML = html;
+  body.textContent = "";
+  appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
   editedSinceShown = false;
-  buildCodeBlocks(body);
-  renderFormulas(body);
-  showLocalImages(body);
+  if (pendingHtml.start < pendingHtml.html.length) {
+    // The first piece is painted before the next goes in.
+    requestAnimationFrame(function () { pendingTimer = setTimeout(appendPendingPiece, 0); });
+  } else {
+    pendingHtml = null;
+  }
 }
 
 var lineBlocks = "h1, h2, h3, h4, h5, h6, blockquote, li, p, div";
@@ -107,6 +187,8 @@ function openLinkWin() {
 }
 
 function ensureTrailingParagraph() {
+  // Until the last piece is in, the end of the page is not the document's end.
+  if (pendingHtml) return;
   var body = editorBody();
   var last = body.lastElementChild;
   if (!last || last.tagName !== "P" || last.innerHTML !== "&nbsp;" || last !== body.lastChild) {
@@ -122,6 +204,11 @@ function scheduleCount() {
   if (pendingCount !== null) return;
   pendingCount = setTimeout(function () {
     pendingCount = null;
+    // Both read the whole page: once, when the last piece is in.
+    if (pendingHtml) {
+      scheduleCount();
+      return;
+    }
     startWorker(editorBody().innerText);
     updateSideBar();
   }, 150);
@@ -218,6 +305,10 @@ window.addEventListener("load", function () {
     }
   });
   body.addEventListener("dragover", function (event) { currentEvent = event; });
+  // Whatever the user does next may reach beyond the part already in.
+  ["keydown", "mousedown", "beforeinput", "dragenter"].forEach(function (type) {
+    document.addEventListener(type, flushPendingHtml, true);
+  });
   body.addEventListener("input", markModified);
   body.addEventListener("paste", function (event) { event.preventDefault(); });
   new MutationObserver(function () {

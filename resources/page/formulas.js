@@ -28,7 +28,7 @@ function observeFormula(formula) {
 }
 
 function renderFormulas(root) {
-  root.querySelectorAll("x-equation").forEach(observeFormula);
+  selectWithin(root, "x-equation").forEach(observeFormula);
 }
 
 function formulaAt(x, y) {
