@@ -3,6 +3,7 @@
 // main-thread cost of a keystroke at the end of the document (measured in the
 // page over 100 keystrokes). Runs under a virtual X server.
 #include "appsettings.h"
+#include "benchwait.h"
 #include "QWebEngineViewEx.h"
 #include "content.h"
 #include "documentgenerator.h"
@@ -56,11 +57,11 @@ int main(int argc, char *argv[])
     QElapsedTimer timer;
     timer.start();
     emit content->setHtmlSignal(html);
-    QTest::qWaitFor([&] {
+    waitOrStop([&] {
         return evaluate(view, QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length > 0 && "
                                              "!!document.querySelector('#bodyeditor x-equation .katex')"))
             .toBool();
-    }, 60000);
+    }, 60000, "the document in the page");
     std::printf("ready to edit 2MB: %.0f ms\n", static_cast<double>(timer.elapsed()));
 
     evaluate(view, QStringLiteral(
@@ -73,7 +74,7 @@ int main(int argc, char *argv[])
         "var channel=new MessageChannel();channel.port1.onmessage=function(){times.push(performance.now()-t0);"
         "requestAnimationFrame(function(){setTimeout(step,0)})};channel.port2.postMessage(0);}"
         "step();})()"));
-    QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("!!window.keystrokes")).toBool(); }, 60000);
+    waitOrStop([&] { return evaluate(view, QStringLiteral("!!window.keystrokes")).toBool(); }, 60000, "the keystrokes");
     const double median = evaluate(view, QStringLiteral("window.keystrokes[49]")).toDouble();
     const double p95 = evaluate(view, QStringLiteral("window.keystrokes[94]")).toDouble();
     std::printf("keystroke at the end of 2MB median: %.1f ms\n", median);

@@ -2,6 +2,7 @@
 // ready to edit, the two hand-overs, Save, and the resident memory of the
 // program and its web engine processes together. Runs under a virtual X server.
 #include "appsettings.h"
+#include "benchwait.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "documentgenerator.h"
@@ -97,36 +98,50 @@ void measure(const char *name, size_t bytes, const QString &folder)
     window.show();
     auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
     auto *source = window.findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000);
+    waitOrStop([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000, "the page");
 
     QElapsedTimer timer;
     timer.start();
     window.openFile(path);
-    QTest::qWaitFor([&] { return pageHoldsDocument(view, codeBlocks); }, 60000);
-    std::printf("open %s: %lld ms\n", name, timer.elapsed());
+    waitOrStop([&] { return evaluate(view, QStringLiteral("!!editorBody().querySelector('h2')")).toBool(); }, 60000,
+               "the opened document");
+    std::printf("open %s, shown: %lld ms\n", name, timer.elapsed());
+    waitOrStop([&] { return pageHoldsDocument(view, codeBlocks); }, 60000, "the whole opened document");
+    std::printf("open %s, whole: %lld ms\n", name, timer.elapsed());
 
     // The Source Code Editor takes typing again once the page's document is in.
     const auto handOverToSource = [&](const char *label) {
         timer.restart();
         activateTab(window, QStringLiteral("Source Code Editor"));
-        QTest::qWaitFor([&] { return !source->isReadOnly() && source->toPlainText().size() > int(bytes / 2); }, 60000);
+        waitOrStop([&] { return !source->isReadOnly() && source->toPlainText().size() > int(bytes / 2); }, 60000,
+                   "the Source Code Editor");
         std::printf("hand-over to the Source Code Editor %s%s: %lld ms\n", name, label, timer.elapsed());
     };
-    const auto handOverToVisual = [&](const char *label) {
+    // A new document shows with its first piece and is whole once every code
+    // block is in; a marker left in the old document tells when it went.
+    const auto handOverToVisual = [&](const char *label, bool newDocument) {
+        if (newDocument)
+            evaluate(view, QStringLiteral("editorBody().appendChild(document.createElement('old-document'));true"));
         timer.restart();
         activateTab(window, QStringLiteral("Visual Editor"));
-        QTest::qWaitFor([&] { return pageHoldsDocument(view, codeBlocks); }, 60000);
-        std::printf("hand-over to the Visual Editor %s%s: %lld ms\n", name, label, timer.elapsed());
+        if (newDocument) {
+            waitOrStop([&] { return evaluate(view, QStringLiteral("!document.querySelector('old-document')")).toBool(); },
+                       60000, "the new document");
+            std::printf("hand-over to the Visual Editor %s%s, shown: %lld ms\n", name, label, timer.elapsed());
+        }
+        waitOrStop([&] { return pageHoldsDocument(view, codeBlocks); }, 60000, "the Visual Editor");
+        std::printf("hand-over to the Visual Editor %s%s%s: %lld ms\n", name, label, newDocument ? ", whole" : "",
+                    timer.elapsed());
     };
     handOverToSource("");
-    handOverToVisual("");
+    handOverToVisual("", false);
     // An edit makes the next hand-over carry the whole document across: the page's
     // edit is converted to Markdown, the source's rendered for the page.
     evaluate(view, QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                                   "document.execCommand('insertText',false,'edited');true"));
     handOverToSource(" after an edit");
     source->textCursor().insertText(QStringLiteral("edited "));
-    handOverToVisual(" after an edit");
+    handOverToVisual(" after an edit", true);
 
     timer.restart();
     window.on_actionSave_triggered();
