@@ -147,7 +147,17 @@ void Highlighter::defer(int blockNumber)
 {
     if (firstPendingBlock < 0 || blockNumber < firstPendingBlock)
         firstPendingBlock = blockNumber;
-    pendingSlices.start();
+    if (!slicesPaused)
+        pendingSlices.start();
+}
+
+void Highlighter::setSlicesPaused(bool paused)
+{
+    slicesPaused = paused;
+    if (paused)
+        pendingSlices.stop();
+    else if (hasPendingBlocks())
+        pendingSlices.start();
 }
 
 // Line numbers shift with an edit, so the search for waiting lines starts

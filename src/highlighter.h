@@ -31,6 +31,10 @@ public:
     // Whether lines of an earlier change still wait for their colours.
     bool hasPendingBlocks() const { return firstPendingBlock >= 0; }
 
+    // While the editor is out of sight its waiting lines keep: the time goes
+    // to what the user sees.
+    void setSlicesPaused(bool paused);
+
     // Rebuilds the rules from the editor theme file of that name. Without a
     // readable file there are no rules and the previous theme object stays.
     void loadTheme(const QString &name);
@@ -66,6 +70,7 @@ private:
     QTimer pendingSlices;
     QElapsedTimer sliceTime;
     bool inSlice = false;
+    bool slicesPaused = false;
 
     void addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger);
 

@@ -6,6 +6,7 @@
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
+#include "highlighter.h"
 #include "pagescript.h"
 #include "recentfiles.h"
 
@@ -260,6 +261,7 @@ void MainWindow::connectSyncDirection(bool visual)
 // The tab in front is the live editor; the document moves over with it.
 void MainWindow::onDockActivated(QDockWidget *dock)
 {
+    highlighter->setSlicesPaused(dock->objectName() != QLatin1String("dockEditor"));
     if (dock->objectName() == QLatin1String("dockEditor")) {
         connectSyncDirection(false);
         // Until the page's document arrives and replaces the text, typing would be lost.

@@ -208,6 +208,11 @@ void TestHighlighter::largeChangeColoursTheRestInSlices()
     QVERIFY(highlighter.hasPendingBlocks());
     const int changesBySetting = textChanges.count();
 
+    highlighter.setSlicesPaused(true);
+    const int waiting = uncolouredHeadings(document);
+    QTest::qWait(100);
+    QCOMPARE(uncolouredHeadings(document), waiting);
+    highlighter.setSlicesPaused(false);
     QTRY_VERIFY(!highlighter.hasPendingBlocks());
     QCOMPARE(uncolouredHeadings(document), 0);
     // Colouring is no edit: no text change, no undo step, no modification.
@@ -221,8 +226,9 @@ void TestHighlighter::editWhileLinesWaitColoursEveryLine()
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
     Highlighter highlighter(&document);
-    editor.setPlainText(headingLines(20 * Highlighter::immediateBlocks, QStringLiteral("line")));
+    editor.setPlainText(headingLines(200 * Highlighter::immediateBlocks, QStringLiteral("line")));
     QTRY_VERIFY(document.findBlockByNumber(4 * Highlighter::immediateBlocks).layout()->formats().size() > 0);
+    highlighter.setSlicesPaused(true);
     QVERIFY(highlighter.hasPendingBlocks());
     // Lines removed above the waiting ones shift them up; lines added shift them down.
     QTextCursor cursor(document.findBlockByNumber(10));
@@ -230,6 +236,7 @@ void TestHighlighter::editWhileLinesWaitColoursEveryLine()
     cursor.removeSelectedText();
     QTest::qWait(0);
     QTextCursor(&document).insertText(headingLines(50, QStringLiteral("new")) + '\n');
+    highlighter.setSlicesPaused(false);
     QTRY_VERIFY(!highlighter.hasPendingBlocks());
     QCOMPARE(uncolouredHeadings(document), 0);
 }
