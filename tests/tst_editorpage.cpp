@@ -76,6 +76,7 @@ private slots:
     void largeDocumentComesInWhole();
     void documentStillComingInIsTakenWhole();
     void codeBlockIdsDiffer();
+    void wordCountReadsTheWholeDocument();
 
 private:
     void openWindow();
@@ -574,6 +575,28 @@ void TestEditorPage::codeBlockIdsDiffer()
     QCOMPARE(js(QStringLiteral("new Set(Array.prototype.map.call(document.querySelectorAll('.cm-editor-wrapper'),"
                                "function (w) { return w.id; })).size")).toInt(),
              html.count(QStringLiteral("<pre ")));
+}
+
+// Blocks far below the view are not rendered; their words count all the same,
+// code by its text without line numbers, a formula by its source.
+void TestEditorPage::wordCountReadsTheWholeDocument()
+{
+    QString html;
+    for (int i = 0; i < 2000; ++i)
+        html += QStringLiteral("<p>alpha beta gamma</p>\n");
+    html += QStringLiteral("<pre><code>int a;\n</code></pre>\n<p><x-equation>x^2</x-equation></p>\n<ul><li>one</li><li>two</li></ul>");
+    QSignalSpy counted(content, &Content::updateWordsCountSignal);
+    setHtml(html);
+    QTRY_VERIFY(!counted.isEmpty());
+    QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("6005"));
+
+    // Editing one block counts it again; an edit inside a code block too.
+    js(QStringLiteral("editorBody().firstElementChild.textContent = 'alpha'; true"));
+    QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("6003"));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('.cm-editor-wrapper')")).toBool());
+    js(QStringLiteral("var w = document.querySelector('.cm-editor-wrapper'); buildCodeMirror(w);"
+                      "w.cmInstance.setValue('int a; int b;'); true"));
+    QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("6005"));
 }
 
 QTEST_MAIN(TestEditorPage)

@@ -131,7 +131,10 @@ function buildCodeMirror(wrapper, focus) {
       change.update(change.from, change.to, change.text.slice(0, -1));
     }
   });
-  editor.on("change", markModified);
+  editor.on("change", function () {
+    forgetTextAround(wrapper);
+    markModified();
+  });
   editor.getWrapperElement().addEventListener("paste", function (event) {
     event.preventDefault();
     event.stopPropagation();

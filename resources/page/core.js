@@ -209,6 +209,47 @@ function editedHtml() {
   return editedSinceShown ? getHtml() : false;
 }
 
+// The document's text as a reader sees it, for the word count. Blocks off
+// screen are not rendered, so their text cannot come from innerText; it is
+// read from the elements instead, each top-level block once until it changes.
+var blockTexts = new WeakMap();
+var blockTags = /^(P|DIV|LI|UL|OL|H[1-6]|BLOCKQUOTE|PRE|TABLE|THEAD|TBODY|TFOOT|TR|TD|TH|HR|DL|DT|DD)$/;
+
+function readerText(node) {
+  if (node.nodeType === Node.TEXT_NODE) return node.data;
+  if (node.nodeType !== Node.ELEMENT_NODE) return "";
+  if (node.classList.contains("cm-editor-wrapper")) return "\n" + codeBlockValue(node) + "\n";
+  if (node.tagName === "X-EQUATION") return formulaSource(node);
+  if (node.tagName === "BR") return "\n";
+  var text = "";
+  for (var child = node.firstChild; child; child = child.nextSibling) text += readerText(child);
+  return blockTags.test(node.tagName) ? "\n" + text + "\n" : text;
+}
+
+function documentText() {
+  var parts = [];
+  editorBody().childNodes.forEach(function (node) {
+    var text = blockTexts.get(node);
+    if (text === undefined) {
+      text = readerText(node);
+      blockTexts.set(node, text);
+    }
+    parts.push(text);
+  });
+  return parts.join("\n");
+}
+
+// A change anywhere in a top-level block makes its text be read again.
+function forgetTextAround(node) {
+  var body = editorBody();
+  while (node && node.parentNode !== body) node = node.parentNode;
+  if (node) blockTexts.delete(node);
+}
+
+function forgetChangedTexts(records) {
+  records.forEach(function (record) { forgetTextAround(record.target); });
+}
+
 function startWorker(text) {
   if (typeof Worker === "undefined") return;
   if (!myWorker) {

@@ -209,7 +209,7 @@ function scheduleCount() {
       scheduleCount();
       return;
     }
-    startWorker(editorBody().innerText);
+    startWorker(documentText());
     updateSideBar();
   }, 150);
 }
@@ -311,7 +311,8 @@ window.addEventListener("load", function () {
   });
   body.addEventListener("input", markModified);
   body.addEventListener("paste", function (event) { event.preventDefault(); });
-  new MutationObserver(function () {
+  new MutationObserver(function (records) {
+    forgetChangedTexts(records);
     ensureTrailingParagraph();
     scheduleCount();
   }).observe(body, { childList: true, characterData: true, subtree: true });
