@@ -261,7 +261,9 @@ void MainWindow::connectSyncDirection(bool visual)
 // The tab in front is the live editor; the document moves over with it.
 void MainWindow::onDockActivated(QDockWidget *dock)
 {
-    highlighter->setSlicesPaused(dock->objectName() != QLatin1String("dockEditor"));
+    // Colouring waits while its editor is out of sight, and while the page's
+    // answer is on its way: both run on this thread.
+    highlighter->setSlicesPaused(true);
     if (dock->objectName() == QLatin1String("dockEditor")) {
         connectSyncDirection(false);
         // Until the page's document arrives and replaces the text, typing would be lost.
@@ -269,6 +271,7 @@ void MainWindow::onDockActivated(QDockWidget *dock)
         // document is then the Markdown it was given, spelt as the user wrote it.
         sourceEditor->setReadOnly(true);
         askPage(QStringLiteral("editedHtml()"), [this](const QVariant &html) {
+            highlighter->setSlicesPaused(isVisualEditorShown());
             if (html.type() == QVariant::String) {
                 sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
                 sourceMatchesPage = false;

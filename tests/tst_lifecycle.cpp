@@ -6,6 +6,7 @@
 #include "content.h"
 #include "documentconverter.h"
 #include "documentfile.h"
+#include "highlighter.h"
 #include "htmlcompare.h"
 #include "mainwindow.h"
 #include "pagescript.h"
@@ -78,6 +79,7 @@ private slots:
     void fileOpenedInSourceReachesThePage();
     void starFollowsEditsNotReplacements();
     void typingWaitsForTheHandOver();
+    void longDocumentIsColouredWhileTheSourceIsInFront();
     void saveWritesUtf8AndClearsTheStar();
     void saveAsSuggestsAName();
     void suggestedNames_data();
@@ -258,6 +260,39 @@ void TestLifecycle::typingWaitsForTheHandOver()
     QVERIFY(!source->toPlainText().contains(QStringLiteral("early")));
     QTest::keyClicks(source, QStringLiteral("late"));
     QVERIFY(source->toPlainText().contains(QStringLiteral("late")));
+}
+
+// The lines below the first screenful take their colours in the background,
+// and only while the Source Code Editor is in front.
+void TestLifecycle::longDocumentIsColouredWhileTheSourceIsInFront()
+{
+    QByteArray markdown;
+    for (int i = 0; i < 40 * Highlighter::immediateBlocks; ++i)
+        markdown += "# Heading " + QByteArray::number(i) + "\n";
+    markdown += "\nThe end.\n";
+    const QString path = dir.filePath(QStringLiteral("long.md"));
+    writeFile(path, markdown);
+    openWindow(path);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        js(QStringLiteral("pendingHtml === null && editorBody().textContent.indexOf('The end.') >= 0")).toBool(), 15000);
+    auto *highlighter = source->document()->findChild<Highlighter *>();
+    QVERIFY(highlighter);
+    const auto lastHeadingColoured = [&] {
+        const QTextBlock block = source->document()->findBlockByNumber(40 * Highlighter::immediateBlocks - 1);
+        return !block.layout()->formats().isEmpty();
+    };
+
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
+    activateTab(QStringLiteral("Visual Editor"));
+    QVERIFY(highlighter->hasPendingBlocks());
+    QTest::qWait(300);
+    QVERIFY(highlighter->hasPendingBlocks());
+    QVERIFY(!lastHeadingColoured());
+
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!highlighter->hasPendingBlocks(), 15000);
+    QVERIFY(lastHeadingColoured());
 }
 
 void TestLifecycle::saveWritesUtf8AndClearsTheStar()
