@@ -109,6 +109,13 @@ function observeCodeBlock(wrapper) {
   codeBlockObserver.observe(wrapper);
 }
 
+// Stops watching every code block and formula of the page, before the page
+// lets its whole document go.
+function forgetObservedBlocks() {
+  if (codeBlockObserver) codeBlockObserver.disconnect();
+  if (formulaObserver) formulaObserver.disconnect();
+}
+
 function buildCodeMirror(wrapper, focus) {
   if (wrapper.cmInstance) return;
   if (codeBlockObserver) codeBlockObserver.unobserve(wrapper);

@@ -82,6 +82,8 @@ function setDocumentHtml(html) {
   pendingTimer = null;
   pendingHtml = { html: String(html || ""), start: 0 };
   var body = editorBody();
+  // An observer keeps what it watches alive: the old document must go with it.
+  forgetObservedBlocks();
   body.textContent = "";
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
   editedSinceShown = false;
