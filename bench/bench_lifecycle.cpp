@@ -147,6 +147,8 @@ void measure(const char *name, size_t bytes, const QString &folder)
     window.on_actionSave_triggered();
     std::printf("save %s: %lld ms\n", name, timer.elapsed());
     std::printf("memory with %s open: %.0f MB\n", name, proportionalSetSizeMb());
+    QTest::qWait(4000);
+    std::printf("memory with %s open settled: %.0f MB\n", name, proportionalSetSizeMb());
 }
 }
 

@@ -597,6 +597,11 @@ void TestEditorPage::wordCountReadsTheWholeDocument()
     js(QStringLiteral("var w = document.querySelector('.cm-editor-wrapper'); buildCodeMirror(w);"
                       "w.cmInstance.setValue('int a; int b;'); true"));
     QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("6005"));
+    // The worker goes once it has nothing left to count, and a new one counts next.
+    QTRY_VERIFY(js(QStringLiteral("myWorker === null")).toBool());
+    js(QStringLiteral("startWorker('one two'); startWorker('one two three'); true"));
+    QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("3"));
+    QTRY_VERIFY(js(QStringLiteral("myWorker === null")).toBool());
 }
 
 QTEST_MAIN(TestEditorPage)

@@ -215,15 +215,31 @@ function editedHtml() {
 var blockTexts = new WeakMap();
 var blockTags = /^(P|DIV|LI|UL|OL|H[1-6]|BLOCKQUOTE|PRE|TABLE|THEAD|TBODY|TFOOT|TR|TD|TH|HR|DL|DT|DD)$/;
 
+// Pieces go into one list joined once per block: a string grown piece by
+// piece would be kept as a chain of every piece.
+function collectReaderText(node, pieces) {
+  if (node.nodeType === Node.TEXT_NODE) {
+    pieces.push(node.data);
+  } else if (node.nodeType !== Node.ELEMENT_NODE) {
+    return;
+  } else if (node.classList.contains("cm-editor-wrapper")) {
+    pieces.push("\n", codeBlockValue(node), "\n");
+  } else if (node.tagName === "X-EQUATION") {
+    pieces.push(formulaSource(node));
+  } else if (node.tagName === "BR") {
+    pieces.push("\n");
+  } else {
+    var block = blockTags.test(node.tagName);
+    if (block) pieces.push("\n");
+    for (var child = node.firstChild; child; child = child.nextSibling) collectReaderText(child, pieces);
+    if (block) pieces.push("\n");
+  }
+}
+
 function readerText(node) {
-  if (node.nodeType === Node.TEXT_NODE) return node.data;
-  if (node.nodeType !== Node.ELEMENT_NODE) return "";
-  if (node.classList.contains("cm-editor-wrapper")) return "\n" + codeBlockValue(node) + "\n";
-  if (node.tagName === "X-EQUATION") return formulaSource(node);
-  if (node.tagName === "BR") return "\n";
-  var text = "";
-  for (var child = node.firstChild; child; child = child.nextSibling) text += readerText(child);
-  return blockTags.test(node.tagName) ? "\n" + text + "\n" : text;
+  var pieces = [];
+  collectReaderText(node, pieces);
+  return pieces.join("");
 }
 
 function documentText() {
@@ -250,14 +266,25 @@ function forgetChangedTexts(records) {
   records.forEach(function (record) { forgetTextAround(record.target); });
 }
 
+// A worker that has counted a long document holds tens of megabytes of
+// strings until it is gone, so it goes once nothing is left to count.
+var textsToCount = 0;
+
 function startWorker(text) {
   if (typeof Worker === "undefined") return;
   if (!myWorker) {
-    myWorker = new Worker("qrc:/resources/calculate.js");
-    myWorker.onmessage = function (event) {
+    var worker = new Worker("qrc:/resources/calculate.js");
+    worker.onmessage = function (event) {
       if (contentObj) contentObj.updateWordsCount(String(event.data));
+      textsToCount -= 1;
+      if (textsToCount === 0 && myWorker === worker) {
+        worker.terminate();
+        myWorker = null;
+      }
     };
+    myWorker = worker;
   }
+  textsToCount += 1;
   myWorker.postMessage(text);
 }
 
