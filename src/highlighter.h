@@ -59,20 +59,19 @@ private:
     void defer(int blockNumber);
     void noteEdit(int position);
     void highlightPendingSlice();
+    void addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger);
 
+    enum BlockState { Coloured = 0, Waiting = 1 };
+    static constexpr qint64 sliceMs = 4;
     // Lines coloured since control last returned to the event loop.
     int blocksThisTurn = 0;
     QTimer turnEnd;
-    enum BlockState { Coloured = 0, Waiting = 1 };
-    static constexpr qint64 sliceMs = 4;
     // No line above this one waits for its colours.
     int firstPendingBlock = -1;
     QTimer pendingSlices;
     QElapsedTimer sliceTime;
     bool inSlice = false;
     bool slicesPaused = false;
-
-    void addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger);
 
     QVector<HighlightingRule> highlightRules;
     QTextCharFormat keywordFormat;

@@ -243,6 +243,8 @@ private:
     // Runs `script` in the page and hands its answer to `answered`, unless the
     // window is being destroyed by the time the page answers.
     void askPage(const QString &script, const std::function<void(const QVariant &)> &answered);
+    // Runs `then` once the page holds the whole of its document.
+    void whenPageHoldsWholeDocument(const std::function<void()> &then);
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
     void applyHeading(int level);

@@ -76,6 +76,11 @@ void MainWindow::askPage(const QString &script, const std::function<void(const Q
     });
 }
 
+void MainWindow::whenPageHoldsWholeDocument(const std::function<void()> &then)
+{
+    askPage(QStringLiteral("true"), [then](const QVariant &) { then(); });
+}
+
 void MainWindow::pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit)
 {
     if (isVisualEditorShown())

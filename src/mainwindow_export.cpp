@@ -87,7 +87,7 @@ void MainWindow::on_actionPDF_triggered()
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Point, QMarginsF(0, 0, 0, 0));
     // Success is reported once the engine has made the whole PDF and it is on disk.
-    askPage(QStringLiteral("true"), [this, path, layout](const QVariant &) {
+    whenPageHoldsWholeDocument([this, path, layout] {
         QPointer<MainWindow> self(this);
         webView->page()->printToPdf(
             [self, path](const QByteArray &pdf) {
@@ -107,7 +107,7 @@ void MainWindow::on_actionPrint_triggered()
     QPrintDialog dialog(printer);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    askPage(QStringLiteral("true"), [this](const QVariant &) {
+    whenPageHoldsWholeDocument([this] {
         QPointer<MainWindow> self(this);
         webView->page()->print(printer, [self](bool success) {
             if (!self || self->destroying)

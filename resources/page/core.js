@@ -277,7 +277,7 @@ function startWorker(text) {
     worker.onmessage = function (event) {
       if (contentObj) contentObj.updateWordsCount(String(event.data));
       textsToCount -= 1;
-      if (textsToCount === 0 && myWorker === worker) {
+      if (textsToCount === 0) {
         worker.terminate();
         myWorker = null;
       }
