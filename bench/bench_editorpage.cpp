@@ -17,7 +17,6 @@
 #include <QSettings>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
 #include <QWebEnginePage>
 
 #include <cstdio>
@@ -46,10 +45,7 @@ int main(int argc, char *argv[])
     window.show();
     auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
     auto *content = window.findChild<Content *>(QStringLiteral("content"));
-    if (!QTest::qWaitFor([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000)) {
-        std::printf("page did not load\n");
-        return 1;
-    }
+    waitOrStop([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000, "the page");
     std::printf("document: %.1f MB of Markdown, %d code blocks, %d formulas\n",
                 static_cast<double>(markdown.size()) / (1024.0 * 1024.0), html.count(QStringLiteral("<pre ")),
                 html.count(QStringLiteral("<x-equation ")));

@@ -270,7 +270,7 @@ void MainWindow::onDockActivated(QDockWidget *dock)
         // A page not edited since it was given its document answers false: the
         // document is then the Markdown it was given, spelt as the user wrote it.
         sourceEditor->setReadOnly(true);
-        askPage(QStringLiteral("editedHtml()"), [this](const QVariant &html) {
+        askPage(QStringLiteral("handOverHtml()"), [this](const QVariant &html) {
             highlighter->setSlicesPaused(isVisualEditorShown());
             if (html.type() == QVariant::String) {
                 sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));

@@ -16,6 +16,7 @@
 #include "windowtestsupport.h"
 
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -79,6 +80,7 @@ private slots:
     void fileOpenedInSourceReachesThePage();
     void starFollowsEditsNotReplacements();
     void typingWaitsForTheHandOver();
+    void pageStopsCountingBehindTheSource();
     void longDocumentIsColouredWhileTheSourceIsInFront();
     void saveWritesUtf8AndClearsTheStar();
     void saveAsSuggestsAName();
@@ -260,6 +262,26 @@ void TestLifecycle::typingWaitsForTheHandOver()
     QVERIFY(!source->toPlainText().contains(QStringLiteral("early")));
     QTest::keyClicks(source, QStringLiteral("late"));
     QVERIFY(source->toPlainText().contains(QStringLiteral("late")));
+}
+
+// Behind the Source Code Editor the page's count would only slow the hand-over
+// down, and could land after the source's own count of a newer text.
+void TestLifecycle::pageStopsCountingBehindTheSource()
+{
+    openWindow();
+    auto *label = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
+    QVERIFY(label);
+    QSignalSpy pageCounts(content, &Content::updateWordsCountSignal);
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'one two three')"));
+    QTRY_VERIFY(pageCounts.count() > 0 && pageCounts.last().at(0).toString() == QLatin1String("3"));
+
+    pageCounts.clear();
+    js(QStringLiteral("document.execCommand('insertText',false,' four')"));
+    activateTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
+    QTRY_COMPARE(label->text(), QStringLiteral("4"));
+    QVERIFY(!pageCounts.wait(1000));
+    QCOMPARE(pageCounts.count(), 0);
 }
 
 // The lines below the first screenful take their colours in the background,

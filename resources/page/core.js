@@ -277,15 +277,19 @@ function startWorker(text) {
     worker.onmessage = function (event) {
       if (contentObj) contentObj.updateWordsCount(String(event.data));
       textsToCount -= 1;
-      if (textsToCount === 0) {
-        worker.terminate();
-        myWorker = null;
-      }
+      if (textsToCount === 0) stopWorker();
     };
     myWorker = worker;
   }
   textsToCount += 1;
   myWorker.postMessage(text);
+}
+
+function stopWorker() {
+  if (!myWorker) return;
+  myWorker.terminate();
+  myWorker = null;
+  textsToCount = 0;
 }
 
 function updateSideBar() {

@@ -216,6 +216,16 @@ function scheduleCount() {
   }, 150);
 }
 
+// The page goes behind the Source Code Editor, which counts and outlines its
+// own text from now on; counting here as well would only slow the hand-over
+// down, and its answer could come after the source's.
+function handOverHtml() {
+  clearTimeout(pendingCount);
+  pendingCount = null;
+  stopWorker();
+  return editedHtml();
+}
+
 function insertPayload(payload, range) {
   var node;
   if (payload.type === "a") {
