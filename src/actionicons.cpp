@@ -1,10 +1,19 @@
 #include "actionicons.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFont>
+#include <QHash>
+#include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+#include <algorithm>
+#include <functional>
+#include <memory>
 
 namespace ActionIcons {
 
@@ -12,32 +21,94 @@ namespace {
 constexpr int glyphPixelSize = 512;
 constexpr int glyphCanvas = static_cast<int>(glyphPixelSize * 1.2);
 constexpr int svgCanvas = 512;
+
+// Draws its picture at the size it is asked for, so that an icon costs a few
+// small pixmaps instead of one large one kept for its whole life. It reports
+// the square it was designed in as its only size, as a pixmap icon would.
+class DrawnIconEngine : public QIconEngine
+{
+public:
+    using Draw = std::function<void(QPainter &, const QRect &)>;
+
+    DrawnIconEngine(Draw draw, int designSize) : draw(std::move(draw)), designSize(designSize) {}
+
+    QIconEngine *clone() const override { return new DrawnIconEngine(draw, designSize); }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
+    {
+        const int side = std::min({size.width(), size.height(), designSize});
+        return {side, side};
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override
+    {
+        return {QSize(designSize, designSize)};
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        const QSize side = actualSize(size, mode, state);
+        const quint64 key = (quint64(side.width()) << 8) | quint64(mode);
+        const auto cached = drawnPixmaps.constFind(key);
+        if (cached != drawnPixmaps.constEnd())
+            return *cached;
+        if (side.isEmpty())
+            return QPixmap();
+        QPixmap pixmap(side);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            draw(painter, pixmap.rect());
+        }
+        if (mode != QIcon::Normal) {
+            QStyleOption option;
+            option.palette = QGuiApplication::palette();
+            pixmap = QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
+        }
+        // A handful of sizes are shown; a caller walking through many must not grow this.
+        if (drawnPixmaps.size() >= 16)
+            drawnPixmaps.clear();
+        drawnPixmaps.insert(key, pixmap);
+        return pixmap;
+    }
+
+private:
+    Draw draw;
+    int designSize;
+    QHash<quint64, QPixmap> drawnPixmaps;
+};
 }
 
 QIcon glyphIcon(QChar glyph, const QColor &colour)
 {
-    QPixmap pixmap(glyphCanvas, glyphCanvas);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    QFont font(QStringLiteral("FontAwesome"));
-    font.setPixelSize(glyphPixelSize);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, QString(glyph));
-    painter.end();
-    return QIcon(pixmap);
+    return QIcon(new DrawnIconEngine(
+        [glyph, colour](QPainter &painter, const QRect &square) {
+            QFont font(QStringLiteral("FontAwesome"));
+            font.setPixelSize(std::max(1, square.width() * glyphPixelSize / glyphCanvas));
+            painter.setFont(font);
+            painter.setPen(colour);
+            painter.drawText(square, Qt::AlignCenter, QString(glyph));
+        },
+        glyphCanvas));
 }
 
 QIcon svgIcon(const QString &svgTemplate, const QColor &colour)
 {
-    QSvgRenderer renderer(svgTemplate.arg(colour.name()).toUtf8());
-    QPixmap pixmap(svgCanvas, svgCanvas);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
-    painter.end();
-    return QIcon(pixmap);
+    auto renderer = std::make_shared<QSvgRenderer>(svgTemplate.arg(colour.name()).toUtf8());
+    return QIcon(new DrawnIconEngine(
+        [renderer](QPainter &painter, const QRect &square) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            renderer->render(&painter, square);
+        },
+        svgCanvas));
 }
 
 QIcon svgIconFromFile(const QString &path, const QColor &colour)

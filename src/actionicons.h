@@ -9,7 +9,7 @@
 // Action icons drawn at run time in one colour, so that they follow the theme.
 namespace ActionIcons {
 
-// One FontAwesome character centred in a transparent square pixmap.
+// One FontAwesome character centred in a transparent square.
 QIcon glyphIcon(QChar glyph, const QColor &colour);
 
 // An SVG document whose fill colour is the placeholder "%1".
