@@ -154,6 +154,7 @@ void measure(const char *name, size_t bytes, const QString &folder)
 
 int main(int argc, char *argv[])
 {
+    keepLargeBuffersOutOfTheHeap();
     qputenv("QTWEBENGINE_CHROMIUM_FLAGS", webEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), runningAsRoot()));
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Penwick"));

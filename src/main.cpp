@@ -17,6 +17,7 @@
 
 int main(int argc, char *argv[])
 {
+    keepLargeBuffersOutOfTheHeap();
     try {
         qInstallMessageHandler(messageFilter);
         QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling, true);

@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifndef Q_OS_WIN
 #include <unistd.h>
+#endif
+#ifdef __GLIBC__
+#include <malloc.h>
 #endif
 
 void messageFilter(QtMsgType, const QMessageLogContext &, const QString &message)
@@ -58,8 +62,21 @@ bool runningAsRoot()
 
 QByteArray webEngineFlags(const QByteArray &currentFlags, bool asRoot)
 {
-    const QByteArray flag("--no-sandbox");
-    if (!asRoot || currentFlags.split(' ').contains(flag))
-        return currentFlags;
-    return currentFlags.isEmpty() ? flag : currentFlags + ' ' + flag;
+    QList<QByteArray> flags = currentFlags.split(' ');
+    flags.removeAll(QByteArray());
+    const auto hasFlagStarting = [&flags](const QByteArray &start) {
+        return std::any_of(flags.cbegin(), flags.cend(), [&start](const QByteArray &flag) { return flag.startsWith(start); });
+    };
+    if (asRoot && !flags.contains("--no-sandbox"))
+        flags << "--no-sandbox";
+    if (!hasFlagStarting("--js-flags"))
+        flags << "--js-flags=--expose-gc";
+    return flags.join(' ');
+}
+
+void keepLargeBuffersOutOfTheHeap()
+{
+#ifdef __GLIBC__
+    mallopt(M_MMAP_THRESHOLD, 256 * 1024);
+#endif
 }

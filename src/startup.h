@@ -21,6 +21,15 @@ QString editorThemeDirectory();
 QString chooseStartupFile(const QStringList &arguments, int openType, const QStringList &recentFiles);
 
 // Chromium refuses to start its sandbox as root: as root the web engine's flags
-// get "--no-sandbox" added (once); otherwise they stay as they are.
+// get "--no-sandbox" added (once). The page's script engine exposes a garbage
+// collection, "--js-flags=--expose-gc", unless the flags set script engine
+// flags of their own.
 QByteArray webEngineFlags(const QByteArray &currentFlags, bool asRoot);
 bool runningAsRoot();
+
+// A document passes through the program as buffers of several megabytes.
+// glibc raises its threshold for mapping a block of its own each time such a
+// block is freed, so the later ones come from the heap and stay with the
+// process after use; a fixed threshold gives each back when it is freed.
+// Call first thing in main.
+void keepLargeBuffersOutOfTheHeap();

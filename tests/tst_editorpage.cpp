@@ -74,6 +74,8 @@ private slots:
     void hostileInsertsRunNoScript();
     void largeDocumentComesInWhole_data();
     void largeDocumentComesInWhole();
+    void oldDocumentIsCollectedOnceTheNewIsWhole_data();
+    void oldDocumentIsCollectedOnceTheNewIsWhole();
     void documentStillComingInIsTakenWhole();
     void codeBlockIdsDiffer();
     void wordCountReadsTheWholeDocument();
@@ -533,6 +535,35 @@ void TestEditorPage::largeDocumentComesInWhole()
     QTRY_COMPARE(js(QStringLiteral("editorBody().lastElementChild.innerHTML")).toString(), QStringLiteral("&nbsp;"));
     QCOMPARE(js(QStringLiteral("getHtml()")).toString(), whole);
     QCOMPARE(js(QStringLiteral("editedSinceShown")).toBool(), false);
+}
+
+void TestEditorPage::oldDocumentIsCollectedOnceTheNewIsWhole_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("takeTheRest");
+    QTest::newRow("one piece") << QStringLiteral("<p>short</p>") << QString();
+    QTest::newRow("pieces between frames") << convertedLargeDocument()
+                                           << QStringLiteral("appendPendingPiece = window.appendPiece; appendPendingPiece()");
+    QTest::newRow("rest taken by a reader") << convertedLargeDocument() << QStringLiteral("getHtml()");
+}
+
+// The engine's collection is stood in for by a counter: a collection while
+// pieces are still to come would find nothing to collect.
+void TestEditorPage::oldDocumentIsCollectedOnceTheNewIsWhole()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, takeTheRest);
+    js(QStringLiteral("window.collections = 0; window.gc = function () { window.collections += 1; };"
+                      "window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
+                      "true"));
+    setHtml(html);
+    if (!takeTheRest.isEmpty()) {
+        QCOMPARE(js(QStringLiteral("pendingCollection")), QVariant());
+        js(takeTheRest + QStringLiteral("; true"));
+    }
+    QTRY_COMPARE(js(QStringLiteral("window.collections")).toInt(), 1);
+    QCOMPARE(js(QStringLiteral("pendingHtml")), QVariant());
+    js(QStringLiteral("appendPendingPiece = window.appendPiece; delete window.gc; true"));
 }
 
 // Whatever reads or changes the document as a whole gets all of it, also

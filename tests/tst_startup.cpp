@@ -13,6 +13,11 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cstdlib>
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 class TestStartup : public QObject
 {
     Q_OBJECT
@@ -28,6 +33,7 @@ private slots:
     void messageFilter();
     void noSandboxFlag_data();
     void noSandboxFlag();
+    void largeBuffersGoBackWhenFreed();
     void settingsStoreIsSharedIniFile();
 };
 
@@ -146,10 +152,17 @@ void TestStartup::noSandboxFlag_data()
     QTest::addColumn<QByteArray>("flags");
     QTest::addColumn<bool>("root");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("root, no flags") << QByteArray() << true << QByteArray("--no-sandbox");
-    QTest::newRow("root, other flags") << QByteArray("--disable-gpu") << true << QByteArray("--disable-gpu --no-sandbox");
-    QTest::newRow("root, already there") << QByteArray("--no-sandbox") << true << QByteArray("--no-sandbox");
-    QTest::newRow("ordinary user") << QByteArray("--disable-gpu") << false << QByteArray("--disable-gpu");
+    QTest::newRow("root, no flags") << QByteArray() << true << QByteArray("--no-sandbox --js-flags=--expose-gc");
+    QTest::newRow("root, other flags") << QByteArray("--disable-gpu") << true
+                                       << QByteArray("--disable-gpu --no-sandbox --js-flags=--expose-gc");
+    QTest::newRow("root, already there") << QByteArray("--no-sandbox --js-flags=--expose-gc") << true
+                                         << QByteArray("--no-sandbox --js-flags=--expose-gc");
+    QTest::newRow("ordinary user") << QByteArray("--disable-gpu") << false
+                                   << QByteArray("--disable-gpu --js-flags=--expose-gc");
+    QTest::newRow("script engine flags of the user's") << QByteArray("--js-flags=--max-old-space-size=512") << false
+                                                       << QByteArray("--js-flags=--max-old-space-size=512");
+    QTest::newRow("spaces around") << QByteArray(" --disable-gpu  ") << false
+                                   << QByteArray("--disable-gpu --js-flags=--expose-gc");
 }
 
 void TestStartup::noSandboxFlag()
@@ -172,6 +185,25 @@ void TestStartup::settingsStoreIsSharedIniFile()
     QFile ini(settings->fileName());
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("cssfile=vue-\xc3\xbc"));
+}
+
+// Freeing a mapped block of 4 MB makes glibc take blocks up to that size from
+// the heap from then on; after the call a block of 1 MB is still mapped.
+void TestStartup::largeBuffersGoBackWhenFreed()
+{
+#ifdef __GLIBC__
+    keepLargeBuffersOutOfTheHeap();
+    void *volatile large = std::malloc(4 << 20);
+    std::free(large);
+    const int mappedBefore = mallinfo2().hblks;
+    void *volatile block = std::malloc(1 << 20);
+    QVERIFY(block);
+    QCOMPARE(int(mallinfo2().hblks), mappedBefore + 1);
+    std::free(block);
+    QCOMPARE(int(mallinfo2().hblks), mappedBefore);
+#else
+    QSKIP("The allocator is the system's own here.");
+#endif
 }
 
 int main(int argc, char *argv[])

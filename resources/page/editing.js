@@ -66,7 +66,7 @@ function appendPendingPiece() {
   if (!pendingHtml) return;
   appendHtml(editorBody(), nextHtmlPiece(pendingHtml, laterPieceLength));
   if (pendingHtml.start < pendingHtml.html.length) pendingTimer = setTimeout(appendPendingPiece, 0);
-  else pendingHtml = null;
+  else documentIsWhole();
 }
 
 function flushPendingHtml() {
@@ -74,7 +74,25 @@ function flushPendingHtml() {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
   appendHtml(editorBody(), takeRest(pendingHtml));
+  documentIsWhole();
+}
+
+// The document it replaced, and the markup it came in, stay behind as garbage
+// that the engine keeps for half a minute or more: tens of megabytes for a
+// large document. Once the new one is whole, the first idle moment of the
+// shown page collects them, where the engine offers a collection (the program
+// asks for one).
+var pendingCollection = null;
+
+function documentIsWhole() {
   pendingHtml = null;
+  if (pendingCollection !== null || typeof gc !== "function") return;
+  pendingCollection = requestIdleCallback(collectGarbage);
+}
+
+function collectGarbage() {
+  pendingCollection = null;
+  gc();
 }
 
 function setDocumentHtml(html) {
@@ -91,7 +109,7 @@ function setDocumentHtml(html) {
     // The first piece is painted before the next goes in.
     requestAnimationFrame(function () { pendingTimer = setTimeout(appendPendingPiece, 0); });
   } else {
-    pendingHtml = null;
+    documentIsWhole();
   }
 }
 
