@@ -4,6 +4,9 @@
 #include "htmlcompare.h"
 
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonValue>
 #include <QMap>
 #include <QRegularExpression>
 #include <QTextDocumentFragment>
@@ -21,24 +24,13 @@ QVector<Example> readExamples(const QString &path)
 {
     QVector<Example> examples;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!file.open(QIODevice::ReadOnly))
         return examples;
-    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
-    const QString fence = QString(32, QLatin1Char('`'));
-    QString section;
-    for (int i = 0; i < lines.size(); ++i) {
-        if (lines[i].startsWith(QLatin1String("## ")) || lines[i].startsWith(QLatin1String("# ")))
-            section = lines[i].section(QLatin1Char(' '), 1);
-        if (lines[i] != fence + QLatin1String(" example"))
-            continue;
+    for (const QJsonValue &entry : QJsonDocument::fromJson(file.readAll()).array()) {
         Example example;
         example.number = examples.size() + 1;
-        example.section = section;
-        for (++i; i < lines.size() && lines[i] != QLatin1String("."); ++i)
-            example.markdown += lines[i] + QLatin1Char('\n');
-        while (i < lines.size() && lines[i] != fence)
-            ++i;
-        example.markdown.replace(QChar(0x2192), QLatin1Char('\t'));
+        example.section = entry[QLatin1String("section")].toString();
+        example.markdown = entry[QLatin1String("markdown")].toString();
         examples.append(example);
     }
     return examples;
