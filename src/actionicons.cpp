@@ -47,7 +47,7 @@ public:
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const qreal ratio = painter->device()->devicePixelRatioF();
         QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
         drawn.setDevicePixelRatio(ratio);
         painter->drawPixmap(rect, drawn);
@@ -56,12 +56,12 @@ public:
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
         const QSize side = actualSize(size, mode, state);
+        if (side.isEmpty())
+            return QPixmap();
         const quint64 key = (quint64(side.width()) << 8) | quint64(mode);
         const auto cached = drawnPixmaps.constFind(key);
         if (cached != drawnPixmaps.constEnd())
             return *cached;
-        if (side.isEmpty())
-            return QPixmap();
         QPixmap pixmap(side);
         pixmap.fill(Qt::transparent);
         {

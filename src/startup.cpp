@@ -64,12 +64,11 @@ QByteArray webEngineFlags(const QByteArray &currentFlags, bool asRoot)
 {
     QList<QByteArray> flags = currentFlags.split(' ');
     flags.removeAll(QByteArray());
-    const auto hasFlagStarting = [&flags](const QByteArray &start) {
-        return std::any_of(flags.cbegin(), flags.cend(), [&start](const QByteArray &flag) { return flag.startsWith(start); });
-    };
+    const bool ownScriptFlags =
+        std::any_of(flags.cbegin(), flags.cend(), [](const QByteArray &flag) { return flag.startsWith("--js-flags"); });
     if (asRoot && !flags.contains("--no-sandbox"))
         flags << "--no-sandbox";
-    if (!hasFlagStarting("--js-flags"))
+    if (!ownScriptFlags)
         flags << "--js-flags=--expose-gc";
     return flags.join(' ');
 }
