@@ -12,6 +12,7 @@
 #include "pagetemplate.h"
 #include "palettes.h"
 #include "recentfiles.h"
+#include "startup.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -81,6 +82,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     , currentPath(startupFile)
     , content(this)
 {
+    chooseSceneGraphBackend();
     content.setObjectName(QStringLiteral("content"));
     ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));
