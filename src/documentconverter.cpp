@@ -180,9 +180,12 @@ std::string DocumentConverter::padStrikeMarkers(const std::string &markdown)
                 result.append(markdown, at, 2);
                 at += 2;
             } else if (ch == '`') {
+                // A code span closes on its own line; an unclosed run is looked
+                // for no further, or a document of them would be read over and over.
                 const size_t length = backtickRun(markdown, at);
-                const size_t close = markdown.find(std::string(length, '`'), at + length);
-                const size_t end = close == std::string::npos || close >= lineEnd ? at + length : close + length;
+                const std::string_view line(markdown.data() + at + length, lineEnd - at - length);
+                const size_t close = line.find(std::string_view(markdown.data() + at, length));
+                const size_t end = close == std::string_view::npos ? at + length : at + length + close + length;
                 result.append(markdown, at, end - at);
                 at = end;
             } else if (ch == '~' && at + 1 < lineEnd && markdown[at + 1] == '~') {
@@ -194,8 +197,12 @@ std::string DocumentConverter::padStrikeMarkers(const std::string &markdown)
                     result += ' ';
                 opening = !opening;
             } else {
-                result += ch;
-                ++at;
+                size_t plainEnd = at + 1;
+                while (plainEnd < lineEnd && markdown[plainEnd] != '\\' && markdown[plainEnd] != '`'
+                       && markdown[plainEnd] != '~')
+                    ++plainEnd;
+                result.append(markdown, at, plainEnd - at);
+                at = plainEnd;
             }
         }
         lineBegin = std::max(lineBegin + 1, lineEnd);

@@ -207,13 +207,13 @@ void Converter::endTag()
         && (currentTag.find("display:none") != std::string::npos
             || currentTag.find("visibility:hidden") != std::string::npos
             || currentTag.find("opacity:0") != std::string::npos)) {
-        updateSkipping();
+        updateTextHandling();
         return;
     }
     const size_t space = currentTag.find(' ');
     if (space != std::string::npos)
         currentTag.resize(space);
-    updateSkipping();
+    updateTextHandling();
     if (currentTag.empty())
         return;
     const auto rule = rules.find(currentTag);
@@ -227,11 +227,13 @@ void Converter::endTag()
     }
 }
 
-void Converter::updateSkipping()
+void Converter::updateTextHandling()
 {
     skippingText = (currentTag == "title" && !options.keepTitle) || (!currentTag.empty() && currentTag[0] == '-')
         || currentTag == "template" || currentTag == "style" || currentTag == "script" || currentTag == "noscript"
         || currentTag == "nav";
+    textDropped = skippingText || currentTag == "link";
+    tagKeepsLineWhole = currentTag == "img" || currentTag == "a";
 }
 
 // Entities are decoded where they stand, so that what they decode to is escaped
@@ -384,7 +386,7 @@ void Converter::handleText(char ch)
         handleVerbatim(ch);
         return;
     }
-    if (skippingText || currentTag == "link")
+    if (textDropped)
         return;
     if (ch == '\n' || ch == '\r') {
         // A source line break is white space between words.
@@ -407,8 +409,8 @@ void Converter::handleText(char ch)
     if (ch == '.' || ch == ')')
         lineStartsWithNumber = false;
 
-    if (lineLength > static_cast<size_t>(options.softWrapColumn) && !inTable && !inList && !inHeading
-        && currentTag != "img" && currentTag != "a" && options.wrapLines) {
+    if (options.wrapLines && lineLength > static_cast<size_t>(options.softWrapColumn) && !inTable && !inList
+        && !inHeading && !tagKeepsLineWhole) {
         if (ch == ' ')
             lineLength = 0;
         else if (lineLength > static_cast<size_t>(options.hardWrapColumn))

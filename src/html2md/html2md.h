@@ -119,13 +119,16 @@ private:
     void handleVerbatim(char ch);
     void handleEntity();
     std::string decodeEntities(const std::string &text) const;
-    void updateSkipping();
+    void updateTextHandling();
     void cleanUp();
     char nextInputByte(size_t offset) const;
     bool needsEscape(char ch) const;
     bool safeLineStart(size_t at) const;
 
     bool skippingText = false;
+    // Set from the last tag read, which text is read against, byte by byte.
+    bool textDropped = false;        // skipped, or after a <link>
+    bool tagKeepsLineWhole = false;  // an image or a link: no wrap inside it
     bool lineStartsWithNumber = false;
     bool decodedAmpersand = false;
     size_t wrapScanFloor = 0; // no space lies between the current line start and here
