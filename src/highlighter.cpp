@@ -7,6 +7,7 @@
 #include <QJsonDocument>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <QTextBlock>
 #include <QTextDocument>
 
 const QStringList &highlightedKeywords()
@@ -157,6 +158,25 @@ void Highlighter::setSlicesPaused(bool paused)
     if (paused)
         pendingSlices.stop();
     else if (hasPendingBlocks())
+        pendingSlices.start();
+}
+
+void Highlighter::replaceText(const std::function<void()> &setText)
+{
+    QTextDocument *text = document();
+    const bool detached = text
+        && disconnect(text, SIGNAL(contentsChange(int, int, int)), this, SLOT(_q_reformatBlocks(int, int, int)));
+    setText();
+    if (!detached)
+        return;
+    connect(text, SIGNAL(contentsChange(int, int, int)), this, SLOT(_q_reformatBlocks(int, int, int)));
+    for (QTextBlock block = text->begin(); block.isValid(); block = block.next())
+        block.setUserState(Waiting);
+    firstPendingBlock = 0;
+    if (slicesPaused)
+        return;
+    highlightPendingSlice();
+    if (hasPendingBlocks())
         pendingSlices.start();
 }
 

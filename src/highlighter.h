@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QVector>
 
+#include <functional>
+
 // The words both highlighters colour wherever they stand.
 const QStringList &highlightedKeywords();
 
@@ -34,6 +36,10 @@ public:
     // While the editor is out of sight its waiting lines keep: the time goes
     // to what the user sees.
     void setSlicesPaused(bool paused);
+    // Runs `setText`, which puts a whole new text into the document. The base
+    // class would go over every line of it before returning, laying each one
+    // out; here the lines all wait and are coloured in slices from the top.
+    void replaceText(const std::function<void()> &setText);
 
     // Rebuilds the rules from the editor theme file of that name. Without a
     // readable file there are no rules and the previous theme object stays.

@@ -220,6 +220,8 @@ private:
     void showDocumentHtmlWhenPageReady(const QString &html);
     void giveDocumentToPage(const QString &markdown, bool afterPageLoad);
     void reportUnreadableDocument();
+    // Puts a whole document into the Source Code Editor as the program's own change.
+    void setSourceText(const QString &markdown);
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();

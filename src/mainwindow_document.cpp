@@ -74,7 +74,7 @@ bool MainWindow::openFile(const QString &path, bool duringStartup)
         giveDocumentToPage(file.text, true);
         sourceMatchesPage = false;
     } else if (!isVisualEditorShown()) {
-        sourceEditor->setTextProgrammatically(file.text);
+        setSourceText(file.text);
         sourceEditor->document()->setModified(false);
     } else {
         giveDocumentToPage(file.text, false);
@@ -127,7 +127,7 @@ void MainWindow::on_actionNew_triggered()
     pageMarkdown.clear();
     pageEditedSinceGiven = false;
     emit content.setHtmlSignal(QString());
-    sourceEditor->setTextProgrammatically(QString());
+    setSourceText(QString());
     sourceMatchesPage = true;
     modified = false;
     updateTitle();
@@ -207,6 +207,11 @@ bool MainWindow::saveToFile(const QString &markdown)
     return true;
 }
 
+void MainWindow::setSourceText(const QString &markdown)
+{
+    highlighter->replaceText([this, &markdown] { sourceEditor->setTextProgrammatically(markdown); });
+}
+
 void MainWindow::reportUnreadableDocument()
 {
     MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
@@ -273,10 +278,10 @@ void MainWindow::onDockActivated(QDockWidget *dock)
         askPage(QStringLiteral("handOverHtml()"), [this](const QVariant &html) {
             highlighter->setSlicesPaused(isVisualEditorShown());
             if (html.type() == QVariant::String) {
-                sourceEditor->setTextProgrammatically(converter.htmlToMarkdown(html.toString()));
+                setSourceText(converter.htmlToMarkdown(html.toString()));
                 sourceMatchesPage = false;
             } else if (html.type() == QVariant::Bool && !sourceMatchesPage) {
-                sourceEditor->setTextProgrammatically(pageMarkdown);
+                setSourceText(pageMarkdown);
                 sourceMatchesPage = true;
             }
             pageShowsSource = html.type() == QVariant::String || html.type() == QVariant::Bool;

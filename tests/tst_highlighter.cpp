@@ -54,6 +54,7 @@ private slots:
     void loadThemeReplacesRules();
     void largeChangeColoursTheRestInSlices();
     void editWhileLinesWaitColoursEveryLine();
+    void replacedTextIsColouredInSlices();
 };
 
 void TestHighlighter::initTestCase()
@@ -236,6 +237,50 @@ void TestHighlighter::editWhileLinesWaitColoursEveryLine()
     cursor.removeSelectedText();
     QTest::qWait(0);
     QTextCursor(&document).insertText(headingLines(50, QStringLiteral("new")) + '\n');
+    highlighter.setSlicesPaused(false);
+    QTRY_VERIFY(!highlighter.hasPendingBlocks());
+    QCOMPARE(uncolouredHeadings(document), 0);
+}
+
+namespace {
+struct CountingHighlighter : Highlighter {
+    using Highlighter::Highlighter;
+    int lines = 0;
+    void highlightBlock(const QString &text) override
+    {
+        ++lines;
+        Highlighter::highlightBlock(text);
+    }
+};
+}
+
+// A whole new text is not gone over line by line before it shows; every line
+// is coloured in the end, edits after it are coloured as they are made, and
+// colouring it is no edit of its own.
+void TestHighlighter::replacedTextIsColouredInSlices()
+{
+    QPlainTextEdit editor;
+    QTextDocument &document = *editor.document();
+    CountingHighlighter highlighter(&document);
+    QSignalSpy textChanges(&editor, &QPlainTextEdit::textChanged);
+    const int lines = 50 * Highlighter::immediateBlocks;
+    highlighter.replaceText([&] { editor.setPlainText(headingLines(lines, QStringLiteral("line"))); });
+    QCOMPARE(textChanges.count(), 1);
+    QVERIFY(highlighter.lines < lines / 2);
+    QCOMPARE(uncolouredHeadings(document, 0, 0), 0);
+    QVERIFY(highlighter.hasPendingBlocks());
+    QTRY_VERIFY(!highlighter.hasPendingBlocks());
+    QCOMPARE(uncolouredHeadings(document), 0);
+    QCOMPARE(textChanges.count(), 1);
+
+    QTextCursor cursor(&document);
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QStringLiteral("\n# added"));
+    QCOMPARE(uncolouredHeadings(document), 0);
+
+    highlighter.setSlicesPaused(true);
+    highlighter.replaceText([&] { editor.setPlainText(headingLines(lines, QStringLiteral("again"))); });
+    QCOMPARE(uncolouredHeadings(document), lines);
     highlighter.setSlicesPaused(false);
     QTRY_VERIFY(!highlighter.hasPendingBlocks());
     QCOMPARE(uncolouredHeadings(document), 0);
