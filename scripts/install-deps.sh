@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 packages=(
   build-essential cmake pkg-config git
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
-  qtwebengine5-dev qtdeclarative5-dev libqt5webchannel5-dev libqt5svg5-dev
+  qtwebengine5-dev libqt5webchannel5-dev libqt5svg5-dev
   libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev
   xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
   fonts-noto-core fonts-noto-cjk xdotool

@@ -12,7 +12,6 @@
 #include "pagetemplate.h"
 #include "palettes.h"
 #include "recentfiles.h"
-#include "startup.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -82,7 +81,6 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     , currentPath(startupFile)
     , content(this)
 {
-    chooseSceneGraphBackend();
     content.setObjectName(QStringLiteral("content"));
     ui->setupUi(this);
     setObjectName(QStringLiteral("MainWindow"));

@@ -2,11 +2,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QOffscreenSurface>
-#include <QOpenGLContext>
-#include <QOpenGLFunctions>
-#include <QQuickWindow>
-#include <QSGRendererInterface>
 #include <QStandardPaths>
 
 #include <algorithm>
@@ -83,42 +78,4 @@ void keepLargeBuffersOutOfTheHeap()
 #ifdef __GLIBC__
     mallopt(M_MMAP_THRESHOLD, 256 * 1024);
 #endif
-}
-
-bool isSoftwareRenderer(const QByteArray &glRenderer)
-{
-    for (const char *name : {"llvmpipe", "softpipe", "SwiftShader", "GDI Generic"})
-        if (glRenderer.contains(name))
-            return true;
-    return false;
-}
-
-QByteArray openGLRenderer()
-{
-    QOpenGLContext context;
-    if (QOpenGLContext *shared = QOpenGLContext::globalShareContext())
-        context.setFormat(shared->format());
-    if (!context.create())
-        return QByteArray();
-    QOffscreenSurface surface;
-    surface.setFormat(context.format());
-    surface.create();
-    if (!context.makeCurrent(&surface))
-        return QByteArray();
-    const auto *renderer = reinterpret_cast<const char *>(context.functions()->glGetString(GL_RENDERER));
-    const QByteArray name(renderer ? renderer : "");
-    context.doneCurrent();
-    return name;
-}
-
-void chooseSceneGraphBackend()
-{
-    static bool chosen = false;
-    if (chosen)
-        return;
-    chosen = true;
-    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND") || qEnvironmentVariableIsSet("QMLSCENE_DEVICE"))
-        return;
-    if (isSoftwareRenderer(openGLRenderer()))
-        QQuickWindow::setSceneGraphBackend(QSGRendererInterface::Software);
 }

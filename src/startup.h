@@ -33,17 +33,3 @@ bool runningAsRoot();
 // process after use; a fixed threshold gives each back when it is freed.
 // Call first thing in main.
 void keepLargeBuffersOutOfTheHeap();
-
-// Whether an OpenGL renderer string (GL_RENDERER) names a software rasterizer.
-bool isSoftwareRenderer(const QByteArray &glRenderer);
-
-// The GL_RENDERER of a context like the one Qt shares with the web engine;
-// empty when no OpenGL context can be made.
-QByteArray openGLRenderer();
-
-// Where the only OpenGL is a software rasterizer, the web views draw through Qt
-// Quick's software scene graph: it looks the same and spares the program the
-// rasterizer's tens of megabytes. A backend chosen through QT_QUICK_BACKEND is
-// kept. The first main window calls it, before it makes its web view; the
-// choice is made once per process.
-void chooseSceneGraphBackend();

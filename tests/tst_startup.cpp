@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QQuickWindow>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -35,9 +34,6 @@ private slots:
     void noSandboxFlag_data();
     void noSandboxFlag();
     void largeBuffersGoBackWhenFreed();
-    void softwareRenderer_data();
-    void softwareRenderer();
-    void sceneGraphFollowsRenderer();
     void settingsStoreIsSharedIniFile();
 };
 
@@ -210,40 +206,6 @@ void TestStartup::largeBuffersGoBackWhenFreed()
 #endif
 }
 
-void TestStartup::softwareRenderer_data()
-{
-    QTest::addColumn<QByteArray>("renderer");
-    QTest::addColumn<bool>("software");
-    QTest::newRow("Mesa llvmpipe") << QByteArray("llvmpipe (LLVM 15.0.6, 256 bits)") << true;
-    QTest::newRow("Mesa softpipe") << QByteArray("softpipe") << true;
-    QTest::newRow("SwiftShader") << QByteArray("Google SwiftShader") << true;
-    QTest::newRow("Windows without a driver") << QByteArray("GDI Generic") << true;
-    QTest::newRow("Intel") << QByteArray("Mesa Intel(R) UHD Graphics 620 (KBL GT2)") << false;
-    QTest::newRow("Radeon, built with LLVM") << QByteArray("AMD Radeon RX 580 (polaris10, LLVM 15.0.6, DRM 3.49)")
-                                             << false;
-    QTest::newRow("NVIDIA") << QByteArray("NVIDIA GeForce GTX 1060/PCIe/SSE2") << false;
-    QTest::newRow("no OpenGL") << QByteArray() << false;
-}
-
-void TestStartup::softwareRenderer()
-{
-    QFETCH(QByteArray, renderer);
-    QFETCH(bool, software);
-    QCOMPARE(isSoftwareRenderer(renderer), software);
-}
-
-// The virtual X server draws OpenGL with Mesa's software rasterizer.
-void TestStartup::sceneGraphFollowsRenderer()
-{
-    if (qEnvironmentVariableIsSet("QT_QUICK_BACKEND"))
-        QSKIP("The scene graph backend is chosen by the environment here.");
-    const QByteArray renderer = openGLRenderer();
-    QVERIFY(!renderer.isEmpty());
-    QCOMPARE(QQuickWindow::sceneGraphBackend(), QString());
-    chooseSceneGraphBackend();
-    QCOMPARE(QQuickWindow::sceneGraphBackend() == QLatin1String("software"), isSoftwareRenderer(renderer));
-}
-
 int main(int argc, char *argv[])
 {
     const QByteArray filterMessage = qgetenv("PENWICK_FILTER_MESSAGE");
@@ -252,7 +214,7 @@ int main(int argc, char *argv[])
         qWarning("%s", filterMessage.constData());
         return 0;
     }
-    QGuiApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     TestStartup test;
     return QTest::qExec(&test, argc, argv);
 }
