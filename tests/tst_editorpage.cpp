@@ -79,6 +79,7 @@ private slots:
     void documentStillComingInIsTakenWhole();
     void codeBlockIdsDiffer();
     void wordCountReadsTheWholeDocument();
+    void changeWhileReadingCountsTheChangedDocument();
 
 private:
     void openWindow();
@@ -308,7 +309,7 @@ void TestEditorPage::wordCount()
     QFETCH(QString, text);
     QFETCH(QString, count);
     // The page counts its own text shortly after each change; let that finish first.
-    QTRY_VERIFY(js(QStringLiteral("pendingCount === null")).toBool());
+    QTRY_VERIFY(js(QStringLiteral("pendingCount === null && textReading === null")).toBool());
     QTest::qWait(100);
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
     js(QStringLiteral("startWorker(%1)").arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
@@ -633,6 +634,27 @@ void TestEditorPage::wordCountReadsTheWholeDocument()
     js(QStringLiteral("startWorker('one two'); startWorker('one two three'); true"));
     QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("3"));
     QTRY_VERIFY(js(QStringLiteral("myWorker === null")).toBool());
+}
+
+// A long document is read a slice at a time. A change before the reading
+// ends must not let the old reading report: it would count what is gone.
+void TestEditorPage::changeWhileReadingCountsTheChangedDocument()
+{
+    QString html;
+    for (int i = 0; i < 20000; ++i)
+        html += QStringLiteral("<p>alpha <b>beta</b> gamma</p>\n");
+    setHtml(html);
+    QTRY_VERIFY(js(QStringLiteral("pendingHtml === null && pendingCount === null && textReading === null"
+                                  " && myWorker === null")).toBool());
+    QSignalSpy counted(content, &Content::updateWordsCountSignal);
+    QVERIFY(js(QStringLiteral("blockTexts = new WeakMap(); staleText = null;"
+                              "readDocumentText(function (text) { staleText = text; }); textReading !== null"))
+                .toBool());
+    js(QStringLiteral("var b = editorBody(); while (b.childNodes.length > 10) b.removeChild(b.lastChild); true"));
+    const QString remaining = QString::number(js(QStringLiteral("editorBody().querySelectorAll('b').length")).toInt() * 3);
+    QTRY_VERIFY(!counted.isEmpty());
+    QCOMPARE(counted.last().first().toString(), remaining);
+    QCOMPARE(js(QStringLiteral("staleText")), QVariant());
 }
 
 QTEST_MAIN(TestEditorPage)

@@ -242,17 +242,40 @@ function readerText(node) {
   return pieces.join("");
 }
 
-function documentText() {
-  var parts = [];
-  editorBody().childNodes.forEach(function (node) {
-    var text = blockTexts.get(node);
-    if (text === undefined) {
-      text = readerText(node);
-      blockTexts.set(node, text);
+// Reading a long document for the first time takes a good part of a second,
+// so it goes a few milliseconds at a time and the page keeps answering in
+// between. A change meanwhile cancels the reading; the next one starts over,
+// with the blocks read so far remembered.
+var textReading = null;
+
+function readDocumentText(done) {
+  cancelTextReading();
+  var reading = { node: editorBody().firstChild, parts: [], timer: null };
+  var readSlice = function () {
+    var deadline = performance.now() + 8;
+    while (reading.node && performance.now() < deadline) {
+      var text = blockTexts.get(reading.node);
+      if (text === undefined) {
+        text = readerText(reading.node);
+        blockTexts.set(reading.node, text);
+      }
+      reading.parts.push(text);
+      reading.node = reading.node.nextSibling;
     }
-    parts.push(text);
-  });
-  return parts.join("\n");
+    if (reading.node) {
+      reading.timer = setTimeout(readSlice, 0);
+      return;
+    }
+    textReading = null;
+    done(reading.parts.join("\n"));
+  };
+  textReading = reading;
+  readSlice();
+}
+
+function cancelTextReading() {
+  if (textReading) clearTimeout(textReading.timer);
+  textReading = null;
 }
 
 // A change anywhere in a top-level block makes its text be read again.

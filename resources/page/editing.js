@@ -221,6 +221,7 @@ function ensureTrailingParagraph() {
 // The word count and the outline read the whole page; a burst of changes
 // asks for them once.
 function scheduleCount() {
+  cancelTextReading();
   if (pendingCount !== null) return;
   pendingCount = setTimeout(function () {
     pendingCount = null;
@@ -229,8 +230,10 @@ function scheduleCount() {
       scheduleCount();
       return;
     }
-    startWorker(documentText());
-    updateSideBar();
+    readDocumentText(function (text) {
+      startWorker(text);
+      updateSideBar();
+    });
   }, 150);
 }
 
@@ -240,6 +243,7 @@ function scheduleCount() {
 function handOverHtml() {
   clearTimeout(pendingCount);
   pendingCount = null;
+  cancelTextReading();
   stopWorker();
   return editedHtml();
 }
