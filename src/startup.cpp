@@ -69,7 +69,7 @@ QByteArray webEngineFlags(const QByteArray &currentFlags, bool asRoot)
     if (asRoot && !flags.contains("--no-sandbox"))
         flags << "--no-sandbox";
     if (!ownScriptFlags)
-        flags << "--js-flags=--expose-gc";
+        flags << "--js-flags=--expose-gc,--max-semi-space-size=1";
     return flags.join(' ');
 }
 

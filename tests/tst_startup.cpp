@@ -11,8 +11,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
 #include <QtTest>
 
+#include <cstdio>
 #include <cstdlib>
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -35,6 +37,7 @@ private slots:
     void noSandboxFlag();
     void largeBuffersGoBackWhenFreed();
     void settingsStoreIsSharedIniFile();
+    void pageEngineTakesEveryScriptFlag();
 };
 
 void TestStartup::initTestCase()
@@ -152,17 +155,18 @@ void TestStartup::noSandboxFlag_data()
     QTest::addColumn<QByteArray>("flags");
     QTest::addColumn<bool>("root");
     QTest::addColumn<QByteArray>("expected");
-    QTest::newRow("root, no flags") << QByteArray() << true << QByteArray("--no-sandbox --js-flags=--expose-gc");
+    const QByteArray scriptFlags("--js-flags=--expose-gc,--max-semi-space-size=1");
+    QTest::newRow("root, no flags") << QByteArray() << true << QByteArray("--no-sandbox " + scriptFlags);
     QTest::newRow("root, other flags") << QByteArray("--disable-gpu") << true
-                                       << QByteArray("--disable-gpu --no-sandbox --js-flags=--expose-gc");
-    QTest::newRow("root, already there") << QByteArray("--no-sandbox --js-flags=--expose-gc") << true
-                                         << QByteArray("--no-sandbox --js-flags=--expose-gc");
+                                       << QByteArray("--disable-gpu --no-sandbox " + scriptFlags);
+    QTest::newRow("root, already there") << QByteArray("--no-sandbox " + scriptFlags) << true
+                                         << QByteArray("--no-sandbox " + scriptFlags);
     QTest::newRow("ordinary user") << QByteArray("--disable-gpu") << false
-                                   << QByteArray("--disable-gpu --js-flags=--expose-gc");
+                                   << QByteArray("--disable-gpu " + scriptFlags);
     QTest::newRow("script engine flags of the user's") << QByteArray("--js-flags=--max-old-space-size=512") << false
                                                        << QByteArray("--js-flags=--max-old-space-size=512");
     QTest::newRow("spaces around") << QByteArray(" --disable-gpu  ") << false
-                                   << QByteArray("--disable-gpu --js-flags=--expose-gc");
+                                   << QByteArray("--disable-gpu " + scriptFlags);
 }
 
 void TestStartup::noSandboxFlag()
@@ -206,8 +210,41 @@ void TestStartup::largeBuffersGoBackWhenFreed()
 #endif
 }
 
+// The engine reads the flags' script engine part; a flag it cannot read would
+// take the garbage collection with it. Run in a child that starts the engine
+// with the flags the program gives it.
+void TestStartup::pageEngineTakesEveryScriptFlag()
+{
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("PENWICK_PAGE_SCRIPT"), QStringLiteral("typeof gc"));
+    child.setProcessEnvironment(env);
+    child.start(QCoreApplication::applicationFilePath(), QStringList());
+    QVERIFY(child.waitForFinished(60000));
+    QCOMPARE(child.readAllStandardOutput(), QByteArray("function\n"));
+}
+
+// Prints what `script` gives in a page of an engine started as the program starts it.
+static int printPageScriptResult(int argc, char *argv[], const QByteArray &script)
+{
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", webEngineFlags(qgetenv("QTWEBENGINE_CHROMIUM_FLAGS"), runningAsRoot()));
+    QApplication app(argc, argv);
+    QWebEnginePage page;
+    QObject::connect(&page, &QWebEnginePage::loadFinished, [&] {
+        page.runJavaScript(QString::fromUtf8(script), [](const QVariant &result) {
+            std::printf("%s\n", qPrintable(result.toString()));
+            QCoreApplication::quit();
+        });
+    });
+    page.setHtml(QStringLiteral("<p>probe</p>"));
+    return app.exec();
+}
+
 int main(int argc, char *argv[])
 {
+    const QByteArray pageScript = qgetenv("PENWICK_PAGE_SCRIPT");
+    if (!pageScript.isEmpty())
+        return printPageScriptResult(argc, argv, pageScript);
     const QByteArray filterMessage = qgetenv("PENWICK_FILTER_MESSAGE");
     if (!filterMessage.isEmpty()) {
         qInstallMessageHandler(messageFilter);
