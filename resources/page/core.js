@@ -300,7 +300,10 @@ function startWorker(text) {
     worker.onmessage = function (event) {
       if (contentObj) contentObj.updateWordsCount(String(event.data));
       textsToCount -= 1;
-      if (textsToCount === 0) stopWorker();
+      if (textsToCount === 0) {
+        stopWorker();
+        countIsIn();
+      }
     };
     myWorker = worker;
   }

@@ -81,13 +81,26 @@ function flushPendingHtml() {
 // that the engine keeps for half a minute or more: tens of megabytes for a
 // large document. Once the new one is whole, the first idle moment of the
 // shown page collects them, where the engine offers a collection (the program
-// asks for one).
+// asks for one). Its first count leaves the document's text behind as well,
+// and is collected once the count is in.
 var pendingCollection = null;
+var collectWhenCounted = false;
+
+function collectWhenIdle() {
+  if (pendingCollection !== null || typeof gc !== "function") return;
+  pendingCollection = requestIdleCallback(collectGarbage);
+}
 
 function documentIsWhole() {
   pendingHtml = null;
-  if (pendingCollection !== null || typeof gc !== "function") return;
-  pendingCollection = requestIdleCallback(collectGarbage);
+  collectWhenCounted = true;
+  collectWhenIdle();
+}
+
+function countIsIn() {
+  if (!collectWhenCounted) return;
+  collectWhenCounted = false;
+  collectWhenIdle();
 }
 
 function collectGarbage() {
