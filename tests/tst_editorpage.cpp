@@ -481,6 +481,11 @@ void TestEditorPage::hostileInsertsRunNoScript()
 }
 
 namespace {
+// Nothing of the last document is still coming in, being counted or waiting
+// to be collected.
+const char pageIsQuiet[] = "pendingHtml === null && pendingCount === null && textReading === null"
+                           " && myWorker === null && pendingCollection === null";
+
 // About 700 KB in the markup the converter writes: paragraphs with formulas,
 // headings, nested lists, code blocks and tables.
 QString convertedLargeDocument()
@@ -567,8 +572,7 @@ void TestEditorPage::oldDocumentIsCollectedOnceTheNewIsWhole()
     QCOMPARE(js(QStringLiteral("window.collections.indexOf(false)")).toInt(), -1);
     js(QStringLiteral("appendPendingPiece = window.appendPiece; true"));
     // The stand-in stays until the count of the large document is in and collected.
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("pendingCount === null && textReading === null && myWorker === null"
-                                               " && pendingCollection === null")).toBool(), 30000);
+    QTRY_VERIFY_WITH_TIMEOUT(js(QLatin1String(pageIsQuiet)).toBool(), 30000);
     js(QStringLiteral("delete window.gc; true"));
 }
 
@@ -579,7 +583,7 @@ void TestEditorPage::firstCountOfADocumentIsCollected()
     QString html;
     for (int i = 0; i < 2000; ++i)
         html += QStringLiteral("<p>alpha beta gamma</p>\n");
-    QTRY_VERIFY(js(QStringLiteral("pendingCount === null && myWorker === null && pendingCollection === null")).toBool());
+    QTRY_VERIFY(js(QLatin1String(pageIsQuiet)).toBool());
     js(QStringLiteral("window.counted = false; window.collectionsAfterCount = 0;"
                       "window.gc = function () { if (window.counted) window.collectionsAfterCount += 1; };"
                       "window.reportCount = contentObj.updateWordsCount;"
@@ -676,8 +680,7 @@ void TestEditorPage::changeWhileReadingCountsTheChangedDocument()
     for (int i = 0; i < 20000; ++i)
         html += QStringLiteral("<p>alpha <b>beta</b> gamma</p>\n");
     setHtml(html);
-    QTRY_VERIFY(js(QStringLiteral("pendingHtml === null && pendingCount === null && textReading === null"
-                                  " && myWorker === null")).toBool());
+    QTRY_VERIFY(js(QLatin1String(pageIsQuiet)).toBool());
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
     QVERIFY(js(QStringLiteral("blockTexts = new WeakMap(); staleText = null;"
                               "readDocumentText(function (text) { staleText = text; }); textReading !== null"))
