@@ -2,15 +2,12 @@
 #include "BackupManage.h"
 #include "appsettings.h"
 #include "backupfiles.h"
-#include "resources.h"
-#include "startup.h"
-#include "windowtestsupport.h"
+#include "guitestbase.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QMessageBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
@@ -43,13 +40,13 @@ void touchWithTime(const QString &path, const QDateTime &modified)
 }
 }
 
-class TestBackup : public QObject
+class TestBackup : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { prepareApplication(); }
+    void init() { QDir(BackupFiles::folder()).removeRecursively(); }
+    void cleanup() { closeWindow(); }
 
     void names_data();
     void names();
@@ -63,49 +60,27 @@ private slots:
 
 private:
     void openWindow(bool autoSave, const QString &file = QString());
-    void typeInSource(const QString &text);
+    void typeAtSourceEnd(const QString &text);
 
-    TestWindow opened;
     QTemporaryDir dir;
 };
-
-void TestBackup::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
-
-void TestBackup::init()
-{
-    QDir(BackupFiles::folder()).removeRecursively();
-}
-
-void TestBackup::cleanup()
-{
-    if (opened.window) {
-        opened.content->updateModifyStatus(false);
-        delete opened.window;
-        opened.window = nullptr;
-    }
-}
 
 void TestBackup::openWindow(bool autoSave, const QString &file)
 {
     appSettings()->setValue(QStringLiteral("autoSave"), autoSave);
-    openTestWindow(opened, file);
+    GuiTestBase::openWindow(file);
 }
 
-void TestBackup::typeInSource(const QString &text)
+// The source is brought to the front first, and typed into once the page's document is in it.
+void TestBackup::typeAtSourceEnd(const QString &text)
 {
-    if (opened.window->isVisualEditorShown()) {
-        opened.source->setPlainText(QStringLiteral("<waiting>"));
-        activateEditorTab(opened.window, QStringLiteral("Source Code Editor"));
-        QTRY_VERIFY(!opened.source->isReadOnly() && opened.source->toPlainText() != QLatin1String("<waiting>"));
+    if (window->isVisualEditorShown()) {
+        source->setPlainText(QStringLiteral("<waiting>"));
+        clickTab(QStringLiteral("Source Code Editor"));
+        QTRY_VERIFY(!source->isReadOnly() && source->toPlainText() != QLatin1String("<waiting>"));
     }
-    opened.source->setFocus();
-    opened.source->moveCursor(QTextCursor::End);
-    QTest::keyClicks(opened.source, text);
+    source->moveCursor(QTextCursor::End);
+    typeInSource(text);
 }
 
 void TestBackup::names_data()
@@ -139,9 +114,9 @@ void TestBackup::contentIsCompactUtf8Json()
 void TestBackup::nothingWithoutAutoSave()
 {
     openWindow(false);
-    typeInSource(QStringLiteral("changed"));
-    QVERIFY(opened.window->windowTitle().startsWith(QLatin1Char('*')));
-    for (QTimer *timer : opened.window->findChildren<QTimer *>())
+    typeAtSourceEnd(QStringLiteral("changed"));
+    QVERIFY(titleHasStar());
+    for (QTimer *timer : window->findChildren<QTimer *>())
         QVERIFY(!(timer->isActive() && timer->interval() == 10000));
     QCOMPARE(backups(), QStringList());
 }
@@ -150,12 +125,12 @@ void TestBackup::untitledDocument()
 {
     openWindow(true);
     bool ticking = false;
-    for (QTimer *timer : opened.window->findChildren<QTimer *>())
+    for (QTimer *timer : window->findChildren<QTimer *>())
         ticking = ticking || (timer->isActive() && timer->interval() == 10000 && !timer->isSingleShot());
     QVERIFY(ticking);
-    typeInSource(QStringLiteral("# Draft "));
-    opened.source->insertPlainText(QString::fromUtf8("\xC3\xA9"));
-    opened.window->autoBackup();
+    typeAtSourceEnd(QStringLiteral("# Draft "));
+    source->insertPlainText(QString::fromUtf8("\xC3\xA9"));
+    window->autoBackup();
     const QStringList files = backups();
     QCOMPARE(files.size(), 1);
     QVERIFY2(QRegularExpression(QStringLiteral("^untitled-\\d{4}-\\d{2}-\\d{2}_\\d{9}$")).match(files.first()).hasMatch(),
@@ -163,33 +138,32 @@ void TestBackup::untitledDocument()
     const QJsonObject object = backupObject(files.first());
     QCOMPARE(object.value(QStringLiteral("srcpath")).toString(), QString());
     QCOMPARE(object.value(QStringLiteral("markdown")).toString(), QString::fromUtf8("# Draft \xC3\xA9"));
-    QCOMPARE(opened.window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Backup Successful"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Backup Successful"));
 }
 
 void TestBackup::ticksOverwriteOneFile()
 {
     openWindow(true);
-    typeInSource(QStringLiteral("first"));
-    opened.window->autoBackup();
+    typeAtSourceEnd(QStringLiteral("first"));
+    window->autoBackup();
     const QStringList first = backups();
     QCOMPARE(first.size(), 1);
-    opened.window->autoBackup(); // nothing changed since: nothing written
-    typeInSource(QStringLiteral(" second"));
-    opened.window->autoBackup();
+    window->autoBackup(); // nothing changed since: nothing written
+    typeAtSourceEnd(QStringLiteral(" second"));
+    window->autoBackup();
     QCOMPARE(backups(), first);
     QCOMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString(), QStringLiteral("first second"));
 
     // The Visual Editor's text is read from the page.
-    activateEditorTab(opened.window, QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(opened.window->isVisualEditorShown());
-    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
-        QStringLiteral("first second")));
-    opened.js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
-                             "var r=document.createRange();r.selectNodeContents(b.firstElementChild);r.collapse(false);"
-                             "var s=window.getSelection();s.removeAllRanges();s.addRange(r);"
-                             "document.execCommand('insertText',false,' third')"));
-    QTRY_VERIFY(opened.window->windowTitle().startsWith(QLatin1Char('*')));
-    opened.window->autoBackup();
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(window->isVisualEditorShown());
+    QTRY_VERIFY(pageText().contains(QStringLiteral("first second")));
+    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
+                      "var r=document.createRange();r.selectNodeContents(b.firstElementChild);r.collapse(false);"
+                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);"
+                      "document.execCommand('insertText',false,' third')"));
+    QTRY_VERIFY(titleHasStar());
+    window->autoBackup();
     QTRY_COMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString().trimmed(),
                  QStringLiteral("first second third"));
     QCOMPARE(backups(), first);
@@ -198,39 +172,35 @@ void TestBackup::ticksOverwriteOneFile()
 void TestBackup::savingRemovesTheBackup()
 {
     const QString path = dir.filePath(QStringLiteral("notes.md"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("start\n");
-    file.close();
+    writeFile(path, "start\n");
     openWindow(true, path);
-    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
-        QStringLiteral("start")));
-    typeInSource(QStringLiteral(" more"));
-    opened.window->autoBackup();
+    QTRY_VERIFY(pageText().contains(QStringLiteral("start")));
+    typeAtSourceEnd(QStringLiteral(" more"));
+    window->autoBackup();
     const QStringList first = backups();
     QCOMPARE(first.size(), 1);
     QVERIFY(first.first().startsWith(QStringLiteral("notes.md-")));
     QCOMPARE(backupObject(first.first()).value(QStringLiteral("srcpath")).toString(), path);
 
-    opened.window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    action("actionSave")->trigger();
     QCOMPARE(backups(), QStringList());
-    QCOMPARE(opened.window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Saved Successfully"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Saved Successfully"));
 
     QTest::qWait(5); // the next name carries a later millisecond
-    typeInSource(QStringLiteral(" again"));
-    opened.window->autoBackup();
+    typeAtSourceEnd(QStringLiteral(" again"));
+    window->autoBackup();
     const QStringList second = backups();
     QCOMPARE(second.size(), 1);
     QVERIFY(second.first() > first.first());
 
     // A tick that finds the document saved removes its backup.
-    opened.window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
-    typeInSource(QStringLiteral("!"));
-    opened.window->autoBackup();
+    action("actionSave")->trigger();
+    typeAtSourceEnd(QStringLiteral("!"));
+    window->autoBackup();
     QCOMPARE(backups().size(), 1);
-    opened.content->updateModifyStatus(false);
-    opened.window->onWebViewChage(false);
-    opened.window->autoBackup();
+    content->updateModifyStatus(false);
+    window->onWebViewChage(false);
+    window->autoBackup();
     QCOMPARE(backups(), QStringList());
 }
 
@@ -268,15 +238,10 @@ void TestBackup::managerAsksBeforeDeleting()
     QVERIFY(QFile::exists(path));
     table->selectRow(0);
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        QString asked;
-        QTimer::singleShot(30, [&asked, answer] {
-            QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            asked = box->text();
-            box->button(answer)->click();
-        });
+        SeenBox asked;
+        pressOnNextBox(answer, &asked);
         remove->click();
-        QCOMPARE(asked, QStringLiteral("Are you sure you want to delete this backup?"));
+        QCOMPARE(asked.text, QStringLiteral("Are you sure you want to delete this backup?"));
         QCOMPARE(QFile::exists(path), answer == QMessageBox::No);
     }
     QCOMPARE(table->model()->rowCount(), 0);

@@ -1,34 +1,21 @@
 // The editing commands in the real window: which editor each acts on, the
 // table picker, the context menu, links, formulas, images, paste and drop.
-#include "QPlainTextEditEx.h"
-#include "QWebEngineViewEx.h"
 #include "appsettings.h"
-#include "content.h"
+#include "guitestbase.h"
 #include "latexeditordialog.h"
-#include "mainwindow.h"
 #include "mypushbutton.h"
-#include "pagescript.h"
-#include "resources.h"
-#include "startup.h"
 #include "tabledialog.h"
-#include "windowtestsupport.h"
 
-#include <QAction>
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QtTest>
-
-#include <functional>
 
 namespace {
 const char *const tableWithFormula =
@@ -36,26 +23,15 @@ const char *const tableWithFormula =
     "<tr><td>3</td><td><x-equation contenteditable=\"false\">y^3</x-equation></td></tr></tbody></table>"
     "<p id=\"plain\">Plain words here.</p>";
 
-// Calls `answer` with the next modal window, or the next open menu.
-void whenShown(const std::function<QWidget *()> &find, const std::function<void(QWidget *)> &answer)
-{
-    QTimer::singleShot(30, [find, answer] {
-        if (QWidget *widget = find())
-            answer(widget);
-        else
-            whenShown(find, answer);
-    });
-}
-
-void answerModal(const std::function<void(QWidget *)> &answer)
-{
-    whenShown([] { return QApplication::activeModalWidget(); }, answer);
-}
-
+// Calls `answer` with the next open menu.
 void answerMenu(const std::function<void(QMenu *)> &answer)
 {
-    whenShown([] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
-              [answer](QWidget *menu) { answer(static_cast<QMenu *>(menu)); });
+    QTimer::singleShot(30, [answer] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            answer(menu);
+        else
+            answerMenu(answer);
+    });
 }
 
 QStringList entries(const QMenu *menu)
@@ -77,13 +53,13 @@ QAction *entry(const QMenu *menu, const QString &text)
 }
 }
 
-class TestEditingCommands : public QObject
+class TestEditingCommands : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { prepareApplication(); }
     void init();
-    void cleanup();
+    void cleanup() { closeWindow(); }
 
     void markdownPathInTheWindow();
     void zoom_data();
@@ -110,8 +86,6 @@ private slots:
     void localImagesShowAndKeepTheirPath();
 
 private:
-    void openWindow(const QString &file = QString());
-    QVariant js(const QString &script);
     void setPageHtml(const QString &html);
     void activateTab(const QString &title);
     QPoint viewPointOf(const QString &selector);
@@ -119,18 +93,7 @@ private:
     QWidget *linkDialog() const;
 
     QTemporaryDir dir;
-    MainWindow *window = nullptr;
-    QWebEngineViewEx *view = nullptr;
-    QPlainTextEditEx *source = nullptr;
-    Content *content = nullptr;
 };
-
-void TestEditingCommands::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
 
 void TestEditingCommands::init()
 {
@@ -139,35 +102,11 @@ void TestEditingCommands::init()
     openWindow();
 }
 
-void TestEditingCommands::cleanup()
-{
-    content->updateModifyStatus(false);
-    delete window;
-    window = nullptr;
-}
-
-void TestEditingCommands::openWindow(const QString &file)
-{
-    TestWindow opened;
-    openTestWindow(opened, file);
-    window = opened.window;
-    view = opened.view;
-    source = opened.source;
-    content = opened.content;
-}
-
-QVariant TestEditingCommands::js(const QString &script)
-{
-    return runScriptAndWait(view->page(), script, 15000);
-}
-
+// Editing commands act where the page has the keyboard focus.
 void TestEditingCommands::setPageHtml(const QString &html)
 {
-    showHtmlInPage(view->page(), content, html);
-    // Editing commands act where the page has the keyboard focus.
-    window->activateWindow();
-    view->setFocus();
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
+    showHtml(html);
+    focusPage();
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                       "var r=document.createRange();r.selectNodeContents(b.lastElementChild);r.collapse(true);"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
@@ -180,7 +119,7 @@ void TestEditingCommands::activateTab(const QString &title)
     const QString notYet = QStringLiteral("<not yet handed over>");
     if (toSource)
         source->setPlainText(notYet);
-    activateEditorTab(window, title);
+    clickTab(title);
     QTRY_VERIFY(window->isVisualEditorShown() == !toSource);
     if (toSource)
         QTRY_VERIFY(source->toPlainText() != notYet);
@@ -219,8 +158,8 @@ void TestEditingCommands::markdownPathInTheWindow()
     cursor.setPosition(4);
     cursor.setPosition(7, QTextCursor::KeepAnchor);
     source->setTextCursor(cursor);
-    window->findChild<QAction *>(QStringLiteral("actionBold"))->trigger();
-    window->findChild<QAction *>(QStringLiteral("actionHeading2"))->trigger();
+    action("actionBold")->trigger();
+    action("actionHeading2")->trigger();
     QCOMPARE(source->toPlainText(), QStringLiteral("## one **two**"));
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b, #bodyeditor strong, #bodyeditor h2').length")).toInt(), 0);
 }
@@ -273,15 +212,14 @@ void TestEditingCommands::pageOnlyCommandsReachTheHiddenPage()
     source->setPlainText(QStringLiteral("markdown"));
     js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.querySelector('#bodyeditor p'));"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
-    window->findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+    action("actionClear")->trigger();
     QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b').length")).toInt(), 0);
-    window->findChild<QAction *>(QStringLiteral("actionUnlink"))->trigger();
+    action("actionUnlink")->trigger();
     QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor a').length")).toInt(), 0);
 
     QGuiApplication::clipboard()->setText(QStringLiteral("x <y> & z"));
-    window->findChild<QAction *>(QStringLiteral("actionPasteAsText"))->trigger();
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
-        QStringLiteral("x <y> & z")));
+    action("actionPasteAsText")->trigger();
+    QTRY_VERIFY(pageText().contains(QStringLiteral("x <y> & z")));
     QCOMPARE(source->toPlainText(), QStringLiteral("markdown"));
 }
 
@@ -292,8 +230,7 @@ void TestEditingCommands::keyboardPasteInsertsTextAsText()
     view->setFocus();
     QTest::keyClick(view->focusProxy(), Qt::Key_V, Qt::ControlModifier);
     QTRY_COMPARE(statusText(), QStringLiteral("Paste operation"));
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString().contains(
-        QStringLiteral("Ann <ann@example.com> & co\nnext line")));
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Ann <ann@example.com> & co\nnext line")));
     QCOMPARE(js(QStringLiteral("document.getElementById('bodyeditor').textContent.split('ann@example.com').length - 1")).toInt(), 1);
 }
 
@@ -335,7 +272,7 @@ void TestEditingCommands::tablePicker()
         else
             QTest::keyClick(modal, Qt::Key_Escape);
     });
-    window->findChild<QAction *>(QStringLiteral("actionTable"))->trigger();
+    action("actionTable")->trigger();
     if (visual) {
         const QString shape = QStringLiteral(
             "(function(){var t=document.querySelector('#bodyeditor table');return t?t.rows.length+'x'+t.rows[0].cells.length:'none';})()");
@@ -358,9 +295,9 @@ void TestEditingCommands::tableShortcutOutsideATableDoesNothing()
     const QString rows = QStringLiteral("document.querySelector('#bodyeditor table').rows.length");
     QCOMPARE(js(rows).toInt(), 3);
     QCursor::setPos(view->mapToGlobal(viewPointOf(QStringLiteral("#plain"))));
-    window->findChild<QAction *>(QStringLiteral("actionDeleteRow"))->trigger();
+    action("actionDeleteRow")->trigger();
     QCursor::setPos(view->mapToGlobal(viewPointOf(QStringLiteral("#bodyeditor td"))));
-    window->findChild<QAction *>(QStringLiteral("actionAddRowBelow"))->trigger();
+    action("actionAddRowBelow")->trigger();
     QTRY_COMPARE(js(rows).toInt(), 4);
     QCOMPARE(js(QStringLiteral("document.querySelector('#bodyeditor tbody tr:nth-child(2)').textContent.trim()")).toString(),
              QString());
@@ -444,7 +381,7 @@ void TestEditingCommands::formulaDialogCancelChangesNothing()
             buttons->button(accept ? QDialogButtonBox::Ok : QDialogButtonBox::Cancel)->click();
         });
     };
-    QAction *latex = window->findChild<QAction *>(QStringLiteral("actionLaTeX"));
+    QAction *latex = action("actionLaTeX");
     answer(true, QStringLiteral("x^2"));
     latex->trigger();
     QCOMPARE(source->toPlainText(), QStringLiteral("$$x^2$$"));
@@ -458,7 +395,7 @@ void TestEditingCommands::formulaDialogCancelChangesNothing()
     latex->trigger();
     // Bridge messages arrive in order: once a later one is shown, an insertion would be too.
     emit content->dealCopySignal({{QStringLiteral("text"), QStringLiteral("later")}, {QStringLiteral("type"), QStringLiteral("text")}});
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(QStringLiteral("later")));
+    QTRY_VERIFY(pageText().contains(QStringLiteral("later")));
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor x-equation').length")).toInt(), 0);
 }
 
@@ -505,7 +442,7 @@ void TestEditingCommands::linkInTheSourceEditor()
     cursor.setPosition(4);
     cursor.setPosition(4 + selected.size(), QTextCursor::KeepAnchor);
     source->setTextCursor(cursor);
-    window->findChild<QAction *>(QStringLiteral("actionLink"))->trigger();
+    action("actionLink")->trigger();
     QWidget *dialog = nullptr;
     QTRY_VERIFY((dialog = linkDialog()));
     QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("linkText"))->text(), selected);
@@ -551,7 +488,7 @@ void TestEditingCommands::imageWindow()
     if (!visual)
         activateTab(QStringLiteral("Source Code Editor"));
     source->setPlainText(QString());
-    window->findChild<QAction *>(QStringLiteral("actionImage"))->trigger();
+    action("actionImage")->trigger();
     QWidget *imageWindow = nullptr;
     QTRY_VERIFY((imageWindow = QApplication::activeModalWidget()));
     QCOMPARE(imageWindow->windowTitle(), QStringLiteral("Set Image"));
@@ -580,37 +517,24 @@ void TestEditingCommands::pastedImageNeedsASavedDocument()
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
     QGuiApplication::clipboard()->setImage(image);
-    QString title;
-    QString text;
-    answerModal([&](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        title = box->windowTitle();
-        text = box->text();
-        box->button(QMessageBox::Ok)->click();
-    });
-    window->findChild<QAction *>(QStringLiteral("actionPaste"))->trigger();
-    QCOMPARE(title, QStringLiteral("Prompt"));
-    QCOMPARE(text, QStringLiteral("The current document has not been saved. Please save the file first before pasting images."));
+    SeenBox seen;
+    pressOnNextBox(QMessageBox::Ok, &seen);
+    action("actionPaste")->trigger();
+    QCOMPARE(seen.title, QStringLiteral("Prompt"));
+    QCOMPARE(seen.text, QStringLiteral("The current document has not been saved. Please save the file first before pasting images."));
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor img').length")).toInt(), 0);
 }
 
 void TestEditingCommands::droppedFilesInOrder()
 {
-    cleanup();
+    closeWindow();
     appSettings()->setValue(QStringLiteral("saveImageType"), 1);
     const QString document = dir.filePath(QStringLiteral("notes.md"));
-    QFile file(document);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("start\n");
-    file.close();
+    writeFile(document, "start\n");
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
     QVERIFY(image.save(dir.filePath(QStringLiteral("one.png"))));
-    QFile other(dir.filePath(QStringLiteral("notes.txt")));
-    QVERIFY(other.open(QIODevice::WriteOnly));
-    other.write("plain");
-    other.close();
+    writeFile(dir.filePath(QStringLiteral("notes.txt")), "plain");
     QVERIFY(image.save(dir.filePath(QStringLiteral("two.png"))));
     openWindow(document);
     QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent.indexOf('start') >= 0")).toBool());
@@ -629,7 +553,7 @@ void TestEditingCommands::droppedFilesInOrder()
         "function(e){return e.tagName+' '+(e.getAttribute('src')||e.getAttribute('href')).split('/').pop();}).join('|')");
     QTRY_COMPARE(js(inserted).toString(), QStringLiteral("IMG one.png|A notes.txt|IMG two.png"));
     QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets/notes.txt"))));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(titleHasStar());
 }
 
 void TestEditingCommands::localImagesShowAndKeepTheirPath()

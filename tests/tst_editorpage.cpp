@@ -1,20 +1,10 @@
 // The editor page in the real web engine, as the main window loads it.
-#include "QWebEngineViewEx.h"
-#include "appsettings.h"
-#include "content.h"
-#include "mainwindow.h"
-#include "windowtestsupport.h"
-#include "pagescript.h"
-#include "resources.h"
-#include "startup.h"
+#include "guitestbase.h"
 
 #include <QDesktopServices>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QSettings>
-#include <QtTest>
 
 Q_DECLARE_METATYPE(QDropEvent *)
 
@@ -40,7 +30,7 @@ const char *const tableText =
     "rows.push(cells.join(','))});return rows.join('|');})()";
 }
 
-class TestEditorPage : public QObject
+class TestEditorPage : public GuiTestBase
 {
     Q_OBJECT
 public slots:
@@ -48,8 +38,8 @@ public slots:
 
 private slots:
     void initTestCase();
-    void init();
-    void cleanupTestCase();
+    void init() { openedUrls.clear(); }
+    void cleanupTestCase() { closeWindow(); }
 
     void handshakeShowsTheStartupFile();
     void setHtmlBuildsCodeBlocksAndFormulas();
@@ -83,81 +73,34 @@ private slots:
     void changeWhileReadingCountsTheChangedDocument();
 
 private:
-    void openWindow();
-    QVariant js(const QString &script);
-    void setHtml(const QString &html);
-
-    MainWindow *window = nullptr;
-    QWebEngineViewEx *view = nullptr;
-    Content *content = nullptr;
     QList<QUrl> openedUrls;
 };
 
-QVariant TestEditorPage::js(const QString &script)
-{
-    return runScriptAndWait(view->page(), script, 15000);
-}
-
-void TestEditorPage::setHtml(const QString &html)
-{
-    showHtmlInPage(view->page(), content, html);
-}
-
+// One window serves every test; each test sets the document it needs.
 void TestEditorPage::initTestCase()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
+    prepareApplication();
     QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "captureUrl");
     openWindow();
-}
-
-// One window serves every test; each test sets the document it needs.
-void TestEditorPage::openWindow()
-{
-    quietWindowStart();
-    window = new MainWindow(QString());
-    window->resize(1100, 800);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
-    content = window->findChild<Content *>(QStringLiteral("content"));
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
-}
-
-void TestEditorPage::init()
-{
-    openedUrls.clear();
-}
-
-void TestEditorPage::cleanupTestCase()
-{
-    delete window;
 }
 
 void TestEditorPage::handshakeShowsTheStartupFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("start.md"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("# Opened at start\n\ntext\n");
-    file.close();
-    delete window;
-    quietWindowStart();
-    window = new MainWindow(path);
-    window->show();
-    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    writeFile(path, "# Opened at start\n\ntext\n");
+    closeWindow();
+    showWindow(path);
     QTRY_COMPARE_WITH_TIMEOUT(js(QStringLiteral("(document.querySelector('#bodyeditor h1')||{}).textContent")).toString(),
                               QStringLiteral("Opened at start"), 20000);
-    delete window;
+    closeWindow();
     openWindow();
 }
 
 void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
 {
-    setHtml(QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
-                           "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"));
+    showHtml(QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
+                            "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"));
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 1);
     QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar .cm-btn'),"
                                "function(b){return b.className}).join(',')")).toString(),
@@ -174,8 +117,8 @@ void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
 
 void TestEditorPage::getHtml()
 {
-    setHtml(QStringLiteral("<pre><code class=\"language-c++\">int a;\n</code></pre><pre><code>plain\n</code></pre>")
-            + QLatin1String(tableHtml));
+    showHtml(QStringLiteral("<pre><code class=\"language-c++\">int a;\n</code></pre><pre><code>plain\n</code></pre>")
+             + QLatin1String(tableHtml));
     const QString html = js(QStringLiteral("getHtml()")).toString();
     QVERIFY2(html.contains(QStringLiteral("<pre><code class=\"c++\">int a;</code></pre>")), qPrintable(html));
     QVERIFY2(html.contains(QStringLiteral("<pre><code>plain</code></pre>")), qPrintable(html));
@@ -215,7 +158,7 @@ void TestEditorPage::tableFunctions()
     QFETCH(QString, cell);
     QFETCH(QString, call);
     QFETCH(QString, table);
-    setHtml(QLatin1String(tableHtml));
+    showHtml(QLatin1String(tableHtml));
     QSignalSpy modified(content, &Content::updateModifyStatusSignal);
     QVERIFY(js(atText(cell, call)).toBool());
     QCOMPARE(js(QLatin1String(tableText)).toString(), table);
@@ -225,7 +168,7 @@ void TestEditorPage::tableFunctions()
 
 void TestEditorPage::alignColumn()
 {
-    setHtml(QLatin1String(tableHtml));
+    showHtml(QLatin1String(tableHtml));
     QVERIFY(js(atText(QStringLiteral("2"), QStringLiteral("alignColumn(x,y,'center')"))).toBool());
     QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('#bodyeditor [align]'),"
                                "function(c){return c.textContent+'='+c.getAttribute('align')}).join(',')")).toString(),
@@ -234,7 +177,7 @@ void TestEditorPage::alignColumn()
 
 void TestEditorPage::insertedTableOfOneRow()
 {
-    setHtml(QStringLiteral("<p id=\"target\">here</p>"));
+    showHtml(QStringLiteral("<p id=\"target\">here</p>"));
     js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('target'));"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);insertTable(1,3);"));
     QCOMPARE(js(QLatin1String(tableText)).toString(), QStringLiteral(",,"));
@@ -262,7 +205,7 @@ void TestEditorPage::markdownShortcuts()
 {
     QFETCH(QString, typed);
     QFETCH(QString, block);
-    setHtml(QStringLiteral("<p id=\"line\">%1</p>").arg(typed));
+    showHtml(QStringLiteral("<p id=\"line\">%1</p>").arg(typed));
     js(QStringLiteral("var t=document.getElementById('line').firstChild;var r=document.createRange();r.setStart(t,t.length);"
                       "r.collapse(true);var s=window.getSelection();s.removeAllRanges();s.addRange(r);"
                       "document.getElementById('bodyeditor').dispatchEvent(new KeyboardEvent('keyup',{key:' ',bubbles:true}));"));
@@ -276,7 +219,7 @@ void TestEditorPage::markdownShortcuts()
 
 void TestEditorPage::trailingParagraph()
 {
-    setHtml(QStringLiteral("<h1>Title</h1>"));
+    showHtml(QStringLiteral("<h1>Title</h1>"));
     const QString last = QStringLiteral("var l=document.getElementById('bodyeditor').lastChild;l.tagName+':'+l.innerHTML");
     QTRY_COMPARE(js(last).toString(), QStringLiteral("P:&nbsp;"));
     js(QStringLiteral("document.getElementById('bodyeditor').appendChild(document.createElement('div'))"));
@@ -285,7 +228,7 @@ void TestEditorPage::trailingParagraph()
 
 void TestEditorPage::pasteDoesNothingByItself()
 {
-    setHtml(QStringLiteral("<p id=\"p\">kept</p>"));
+    showHtml(QStringLiteral("<p id=\"p\">kept</p>"));
     const QVariant cancelled = js(QStringLiteral(
         "var d=new DataTransfer();d.setData('text/plain','pasted');var e=new ClipboardEvent('paste',{clipboardData:d,"
         "bubbles:true,cancelable:true});document.getElementById('p').dispatchEvent(e);e.defaultPrevented"));
@@ -321,7 +264,7 @@ void TestEditorPage::wordCount()
 
 void TestEditorPage::xpathRoundTrip()
 {
-    setHtml(QStringLiteral("<p>a</p><ul><li>x</li><li><b>y</b> <x-equation>z</x-equation></li></ul><p id=\"named\">n</p>"));
+    showHtml(QStringLiteral("<p>a</p><ul><li>x</li><li><b>y</b> <x-equation>z</x-equation></li></ul><p id=\"named\">n</p>"));
     QVERIFY(js(QStringLiteral("var e=document.querySelector('#bodyeditor li:nth-child(2) x-equation');"
                               "getElementByXPath(getXPath(e))===e")).toBool());
     QCOMPARE(js(QStringLiteral("getXPath(document.getElementById('named'))")).toString(),
@@ -332,7 +275,7 @@ void TestEditorPage::xpathRoundTrip()
 
 void TestEditorPage::linkClicks()
 {
-    setHtml(QStringLiteral("<p><a href=\"https://example.org/page\">example</a></p>"));
+    showHtml(QStringLiteral("<p><a href=\"https://example.org/page\">example</a></p>"));
     const QString click = QStringLiteral(
         "document.querySelector('#bodyeditor a').dispatchEvent(new MouseEvent('click',{bubbles:true,cancelable:true,ctrlKey:%1}))");
     js(click.arg(QStringLiteral("true")));
@@ -405,13 +348,10 @@ void TestEditorPage::deleteConfirmation()
 {
     QSignalSpy confirmed(content, &Content::removeItemConfirmed);
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
-        QTimer::singleShot(0, [answer] {
-            QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            QCOMPARE(box->text(), QStringLiteral("Are you sure you want to delete?"));
-            box->button(answer)->click();
-        });
+        SeenBox asked;
+        pressOnNextBox(answer, &asked);
         content->requestDeleteElement(QStringLiteral("el-1-2"));
+        QCOMPARE(asked.text, QStringLiteral("Are you sure you want to delete?"));
     }
     QCOMPARE(confirmed.count(), 1);
     QCOMPARE(confirmed.first().first().toString(), QStringLiteral("el-1-2"));
@@ -419,7 +359,7 @@ void TestEditorPage::deleteConfirmation()
 
 void TestEditorPage::dropReachesOnlyTheSignal()
 {
-    setHtml(QStringLiteral("<p id=\"p\">kept</p>"));
+    showHtml(QStringLiteral("<p id=\"p\">kept</p>"));
     qRegisterMetaType<QDropEvent *>();
     QSignalSpy dropped(view, &QWebEngineViewEx::dropEventSignal);
     QMimeData data;
@@ -436,7 +376,7 @@ void TestEditorPage::dropReachesOnlyTheSignal()
 
 void TestEditorPage::hostileInsertsRunNoScript()
 {
-    setHtml(QStringLiteral("<p id=\"p\">text</p>"));
+    showHtml(QStringLiteral("<p id=\"p\">text</p>"));
     QSignalSpy linkAsked(content, &Content::dealLinkSignal);
     const QString select = QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('p'));"
                                           "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true");
@@ -469,7 +409,7 @@ void TestEditorPage::hostileInsertsRunNoScript()
     QCOMPARE(js(QStringLiteral("formulaSource(document.querySelector('#bodyeditor x-equation'))")).toString(),
              QStringLiteral("<img src=x onerror=\"%1\">").arg(evil));
 
-    setHtml(QStringLiteral("<p><a href=\"javascript:%1\">click</a></p>").arg(evil));
+    showHtml(QStringLiteral("<p><a href=\"javascript:%1\">click</a></p>").arg(evil));
     js(QStringLiteral("document.querySelector('#bodyeditor a').click()"));
     QTest::qWait(300);
     for (QWidget *w : QApplication::topLevelWidgets())
@@ -526,7 +466,7 @@ void TestEditorPage::largeDocumentComesInWhole()
     QFETCH(QString, html);
     QFETCH(bool, inPieces);
     js(QStringLiteral("window.savedFirstPiece = firstPieceLength; firstPieceLength = Infinity; true"));
-    setHtml(html);
+    showHtml(html);
     const QString whole = js(QStringLiteral("getHtml()")).toString();
     js(QStringLiteral("firstPieceLength = window.savedFirstPiece; true"));
     QVERIFY(whole.contains(QStringLiteral("The very end.")));
@@ -535,7 +475,7 @@ void TestEditorPage::largeDocumentComesInWhole()
     // they follow one another.
     js(QStringLiteral("window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
                       "true"));
-    setHtml(html);
+    showHtml(html);
     QCOMPARE(js(QStringLiteral("pendingHtml !== null")).toBool(), inPieces);
     js(QStringLiteral("appendPendingPiece = window.appendPiece; if (pendingHtml) appendPendingPiece(); true"));
     QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
@@ -563,7 +503,7 @@ void TestEditorPage::oldDocumentIsCollectedOnceTheNewIsWhole()
     js(QStringLiteral("window.collections = []; window.gc = function () { window.collections.push(pendingHtml === null); };"
                       "window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
                       "true"));
-    setHtml(html);
+    showHtml(html);
     if (!takeTheRest.isEmpty()) {
         QCOMPARE(js(QStringLiteral("pendingCollection")), QVariant());
         js(takeTheRest + QStringLiteral("; true"));
@@ -591,7 +531,7 @@ void TestEditorPage::firstCountOfADocumentIsCollected()
                       "  window.counted = true; window.reportCount.call(contentObj, text); };"
                       "true"));
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
-    setHtml(html);
+    showHtml(html);
     QTRY_VERIFY(!counted.isEmpty());
     QTRY_COMPARE(js(QStringLiteral("window.collectionsAfterCount")).toInt(), 1);
 
@@ -614,21 +554,19 @@ void TestEditorPage::documentStillComingInIsTakenWhole()
     // The pieces after the first wait until the test lets them go.
     js(QStringLiteral("window.appendPiece = appendPendingPiece; appendPendingPiece = function () { pendingTimer = null; };"
                       "true"));
-    setHtml(html);
+    showHtml(html);
     QVERIFY(!js(allCodeBlocks).toBool());
     QVERIFY(js(QStringLiteral("getHtml()")).toString().contains(QStringLiteral("The very end.")));
     QVERIFY(js(allCodeBlocks).toBool());
 
-    setHtml(html);
+    showHtml(html);
     QVERIFY(!js(allCodeBlocks).toBool());
-    window->activateWindow();
-    view->setFocus();
-    QTRY_VERIFY(js(QStringLiteral("document.hasFocus()")).toBool());
+    focusPage();
     QTest::keyClick(view->focusProxy(), Qt::Key_Shift);
     QTRY_VERIFY(js(allCodeBlocks).toBool());
 
     // A command of the program's own reaches the end of the document.
-    setHtml(html);
+    showHtml(html);
     window->on_actionSelectAll_triggered();
     QTRY_VERIFY(js(QStringLiteral("window.getSelection().toString().indexOf('The very end.') >= 0")).toBool());
     QVERIFY(js(allCodeBlocks).toBool());
@@ -638,7 +576,7 @@ void TestEditorPage::documentStillComingInIsTakenWhole()
 void TestEditorPage::codeBlockIdsDiffer()
 {
     const QString html = convertedLargeDocument();
-    setHtml(html);
+    showHtml(html);
     QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
     QCOMPARE(js(QStringLiteral("new Set(Array.prototype.map.call(document.querySelectorAll('.cm-editor-wrapper'),"
                                "function (w) { return w.id; })).size")).toInt(),
@@ -654,7 +592,7 @@ void TestEditorPage::wordCountReadsTheWholeDocument()
         html += QStringLiteral("<p>alpha beta gamma</p>\n");
     html += QStringLiteral("<pre><code>int a;\n</code></pre>\n<p><x-equation>x^2</x-equation></p>\n<ul><li>one</li><li>two</li></ul>");
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
-    setHtml(html);
+    showHtml(html);
     QTRY_VERIFY(!counted.isEmpty());
     QTRY_COMPARE(counted.last().first().toString(), QStringLiteral("6005"));
 
@@ -679,7 +617,7 @@ void TestEditorPage::changeWhileReadingCountsTheChangedDocument()
     QString html;
     for (int i = 0; i < 20000; ++i)
         html += QStringLiteral("<p>alpha <b>beta</b> gamma</p>\n");
-    setHtml(html);
+    showHtml(html);
     QTRY_VERIFY(js(QLatin1String(pageIsQuiet)).toBool());
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
     QVERIFY(js(QStringLiteral("blockTexts = new WeakMap(); staleText = null;"

@@ -3,13 +3,10 @@
 #include "ExcelHelper.h"
 #include "appsettings.h"
 #include "exporthtml.h"
-#include "resources.h"
-#include "startup.h"
-#include "windowtestsupport.h"
+#include "guitestbase.h"
+#include "pagescript.h"
 
 #include <QClipboard>
-#include <QFileDialog>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -18,56 +15,7 @@
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 
-#include <functional>
-#include <memory>
-
 namespace {
-using Answer = std::function<void(QWidget *)>;
-
-// Answers the modal windows that come up, one after the other, in order.
-void answerModals(QList<Answer> answers)
-{
-    auto remaining = std::make_shared<QList<Answer>>(answers);
-    auto handled = std::make_shared<QPointer<QWidget>>();
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [timer, remaining, handled] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal || modal == handled->data())
-            return;
-        *handled = modal;
-        const Answer answer = remaining->takeFirst();
-        if (remaining->isEmpty())
-            timer->deleteLater();
-        answer(modal);
-    });
-    timer->start(30);
-}
-
-Answer chooseFile(const QString &path, QString *title = nullptr)
-{
-    return [path, title](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        QVERIFY(dialog);
-        if (title)
-            *title = dialog->windowTitle();
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-        QMetaObject::invokeMethod(dialog, "accept");
-    };
-}
-
-Answer pressButton(QMessageBox::StandardButton button, QString *text = nullptr, QString *title = nullptr)
-{
-    return [button, text, title](QWidget *modal) {
-        auto *box = qobject_cast<QMessageBox *>(modal);
-        QVERIFY(box);
-        if (text)
-            *text = box->text();
-        if (title)
-            *title = box->windowTitle();
-        box->button(button)->click();
-    };
-}
-
 QString python()
 {
     const QString system = QStandardPaths::findExecutable(QStringLiteral("python3"), {QStringLiteral("/usr/bin")});
@@ -95,12 +43,12 @@ const char *const threeByThree =
     "<tr><td>&nbsp; </td><td> 007 </td><td>a &amp; b &lt;c&gt;</td></tr></tbody></table>";
 }
 
-class TestExport : public QObject
+class TestExport : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void cleanup();
+    void initTestCase() { prepareApplication(); }
+    void cleanup() { closeWindow(); }
 
     void tableOfContents();
     void noTableOfContents();
@@ -122,35 +70,15 @@ private slots:
 private:
     void openWindowOn(const QByteArray &markdown);
 
-    TestWindow opened;
     QTemporaryDir dir;
 };
-
-void TestExport::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
-
-void TestExport::cleanup()
-{
-    if (opened.window) {
-        opened.content->updateModifyStatus(false);
-        delete opened.window;
-        opened.window = nullptr;
-    }
-}
 
 void TestExport::openWindowOn(const QByteArray &markdown)
 {
     const QString path = dir.filePath(QStringLiteral("exported.md"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(markdown);
-    file.close();
-    openTestWindow(opened, path);
-    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('bodyeditor').children.length > 1")).toBool());
+    writeFile(path, markdown);
+    openWindow(path);
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').children.length > 1")).toBool());
 }
 
 void TestExport::tableOfContents()
@@ -274,23 +202,22 @@ void TestExport::excelMessages()
 {
     QFETCH(QString, html);
     QFETCH(QString, message);
-    QString title;
-    QString text;
-    answerModals({pressButton(QMessageBox::Ok, &text, &title)});
+    SeenBox seen;
+    pressOnNextBox(QMessageBox::Ok, &seen);
     ExcelHelper().exportToExcel(html);
-    QCOMPARE(title, QStringLiteral("Export Failed"));
-    QCOMPARE(text, message);
+    QCOMPARE(seen.title, QStringLiteral("Export Failed"));
+    QCOMPARE(seen.text, message);
 }
 
 void TestExport::excelExportThroughTheDialog()
 {
     const QString path = dir.filePath(QStringLiteral("chosen.xlsx"));
     QString title;
-    QString text;
-    answerModals({chooseFile(path, &title), pressButton(QMessageBox::Ok, &text)});
+    SeenBox saved;
+    answerModals({chooseFile(path, &title), pressButton(QMessageBox::Ok, &saved)});
     ExcelHelper().exportToExcel(QString::fromLatin1(threeByThree));
     QCOMPARE(title, QStringLiteral("Save Excel"));
-    QCOMPARE(text, QStringLiteral("File saved successfully to:\n") + path);
+    QCOMPARE(saved.text, QStringLiteral("File saved successfully to:\n") + path);
     QVERIFY(readWorkbook(path).startsWith(QStringLiteral("s:Name,s:Count,s:Note|")));
 }
 
@@ -299,13 +226,13 @@ void TestExport::htmlExportOpensInABrowser()
     openWindowOn("## First Heading\n\nSome exported text.\n\n## Second Heading\n\n```cpp\nint x;\n```\n\n## Third\n");
     const QString path = dir.filePath(QStringLiteral("My Export.html"));
     QString title;
-    QString question;
-    QString result;
+    SeenBox question;
+    SeenBox result;
     answerModals({chooseFile(path, &title), pressButton(QMessageBox::Yes, &question), pressButton(QMessageBox::Ok, &result)});
-    opened.window->findChild<QAction *>(QStringLiteral("actionHTML"))->trigger();
-    QTRY_COMPARE(result, QStringLiteral("Export Successful"));
+    action("actionHTML")->trigger();
+    QTRY_COMPARE(result.text, QStringLiteral("Export Successful"));
     QCOMPARE(title, QStringLiteral("Export HTML File"));
-    QCOMPARE(question, QStringLiteral("Do you want to generate a fixed table of contents sidebar with heading navigation?"));
+    QCOMPARE(question.text, QStringLiteral("Do you want to generate a fixed table of contents sidebar with heading navigation?"));
 
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
@@ -333,10 +260,10 @@ void TestExport::wordExport()
 {
     openWindowOn("# Word Title\n\nBody text.\n");
     const QString path = dir.filePath(QStringLiteral("letter.doc"));
-    QString result;
+    SeenBox result;
     answerModals({chooseFile(path), pressButton(QMessageBox::No), pressButton(QMessageBox::Ok, &result)});
-    opened.window->findChild<QAction *>(QStringLiteral("actionWordDocx"))->trigger();
-    QTRY_COMPARE(result, QStringLiteral("Export Successful"));
+    action("actionWordDocx")->trigger();
+    QTRY_COMPARE(result.text, QStringLiteral("Export Successful"));
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
@@ -350,11 +277,11 @@ void TestExport::failedExportIsReported()
 {
     openWindowOn("# Title\n");
     const QString path = dir.filePath(QStringLiteral("missing-folder/out.html"));
-    QString result;
+    SeenBox result;
     answerModals({chooseFile(path), pressButton(QMessageBox::No), pressButton(QMessageBox::Ok, &result)});
-    opened.window->findChild<QAction *>(QStringLiteral("actionHTML"))->trigger();
-    QTRY_VERIFY(!result.isEmpty());
-    QVERIFY2(result.startsWith(QStringLiteral("Cannot export to ")), qPrintable(result));
+    action("actionHTML")->trigger();
+    QTRY_VERIFY(!result.text.isEmpty());
+    QVERIFY2(result.text.startsWith(QStringLiteral("Cannot export to ")), qPrintable(result.text));
     QVERIFY(!QFile::exists(path));
 }
 
@@ -362,10 +289,10 @@ void TestExport::pdfExport()
 {
     openWindowOn("# PDF Heading\n\nPrinted paragraph text.\n");
     const QString path = dir.filePath(QStringLiteral("out.pdf"));
-    QString result;
+    SeenBox result;
     answerModals({chooseFile(path), pressButton(QMessageBox::Ok, &result)});
-    opened.window->findChild<QAction *>(QStringLiteral("actionPDF"))->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(result, QStringLiteral("Export Successful"), 30000);
+    action("actionPDF")->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(result.text, QStringLiteral("Export Successful"), 30000);
     QProcess text;
     text.start(QStringLiteral("pdftotext"), {path, QStringLiteral("-")});
     QVERIFY(text.waitForFinished(30000));
@@ -376,19 +303,19 @@ void TestExport::pdfExport()
 
 void TestExport::getHtmlOfAnEmptyDocument()
 {
-    openTestWindow(opened);
+    openWindow();
     QGuiApplication::clipboard()->setText(QStringLiteral("before"));
     QString shown = QStringLiteral("<unset>");
     QString buttonText;
-    answerModals({[&](QWidget *modal) {
+    answerModal([&](QWidget *modal) {
         QCOMPARE(modal->windowTitle(), QStringLiteral("HTML 源码"));
         shown = modal->findChild<QPlainTextEdit *>()->toPlainText();
         auto *copy = modal->findChild<QPushButton *>();
         copy->click();
         buttonText = copy->text();
         modal->close();
-    }});
-    opened.window->findChild<QAction *>(QStringLiteral("actionGet_HTML"))->trigger();
+    });
+    action("actionGet_HTML")->trigger();
     QCOMPARE(shown, QString());
     QCOMPARE(buttonText, QStringLiteral("已复制！"));
     QCOMPARE(QGuiApplication::clipboard()->text(), QString());

@@ -1,28 +1,27 @@
 #include "ImageHostManagerWidget.h"
 #include "aboutdialog.h"
+#include "appsettings.h"
 #include "dialoglicense.h"
 #include "feedbackdialog.h"
+#include "guitestbase.h"
 #include "httptestserver.h"
 #include "issuedialog.h"
-#include "modaltestsupport.h"
 #include "productlinks.h"
-#include "resources.h"
-#include "startup.h"
 #include "updatecheck.h"
-#include "windowtestsupport.h"
 
 #include <QDesktopServices>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTextBrowser>
-#include <QtTest>
 
 namespace {
 const QString currentVersion = QStringLiteral("1.1.5.0");
 }
 
-class TestHelp : public QObject
+class TestHelp : public GuiTestBase
 {
     Q_OBJECT
 public slots:
@@ -55,27 +54,24 @@ private:
     QString standInPath() const { return UpdateCheck::updaterPath(QCoreApplication::applicationDirPath()); }
 
     HttpTestServer server;
-    TestWindow main;
     QList<QUrl> openedUrls;
 };
 
 void TestHelp::initTestCase()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    prepareApplication();
     QCoreApplication::setApplicationVersion(currentVersion);
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
     for (const QString &scheme : {QStringLiteral("http"), QStringLiteral("https"), QStringLiteral("mailto")})
         QDesktopServices::setUrlHandler(scheme, this, "openedUrl");
     QFile::remove(standInPath());
-    openTestWindow(main);
+    openWindow();
     ProductLinks::setSite(server.url(QStringLiteral("/site/")));
 }
 
 void TestHelp::cleanupTestCase()
 {
     QFile::remove(standInPath());
-    delete main.window;
+    closeWindow();
 }
 
 void TestHelp::init()
@@ -138,7 +134,7 @@ void TestHelp::issueAddressIsPercentEncoded()
 
 void TestHelp::helpMenuInOrder()
 {
-    QMenu *help = main.window->findChild<QMenu *>(QStringLiteral("menuHelp"));
+    QMenu *help = window->findChild<QMenu *>(QStringLiteral("menuHelp"));
     QVERIFY(help);
     QStringList shown;
     for (QAction *action : help->actions())
@@ -146,14 +142,14 @@ void TestHelp::helpMenuInOrder()
             shown << action->text();
     QCOMPARE(shown, QStringList({"Help", "Donate", "Feedback", "About Us", "Licenses", "Download Portable Version",
                                  "Check for Updates", "Official Website"}));
-    QMenu *options = main.window->findChild<QMenu *>(QStringLiteral("menuOptions"));
-    QVERIFY(options->actions().contains(main.window->findChild<QAction *>(QStringLiteral("actionImage_Hosting_Service"))));
+    QMenu *options = window->findChild<QMenu *>(QStringLiteral("menuOptions"));
+    QVERIFY(options->actions().contains(action("actionImage_Hosting_Service")));
 }
 
 void TestHelp::linksOpenProductPages()
 {
     for (const char *name : {"actionHelp", "actionDonate", "actionGithub_Release", "actionOfficial_Website"})
-        main.window->findChild<QAction *>(QString::fromLatin1(name))->trigger();
+        action(name)->trigger();
     QCOMPARE(openedUrls, QList<QUrl>({ProductLinks::helpPage(), ProductLinks::donatePage(),
                                        ProductLinks::downloadPage(), ProductLinks::site()}));
     for (const QUrl &url : openedUrls)
@@ -183,7 +179,7 @@ void TestHelp::manualCheck()
     server.status = status;
     server.replyBody = reply;
     BoxRecorder recorder(QMessageBox::No);
-    main.window->findChild<QAction *>(QStringLiteral("actionCheck_for_Updates"))->trigger();
+    action("actionCheck_for_Updates")->trigger();
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 10000);
     QCOMPARE(server.requests.first().method, QByteArray("GET"));
     QCOMPARE(server.requests.first().path, QByteArray("/site/version.txt"));
@@ -201,14 +197,14 @@ void TestHelp::manualCheck()
         QCOMPARE(recorder.boxes.first().text, QStringLiteral("A new version has been detected"));
     QTest::qWait(200);
     QCOMPARE(recorder.boxes.size(), 1);
-    QVERIFY(main.window->isVisible());
+    QVERIFY(window->isVisible());
 }
 
 void TestHelp::automaticCheckIsQuietWhenCurrent()
 {
     server.replyBody = (currentVersion + "\r\n").toUtf8();
     BoxRecorder recorder(QMessageBox::No);
-    main.window->checkForUpdate(false);
+    window->checkForUpdate(false);
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 10000);
     QTest::qWait(500);
     QCOMPARE(recorder.boxes.size(), 0);
@@ -230,7 +226,7 @@ void TestHelp::automaticCheckOffersNewerVersion()
     server.replyBody = "1.2.0.0";
     SeenBox seen;
     answerUpgrade(QMessageBox::No, &seen);
-    main.window->checkForUpdate(false);
+    window->checkForUpdate(false);
     QTRY_COMPARE_WITH_TIMEOUT(seen.title, QStringLiteral("Upgrade Prompt"), 10000);
 }
 
@@ -244,11 +240,11 @@ void TestHelp::answeringNoStartsNothing()
     standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
     SeenBox seen;
     answerUpgrade(QMessageBox::No, &seen);
-    main.window->checkForUpdate(true);
+    window->checkForUpdate(true);
     QTRY_COMPARE_WITH_TIMEOUT(seen.title, QStringLiteral("Upgrade Prompt"), 10000);
     QTest::qWait(300);
     QVERIFY(!QFile::exists(standInPath() + ".started"));
-    QVERIFY(main.window->isVisible());
+    QVERIFY(window->isVisible());
     QFile::remove(standInPath());
 }
 
@@ -265,11 +261,11 @@ void TestHelp::missingUpdaterKeepsWindowOpen()
         pressOnNextBox(QMessageBox::Yes, &failure);
         box->button(QMessageBox::Yes)->click();
     });
-    main.window->checkForUpdate(true);
+    window->checkForUpdate(true);
     QTRY_COMPARE_WITH_TIMEOUT(failure.title, QStringLiteral("Prompt"), 10000);
     QCOMPARE(upgrade.title, QStringLiteral("Upgrade Prompt"));
     QCOMPARE(failure.text, QStringLiteral("The updater could not be started: %1").arg(QDir::toNativeSeparators(standInPath())));
-    QVERIFY(main.window->isVisible());
+    QVERIFY(window->isVisible());
 }
 
 void TestHelp::updaterGetsFourArguments()
@@ -286,17 +282,17 @@ void TestHelp::updaterGetsFourArguments()
     server.replyBody = "1.1.6\n";
     SeenBox seen;
     answerUpgrade(QMessageBox::Yes, &seen);
-    main.window->checkForUpdate(true);
+    window->checkForUpdate(true);
     QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(record), 10000);
     QFile arguments(record);
     QVERIFY(arguments.open(QIODevice::ReadOnly));
     QCOMPARE(QString::fromUtf8(arguments.readAll()).split('\n', Qt::SkipEmptyParts),
              QStringList({"Penwick", currentVersion, ProductLinks::updateManifest().toString(), "de"}));
-    QTRY_VERIFY(!main.window->isVisible());
+    QTRY_VERIFY(!window->isVisible());
     appSettings()->remove(QStringLiteral("language"));
     QFile::remove(record);
     QFile::remove(standInPath());
-    main.window->show();
+    window->show();
 }
 
 void TestHelp::feedbackByMail()
@@ -308,7 +304,7 @@ void TestHelp::feedbackByMail()
         QCOMPARE(chooser->size(), QSize(320, 160));
         chooser->findChild<QPushButton *>(QStringLiteral("emailButton"))->click();
     });
-    main.window->findChild<QAction *>(QStringLiteral("actionFeedback"))->trigger();
+    action("actionFeedback")->trigger();
     QCOMPARE(openedUrls.size(), 1);
     QCOMPARE(openedUrls.first().scheme(), QStringLiteral("mailto"));
     QCOMPARE(openedUrls.first().query(), QStringLiteral("subject=Feedback&body="));
@@ -337,7 +333,7 @@ void TestHelp::feedbackAsIssue()
         });
         chooser->findChild<QPushButton *>(QStringLiteral("githubButton"))->click();
     });
-    main.window->findChild<QAction *>(QStringLiteral("actionFeedback"))->trigger();
+    action("actionFeedback")->trigger();
     QVERIFY(stayedOpenWithoutTitle);
     QCOMPARE(openedUrls.size(), 1);
     QCOMPARE(openedUrls.first(), ProductLinks::newIssue(QStringLiteral("Tables lose alignment \u00e9"),
@@ -356,7 +352,7 @@ void TestHelp::aboutAndLicenses()
         aboutText = about->findChild<QTextBrowser *>()->toPlainText();
         about->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
     });
-    main.window->findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
+    action("actionAbout")->trigger();
     QCOMPARE(aboutTitle, QStringLiteral("About Us"));
     QVERIFY2(aboutText.startsWith(QStringLiteral("Penwick is an easily accessible Markdown editing tool.")), qPrintable(aboutText));
     QVERIFY(aboutText.contains(QStringLiteral("version 1.1.5.0 by the Penwick developers")));
@@ -369,11 +365,11 @@ void TestHelp::aboutAndLicenses()
         licenses = dialog->findChild<QTextBrowser *>()->toPlainText();
         dialog->reject();
     });
-    main.window->findChild<QAction *>(QStringLiteral("actionLicenses"))->trigger();
+    action("actionLicenses")->trigger();
     for (const char *component : {"Qt 5", "md4c", "CodeMirror", "KaTeX", "Font Awesome", "github-markdown-css",
                                   "libxlsxwriter", "LGPL", "MIT", "SIL Open Font License", "BSD 2-Clause"})
         QVERIFY2(licenses.contains(QLatin1String(component)), component);
-    QTRY_VERIFY(!main.window->findChild<DialogLicense *>());
+    QTRY_VERIFY(!window->findChild<DialogLicense *>());
 }
 
 void TestHelp::imageHostingOpensManager()
@@ -385,7 +381,7 @@ void TestHelp::imageHostingOpensManager()
         title = manager->windowTitle();
         manager->reject();
     });
-    main.window->findChild<QAction *>(QStringLiteral("actionImage_Hosting_Service"))->trigger();
+    action("actionImage_Hosting_Service")->trigger();
     QCOMPARE(title, QStringLiteral("Image Host Manager"));
 }
 

@@ -2,8 +2,8 @@
 #include "ImageHostEditDialog.h"
 #include "ImageHostManagerWidget.h"
 #include "UniversalImageUploader.h"
+#include "guitestbase.h"
 #include "httptestserver.h"
-#include "modaltestsupport.h"
 
 #include <QComboBox>
 #include <QDesktopServices>
@@ -408,14 +408,7 @@ void TestImageHosts::eachTestUploadReportsOnce()
     // Clicks away every message box, recording each, while a test upload runs.
     const auto runTest = [&](int row, QList<SeenBox> &boxes) {
         table->setCurrentCell(row, 0);
-        QTimer clicker;
-        connect(&clicker, &QTimer::timeout, [&boxes] {
-            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-                boxes.append({box->windowTitle(), box->text(), box->icon()});
-                box->button(QMessageBox::Ok)->click();
-            }
-        });
-        clicker.start(20);
+        BoxRecorder recorder(QMessageBox::Ok);
         answerModal([this](QWidget *modal) {
             auto *chooser = qobject_cast<QFileDialog *>(modal);
             QVERIFY(chooser);
@@ -425,9 +418,10 @@ void TestImageHosts::eachTestUploadReportsOnce()
             QTest::keyClick(fileName, Qt::Key_Return);
         });
         test->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!boxes.isEmpty(), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(!recorder.boxes.isEmpty(), 10000);
         // A second message for the same upload would follow at once.
         QTest::qWait(300);
+        boxes = recorder.boxes;
     };
 
     for (int round = 0; round < 3; ++round) {

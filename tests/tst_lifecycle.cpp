@@ -1,79 +1,33 @@
 // The open document end to end in the real window: the hand-over between the
 // editors, the modified flag, open, save, the recent list.
-#include "QPlainTextEditEx.h"
-#include "QWebEngineViewEx.h"
 #include "appsettings.h"
-#include "content.h"
 #include "documentconverter.h"
 #include "documentfile.h"
+#include "guitestbase.h"
 #include "highlighter.h"
 #include "htmlcompare.h"
-#include "mainwindow.h"
-#include "pagescript.h"
 #include "recentfiles.h"
-#include "resources.h"
-#include "startup.h"
-#include "windowtestsupport.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
-#include <QTabBar>
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 const QByteArray sampleDocument =
     "# Title \xC3\xA9t\xC3\xA9\n\nA paragraph\nwritten on two lines.\n\n- one\n  - nested\n- two\n\n"
     "| a | b |\n|---|:-:|\n| 1 |   |\n\n```cpp\nint main() { return 0; }\n```\n\nInline $x^2$ and $$\\sum_i i$$\n";
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
 }
 
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-// Answers the next modal box or dialog by `answer`, recording the box's text.
-void answerNextModal(const std::function<void(QWidget *)> &answer)
-{
-    QTimer::singleShot(50, [answer] {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (!modal) {
-            answerNextModal(answer);
-            return;
-        }
-        answer(modal);
-    });
-}
-
-void pressButton(QWidget *modal, QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    auto *box = qobject_cast<QMessageBox *>(modal);
-    QVERIFY(box);
-    if (text)
-        *text = box->text();
-    box->button(button)->click();
-}
-}
-
-class TestLifecycle : public QObject
+class TestLifecycle : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void init();
-    void cleanup();
+    void initTestCase() { prepareApplication(); }
+    void init() { appSettings()->remove(QStringLiteral("recentFileList")); }
+    void cleanup() { closeWindow(); }
 
     void openAndHandOver();
     void unEditedPageLeavesSourceAsWritten();
@@ -98,63 +52,8 @@ private slots:
     void markdownFileReadsAndWrites();
 
 private:
-    void openWindow(const QString &startupFile = QString());
-    QVariant js(const QString &script);
-    void activateTab(const QString &title);
-    QString pageText();
-
     QTemporaryDir dir;
-    MainWindow *window = nullptr;
-    QWebEngineViewEx *view = nullptr;
-    QPlainTextEditEx *source = nullptr;
-    Content *content = nullptr;
 };
-
-void TestLifecycle::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
-
-void TestLifecycle::init()
-{
-    appSettings()->remove(QStringLiteral("recentFileList"));
-}
-
-void TestLifecycle::cleanup()
-{
-    if (window) {
-        window->findChild<Content *>(QStringLiteral("content"))->updateModifyStatus(false);
-        delete window;
-        window = nullptr;
-    }
-}
-
-void TestLifecycle::openWindow(const QString &startupFile)
-{
-    TestWindow opened;
-    openTestWindow(opened, startupFile);
-    window = opened.window;
-    view = opened.view;
-    source = opened.source;
-    content = opened.content;
-}
-
-QVariant TestLifecycle::js(const QString &script)
-{
-    return runScriptAndWait(view->page(), script, 15000);
-}
-
-void TestLifecycle::activateTab(const QString &title)
-{
-    activateEditorTab(window, title);
-}
-
-QString TestLifecycle::pageText()
-{
-    return js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString();
-}
 
 void TestLifecycle::openAndHandOver()
 {
@@ -164,23 +63,21 @@ void TestLifecycle::openAndHandOver()
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QString::fromUtf8("Title \xC3\xA9t\xC3\xA9")), 15000);
     QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
 
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->toPlainText().isEmpty());
     const DocumentConverter converter;
     QCOMPARE(normalizedHtml(converter.markdownToHtml(source->toPlainText().toStdString())),
              normalizedHtml(converter.markdownToHtml(sampleDocument.toStdString())));
-    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(!titleHasStar());
 
-    QTextCursor cursor = source->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    source->setTextCursor(cursor);
+    source->moveCursor(QTextCursor::End);
     source->setFocus();
     QTest::keyClick(source, Qt::Key_Return);
-    QTest::keyClicks(source, QStringLiteral("Added in the source."));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
-    activateTab(QStringLiteral("Visual Editor"));
+    typeInSource(QStringLiteral("Added in the source."));
+    QVERIFY(titleHasStar());
+    clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("Added in the source.")));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(titleHasStar());
 }
 
 // Converting back would rewrite the user's own spelling of the same document.
@@ -191,29 +88,29 @@ void TestLifecycle::unEditedPageLeavesSourceAsWritten()
     writeFile(path, written.toUtf8());
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("strong")), 15000);
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QCOMPARE(source->toPlainText(), written);
 
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QCOMPARE(source->toPlainText(), written);
 
     // Saving from the unedited page writes the same spelling.
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
     writeFile(path, QByteArray());
     window->on_actionSave_triggered();
     QCOMPARE(QString::fromUtf8(readFile(path)), written);
 
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                       "getSelection().selectAllChildren(b.querySelector('h1'));getSelection().collapseToEnd();"
                       "document.execCommand('insertText',false,' edited')"));
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QVERIFY2(source->toPlainText().startsWith(QStringLiteral("# Title edited")), qPrintable(source->toPlainText()));
 }
@@ -227,11 +124,11 @@ void TestLifecycle::fileOpenedInSourceReachesThePage()
     writeFile(second, "# Second file\n");
     openWindow(first);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("First file")), 15000);
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QVERIFY(window->openFile(second));
     QCOMPARE(source->toPlainText(), QStringLiteral("# Second file\n"));
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("Second file")));
     QVERIFY(!pageText().contains(QStringLiteral("First file")));
 }
@@ -239,13 +136,13 @@ void TestLifecycle::fileOpenedInSourceReachesThePage()
 void TestLifecycle::starFollowsEditsNotReplacements()
 {
     openWindow();
-    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(!titleHasStar());
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'typed')"));
-    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QTRY_VERIFY(titleHasStar());
     content->updateModifyStatus(false);
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(source->toPlainText().contains(QStringLiteral("typed")));
-    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(!titleHasStar());
 }
 
 // Keys pressed before the page's document arrives would be overwritten by it.
@@ -253,14 +150,13 @@ void TestLifecycle::typingWaitsForTheHandOver()
 {
     openWindow();
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'from the page')"));
-    activateTab(QStringLiteral("Source Code Editor"));
-    source->setFocus();
-    QTest::keyClicks(source, QStringLiteral("early"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    typeInSource(QStringLiteral("early"));
     QVERIFY(source->isReadOnly());
     QTRY_VERIFY(!source->isReadOnly());
     QVERIFY(source->toPlainText().contains(QStringLiteral("from the page")));
     QVERIFY(!source->toPlainText().contains(QStringLiteral("early")));
-    QTest::keyClicks(source, QStringLiteral("late"));
+    typeInSource(QStringLiteral("late"));
     QVERIFY(source->toPlainText().contains(QStringLiteral("late")));
 }
 
@@ -277,7 +173,7 @@ void TestLifecycle::pageStopsCountingBehindTheSource()
 
     pageCounts.clear();
     js(QStringLiteral("document.execCommand('insertText',false,' four')"));
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QTRY_COMPARE(label->text(), QStringLiteral("4"));
     QVERIFY(!pageCounts.wait(1000));
@@ -304,15 +200,15 @@ void TestLifecycle::longDocumentIsColouredWhileTheSourceIsInFront()
         return !block.layout()->formats().isEmpty();
     };
 
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     QVERIFY(highlighter->hasPendingBlocks());
     QTest::qWait(300);
     QVERIFY(highlighter->hasPendingBlocks());
     QVERIFY(!lastHeadingColoured());
 
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY_WITH_TIMEOUT(!highlighter->hasPendingBlocks(), 15000);
     QVERIFY(lastHeadingColoured());
 }
@@ -323,30 +219,28 @@ void TestLifecycle::saveWritesUtf8AndClearsTheStar()
     writeFile(path, "# Start\n");
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Start")), 15000);
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->toPlainText().isEmpty());
     QTRY_VERIFY(!source->isSettingText());
     source->setFocus();
-    QTextCursor cursor = source->textCursor();
-    cursor.movePosition(QTextCursor::End);
-    source->setTextCursor(cursor);
+    source->moveCursor(QTextCursor::End);
     source->insertPlainText(QString::fromUtf8("\n\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
-    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    QVERIFY(titleHasStar());
+    action("actionSave")->trigger();
     QCOMPARE(QString::fromUtf8(readFile(path)), source->toPlainText());
     QVERIFY(readFile(path).contains("\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
-    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(!titleHasStar());
     QCOMPARE(RecentFiles::load().first(), path);
 }
 
 void TestLifecycle::saveAsSuggestsAName()
 {
     openWindow();
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     source->setPlainText(QStringLiteral("intro\n\n# What? A <title>: yes\n\ntext\n"));
     const QString target = dir.filePath(QStringLiteral("chosen.md"));
     QString suggested;
-    answerNextModal([&](QWidget *modal) {
+    answerModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
@@ -354,7 +248,7 @@ void TestLifecycle::saveAsSuggestsAName()
         name->setText(target);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    action("actionSave")->trigger();
     QCOMPARE(suggested, QStringLiteral("What A title yes.md"));
     QCOMPARE(readFile(target), QByteArray("intro\n\n# What? A <title>: yes\n\ntext\n"));
     QCOMPARE(window->windowTitle(), QStringLiteral("chosen.md -  Penwick"));
@@ -409,10 +303,10 @@ void TestLifecycle::missingRecentFileIsReportedAndRemoved()
     openWindow();
     QMenu *recent = window->findChild<QMenu *>(QStringLiteral("menuRecent"));
     QCOMPARE(recent->actions().size(), 2);
-    QString reported;
-    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Ok, &reported); });
+    SeenBox reported;
+    pressOnNextBox(QMessageBox::Ok, &reported);
     recent->actions().first()->trigger();
-    QVERIFY(reported.startsWith(QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(gone)));
+    QVERIFY(reported.text.startsWith(QStringLiteral("Cannot open file ") + QDir::toNativeSeparators(gone)));
     QCOMPARE(RecentFiles::load(), QStringList{kept});
     QCOMPARE(recent->actions().size(), 1);
 }
@@ -424,15 +318,15 @@ void TestLifecycle::recentFileWithUnsavedChangesAsksFirst()
     appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{other});
     openWindow();
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'unsaved work')"));
-    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
-    QString asked;
-    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::No, &asked); });
+    QTRY_VERIFY(titleHasStar());
+    SeenBox asked;
+    pressOnNextBox(QMessageBox::No, &asked);
     window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
-    QCOMPARE(asked, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
+    QCOMPARE(asked.text, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
     QVERIFY(pageText().contains(QStringLiteral("unsaved work")));
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));
 
-    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Yes); });
+    pressOnNextBox(QMessageBox::Yes);
     window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
     QTRY_VERIFY(pageText().contains(QStringLiteral("Other file")));
     QCOMPARE(window->windowTitle(), QStringLiteral("other.md -  Penwick"));
@@ -445,7 +339,7 @@ void TestLifecycle::newClearsBothEditors()
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Full")), 15000);
     source->setTextProgrammatically(QStringLiteral("old source"));
-    window->findChild<QAction *>(QStringLiteral("actionNew"))->trigger();
+    action("actionNew")->trigger();
     QTRY_VERIFY(!pageText().contains(QStringLiteral("Full")));
     QCOMPARE(source->toPlainText(), QString());
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
@@ -460,15 +354,15 @@ void TestLifecycle::unwritableFileIsReported()
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Doc")), 15000);
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'edit')"));
-    QTRY_VERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QTRY_VERIFY(titleHasStar());
     QVERIFY(QDir(dir.filePath(QStringLiteral("vanishing"))).removeRecursively());
     appSettings()->remove(QStringLiteral("recentFileList"));
-    QString reported;
-    answerNextModal([&](QWidget *modal) { pressButton(modal, QMessageBox::Ok, &reported); });
-    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
-    QVERIFY2(reported.startsWith(QStringLiteral("Cannot save file ") + QDir::toNativeSeparators(path) + ": "),
-             qPrintable(reported));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    SeenBox reported;
+    pressOnNextBox(QMessageBox::Ok, &reported);
+    action("actionSave")->trigger();
+    QVERIFY2(reported.text.startsWith(QStringLiteral("Cannot save file ") + QDir::toNativeSeparators(path) + ": "),
+             qPrintable(reported.text));
+    QVERIFY(titleHasStar());
     QVERIFY(RecentFiles::load().isEmpty());
 }
 
@@ -476,11 +370,8 @@ void TestLifecycle::earlySaveKeepsTheFile()
 {
     const QString path = dir.filePath(QStringLiteral("early.md"));
     writeFile(path, "# Early\n\nkept text\n");
-    quietWindowStart();
-    window = new MainWindow(path);
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    showWindow(path);
+    action("actionSave")->trigger();
     QVERIFY(readFile(path).contains("kept text"));
 }
 
@@ -490,11 +381,11 @@ void TestLifecycle::crLfFileStaysCrLf()
     writeFile(path, "# Windows\r\n\r\nline one\r\nline two\r\n");
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Windows")), 15000);
-    activateTab(QStringLiteral("Source Code Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     QVERIFY(source->toPlainText().contains(QStringLiteral("line one")));
     QVERIFY(!source->toPlainText().contains(QLatin1Char('\r')));
-    window->findChild<QAction *>(QStringLiteral("actionSave"))->trigger();
+    action("actionSave")->trigger();
     const QByteArray saved = readFile(path);
     QCOMPARE(saved, QByteArray("# Windows\r\n\r\nline one\r\nline two\r\n"));
 }

@@ -1,26 +1,15 @@
 #include "appsettings.h"
-#include "content.h"
-#include "mainwindow.h"
-#include "windowtestsupport.h"
-#include "resources.h"
-#include "startup.h"
-#include "QPlainTextEditEx.h"
+#include "guitestbase.h"
 
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
-#include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTextBlock>
-#include <QTabBar>
 #include <QTemporaryDir>
 #include <QToolBar>
 #include <QToolButton>
-#include <QWebEngineView>
-#include <QtTest>
 
 namespace {
 
@@ -44,33 +33,6 @@ QStringList split(const char *list)
     return QString::fromUtf8(list).split(QLatin1Char('|'));
 }
 
-// Presses `button` on the next modal box and records its text.
-void answerNextMessageBox(QMessageBox::StandardButton button, QString *text)
-{
-    QTimer::singleShot(0, [=] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box) {
-            answerNextMessageBox(button, text);
-            return;
-        }
-        *text = box->text();
-        box->button(button)->click();
-    });
-}
-
-QTabBar *tabBarWith(QMainWindow &window, const QString &tabText, int *index)
-{
-    for (QTabBar *bar : window.findChildren<QTabBar *>()) {
-        for (int i = 0; i < bar->count(); ++i) {
-            if (bar->tabText(i) == tabText) {
-                *index = i;
-                return bar;
-            }
-        }
-    }
-    return nullptr;
-}
-
 bool iconHasColour(const QIcon &icon, const QColor &colour)
 {
     const QImage image = icon.pixmap(64, 64).toImage().convertToFormat(QImage::Format_ARGB32);
@@ -85,13 +47,13 @@ bool iconHasColour(const QIcon &icon, const QColor &colour)
 
 }
 
-class TestMainWindow : public QObject
+class TestMainWindow : public GuiTestBase
 {
     Q_OBJECT
 private slots:
     void initTestCase();
     void init();
-    void cleanup();
+    void cleanup() { closeWindow(); }
 
     void actionTable_data();
     void actionTable();
@@ -120,32 +82,20 @@ private slots:
     void currentLineIsShaded();
 
 private:
-    MainWindow *window = nullptr;
-    Content *content() const { return window->findChild<Content *>(QStringLiteral("content")); }
     QDockWidget *dock(const char *name) const { return window->findChild<QDockWidget *>(QLatin1String(name)); }
 };
 
 void TestMainWindow::initTestCase()
 {
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    prepareApplication();
     qRegisterMetaType<QDockWidget *>();
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
 }
 
+// Few of these tests need the page; not waiting for it keeps the many rows quick.
 void TestMainWindow::init()
 {
     appSettings()->clear();
-    quietWindowStart();
-    window = new MainWindow(QString());
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window));
-}
-
-void TestMainWindow::cleanup()
-{
-    delete window;
-    window = nullptr;
+    showWindow();
 }
 
 void TestMainWindow::actionTable_data()
@@ -243,7 +193,6 @@ void TestMainWindow::actionTable()
 
 void TestMainWindow::actionDetails()
 {
-    const auto action = [this](const char *name) { return window->findChild<QAction *>(QLatin1String(name)); };
     QCOMPARE(action("actionHeading1")->iconText(), QStringLiteral("H1"));
     QCOMPARE(action("actionPasteAsText")->iconText(), QStringLiteral("Paste as Plain text"));
     QVERIFY(!action("actionCheckUpdate")->isEnabled());
@@ -336,15 +285,15 @@ void TestMainWindow::iconsFollowWindowTextColour()
         for (const QString &name : drawn)
             QVERIFY2(iconHasColour(window->findChild<QAction *>(name)->icon(), colour), qPrintable(name));
     }
-    QVERIFY(!window->findChild<QAction *>(QStringLiteral("actionUpRow"))->icon().isNull());
+    QVERIFY(!action("actionUpRow")->icon().isNull());
 }
 
 void TestMainWindow::title()
 {
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
-    emit content()->updateModifyStatusSignal(true);
+    emit content->updateModifyStatusSignal(true);
     QCOMPARE(window->windowTitle(), QStringLiteral("*Untitled -  Penwick"));
-    emit content()->updateModifyStatusSignal(false);
+    emit content->updateModifyStatusSignal(false);
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
 }
 
@@ -352,10 +301,7 @@ void TestMainWindow::titleOfOpenedFile()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("100% notes.md"));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("# Hi\n");
-    file.close();
+    writeFile(path, "# Hi\n");
     MainWindow opened(path);
     QCOMPARE(opened.windowTitle(), QStringLiteral("100% notes.md -  Penwick"));
     emit opened.findChild<Content *>(QStringLiteral("content"))->updateModifyStatusSignal(true);
@@ -367,10 +313,10 @@ void TestMainWindow::unreadableStartupFile()
 {
     const QString missing = QStringLiteral("/nonexistent/folder/gone.md");
     appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{missing, QStringLiteral("/kept.md")});
-    QString shown;
-    answerNextMessageBox(QMessageBox::Ok, &shown);
+    SeenBox shown;
+    pressOnNextBox(QMessageBox::Ok, &shown);
     MainWindow failed(missing);
-    QVERIFY(shown.startsWith(QStringLiteral("Cannot open file /nonexistent/folder/gone.md: ")));
+    QVERIFY(shown.text.startsWith(QStringLiteral("Cannot open file /nonexistent/folder/gone.md: ")));
     QCOMPARE(failed.windowTitle(), QStringLiteral("Untitled -  Penwick"));
     QCOMPARE(appSettings()->value(QStringLiteral("recentFileList")).toStringList(), QStringList{"/kept.md"});
 }
@@ -457,23 +403,18 @@ void TestMainWindow::sideTabsDoNotSwitchEditor()
     QFETCH(QString, tab);
     QFETCH(bool, visualLive);
     window->findChild<QToolButton *>(QStringLiteral("sidebarToggle"))->setChecked(true);
-    if (tab == QLatin1String("Navigation")) {
-        int browserIndex = -1;
-        tabBarWith(*window, QStringLiteral("File Browser"), &browserIndex)->setCurrentIndex(browserIndex);
-    }
-    int index = -1;
-    QTabBar *bar = tabBarWith(*window, tab, &index);
-    QVERIFY(bar);
+    if (tab == QLatin1String("Navigation"))
+        clickTab(QStringLiteral("File Browser"));
     QSignalSpy activated(window, &QMainWindow::tabifiedDockWidgetActivated);
-    bar->setCurrentIndex(index);
+    clickTab(tab);
     QCOMPARE(activated.count(), 1);
     QCOMPARE(window->isVisualEditorShown(), visualLive);
 
-    emit content()->updateModifyStatusSignal(true);
-    QCOMPARE(window->windowTitle().startsWith(QLatin1Char('*')), visualLive);
-    emit content()->updateModifyStatusSignal(false);
-    window->findChild<QPlainTextEdit *>(QStringLiteral("sourceEditor"))->insertPlainText(QStringLiteral("x"));
-    QCOMPARE(window->windowTitle().startsWith(QLatin1Char('*')), !visualLive);
+    emit content->updateModifyStatusSignal(true);
+    QCOMPARE(titleHasStar(), visualLive);
+    emit content->updateModifyStatusSignal(false);
+    source->insertPlainText(QStringLiteral("x"));
+    QCOMPARE(titleHasStar(), !visualLive);
 }
 
 void TestMainWindow::changeMode_data()
@@ -513,13 +454,13 @@ void TestMainWindow::closeAsksOnlyWhenModified()
 {
     QVERIFY(window->close());
     window->show();
-    emit content()->updateModifyStatusSignal(true);
-    QString asked;
-    answerNextMessageBox(QMessageBox::No, &asked);
+    emit content->updateModifyStatusSignal(true);
+    SeenBox asked;
+    pressOnNextBox(QMessageBox::No, &asked);
     QVERIFY(!window->close());
-    QCOMPARE(asked, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
+    QCOMPARE(asked.text, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
     QVERIFY(window->isVisible());
-    answerNextMessageBox(QMessageBox::Yes, &asked);
+    pressOnNextBox(QMessageBox::Yes);
     QVERIFY(window->close());
 }
 
@@ -534,7 +475,7 @@ void TestMainWindow::languageChangeResetsCodeTexts()
     }
     auto *unit = window->findChild<QLabel *>(QStringLiteral("wordUnitLabel"));
     unit->setText(QStringLiteral("stale"));
-    auto *bold = window->findChild<QAction *>(QStringLiteral("actionBold"));
+    auto *bold = action("actionBold");
     bold->setText(QStringLiteral("stale"));
 
     QEvent change(QEvent::LanguageChange);
@@ -552,51 +493,41 @@ void TestMainWindow::languageChangeResetsCodeTexts()
 
 void TestMainWindow::pageEditsMarkDocumentModified()
 {
-    auto *view = window->findChild<QWebEngineView *>(QStringLiteral("webView"));
-    QTRY_VERIFY_WITH_TIMEOUT(view->page()->title() == QLatin1String("Penwick"), 20000);
-    bool bridgeReady = false;
-    QTRY_VERIFY_WITH_TIMEOUT(([&] {
-        view->page()->runJavaScript(QStringLiteral("contentObj !== null"),
-                                    [&](const QVariant &ready) { bridgeReady = ready.toBool(); });
-        return bridgeReady;
-    }()), 20000);
-    view->page()->runJavaScript(QStringLiteral("contentObj.updateModifyStatus(true)"));
+    // This one needs the page connected.
+    closeWindow();
+    openWindow();
+    js(QStringLiteral("contentObj.updateModifyStatus(true)"));
     QTRY_COMPARE(window->windowTitle(), QStringLiteral("*Untitled -  Penwick"));
 }
 
 void TestMainWindow::programmaticSourceTextIsNoEdit()
 {
-    int index = -1;
-    tabBarWith(*window, QStringLiteral("Source Code Editor"), &index)->setCurrentIndex(index);
-    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    QTRY_VERIFY(!editor->isReadOnly());
-    editor->setTextProgrammatically(QStringLiteral("# converted\n"));
-    QVERIFY(!window->windowTitle().startsWith(QLatin1Char('*')));
-    QTRY_VERIFY(!editor->isSettingText());
-    editor->setFocus();
-    QTest::keyClicks(editor, QStringLiteral("a"));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
+    source->setTextProgrammatically(QStringLiteral("# converted\n"));
+    QVERIFY(!titleHasStar());
+    QTRY_VERIFY(!source->isSettingText());
+    typeInSource(QStringLiteral("a"));
+    QVERIFY(titleHasStar());
 }
 
 void TestMainWindow::sourceEditorWearsItsTheme()
 {
-    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    QCOMPARE(editor->font().family(), QStringLiteral("Consolas"));
-    QCOMPARE(editor->font().pointSize(), 12);
-    QCOMPARE(editor->palette().color(QPalette::Active, QPalette::Base), QColor(QStringLiteral("#FDF6E3")));
-    QCOMPARE(editor->palette().color(QPalette::Inactive, QPalette::Text), QColor(QStringLiteral("#000000")));
-    QCOMPARE(editor->frameShape(), QFrame::NoFrame);
-    QCOMPARE(editor->tabStopDistance(), 4 * QFontMetricsF(editor->font()).horizontalAdvance(QLatin1Char(' ')));
+    QCOMPARE(source->font().family(), QStringLiteral("Consolas"));
+    QCOMPARE(source->font().pointSize(), 12);
+    QCOMPARE(source->palette().color(QPalette::Active, QPalette::Base), QColor(QStringLiteral("#FDF6E3")));
+    QCOMPARE(source->palette().color(QPalette::Inactive, QPalette::Text), QColor(QStringLiteral("#000000")));
+    QCOMPARE(source->frameShape(), QFrame::NoFrame);
+    QCOMPARE(source->tabStopDistance(), 4 * QFontMetricsF(source->font()).horizontalAdvance(QLatin1Char(' ')));
 }
 
 void TestMainWindow::currentLineIsShaded()
 {
-    auto *editor = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
-    editor->setPlainText(QStringLiteral("one\ntwo\nthree"));
-    QTextCursor cursor(editor->document()->findBlockByNumber(1));
+    source->setPlainText(QStringLiteral("one\ntwo\nthree"));
+    QTextCursor cursor(source->document()->findBlockByNumber(1));
     cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
-    editor->setTextCursor(cursor);
-    const QList<QTextEdit::ExtraSelection> selections = editor->extraSelections();
+    source->setTextCursor(cursor);
+    const QList<QTextEdit::ExtraSelection> selections = source->extraSelections();
     QCOMPARE(selections.size(), 1);
     QCOMPARE(selections.first().format.background().color(), QColor(181, 181, 181));
     QVERIFY(selections.first().format.property(QTextFormat::FullWidthSelection).toBool());

@@ -2,10 +2,10 @@
 #include "ConfigWindow.h"
 #include "RegistryHelper.h"
 #include "languages.h"
+#include "appsettings.h"
+#include "guitestbase.h"
 #include "palettes.h"
-#include "resources.h"
 #include "startup.h"
-#include "windowtestsupport.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,8 +15,8 @@
 #include <QInputDialog>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
@@ -24,20 +24,6 @@
 #include <QTreeView>
 
 namespace {
-void writeText(const QString &path, const QByteArray &text)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
-}
-
-QByteArray readText(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 QString mimeApps()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mimeapps.list");
@@ -47,25 +33,15 @@ QString desktopFile()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications/penwick.desktop");
 }
-
-void answerNext(QMessageBox::StandardButton button, QString *text = nullptr)
-{
-    QTimer::singleShot(30, [button, text] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (text)
-            *text = box->text();
-        box->button(button)->click();
-    });
-}
 }
 
-class TestSettings : public QObject
+class TestSettings : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { prepareApplication(); }
     void init();
+    void cleanup() { closeWindow(); }
 
     void palettes_data();
     void palettes();
@@ -94,23 +70,11 @@ private slots:
     void firstRunQuestionIsAskedOnce();
 
 private:
-    ConfigWindow *config() const { return opened.window->findChild<ConfigWindow *>(); }
-    TestWindow opened;
+    ConfigWindow *config() const { return window->findChild<ConfigWindow *>(); }
 };
-
-void TestSettings::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
 
 void TestSettings::init()
 {
-    if (opened.window) {
-        delete opened.window;
-        opened.window = nullptr;
-    }
     appSettings()->clear();
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
 }
@@ -248,43 +212,43 @@ void TestSettings::startupLanguage()
 
 void TestSettings::freshGeneralPage()
 {
-    openTestWindow(opened);
-    ConfigWindow *window = config();
-    QVERIFY(window);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Configuration"));
-    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentText(), QStringLiteral("Create a blank document"));
-    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->currentText(), QStringLiteral("Keep Image Path"));
-    QCOMPARE(window->findChild<QSpinBox *>(QStringLiteral("zoomBox"))->value(), 100);
-    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("backupBox"))->isChecked());
-    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->isChecked());
-    QVERIFY(!window->findChild<QCheckBox *>(QStringLiteral("associationBox"))->isChecked());
-    QCOMPARE(window->findChild<QComboBox *>(QStringLiteral("languageBox"))->count(), 46);
+    openWindow();
+    ConfigWindow *settings = config();
+    QVERIFY(settings);
+    QCOMPARE(settings->windowTitle(), QStringLiteral("Configuration"));
+    QCOMPARE(settings->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentText(), QStringLiteral("Create a blank document"));
+    QCOMPARE(settings->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->currentText(), QStringLiteral("Keep Image Path"));
+    QCOMPARE(settings->findChild<QSpinBox *>(QStringLiteral("zoomBox"))->value(), 100);
+    QVERIFY(!settings->findChild<QCheckBox *>(QStringLiteral("backupBox"))->isChecked());
+    QVERIFY(!settings->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->isChecked());
+    QVERIFY(!settings->findChild<QCheckBox *>(QStringLiteral("associationBox"))->isChecked());
+    QCOMPARE(settings->findChild<QComboBox *>(QStringLiteral("languageBox"))->count(), 46);
 
-    window->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->setCurrentIndex(1);
+    settings->findChild<QComboBox *>(QStringLiteral("imageCopyBox"))->setCurrentIndex(1);
     QCOMPARE(appSettings()->value(QStringLiteral("saveImageType")).toInt(), 1);
-    window->findChild<QCheckBox *>(QStringLiteral("backupBox"))->click();
+    settings->findChild<QCheckBox *>(QStringLiteral("backupBox"))->click();
     QCOMPARE(appSettings()->value(QStringLiteral("autoSave")).toBool(), true);
-    window->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->click();
-    QVERIFY(opened.window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
+    settings->findChild<QCheckBox *>(QStringLiteral("sidebarBox"))->click();
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
 }
 
 void TestSettings::zoomBox()
 {
     appSettings()->setValue(QStringLiteral("zoom"), 0.29);
-    openTestWindow(opened);
+    openWindow();
     auto *zoom = config()->findChild<QSpinBox *>(QStringLiteral("zoomBox"));
     QCOMPARE(zoom->value(), 29);
     zoom->setValue(500);
     QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), 5.0));
-    QVERIFY(qFuzzyCompare(opened.view->zoomFactor(), 5.0));
+    QVERIFY(qFuzzyCompare(view->zoomFactor(), 5.0));
     zoom->setValue(25);
     QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), 0.25));
-    QVERIFY(qFuzzyCompare(opened.view->zoomFactor(), 0.25));
+    QVERIFY(qFuzzyCompare(view->zoomFactor(), 0.25));
 }
 
 void TestSettings::treeChoosesPages()
 {
-    openTestWindow(opened);
+    openWindow();
     auto *tree = config()->findChild<QTreeView *>(QStringLiteral("configTree"));
     auto *pages = config()->findChild<QStackedWidget *>();
     QAbstractItemModel *model = tree->model();
@@ -300,8 +264,8 @@ void TestSettings::treeChoosesPages()
 
 void TestSettings::colourScheme()
 {
-    openTestWindow(opened);
-    auto *menu = opened.window->findChild<QMenu *>(QStringLiteral("menuColorScheme"));
+    openWindow();
+    auto *menu = window->findChild<QMenu *>(QStringLiteral("menuColorScheme"));
     QList<QAction *> actions = menu->actions();
     QCOMPARE(actions.size(), 3);
     QVERIFY(actions[0]->isChecked());
@@ -324,14 +288,14 @@ void TestSettings::colourScheme()
 void TestSettings::unknownSchemeIsBlueSky()
 {
     appSettings()->setValue(QStringLiteral("theme"), 7);
-    openTestWindow(opened);
-    for (QAction *action : opened.window->findChild<QMenu *>(QStringLiteral("menuColorScheme"))->actions())
+    openWindow();
+    for (QAction *action : window->findChild<QMenu *>(QStringLiteral("menuColorScheme"))->actions())
         QVERIFY(!action->isChecked());
 }
 
 void TestSettings::codeBlockStyleAndTheme()
 {
-    openTestWindow(opened);
+    openWindow();
     auto *styles = config()->findChild<QListWidget *>(QStringLiteral("codeStyles"));
     QCOMPARE(styles->count(), 61);
     QCOMPARE(styles->item(0)->text(), QStringLiteral("default"));
@@ -343,9 +307,9 @@ void TestSettings::codeBlockStyleAndTheme()
     const QString href = QStringLiteral("document.getElementById('cmthemecss').getAttribute('href')");
     emit styles->itemClicked(styles->findItems(QStringLiteral("monokai"), Qt::MatchExactly).first());
     QCOMPARE(appSettings()->value(QStringLiteral("codeBlockStyle")).toString(), QStringLiteral("monokai"));
-    QTRY_COMPARE(opened.js(href).toString(), QStringLiteral("qrc:/codemirror/theme/monokai.css"));
+    QTRY_COMPARE(js(href).toString(), QStringLiteral("qrc:/codemirror/theme/monokai.css"));
     emit styles->itemClicked(styles->item(0));
-    QTRY_COMPARE(opened.js(href).toString(), QString());
+    QTRY_COMPARE(js(href).toString(), QString());
 
     auto *cards = config()->findChild<QListWidget *>(QStringLiteral("themeCards"));
     QVERIFY(cards->count() >= 2);
@@ -357,26 +321,26 @@ void TestSettings::codeBlockStyleAndTheme()
     QVERIFY(dark);
     emit cards->itemClicked(dark);
     QCOMPARE(appSettings()->value(QStringLiteral("cssfile")).toString(), QStringLiteral("github-markdown-dark"));
-    QTRY_VERIFY(opened.js(QStringLiteral("document.getElementById('themecss').href")).toString().endsWith(
+    QTRY_VERIFY(js(QStringLiteral("document.getElementById('themecss').href")).toString().endsWith(
         QStringLiteral("/themes/github-markdown-dark.css")));
 }
 
 void TestSettings::editorThemes()
 {
     const QString folder = editorThemeDirectory();
-    writeText(folder + QStringLiteral("/LiGhT.json"), "{}");
-    writeText(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#808080\"}");
+    writeFile(folder + QStringLiteral("/LiGhT.json"), "{}");
+    writeFile(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#808080\"}");
     QFile::remove(folder + QStringLiteral("/light_copy.json"));
-    openTestWindow(opened);
-    ConfigWindow *window = config();
-    auto *themes = window->findChild<QComboBox *>(QStringLiteral("editorThemeBox"));
-    auto *remove = window->findChild<QPushButton *>(QStringLiteral("deleteThemeButton"));
-    window->refreshThemeList();
+    openWindow();
+    ConfigWindow *settings = config();
+    auto *themes = settings->findChild<QComboBox *>(QStringLiteral("editorThemeBox"));
+    auto *remove = settings->findChild<QPushButton *>(QStringLiteral("deleteThemeButton"));
+    settings->refreshThemeList();
     QCOMPARE(themes->currentText(), QStringLiteral("light"));
     QVERIFY(!remove->isEnabled());
 
-    auto *link = window->findChild<QPushButton *>(QStringLiteral("linkColor"));
-    auto *heading = window->findChild<QPushButton *>(QStringLiteral("headingColor"));
+    auto *link = settings->findChild<QPushButton *>(QStringLiteral("linkColor"));
+    auto *heading = settings->findChild<QPushButton *>(QStringLiteral("headingColor"));
     const QString lightLink = link->text();
     QVERIFY(!lightLink.isEmpty());
     themes->setCurrentIndex(themes->findText(QStringLiteral("nolink")));
@@ -386,34 +350,34 @@ void TestSettings::editorThemes()
     QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:black;")));
     QVERIFY(remove->isEnabled());
 
-    writeText(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#7f7f7f\"}");
-    window->onThemeChanged(themes->currentIndex());
+    writeFile(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#7f7f7f\"}");
+    settings->onThemeChanged(themes->currentIndex());
     QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:white;")));
 
     themes->setCurrentIndex(themes->findText(QStringLiteral("LiGhT")));
     QVERIFY(!remove->isEnabled());
-    window->onDeleteThemeClicked();
+    settings->onDeleteThemeClicked();
     QVERIFY(QFile::exists(folder + QStringLiteral("/LiGhT.json")));
 
     themes->setCurrentIndex(themes->findText(QStringLiteral("light")));
     QString proposed;
-    QString done;
-    QTimer::singleShot(30, [&] {
-        QTRY_VERIFY(qobject_cast<QInputDialog *>(QApplication::activeModalWidget()));
-        auto *input = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+    SeenBox done;
+    answerModal([&](QWidget *modal) {
+        auto *input = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(input);
         proposed = input->textValue();
         input->accept();
-        answerNext(QMessageBox::Ok, &done);
+        pressOnNextBox(QMessageBox::Ok, &done);
     });
-    window->onCopyThemeClicked();
+    settings->onCopyThemeClicked();
     QCOMPARE(proposed, QStringLiteral("light_copy"));
-    QCOMPARE(done, QStringLiteral("Copied successfully!"));
+    QCOMPARE(done.text, QStringLiteral("Copied successfully!"));
     QVERIFY(QFile::exists(folder + QStringLiteral("/light_copy.json")));
     QCOMPARE(themes->currentText(), QStringLiteral("light_copy"));
     QVERIFY(remove->isEnabled());
 
-    answerNext(QMessageBox::Yes);
-    window->onDeleteThemeClicked();
+    pressOnNextBox(QMessageBox::Yes);
+    settings->onDeleteThemeClicked();
     QVERIFY(!QFile::exists(folder + QStringLiteral("/light_copy.json")));
     QCOMPARE(themes->currentText(), QStringLiteral("light"));
 }
@@ -423,20 +387,20 @@ void TestSettings::germanRetranslatesEveryWindow()
     QTranslator probe;
     if (!probe.load(QStringLiteral(":/translations/German.qm")) || probe.translate("MainWindow", "File").isEmpty())
         QFAIL("the German catalogue is not complete");
-    openTestWindow(opened);
+    openWindow();
     auto *languages = config()->findChild<QComboBox *>(QStringLiteral("languageBox"));
     languages->setCurrentIndex(languages->findText(QStringLiteral("Deutsch")));
     QCOMPARE(appSettings()->value(QStringLiteral("IsoCode")).toString(), QStringLiteral("de"));
     // Windows are told of the new language through posted events.
-    QTRY_COMPARE(opened.window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), probe.translate("MainWindow", "File"));
+    QTRY_COMPARE(window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), probe.translate("MainWindow", "File"));
     QCOMPARE(config()->windowTitle(), probe.translate("ConfigWindow", "Configuration"));
-    QCOMPARE(opened.window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->windowTitle(),
+    QCOMPARE(window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->windowTitle(),
              probe.translate("MainWindow", "Find & Replace"));
-    QCOMPARE(opened.window->findChild<QPushButton *>(QStringLiteral("findNextButton"))->text(),
+    QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("findNextButton"))->text(),
              probe.translate("FindPanel", "Find Next"));
     QCOMPARE(config()->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentIndex(), 0);
     languages->setCurrentIndex(languages->findText(QStringLiteral("English")));
-    QTRY_COMPARE(opened.window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("File"));
+    QTRY_COMPARE(window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("File"));
 }
 
 void TestSettings::associationRoundTrip()
@@ -447,25 +411,25 @@ void TestSettings::associationRoundTrip()
     QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
     QVERIFY(RegistryHelper::setDefaultMdHandler(app));
     QVERIFY(RegistryHelper::isDefaultMdHandler(QStringLiteral("/OPT/pen wick/PENWICK")));
-    QVERIFY(readText(desktopFile()).contains("Exec=\"/opt/Pen Wick/penwick\" %f"));
-    QVERIFY(readText(desktopFile()).contains("MimeType=text/markdown;"));
-    QVERIFY(readText(mimeApps()).contains("[Default Applications]\ntext/markdown=penwick.desktop;"));
+    QVERIFY(readFile(desktopFile()).contains("Exec=\"/opt/Pen Wick/penwick\" %f"));
+    QVERIFY(readFile(desktopFile()).contains("MimeType=text/markdown;"));
+    QVERIFY(readFile(mimeApps()).contains("[Default Applications]\ntext/markdown=penwick.desktop;"));
     QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/usr/bin/other")));
     QVERIFY(RegistryHelper::deleteDefaultMdHandler(app));
     QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
     QVERIFY(!QFile::exists(desktopFile()));
-    QVERIFY(!readText(mimeApps()).contains("penwick"));
+    QVERIFY(!readFile(mimeApps()).contains("penwick"));
 }
 
 void TestSettings::otherProgramsDefaultIsKept()
 {
-    writeText(mimeApps(), "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
+    writeFile(mimeApps(), "[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
                           "text/markdown=ghostwriter.desktop;\nimage/png=eog.desktop;\n");
     QVERIFY(RegistryHelper::deleteDefaultMdHandler(QStringLiteral("/opt/penwick")));
-    QCOMPARE(readText(mimeApps()), QByteArray("[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
+    QCOMPARE(readFile(mimeApps()), QByteArray("[Added Associations]\ntext/plain=gedit.desktop;\n\n[Default Applications]\n"
                                               "text/markdown=ghostwriter.desktop;\nimage/png=eog.desktop;\n"));
     QVERIFY(RegistryHelper::setDefaultMdHandler(QStringLiteral("/opt/penwick")));
-    const QByteArray taken = readText(mimeApps());
+    const QByteArray taken = readFile(mimeApps());
     QVERIFY(taken.contains("text/markdown=penwick.desktop;\nimage/png=eog.desktop;"));
     QVERIFY(taken.contains("text/plain=gedit.desktop;"));
     QVERIFY(!taken.contains("ghostwriter"));
@@ -473,7 +437,7 @@ void TestSettings::otherProgramsDefaultIsKept()
 
 void TestSettings::partialRegistrationIsNotAssociated()
 {
-    writeText(mimeApps(), "[Default Applications]\ntext/markdown=penwick.desktop;\n");
+    writeFile(mimeApps(), "[Default Applications]\ntext/markdown=penwick.desktop;\n");
     QFile::remove(desktopFile());
     QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/opt/penwick")));
 }
@@ -482,10 +446,10 @@ void TestSettings::firstRunQuestionIsAskedOnce()
 {
     QFile::remove(mimeApps());
     QWidget parent;
-    QString asked;
-    answerNext(QMessageBox::No, &asked);
+    SeenBox asked;
+    pressOnNextBox(QMessageBox::No, &asked);
     promptFileAssociation(&parent);
-    QVERIFY(asked.startsWith(QStringLiteral("Do you want to set this application as the default program")));
+    QVERIFY(asked.text.startsWith(QStringLiteral("Do you want to set this application as the default program")));
     QVERIFY(appSettings()->value(QStringLiteral("associationChecked")).toBool());
     QVERIFY(!QFile::exists(mimeApps()));
     promptFileAssociation(&parent); // no box comes: the test would hang on it

@@ -1,18 +1,12 @@
 // The outline, the word count, find and replace and the file browser in the
 // real window, in both editors.
 #include "appsettings.h"
-#include "resources.h"
-#include "startup.h"
-#include "windowtestsupport.h"
+#include "guitestbase.h"
 
-#include <QAction>
 #include <QCheckBox>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
@@ -35,13 +29,6 @@ QString shape(const QTreeWidgetItem *parent)
     return parts.join(QLatin1Char(','));
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
 // Opens every folder of the tree, as a user clicking through it would.
 int openEveryFolder(QTreeWidgetItem *item, int depth = 0)
 {
@@ -59,13 +46,13 @@ int openEveryFolder(QTreeWidgetItem *item, int depth = 0)
 }
 }
 
-class TestSidebar : public QObject
+class TestSidebar : public GuiTestBase
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase() { prepareApplication(); }
     void init();
-    void cleanup();
+    void cleanup() { closeWindow(); }
 
     void outlineFromTheSource_data();
     void outlineFromTheSource();
@@ -88,38 +75,20 @@ private:
     void toSource();
     void setPage(const QString &html);
     QString status() const;
-    QVariant js(const QString &script) { return opened.js(script); }
 
-    TestWindow opened;
-    MainWindow *window = nullptr;
     QTreeWidget *tree = nullptr;
     QLineEdit *findEdit = nullptr;
     QLineEdit *replaceEdit = nullptr;
     QTemporaryDir dir;
 };
 
-void TestSidebar::initTestCase()
-{
-    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    initPenwickResources();
-    installDefaultEditorThemes(editorThemeDirectory());
-}
-
 void TestSidebar::init()
 {
     appSettings()->setValue(QStringLiteral("showLeftSidebar"), false);
-    openTestWindow(opened);
-    window = opened.window;
+    openWindow();
     tree = window->findChild<QTreeWidget *>(QStringLiteral("outlineTree"));
     findEdit = window->findChild<QLineEdit *>(QStringLiteral("findEdit"));
     replaceEdit = window->findChild<QLineEdit *>(QStringLiteral("replaceEdit"));
-}
-
-void TestSidebar::cleanup()
-{
-    opened.content->updateModifyStatus(false);
-    delete window;
-    window = nullptr;
 }
 
 void TestSidebar::showSidebar()
@@ -132,18 +101,16 @@ void TestSidebar::showSidebar()
 
 void TestSidebar::toSource()
 {
-    opened.source->setPlainText(QStringLiteral("<waiting>"));
-    activateEditorTab(window, QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!opened.source->isReadOnly());
+    source->setPlainText(QStringLiteral("<waiting>"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
 }
 
+// The page's find runs where the page has the keyboard focus.
 void TestSidebar::setPage(const QString &html)
 {
-    showHtmlInPage(opened.view->page(), opened.content, html);
-    // The page's find runs where the page has the keyboard focus.
-    window->activateWindow();
-    opened.view->setFocus();
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
+    showHtml(html);
+    focusPage();
 }
 
 QString TestSidebar::status() const
@@ -167,7 +134,7 @@ void TestSidebar::outlineFromTheSource()
     toSource();
     showSidebar();
     new QTreeWidgetItem(tree, QStringList{QStringLiteral("stale")});
-    opened.source->setPlainText(markdown);
+    source->setPlainText(markdown);
     window->onEditorChageTimeout();
     QTRY_COMPARE(shape(tree->invisibleRootItem()), outline);
 
@@ -175,16 +142,15 @@ void TestSidebar::outlineFromTheSource()
         return;
     QTreeWidgetItem *two = tree->topLevelItem(2);
     emit tree->itemClicked(two, 0);
-    QCOMPARE(opened.source->textCursor().position(), markdown.indexOf(QStringLiteral("# Two")));
-    QVERIFY(!opened.source->textCursor().hasSelection());
+    QCOMPARE(source->textCursor().position(), markdown.indexOf(QStringLiteral("# Two")));
+    QVERIFY(!source->textCursor().hasSelection());
 }
 
 void TestSidebar::editPauseRefreshesTheOutline()
 {
     toSource();
     showSidebar();
-    opened.source->setFocus();
-    QTest::keyClicks(opened.source, QStringLiteral("# Typed"));
+    typeInSource(QStringLiteral("# Typed"));
     QCOMPARE(tree->topLevelItemCount(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(shape(tree->invisibleRootItem()), QStringLiteral("Typed"), 6000);
     QTRY_COMPARE(window->findChild<QLabel *>(QStringLiteral("wordCountLabel"))->text(), QStringLiteral("1"));
@@ -196,7 +162,7 @@ void TestSidebar::noScanWhileTheSidebarIsHidden()
     QVERIFY(!window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
     auto *count = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
     count->setText(QStringLiteral("-"));
-    opened.source->setPlainText(QStringLiteral("# Hidden heading\n\nwords"));
+    source->setPlainText(QStringLiteral("# Hidden heading\n\nwords"));
     window->onEditorChageTimeout();
     // The count starts together with the scan and takes longer; once it is in, a scan would be too.
     QTRY_COMPARE(count->text(), QStringLiteral("3"));
@@ -211,7 +177,7 @@ void TestSidebar::outlineFromThePage()
     for (int i = 0; i < 80; ++i)
         filler += QStringLiteral("<p>filler line %1</p>").arg(i);
     setPage(QStringLiteral("<h2>Pre</h2><h1>One</h1><h2>A</h2>") + filler + QStringLiteral("<h1>Two</h1><p>end</p>"));
-    emit opened.content->updateSideBarSignal();
+    emit content->updateSideBarSignal();
     QTRY_COMPARE(shape(tree->invisibleRootItem()), QStringLiteral("Pre,One[A],Two"));
     QCOMPARE(tree->topLevelItem(2)->data(0, Qt::UserRole).toString(), QStringLiteral("#bodyeditor h1:nth-of-type(2)"));
 
@@ -222,18 +188,18 @@ void TestSidebar::outlineFromThePage()
     // A page entry clicked with the source in front takes the cursor to the start.
     toSource();
     QCOMPARE(shape(tree->invisibleRootItem()), QStringLiteral("Pre,One[A],Two"));
-    QTextCursor cursor = opened.source->textCursor();
+    QTextCursor cursor = source->textCursor();
     cursor.movePosition(QTextCursor::End);
-    opened.source->setTextCursor(cursor);
+    source->setTextCursor(cursor);
     emit tree->itemClicked(tree->topLevelItem(2), 0);
-    QCOMPARE(opened.source->textCursor().position(), 0);
+    QCOMPARE(source->textCursor().position(), 0);
 }
 
 void TestSidebar::filterShowsMatchesWithTheirParents()
 {
     toSource();
     showSidebar();
-    opened.source->setPlainText(QStringLiteral("# One\n## Alpha Section\n## Beta\n# Two\n## Gamma\n# Section Three"));
+    source->setPlainText(QStringLiteral("# One\n## Alpha Section\n## Beta\n# Two\n## Gamma\n# Section Three"));
     window->onEditorChageTimeout();
     QTRY_COMPARE(tree->topLevelItemCount(), 3);
     auto *search = window->findChild<QLineEdit *>(QStringLiteral("navigationSearch"));
@@ -261,8 +227,8 @@ void TestSidebar::wordCountIsTheSameInBothEditors()
     QFETCH(QString, markdown);
     auto *count = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
     toSource();
-    opened.source->setPlainText(markdown);
-    activateEditorTab(window, QStringLiteral("Visual Editor"));
+    source->setPlainText(markdown);
+    clickTab(QStringLiteral("Visual Editor"));
     count->setText(QStringLiteral("-"));
     QTRY_VERIFY(count->text() != QLatin1String("-"));
     const QString pageCount = count->text();
@@ -279,29 +245,29 @@ void TestSidebar::wordCountIsTheSameInBothEditors()
 void TestSidebar::findInTheSource()
 {
     toSource();
-    opened.source->setPlainText(QStringLiteral("alpha beta ALPHA gamma alpha"));
-    QTextCursor cursor = opened.source->textCursor();
+    source->setPlainText(QStringLiteral("alpha beta ALPHA gamma alpha"));
+    QTextCursor cursor = source->textCursor();
     cursor.setPosition(23);
     cursor.setPosition(28, QTextCursor::KeepAnchor);
-    opened.source->setTextCursor(cursor);
-    window->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    source->setTextCursor(cursor);
+    action("actionFind")->trigger();
     QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->isVisible());
     // The last occurrence was selected: the search wraps to the first.
-    QCOMPARE(opened.source->textCursor().selectionStart(), 0);
+    QCOMPARE(source->textCursor().selectionStart(), 0);
 
     window->onFindNext();
-    QCOMPARE(opened.source->textCursor().selectionStart(), 11); // ALPHA, without Case Sensitive
+    QCOMPARE(source->textCursor().selectionStart(), 11); // ALPHA, without Case Sensitive
     window->findChild<QCheckBox *>(QStringLiteral("caseSensitiveBox"))->setChecked(true);
     window->onFindNext();
-    QCOMPARE(opened.source->textCursor().selectionStart(), 23);
+    QCOMPARE(source->textCursor().selectionStart(), 23);
     window->onFindPrevious();
-    QCOMPARE(opened.source->textCursor().selectionStart(), 0);
+    QCOMPARE(source->textCursor().selectionStart(), 0);
 
     // The empty search text does nothing in the source.
-    const int before = opened.source->textCursor().position();
+    const int before = source->textCursor().position();
     findEdit->clear();
-    QCOMPARE(opened.source->textCursor().position(), before);
+    QCOMPARE(source->textCursor().position(), before);
     QCOMPARE(status(), QString());
 }
 
@@ -311,7 +277,7 @@ void TestSidebar::findInThePage()
     js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.getElementById('a'));"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
     const QString selectedIn = QStringLiteral("window.getSelection().anchorNode.parentNode.id");
-    window->findChild<QAction *>(QStringLiteral("actionFind"))->trigger();
+    action("actionFind")->trigger();
     QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
     QTRY_COMPARE(js(selectedIn).toString(), QStringLiteral("b"));
     window->onFindNext();
@@ -326,22 +292,22 @@ void TestSidebar::findInThePage()
 void TestSidebar::replaceInTheSource()
 {
     toSource();
-    opened.source->setPlainText(QStringLiteral("one two one"));
+    source->setPlainText(QStringLiteral("one two one"));
     findEdit->setText(QStringLiteral("one"));
     replaceEdit->setText(QStringLiteral("1"));
-    QTextCursor cursor = opened.source->textCursor();
+    QTextCursor cursor = source->textCursor();
     cursor.setPosition(4);
     cursor.setPosition(7, QTextCursor::KeepAnchor);
-    opened.source->setTextCursor(cursor);
+    source->setTextCursor(cursor);
     window->onReplace();
-    QCOMPARE(opened.source->toPlainText(), QStringLiteral("one 1 one"));
+    QCOMPARE(source->toPlainText(), QStringLiteral("one 1 one"));
 
     findEdit->setText(QStringLiteral("one"));
     replaceEdit->setText(QStringLiteral("one one"));
     window->onReplaceAll();
-    QCOMPARE(opened.source->toPlainText(), QStringLiteral("one one 1 one one"));
+    QCOMPARE(source->toPlainText(), QStringLiteral("one one 1 one one"));
     QCOMPARE(status(), QStringLiteral("Replaced 2 occurrences!"));
-    QCOMPARE(opened.source->textCursor().position(), 0);
+    QCOMPARE(source->textCursor().position(), 0);
 
     findEdit->setText(QStringLiteral("absent"));
     window->onReplaceAll();
@@ -365,7 +331,7 @@ void TestSidebar::replaceInThePage()
     // The code block is drawn by its editor from its own text; it is left alone.
     QCOMPARE(js(QStringLiteral("codeBlockValue(document.querySelector('#bodyeditor .cm-editor-wrapper'))")).toString(),
              QStringLiteral("cat code;"));
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    QVERIFY(titleHasStar());
 
     setPage(QStringLiteral("<p id=\"p\">one two</p><p>three</p>"));
     js(QStringLiteral("var r=document.createRange();var t=document.getElementById('p').firstChild;r.setStart(t,0);r.setEnd(t,3);"
@@ -409,14 +375,10 @@ void TestSidebar::fileBrowser()
     showSidebar();
     auto *files = window->findChild<QTreeWidget *>(QStringLiteral("fileTree"));
 
-    QTimer::singleShot(50, [root] {
-        QTRY_VERIFY(qobject_cast<QFileDialog *>(QApplication::activeModalWidget()));
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Directory"));
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(root);
-        QMetaObject::invokeMethod(dialog, "accept");
-    });
+    QString title;
+    answerModal(chooseFile(root, &title));
     window->onSelectFolder();
+    QCOMPARE(title, QStringLiteral("Select Directory"));
     QCOMPARE(files->topLevelItemCount(), 1);
     QTreeWidgetItem *top = files->topLevelItem(0);
     QCOMPARE(top->text(0), QDir::toNativeSeparators(root));
@@ -432,8 +394,7 @@ void TestSidebar::fileBrowser()
     emit files->itemDoubleClicked(top->child(1), 0);
     QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
     emit files->itemDoubleClicked(top->child(2), 0);
-    QTRY_VERIFY(js(QStringLiteral("document.getElementById('bodyeditor').textContent")).toString().contains(
-        QStringLiteral("Bee file")));
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Bee file")));
     QCOMPARE(window->windowTitle(), QStringLiteral("B.MDX -  Penwick"));
 }
 
@@ -446,18 +407,13 @@ void TestSidebar::fileBrowserAsksBeforeDiscarding()
     auto *files = window->findChild<QTreeWidget *>(QStringLiteral("fileTree"));
     auto *item = new QTreeWidgetItem(files, QStringList{QStringLiteral("other.md")});
     item->setData(0, Qt::UserRole, QString(root + QStringLiteral("/other.md")));
-    emit opened.content->updateModifyStatusSignal(true);
-    QVERIFY(window->windowTitle().startsWith(QLatin1Char('*')));
+    emit content->updateModifyStatusSignal(true);
+    QVERIFY(titleHasStar());
 
-    QString asked;
-    QTimer::singleShot(50, [&asked] {
-        QTRY_VERIFY(qobject_cast<QMessageBox *>(QApplication::activeModalWidget()));
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        asked = box->text();
-        box->button(QMessageBox::No)->click();
-    });
+    SeenBox asked;
+    pressOnNextBox(QMessageBox::No, &asked);
     emit files->itemDoubleClicked(item, 0);
-    QVERIFY(!asked.isEmpty());
+    QVERIFY(!asked.text.isEmpty());
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));
 }
 

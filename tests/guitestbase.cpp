@@ -1,0 +1,211 @@
+#include "guitestbase.h"
+
+#include "appsettings.h"
+#include "pagescript.h"
+#include "productlinks.h"
+#include "resources.h"
+#include "startup.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPointer>
+#include <QSettings>
+#include <QTabBar>
+
+#include <memory>
+
+void answerModal(const ModalAnswer &answer)
+{
+    QTimer::singleShot(30, [answer] {
+        if (QWidget *modal = QApplication::activeModalWidget())
+            answer(modal);
+        else
+            answerModal(answer);
+    });
+}
+
+void answerModals(const QList<ModalAnswer> &answers)
+{
+    auto remaining = std::make_shared<QList<ModalAnswer>>(answers);
+    auto handled = std::make_shared<QPointer<QWidget>>();
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, remaining, handled] {
+        QWidget *modal = QApplication::activeModalWidget();
+        // A window still closing from its answer is not the next one.
+        if (!modal || modal == handled->data())
+            return;
+        *handled = modal;
+        const ModalAnswer answer = remaining->takeFirst();
+        if (remaining->isEmpty())
+            timer->deleteLater();
+        answer(modal);
+    });
+    timer->start(30);
+}
+
+ModalAnswer chooseFile(const QString &path, QString *title)
+{
+    return [path, title](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        QVERIFY(dialog);
+        if (title)
+            *title = dialog->windowTitle();
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    };
+}
+
+namespace {
+void press(QMessageBox *box, QMessageBox::StandardButton button)
+{
+    if (QAbstractButton *pressed = box->button(button))
+        pressed->click();
+    else
+        box->buttons().first()->click();
+}
+}
+
+ModalAnswer pressButton(QMessageBox::StandardButton button, SeenBox *seen)
+{
+    return [button, seen](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return;
+        if (seen)
+            *seen = {box->windowTitle(), box->text(), box->icon()};
+        press(box, button);
+    };
+}
+
+void pressOnNextBox(QMessageBox::StandardButton button, SeenBox *seen)
+{
+    answerModal(pressButton(button, seen));
+}
+
+BoxRecorder::BoxRecorder(QMessageBox::StandardButton button)
+{
+    QObject::connect(&timer, &QTimer::timeout, [this, button] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        boxes.append({box->windowTitle(), box->text(), box->icon()});
+        press(box, button);
+    });
+    timer.start(20);
+}
+
+void GuiTestBase::prepareApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
+    initPenwickResources();
+    installDefaultEditorThemes(editorThemeDirectory());
+}
+
+void GuiTestBase::openWindow(const QString &startupFile)
+{
+    showWindow(startupFile);
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("typeof contentObj === 'object' && contentObj !== null")).toBool(), 20000);
+}
+
+void GuiTestBase::showWindow(const QString &startupFile)
+{
+    // The first-run association question would stop the test, and the update
+    // check stays on this machine.
+    appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
+    window = new MainWindow(startupFile);
+    window->resize(1100, 800);
+    window->show();
+    view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
+    source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));
+    content = window->findChild<Content *>(QStringLiteral("content"));
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+}
+
+void GuiTestBase::closeWindow()
+{
+    if (!window)
+        return;
+    content->updateModifyStatus(false);
+    delete window;
+    window = nullptr;
+    view = nullptr;
+    source = nullptr;
+    content = nullptr;
+}
+
+QVariant GuiTestBase::js(const QString &script) const
+{
+    return runScriptAndWait(view->page(), script, 15000);
+}
+
+QString GuiTestBase::pageText() const
+{
+    return js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString();
+}
+
+void GuiTestBase::showHtml(const QString &html)
+{
+    // A marker left in the old document is gone once the new one is in.
+    js(QStringLiteral("var old=document.createElement('span');old.setAttribute('data-old-document','');"
+                      "document.getElementById('bodyeditor').appendChild(old);true"));
+    emit content->setHtmlSignal(html);
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("!document.querySelector('[data-old-document]')")).toBool(), 15000);
+}
+
+void GuiTestBase::clickTab(const QString &title)
+{
+    for (QTabBar *bar : window->findChildren<QTabBar *>())
+        for (int i = 0; i < bar->count(); ++i)
+            if (bar->tabText(i) == title) {
+                QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(i).center());
+                QCOMPARE(bar->currentIndex(), i);
+                return;
+            }
+    QFAIL(qPrintable(QStringLiteral("no tab titled ") + title));
+}
+
+void GuiTestBase::focusPage()
+{
+    window->activateWindow();
+    view->setFocus();
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
+}
+
+void GuiTestBase::typeInPage(const QString &text)
+{
+    focusPage();
+    QTest::keyClicks(view->focusProxy(), text);
+}
+
+void GuiTestBase::typeInSource(const QString &text)
+{
+    source->setFocus();
+    QTest::keyClicks(source, text);
+}
+
+bool GuiTestBase::titleHasStar() const
+{
+    return window->windowTitle().startsWith(QLatin1Char('*'));
+}
+
+QAction *GuiTestBase::action(const char *objectName) const
+{
+    return window->findChild<QAction *>(QLatin1String(objectName));
+}
+
+QByteArray GuiTestBase::readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void GuiTestBase::writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
