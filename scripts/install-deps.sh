@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config git
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtwebengine5-dev libqt5webchannel5-dev libqt5svg5-dev
-  libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev
+  libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev libuchardet-dev
   xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
   fonts-noto-core fonts-noto-cjk xdotool
   clang libclang-rt-14-dev

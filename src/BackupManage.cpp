@@ -8,7 +8,6 @@
 #include <QFile>
 #include <QHeaderView>
 #include <QStandardItemModel>
-#include <QTextStream>
 
 BackupManage::BackupManage(QWidget *parent)
     : QDialog(parent)
@@ -55,14 +54,17 @@ QString BackupManage::selectedPath() const
 void BackupManage::on_pushButton_clicked()
 {
     const QString path = selectedPath();
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly | QIODevice::Text))
+    QString markdown;
+    QString sourcePath;
+    if (path.isEmpty() || !BackupFiles::read(path, &markdown, &sourcePath))
         return;
-    QTextStream stream(&file);
-    stream.setCodec("UTF-8");
     BakPreview preview(this);
-    preview.setText(stream.readAll());
+    preview.setText(markdown);
     preview.exec();
+    if (!preview.restoreChosen())
+        return;
+    emit restoreRequested(path);
+    accept();
 }
 
 void BackupManage::on_btnDel_clicked()

@@ -8,7 +8,7 @@ namespace Ui {
 class BackupManage;
 }
 
-// Lists the backup files, newest first, and previews or deletes one.
+// Lists the backup files, newest first, and previews, restores or deletes one.
 class BackupManage : public QDialog
 {
     Q_OBJECT
@@ -17,6 +17,10 @@ public:
     ~BackupManage() override;
 
     void loadBackupList();
+
+signals:
+    // The user chose to restore the backup at `path`; the dialog then closes.
+    void restoreRequested(const QString &path);
 
 private slots:
     void on_pushButton_clicked();

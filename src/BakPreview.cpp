@@ -1,11 +1,20 @@
 #include "BakPreview.h"
 #include "ui_BakPreview.h"
 
+#include <QPushButton>
+
 BakPreview::BakPreview(QWidget *parent)
     : QDialog(parent)
     , ui(new Ui::BakPreview)
 {
     ui->setupUi(this);
+    ui->textEdit->setReadOnly(true);
+    QPushButton *restoreButton = ui->buttonBox->addButton(tr("Restore"), QDialogButtonBox::ActionRole);
+    restoreButton->setObjectName(QStringLiteral("restoreButton"));
+    connect(restoreButton, &QPushButton::clicked, this, [this] {
+        restore = true;
+        accept();
+    });
 }
 
 BakPreview::~BakPreview()

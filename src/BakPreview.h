@@ -6,7 +6,7 @@ namespace Ui {
 class BakPreview;
 }
 
-// Shows the stored text of one backup file.
+// Shows the Markdown of one backup, and offers to restore it.
 class BakPreview : public QDialog
 {
     Q_OBJECT
@@ -15,7 +15,10 @@ public:
     ~BakPreview() override;
 
     void setText(const QString &text);
+    // The user chose to restore the backup.
+    bool restoreChosen() const { return restore; }
 
 private:
     Ui::BakPreview *ui;
+    bool restore = false;
 };

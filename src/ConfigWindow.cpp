@@ -185,8 +185,10 @@ QWidget *ConfigWindow::buildGeneralPage()
     backupBox->setObjectName(QStringLiteral("backupBox"));
     backupBox->setChecked(settings->value(QStringLiteral("autoSave"), false).toBool());
     group("Automatic Backup", backupBox);
-    connect(backupBox, &QCheckBox::clicked, this,
-            [](bool checked) { appSettings()->setValue(QStringLiteral("autoSave"), checked); });
+    connect(backupBox, &QCheckBox::clicked, this, [this](bool checked) {
+        appSettings()->setValue(QStringLiteral("autoSave"), checked);
+        emit autoBackupToggledSignal(checked);
+    });
 
     sidebarBox = new QCheckBox(page);
     sidebarBox->setObjectName(QStringLiteral("sidebarBox"));

@@ -29,6 +29,7 @@ signals:
     void setEditorFontSizeSignal(int fontSize);
     void zoomValueChangeSignal(double zoom);
     void showLeftSidebarClickSignal(bool checked);
+    void autoBackupToggledSignal(bool enabled);
     void changeCodeMirrorStyleSignal();
     void editorThemeChangedSignal();
 

@@ -29,3 +29,21 @@ QMessageBox::StandardButton MsgBoxHelper::showMessageBox(QMessageBox::Icon icon,
         return pressed == QMessageBox::Yes ? QMessageBox::Yes : QMessageBox::No;
     return QMessageBox::Yes;
 }
+
+QMessageBox::StandardButton MsgBoxHelper::askToSave(const QString &title, const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, title, text);
+    box.setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
+    box.setWindowModality(Qt::ApplicationModal);
+    QPushButton *save = box.addButton(QMessageBox::Save);
+    save->setText(QCoreApplication::translate("MsgBoxHelper", "Save"));
+    box.addButton(QMessageBox::Discard)->setText(QCoreApplication::translate("MsgBoxHelper", "Don't Save"));
+    QPushButton *cancel = box.addButton(QMessageBox::Cancel);
+    cancel->setText(QCoreApplication::translate("MsgBoxHelper", "Cancel"));
+    box.setDefaultButton(save);
+    box.setEscapeButton(cancel);
+    box.layout()->setSizeConstraint(QLayout::SetFixedSize);
+    box.exec();
+    const QMessageBox::StandardButton pressed = box.standardButton(box.clickedButton());
+    return pressed == QMessageBox::Save || pressed == QMessageBox::Discard ? pressed : QMessageBox::Cancel;
+}

@@ -11,4 +11,8 @@ public:
     // single-button kinds always give QMessageBox::Yes.
     static QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString &title,
                                                       const QString &text, int kind);
+
+    // Asks before unsaved changes would be lost: "Save" (the default),
+    // "Don't Save" and "Cancel" (also Escape). Returns Save, Discard or Cancel.
+    static QMessageBox::StandardButton askToSave(const QString &title, const QString &text);
 };

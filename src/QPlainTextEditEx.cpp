@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSettings>
@@ -116,14 +117,33 @@ void QPlainTextEditEx::lineNumberAreaPaintEvent(QPaintEvent *event)
 void QPlainTextEditEx::setTextProgrammatically(const QString &text)
 {
     settingText = true;
+    replacingText = true;
     setPlainText(text);
+    replacingText = false;
     QTimer::singleShot(0, this, [this] { settingText = false; });
 }
 
+QString QPlainTextEditEx::markdownText() const
+{
+    QString text = document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    return text;
+}
+
 // A key already waiting when the text was set is the user's own edit.
+// Shift+Return would break the line inside the block with a line separator,
+// which no Markdown file holds: it starts a new line as Return does.
 void QPlainTextEditEx::keyPressEvent(QKeyEvent *event)
 {
     settingText = false;
+    const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (lineBreak && (event->modifiers() & Qt::ShiftModifier)) {
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                        event->isAutoRepeat(), ushort(event->count()));
+        QPlainTextEdit::keyPressEvent(&plain);
+        event->setAccepted(plain.isAccepted());
+        return;
+    }
     QPlainTextEdit::keyPressEvent(event);
 }
 

@@ -19,6 +19,12 @@ public:
     // or until the user types, whichever comes first.
     void setTextProgrammatically(const QString &text);
     bool isSettingText() const { return settingText; }
+    // True only within setTextProgrammatically, while the change notifications go out.
+    bool isReplacingText() const { return replacingText; }
+
+    // The text exactly as it stands: toPlainText() turns every non-breaking
+    // space into a plain one.
+    QString markdownText() const;
 
     // Inserts or removes two ideographic spaces at the start of the line, or
     // after the marker of a list item; headings, quotes and fences are left alone.
@@ -49,6 +55,7 @@ private:
 
     LineNumberArea *lineNumberArea = nullptr;
     bool settingText = false;
+    bool replacingText = false;
 
     bool cachedThemeRead = false;
     QByteArray cachedThemeBytes;

@@ -1,6 +1,7 @@
 #include "backupfiles.h"
 
 #include <QDir>
+#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -33,8 +34,36 @@ bool write(const QString &path, const QString &markdown, const QString &sourcePa
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
+    file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     file.write(content(markdown, sourcePath));
     return file.commit();
+}
+
+bool read(const QString &path, QString *markdown, QString *sourcePath)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QJsonObject object = QJsonDocument::fromJson(file.readAll()).object();
+    const QJsonValue text = object.value(QStringLiteral("markdown"));
+    if (!text.isString())
+        return false;
+    *markdown = text.toString();
+    *sourcePath = object.value(QStringLiteral("srcpath")).toString();
+    return true;
+}
+
+QString newestFor(const QString &folder, const QString &sourcePath, const QDateTime &newerThan)
+{
+    for (const QFileInfo &file : list(folder)) {
+        if (newerThan.isValid() && file.lastModified() <= newerThan)
+            break;
+        QString markdown;
+        QString backedUpPath;
+        if (read(file.filePath(), &markdown, &backedUpPath) && backedUpPath == sourcePath)
+            return file.filePath();
+    }
+    return QString();
 }
 
 QFileInfoList list(const QString &folder)

@@ -5,6 +5,7 @@
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "actionicons.h"
+#include "documenteditors.h"
 #include "appsettings.h"
 #include "highlighter.h"
 #include "ConfigWindow.h"
@@ -78,7 +79,6 @@ QString outlineStyleSheet(const QPalette &palette)
 MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
-    , currentPath(startupFile)
     , content(this)
 {
     content.setObjectName(QStringLiteral("content"));
@@ -101,13 +101,14 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         webView->settings()->setAttribute(QWebEngineSettings::FocusOnNavigationEnabled, false);
         webView->setFocus();
 
-        if (!currentPath.isEmpty() && !openFile(currentPath, true))
-            currentPath.clear();
-        if (currentPath.isEmpty())
-            loadEditorPage();
-
         webView->setContextMenuPolicy(Qt::CustomContextMenu);
         createStatusBarWidgets();
+        loadEditorPage();
+        // The page takes the document once it is ready; until then it answers with it.
+        if (startupFile.isEmpty() || !openDocument(startupFile, false))
+            QTimer::singleShot(0, this, [this] { offerNewerBackup(QString()); });
+        else
+            QTimer::singleShot(0, this, [this, startupFile] { offerNewerBackup(startupFile); });
         createToolBars();
         applyActionIcons();
         rebuildRecentMenu();
@@ -115,9 +116,12 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
         webView->setZoomFactor(appSettings()->value(QStringLiteral("zoom"), 1.0).toDouble());
 
-        connect(this, &QMainWindow::tabifiedDockWidgetActivated, this, &MainWindow::onDockActivated);
+        connect(this, &QMainWindow::tabifiedDockWidgetActivated, this, &MainWindow::onEditorTabActivated);
+        for (QDockWidget *dock : {sourceDock, visualDock})
+            connect(dock, &QDockWidget::visibilityChanged, this, &MainWindow::onEditorDockShownOrHidden);
 
         createFindPanel();
+        createViewMenu();
         connectNavigation();
         startBackups();
         createConfigWindow();
@@ -132,7 +136,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 MainWindow::~MainWindow()
 {
     // The page answers what is still pending while it goes, after the widgets it would touch.
-    destroying = true;
+    page->shutDown();
     delete printer;
     delete ui;
 }
@@ -141,13 +145,26 @@ void MainWindow::createEditors()
 {
     sourceEditor = new QPlainTextEditEx(this);
     sourceEditor->setObjectName(QStringLiteral("sourceEditor"));
-    // Whoever changes the text, it is no longer what the page holds or was given.
-    connect(sourceEditor, &QPlainTextEdit::textChanged, this, [this] {
-        pageShowsSource = false;
-        sourceMatchesPage = false;
-    });
     webView = new QWebEngineViewEx(this);
     webView->setObjectName(QStringLiteral("webView"));
+    page = new EditorPage(webView, &content, this);
+    page->setObjectName(QStringLiteral("editorPage"));
+    editors = std::make_unique<DocumentEditors>(sourceEditor, page);
+    session = new DocumentSession(editors.get(), this);
+    session->setObjectName(QStringLiteral("documentSession"));
+    connect(page, &EditorPage::documentAnswered, session, &DocumentSession::pageAnswered);
+    connect(page, &EditorPage::lost, session, &DocumentSession::pageLost);
+    connect(page, &EditorPage::keysTyped, session, &DocumentSession::pageTyped);
+    connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
+    connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);
+    connect(session, &DocumentSession::modifiedChanged, this, [this](bool modified) {
+        if (!modified)
+            editors->markSourceUnmodified();
+        updateTitle();
+    });
+    connect(session, &DocumentSession::handOverSettled, this, &MainWindow::updateHighlighterPause);
+    connect(session, &DocumentSession::recovered, this, &MainWindow::showRecoveryNotice);
+    connect(session, &DocumentSession::diskChanged, this, &MainWindow::onDiskChanged);
     outlineTree = new QTreeWidget(this);
     outlineTree->setObjectName(QStringLiteral("outlineTree"));
     outlineTree->setColumnCount(1);
@@ -161,6 +178,8 @@ void MainWindow::applyEditorTheme()
     const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
     highlighter = new Highlighter(sourceEditor->document());
     highlighter->loadTheme(name);
+    editors->setHighlighter(highlighter);
+    updateHighlighterPause();
 
     const QJsonObject &theme = highlighter->themeObject;
     QFont font(theme.value(QStringLiteral("fontFamily")).toString());
@@ -257,7 +276,6 @@ void MainWindow::placeDocks()
     addDockWidget(Qt::RightDockWidgetArea, visualDock);
     addDockWidget(Qt::RightDockWidgetArea, sourceDock);
     tabifyDockWidget(sourceDock, visualDock);
-    connectSyncDirection(true);
     for (QDockWidget *dock : {navigationDock, fileBrowserDock}) {
         dock->setMinimumWidth(sideDockMinimumWidth);
         dock->setMaximumWidth(sideDockMaximumWidth);
@@ -360,20 +378,19 @@ void MainWindow::applyActionIcons()
 
 void MainWindow::loadEditorPage()
 {
-    if (!webChannel) {
-        webChannel = new QWebChannel(this);
-        webChannel->registerObject(QStringLiteral("content"), &content);
-    }
-    webView->page()->setWebChannel(webChannel);
-    webView->page()->profile()->clearHttpCache();
-    webView->setStyleSheet(QStringLiteral("QWebEngineView { background-color: #ffffff; }"));
-    webView->page()->setBackgroundColor(QColor(255, 255, 255, 255));
+    page->load(pageSettingsFromStore(QCoreApplication::applicationDirPath() + QStringLiteral("/themes"),
+                                     tr("Please click here...")));
+}
 
-    QFile page(QStringLiteral(":/resources/template.html"));
-    page.open(QIODevice::ReadOnly);
-    const PageSettings settings = pageSettingsFromStore(
-        QCoreApplication::applicationDirPath() + QStringLiteral("/themes"), tr("Please click here..."));
-    webView->setHtml(fillPageTemplate(QString::fromUtf8(page.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
+void MainWindow::createViewMenu()
+{
+    viewMenu = new QMenu(tr("View"), this);
+    viewMenu->setObjectName(QStringLiteral("menuView"));
+    viewMenu->addActions({sourceDock->toggleViewAction(), visualDock->toggleViewAction()});
+    viewMenu->addSeparator();
+    viewMenu->addActions({navigationDock->toggleViewAction(), fileBrowserDock->toggleViewAction(),
+                          findDock->toggleViewAction()});
+    menuBar()->insertMenu(ui->menuOptions->menuAction(), viewMenu);
 }
 
 void MainWindow::createConfigWindow()
@@ -382,6 +399,7 @@ void MainWindow::createConfigWindow()
     connect(configWindow, &ConfigWindow::changeCssThemeSignal, this, &MainWindow::changeCssTheme);
     connect(configWindow, &ConfigWindow::zoomValueChangeSignal, webView, &QWebEngineView::setZoomFactor);
     connect(configWindow, &ConfigWindow::showLeftSidebarClickSignal, this, &MainWindow::showLeftBar);
+    connect(configWindow, &ConfigWindow::autoBackupToggledSignal, this, &MainWindow::applyBackupSetting);
     connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
     connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
 }
@@ -413,7 +431,7 @@ void MainWindow::changeCssTheme()
     const QString name = appSettings()->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
     QString url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/themes/%1.css").arg(name))
                             .toString(QUrl::FullyEncoded);
-    runPageSnippet(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
+    page->run(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
 }
 
 void MainWindow::changeCodeMirrorStyle()
@@ -421,19 +439,20 @@ void MainWindow::changeCodeMirrorStyle()
     const QString name = appSettings()->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
     const QString safeName = QString(name).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")));
     const QString href = safeName == QLatin1String("default") ? QString() : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(safeName);
-    runPageSnippet(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));
+    page->run(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));
 }
 
 void MainWindow::updateTitle()
 {
-    setWindowTitle(titleFormat.arg(modified ? QStringLiteral("*") : QString(),
-                                   currentFileName.isEmpty() ? tr("Untitled") : currentFileName,
+    const QString fileName = session->fileName();
+    setWindowTitle(titleFormat.arg(session->isModified() ? QStringLiteral("*") : QString(),
+                                   fileName.isEmpty() ? tr("Untitled") : fileName,
                                    QStringLiteral(" -  ") + QCoreApplication::applicationName()));
 }
 
 bool MainWindow::isVisualEditorShown() const
 {
-    return !visualDock->visibleRegion().isEmpty();
+    return session->editorInFront() == DocumentSession::Editor::Visual;
 }
 
 void MainWindow::showStatusMessage(const QString &text, const QString &colour, int seconds)
@@ -490,6 +509,7 @@ void MainWindow::retranslateCodeTexts()
     darkSchemeAction->setText(tr("Dark"));
     blueSkySchemeAction->setText(tr("Blue Sky"));
     recentMenu->setTitle(tr("Recently Opened"));
+    viewMenu->setTitle(tr("View"));
     wordUnitLabel->setText(tr("word"));
     sourceDock->setWindowTitle(tr("Source Code Editor"));
     visualDock->setWindowTitle(tr("Visual Editor"));

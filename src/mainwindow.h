@@ -2,7 +2,7 @@
 
 #include "content.h"
 #include "documentconverter.h"
-#include "documentfile.h"
+#include "documentsession.h"
 #include "outline.h"
 
 #include <QFutureWatcher>
@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <memory>
 
 class ConfigWindow;
 class LaTeXEditorDialog;
@@ -38,6 +39,8 @@ class QWebChannel;
 class QPlainTextEditEx;
 class QWebEngineViewEx;
 class Highlighter;
+class DocumentEditors;
+class QMessageBox;
 
 namespace Ui {
 class MainWindow;
@@ -57,13 +60,16 @@ public:
     void showStatusMessage(const QString &text, const QString &colour, int seconds);
     void applyActionIcons();
     void loadEditorPage();
-    void connectSyncDirection(bool visual);
+    // True when the document may be replaced or closed: it is saved, or the
+    // user chose to save it or to throw the changes away.
     bool maybeDiscard();
-    bool openFile(const QString &path, bool duringStartup = false);
+    bool openFile(const QString &path);
     void rebuildRecentMenu();
-    // The document as Markdown from the live editor; `read` is false when the
-    // page could not give it.
+    // The document as Markdown from the live editor, once a hand-over in
+    // progress is done; `read` is false when the page could not give it.
     QString currentMarkdown(bool *read = nullptr);
+    DocumentSession *documentSession() const { return session; }
+    EditorPage *editorPage() const { return page; }
     void dispatchMimeData(const QMimeData *data);
     // Runs `pageCall` (with %1 and %2 for x and y) when a table is at `point`;
     // (-1, -1) stands for the mouse pointer.
@@ -174,7 +180,7 @@ public slots:
 
     // Backups.
     void autoBackup();
-    void backup(const QString &markdown);
+    bool backup(const QString &markdown);
     void on_actionBackup_triggered();
 
     // Export and print.
@@ -207,7 +213,8 @@ protected:
     void keyReleaseEvent(QKeyEvent *event) override;
 
 private slots:
-    void onDockActivated(QDockWidget *dock);
+    void onEditorTabActivated(QDockWidget *dock);
+    void onEditorDockShownOrHidden();
     void showContextMenu(const QPoint &point);
 
 private:
@@ -217,11 +224,19 @@ private:
     void createMenus();
     void createStatusBarWidgets();
     void createToolBars();
-    void showDocumentHtmlWhenPageReady(const QString &html);
-    void giveDocumentToPage(const QString &markdown, bool afterPageLoad);
+    void createViewMenu();
+    bool openDocument(const QString &path, bool offerBackup);
+    void documentReplaced();
+    DocumentSession::Read readDocument();
+    bool saveDocument();
+    bool saveDocumentAs(const DocumentSession::Read &read);
+    bool writeDocument(const QString &path, const DocumentSession::Read &read);
     void reportUnreadableDocument();
-    // Puts a whole document into the Source Code Editor as the program's own change.
-    void setSourceText(const QString &markdown);
+    void onDiskChanged(MarkdownFile::DiskState state);
+    void showRecoveryNotice(const QString &notice);
+    void updateHighlighterPause();
+    void keepLastEditorDockOpen();
+    void bringEditorToFront(DocumentSession::Editor editor);
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();
@@ -236,17 +251,14 @@ private:
     void findInPage(bool backwards);
     void loadFolderWhenExpanded(QTreeWidgetItem *item);
     void startBackups();
+    void applyBackupSetting(bool enabled);
+    void offerNewerBackup(const QString &documentPath);
+    void restoreBackup(const QString &backupPath);
     void createConfigWindow();
     void deleteBackup(const QString &path);
     // The page's HTML as a standalone page, asking about the table of contents.
     void exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd);
     void reportExport(bool written, const QString &path, const QString &error);
-    void runPageSnippet(const QString &snippet);
-    // Runs `script` in the page and hands its answer to `answered`, unless the
-    // window is being destroyed by the time the page answers.
-    void askPage(const QString &script, const std::function<void(const QVariant &)> &answered);
-    // Runs `then` once the page holds the whole of its document.
-    void whenPageHoldsWholeDocument(const std::function<void()> &then);
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
     void applyHeading(int level);
@@ -260,26 +272,13 @@ private:
 
     Ui::MainWindow *ui;
     const QString titleFormat = QStringLiteral("%1%2%3");
-    QString currentPath;
-    QString currentFileName;
-    bool modified = false;
-    bool changedSinceBackup = false;
-    bool fileUsesCrLf = MarkdownFile::platformUsesCrLf();
-    QString pendingMarkdown;
-    // What the page was last given, and whether it was edited since: stands in
-    // for the page's own answer when the page cannot give one.
-    QString pageMarkdown;
-    bool pageEditedSinceGiven = false;
-    // The page was last given the Source Code Editor's text as it stands.
-    bool sourceMatchesPage = false;
-    // The page holds the document the Source Code Editor shows, unchanged on both
-    // sides since the last hand-over to the Source Code Editor.
-    bool pageShowsSource = false;
 
     QPlainTextEditEx *sourceEditor = nullptr;
     QWebEngineViewEx *webView = nullptr;
     Content content;
-    QWebChannel *webChannel = nullptr;
+    EditorPage *page = nullptr;
+    std::unique_ptr<DocumentEditors> editors;
+    DocumentSession *session = nullptr;
     Highlighter *highlighter = nullptr;
     DocumentConverter converter;
 
@@ -305,13 +304,12 @@ private:
     QToolBar *insertToolBar = nullptr;
 
     QMenu *recentMenu = nullptr;
+    QMenu *viewMenu = nullptr;
     QMenu *colorSchemeMenu = nullptr;
     QAction *lightSchemeAction = nullptr;
     QAction *darkSchemeAction = nullptr;
     QAction *blueSkySchemeAction = nullptr;
 
-    QMetaObject::Connection syncConnection;
-    bool destroying = false;
 
     QTimer *editorChangeTimer = nullptr;
     QFutureWatcher<QList<HeaderData>> headingWatcher;
@@ -337,6 +335,7 @@ private:
     LaTeXEditorDialog *latexDialog = nullptr;
     TableDialog *tableDialog = nullptr;
     QPointer<QMenu> contextMenu;
+    QPointer<QMessageBox> recoveryNotice;
     // The page call of each table command, with %1 and %2 for the point.
     QHash<QAction *, QString> tablePageCalls;
 };

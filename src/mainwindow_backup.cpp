@@ -1,26 +1,42 @@
-// Private backups of the unsaved document, every ten seconds while enabled.
+// Private backups of the unsaved document, every ten seconds while enabled,
+// and the offer to restore one left behind.
 #include "mainwindow.h"
 
 #include "BackupManage.h"
-#include "QPlainTextEditEx.h"
-#include "QWebEngineViewEx.h"
+#include "MsgBoxHelper.h"
 #include "appsettings.h"
 #include "backupfiles.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+
+#include <algorithm>
 
 namespace {
 constexpr int backupIntervalMs = 10000;
+// The backups whose offer to restore was declined, by file name.
+const QString declinedKey = QStringLiteral("declinedBackups");
 }
 
 void MainWindow::startBackups()
 {
     backupFolder = BackupFiles::folder();
     QDir().mkpath(backupFolder);
-    if (!appSettings()->value(QStringLiteral("autoSave"), false).toBool())
+    QFile::setPermissions(backupFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    applyBackupSetting(appSettings()->value(QStringLiteral("autoSave"), false).toBool());
+}
+
+void MainWindow::applyBackupSetting(bool enabled)
+{
+    if (!enabled) {
+        delete autoBackupTimer;
+        autoBackupTimer = nullptr;
+        return;
+    }
+    if (autoBackupTimer)
         return;
     autoBackupTimer = new QTimer(this);
     connect(autoBackupTimer, &QTimer::timeout, this, &MainWindow::autoBackup);
@@ -29,33 +45,29 @@ void MainWindow::startBackups()
 
 void MainWindow::autoBackup()
 {
-    if (!modified) {
+    if (!session->isModified()) {
         deleteBackup(QString(currentBackupPath));
         return;
     }
-    if (!changedSinceBackup)
+    if (!session->changedSinceBackup())
         return;
-    if (!isVisualEditorShown()) {
-        backup(sourceEditor->toPlainText());
-        return;
-    }
-    askPage(QStringLiteral("getHtml()"), [this](const QVariant &html) {
-        // A page that did not answer leaves the last backup as it was.
-        if (html.type() == QVariant::String)
-            backup(converter.htmlToMarkdown(html.toString()));
+    // A page that does not answer leaves the last backup as it was.
+    session->readDocument([this](const DocumentSession::Read &read) {
+        if (read.ok && backup(read.markdown))
+            session->backedUp(read.revision);
     });
 }
 
-void MainWindow::backup(const QString &markdown)
+bool MainWindow::backup(const QString &markdown)
 {
     if (currentBackupPath.isEmpty()) {
-        currentBackupName = BackupFiles::backupName(currentFileName, QDateTime::currentDateTime());
+        currentBackupName = BackupFiles::backupName(session->fileName(), QDateTime::currentDateTime());
         currentBackupPath = backupFolder + QLatin1Char('/') + currentBackupName;
     }
-    if (!BackupFiles::write(currentBackupPath, markdown, currentPath))
-        return;
-    changedSinceBackup = false;
+    if (!BackupFiles::write(currentBackupPath, markdown, session->path()))
+        return false;
     showStatusMessage(tr("Backup Successful"), QStringLiteral("#333333"), 3);
+    return true;
 }
 
 void MainWindow::deleteBackup(const QString &path)
@@ -64,12 +76,72 @@ void MainWindow::deleteBackup(const QString &path)
         return;
     currentBackupPath.clear();
     currentBackupName.clear();
-    changedSinceBackup = false;
     showStatusMessage(tr("Backup Deleted"), QStringLiteral("#333333"), 3);
+}
+
+// A backup left behind by a window that ended with unsaved changes, newer
+// than the file it belongs to, is offered once.
+void MainWindow::offerNewerBackup(const QString &documentPath)
+{
+    const QFileInfo file(documentPath);
+    const QString found = BackupFiles::newestFor(BackupFiles::folder(), documentPath,
+                                                 documentPath.isEmpty() ? QDateTime() : file.lastModified());
+    QStringList declined = appSettings()->value(declinedKey).toStringList();
+    if (found.isEmpty() || found == currentBackupPath || declined.contains(QFileInfo(found).fileName())
+        || documentPath != session->path())
+        return;
+    QString markdown;
+    QString sourcePath;
+    if (!BackupFiles::read(found, &markdown, &sourcePath) || markdown == session->lastCompleteDocument())
+        return;
+    const QString name = documentPath.isEmpty() ? tr("Untitled") : QDir::toNativeSeparators(documentPath);
+    const QString when = QFileInfo(found).lastModified().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (MsgBoxHelper::showMessageBox(QMessageBox::Question, tr("Prompt"),
+                                     tr("A backup of %1 from %2 holds changes that were never saved. Restore it?")
+                                         .arg(name, when),
+                                     MsgBoxHelper::YesNo)
+        == QMessageBox::Yes) {
+        restoreBackup(found);
+        return;
+    }
+    declined.erase(std::remove_if(declined.begin(), declined.end(),
+                                  [this](const QString &name) { return !QFile::exists(backupFolder + QLatin1Char('/') + name); }),
+                   declined.end());
+    declined.append(QFileInfo(found).fileName());
+    appSettings()->setValue(declinedKey, declined);
+}
+
+// The backup's text becomes the document, unsaved, in place of its file's
+// text; the backup goes on serving the document until it is saved.
+void MainWindow::restoreBackup(const QString &backupPath)
+{
+    QString markdown;
+    QString sourcePath;
+    if (!BackupFiles::read(backupPath, &markdown, &sourcePath))
+        return;
+    if (!maybeDiscard())
+        return;
+    if (sourcePath.isEmpty() || sourcePath != session->path()) {
+        if (!sourcePath.isEmpty() && QFileInfo::exists(sourcePath)) {
+            if (!openDocument(sourcePath, false))
+                return;
+        } else {
+            deleteBackup(QString(currentBackupPath));
+            session->newDocument();
+        }
+    }
+    session->restoreText(markdown);
+    documentReplaced();
+    currentBackupPath = backupPath;
+    currentBackupName = QFileInfo(backupPath).fileName();
 }
 
 void MainWindow::on_actionBackup_triggered()
 {
     BackupManage manager;
+    QString chosen;
+    connect(&manager, &BackupManage::restoreRequested, this, [&chosen](const QString &path) { chosen = path; });
     manager.exec();
+    if (!chosen.isEmpty())
+        restoreBackup(chosen);
 }

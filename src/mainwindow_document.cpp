@@ -1,63 +1,65 @@
-// The life of the open document: opening, saving, the recent list, and the
-// hand-over of the document between the two editors.
+// The life of the open document as the window shows it: opening, saving,
+// the recent list, the questions before changes are lost, and the editor in
+// front. The document's own state lives in its DocumentSession.
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
+#include "documenteditors.h"
 #include "highlighter.h"
-#include "pagescript.h"
 #include "recentfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QPointer>
+#include <QLabel>
 #include <QProcess>
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <memory>
+
 namespace {
-// How long Save and the other readers of the document wait for the page.
-constexpr int pageAnswerTimeoutMs = 10000;
+// Another program's change to the file is dealt with once a save is over.
+class DiskChangesHeld
+{
+public:
+    explicit DiskChangesHeld(DocumentSession *session)
+        : session(session)
+    {
+        session->holdDiskChanges(true);
+    }
+    ~DiskChangesHeld() { session->holdDiskChanges(false); }
+    DiskChangesHeld(const DiskChangesHeld &) = delete;
+    DiskChangesHeld &operator=(const DiskChangesHeld &) = delete;
+
+private:
+    DocumentSession *session;
+};
+
 // The outline and word count follow the Markdown text this long after the last edit.
 constexpr int editPauseMs = 3000;
+// The page gives up on a question well before this; it only guards against a
+// page that never answers at all.
+constexpr int documentReadTimeoutMs = 60000;
 }
 
-void MainWindow::showDocumentHtmlWhenPageReady(const QString &html)
+bool MainWindow::openFile(const QString &path)
 {
-    connect(webView, &QWebEngineView::loadFinished, this, [this, html](bool ok) {
-        if (!ok)
-            return;
-        askPage(QStringLiteral("typeof qt.webChannelTransport !== 'undefined'"), [this, html](const QVariant &ready) {
-            if (!ready.toBool())
-                return;
-            if (!html.isEmpty())
-                emit content.setHtmlSignal(html);
-            disconnect(webView, &QWebEngineView::loadFinished, this, nullptr);
-        });
-    });
+    return openDocument(path, true);
 }
 
-void MainWindow::giveDocumentToPage(const QString &markdown, bool afterPageLoad)
+bool MainWindow::openDocument(const QString &path, bool offerBackup)
 {
-    const QString html = converter.markdownToHtml(markdown.toStdString());
-    pageMarkdown = markdown;
-    pageEditedSinceGiven = false;
-    if (afterPageLoad)
-        showDocumentHtmlWhenPageReady(html);
-    else
-        emit content.setHtmlSignal(html);
-}
-
-bool MainWindow::openFile(const QString &path, bool duringStartup)
-{
-    MarkdownFile file;
+    // The document that goes needs no backup: it was saved, discarded or unchanged.
+    const QString oldBackup = currentBackupPath;
     QString error;
-    if (!file.read(path, &error)) {
+    if (!session->open(path, &error)) {
         MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
                                      tr("Cannot open file %1: %2").arg(QDir::toNativeSeparators(path), error),
                                      MsgBoxHelper::OkOnly);
@@ -65,25 +67,22 @@ bool MainWindow::openFile(const QString &path, bool duringStartup)
         rebuildRecentMenu();
         return false;
     }
-    currentPath = path;
-    currentFileName = QFileInfo(path).fileName();
-    fileUsesCrLf = file.crlf;
-    modified = false;
-    if (duringStartup) {
-        loadEditorPage();
-        giveDocumentToPage(file.text, true);
-        sourceMatchesPage = false;
-    } else if (!isVisualEditorShown()) {
-        setSourceText(file.text);
-        sourceEditor->document()->setModified(false);
-    } else {
-        giveDocumentToPage(file.text, false);
-        sourceMatchesPage = false;
-    }
-    updateTitle();
+    deleteBackup(oldBackup);
+    documentReplaced();
     RecentFiles::add(path);
     rebuildRecentMenu();
+    if (offerBackup)
+        QTimer::singleShot(0, this, [this, path] { offerNewerBackup(path); });
     return true;
+}
+
+// Whatever replaced the document, the window shows the new one's file.
+void MainWindow::documentReplaced()
+{
+    const DiskFacts &facts = session->diskFacts();
+    const bool plainUtf8 = facts.encoding == "UTF-8" && !facts.byteOrderMark;
+    infoLabel->setText(plainUtf8 ? QString() : tr("Encoding: %1").arg(QString::fromLatin1(facts.encoding)));
+    updateTitle();
 }
 
 void MainWindow::rebuildRecentMenu()
@@ -99,39 +98,41 @@ void MainWindow::rebuildRecentMenu()
     }
 }
 
-// Unsaved changes are not thrown away without asking, whichever way a file is opened.
+// Unsaved changes are not thrown away without asking, whichever way a file
+// is opened. Saving them rebuilds this menu, and its actions with it.
 void MainWindow::openRecentFile()
 {
-    if (auto *action = qobject_cast<QAction *>(sender()))
-        if (maybeDiscard())
-            openFile(action->data().toString());
+    auto *action = qobject_cast<QAction *>(sender());
+    if (!action)
+        return;
+    const QString path = action->data().toString();
+    if (maybeDiscard())
+        openFile(path);
 }
 
 bool MainWindow::maybeDiscard()
 {
-    if (!modified)
+    if (!session->isModified())
         return true;
-    return MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
-                                        tr("The current file has not been saved. Do you want to discard changes?"),
-                                        MsgBoxHelper::YesNo)
-        == QMessageBox::Yes;
+    const QString name = session->fileName().isEmpty() ? tr("Untitled") : session->fileName();
+    switch (MsgBoxHelper::askToSave(tr("Prompt"), tr("Do you want to save the changes to %1?").arg(name))) {
+    case QMessageBox::Save:
+        return saveDocument();
+    case QMessageBox::Discard:
+        deleteBackup(QString(currentBackupPath));
+        return true;
+    default:
+        return false;
+    }
 }
 
 void MainWindow::on_actionNew_triggered()
 {
     if (!maybeDiscard())
         return;
-    currentPath.clear();
-    currentFileName.clear();
-    fileUsesCrLf = MarkdownFile::platformUsesCrLf();
-    pageMarkdown.clear();
-    pageEditedSinceGiven = false;
-    emit content.setHtmlSignal(QString());
-    setSourceText(QString());
-    sourceMatchesPage = true;
-    modified = false;
-    updateTitle();
-    sourceEditor->document()->setModified(false);
+    deleteBackup(QString(currentBackupPath));
+    session->newDocument();
+    documentReplaced();
 }
 
 void MainWindow::on_actionOpen_triggered()
@@ -147,69 +148,87 @@ void MainWindow::on_actionOpen_triggered()
 
 void MainWindow::on_actionSave_triggered()
 {
-    bool read = false;
-    const QString markdown = currentMarkdown(&read);
-    if (!read) {
-        reportUnreadableDocument();
-        return;
-    }
-    if (currentPath.isEmpty()) {
-        pendingMarkdown = markdown;
-        on_actionSaveAs_triggered();
-        pendingMarkdown.clear();
-        return;
-    }
-    saveToFile(markdown);
+    saveDocument();
 }
 
 void MainWindow::on_actionSaveAs_triggered()
 {
-    QString markdown = pendingMarkdown;
-    if (markdown.isEmpty()) {
-        bool read = false;
-        markdown = currentMarkdown(&read);
-        if (!read) {
-            reportUnreadableDocument();
-            return;
-        }
+    const DiskChangesHeld held(session);
+    const DocumentSession::Read read = readDocument();
+    if (!read.ok) {
+        reportUnreadableDocument();
+        return;
     }
+    saveDocumentAs(read);
+}
+
+bool MainWindow::saveDocument()
+{
+    const DiskChangesHeld held(session);
+    const DocumentSession::Read read = readDocument();
+    if (!read.ok) {
+        reportUnreadableDocument();
+        return false;
+    }
+    if (session->path().isEmpty())
+        return saveDocumentAs(read);
+    return writeDocument(session->path(), read);
+}
+
+bool MainWindow::saveDocumentAs(const DocumentSession::Read &read)
+{
     const QTreeWidgetItem *firstEntry = outlineTree->topLevelItem(0);
-    const QString suggestion = suggestedFileName(firstEntry ? firstEntry->text(0) : QString(), markdown);
+    const QString suggestion = suggestedFileName(firstEntry ? firstEntry->text(0) : QString(), read.markdown);
     const QString files = tr("Files");
     const QString path = QFileDialog::getSaveFileName(
         this, tr("Save Markdown File"), suggestion,
         QStringLiteral("Markdown %1 (*.md *.mdx);;MD %1 (*.md);;MDX %1 (*.mdx);;All %1 (*)").arg(files));
     if (path.isEmpty())
-        return;
-    currentPath = path;
-    currentFileName = QFileInfo(path).fileName();
-    updateTitle();
-    saveToFile(markdown);
+        return false;
+    return writeDocument(path, read);
 }
 
-// The document counts as saved only once the file is complete on disk.
 bool MainWindow::saveToFile(const QString &markdown)
 {
+    return writeDocument(session->path(), {true, markdown, session->revision()});
+}
+
+// The document counts as saved only once the file is complete on disk, and
+// only with the edits the written text holds.
+bool MainWindow::writeDocument(const QString &path, const DocumentSession::Read &read)
+{
+    const QString nativePath = QDir::toNativeSeparators(path);
+    if (path == session->path() && session->changedOnDisk()
+        && MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
+                                        tr("%1 was changed by another program since it was opened or saved. "
+                                           "Overwrite those changes?")
+                                            .arg(nativePath),
+                                        MsgBoxHelper::YesNo)
+            != QMessageBox::Yes)
+        return false;
+    if (!session->encodingHolds(read.markdown)) {
+        if (MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
+                                         tr("The document holds characters that the file's encoding, %1, cannot "
+                                            "hold. Save it in UTF-8 instead?")
+                                             .arg(QString::fromLatin1(session->diskFacts().encoding)),
+                                         MsgBoxHelper::YesNo)
+            != QMessageBox::Yes)
+            return false;
+        session->useUtf8();
+    }
     QString error;
-    if (!MarkdownFile::write(currentPath, markdown, fileUsesCrLf, &error)) {
+    const DiskChangesHeld held(session);
+    if (!session->write(path, read, &error)) {
         MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),
-                                     tr("Cannot save file %1: %2").arg(QDir::toNativeSeparators(currentPath), error),
-                                     MsgBoxHelper::OkOnly);
+                                     tr("Cannot save file %1: %2").arg(nativePath, error), MsgBoxHelper::OkOnly);
         return false;
     }
-    modified = false;
-    updateTitle();
-    sourceEditor->document()->setModified(false);
-    RecentFiles::add(currentPath);
+    documentReplaced();
+    RecentFiles::add(path);
     rebuildRecentMenu();
     deleteBackup(QString(currentBackupPath));
     showStatusMessage(tr("Saved Successfully"), QStringLiteral("#333333"), 3);
     return true;
-}
-
-void MainWindow::setSourceText(const QString &markdown)
-{
-    highlighter->replaceText([this, &markdown] { sourceEditor->setTextProgrammatically(markdown); });
 }
 
 void MainWindow::reportUnreadableDocument()
@@ -220,28 +239,40 @@ void MainWindow::reportUnreadableDocument()
                                  MsgBoxHelper::OkOnly);
 }
 
-// The document as Markdown, from whichever editor is live. When the page does
-// not answer in time, the Markdown it was last given stands in for it, but
-// only if nothing was edited in it since; otherwise `read` is false.
+// Waits, without taking user input, for a hand-over in progress and then for
+// the page's answer. The answer may come after this gave up; it then finds
+// nobody waiting.
+DocumentSession::Read MainWindow::readDocument()
+{
+    struct Waiting {
+        DocumentSession::Read read;
+        bool done = false;
+        QEventLoop *loop = nullptr;
+    };
+    const auto waiting = std::make_shared<Waiting>();
+    const DiskChangesHeld held(session);
+    session->readDocument([waiting](const DocumentSession::Read &read) {
+        waiting->read = read;
+        waiting->done = true;
+        if (waiting->loop)
+            waiting->loop->quit();
+    });
+    if (!waiting->done) {
+        QEventLoop loop;
+        waiting->loop = &loop;
+        QTimer::singleShot(documentReadTimeoutMs, &loop, &QEventLoop::quit);
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+        waiting->loop = nullptr;
+    }
+    return waiting->done ? waiting->read : DocumentSession::Read();
+}
+
 QString MainWindow::currentMarkdown(bool *read)
 {
+    const DocumentSession::Read document = readDocument();
     if (read)
-        *read = true;
-    if (!isVisualEditorShown())
-        return sourceEditor->toPlainText();
-
-    bool answered = false;
-    const QVariant html = runScriptAndWait(webView->page(), QStringLiteral("typeof editedHtml === 'function' ? editedHtml() : null"),
-                                           pageAnswerTimeoutMs, &answered);
-    if (answered && html.type() == QVariant::String)
-        return converter.htmlToMarkdown(html.toString());
-    if (answered && html.type() == QVariant::Bool)
-        return sourceMatchesPage ? sourceEditor->toPlainText() : pageMarkdown;
-    if (!pageEditedSinceGiven)
-        return pageMarkdown;
-    if (read)
-        *read = false;
-    return QString();
+        *read = document.ok;
+    return document.markdown;
 }
 
 void MainWindow::on_actionNewWindow_triggered()
@@ -254,62 +285,100 @@ void MainWindow::on_actionExit_triggered()
     close();
 }
 
-void MainWindow::connectSyncDirection(bool visual)
+// Another program changed the file: an unchanged document follows it, an
+// edited one only when the user says so.
+void MainWindow::onDiskChanged(MarkdownFile::DiskState state)
 {
-    disconnect(syncConnection);
-    if (visual)
-        syncConnection = connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
-    else
-        syncConnection = connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);
+    const QString name = QDir::toNativeSeparators(session->path());
+    if (state == MarkdownFile::DiskState::Missing) {
+        showStatusMessage(tr("%1 was deleted or moved by another program.").arg(name), QStringLiteral("#FF0000"), 3);
+        return;
+    }
+    if (session->isModified()
+        && MsgBoxHelper::showMessageBox(QMessageBox::Question, tr("Prompt"),
+                                        tr("%1 was changed by another program. Reload it and lose your unsaved changes?")
+                                            .arg(name),
+                                        MsgBoxHelper::YesNo)
+            != QMessageBox::Yes)
+        return;
+    QString error;
+    if (!session->open(session->path(), &error, true))
+        return;
+    documentReplaced();
+    showStatusMessage(tr("%1 was changed by another program and has been reloaded.").arg(name),
+                      QStringLiteral("#333333"), 3);
 }
 
-// The tab in front is the live editor; the document moves over with it.
-void MainWindow::onDockActivated(QDockWidget *dock)
+void MainWindow::showRecoveryNotice(const QString &notice)
 {
-    // Colouring waits while its editor is out of sight, and while the page's
-    // answer is on its way: both run on this thread.
-    highlighter->setSlicesPaused(true);
-    if (dock->objectName() == QLatin1String("dockEditor")) {
-        connectSyncDirection(false);
-        // Until the page's document arrives and replaces the text, typing would be lost.
-        // A page not edited since it was given its document answers false: the
-        // document is then the Markdown it was given, spelt as the user wrote it.
-        sourceEditor->setReadOnly(true);
-        askPage(QStringLiteral("handOverHtml()"), [this](const QVariant &html) {
-            highlighter->setSlicesPaused(isVisualEditorShown());
-            if (html.type() == QVariant::String) {
-                setSourceText(converter.htmlToMarkdown(html.toString()));
-                sourceMatchesPage = false;
-            } else if (html.type() == QVariant::Bool && !sourceMatchesPage) {
-                setSourceText(pageMarkdown);
-                sourceMatchesPage = true;
-            }
-            pageShowsSource = html.type() == QVariant::String || html.type() == QVariant::Bool;
-            sourceEditor->setReadOnly(false);
-        });
-    } else if (dock->objectName() == QLatin1String("dockWebView")) {
-        connectSyncDirection(true);
-        if (pageShowsSource)
-            return;
-        giveDocumentToPage(DocumentConverter::isolateTables(sourceEditor->toPlainText()), false);
-        sourceMatchesPage = true;
+    if (!recoveryNotice) {
+        recoveryNotice = new QMessageBox(QMessageBox::Warning, tr("Prompt"), QString(), QMessageBox::Ok, this);
+        recoveryNotice->setAttribute(Qt::WA_DeleteOnClose);
     }
+    recoveryNotice->setText(notice);
+    recoveryNotice->open();
+}
+
+// The editor whose tab is in front is the live one; the document moves over
+// with it, whether a tab was clicked, a dock closed or raised by a command.
+void MainWindow::onEditorTabActivated(QDockWidget *dock)
+{
+    if (dock == sourceDock || dock == visualDock)
+        bringEditorToFront(dock == visualDock ? DocumentSession::Editor::Visual : DocumentSession::Editor::Source);
+}
+
+// A closed editor leaves the other in front. While both are open the tab in
+// front decides; after a dock came back it shows once the layout settled.
+void MainWindow::onEditorDockShownOrHidden()
+{
+    keepLastEditorDockOpen();
+    if (visualDock->isHidden() != sourceDock->isHidden()) {
+        bringEditorToFront(visualDock->isHidden() ? DocumentSession::Editor::Source : DocumentSession::Editor::Visual);
+        return;
+    }
+    QTimer::singleShot(0, this, [this] {
+        const bool visualShows = !visualDock->visibleRegion().isEmpty();
+        if (visualShows != !sourceDock->visibleRegion().isEmpty())
+            bringEditorToFront(visualShows ? DocumentSession::Editor::Visual : DocumentSession::Editor::Source);
+    });
+}
+
+void MainWindow::bringEditorToFront(DocumentSession::Editor editor)
+{
+    session->switchTo(editor);
+    updateHighlighterPause();
+}
+
+// The last editor left open has no close button, and its View entry stays on.
+void MainWindow::keepLastEditorDockOpen()
+{
+    for (QDockWidget *dock : {sourceDock, visualDock}) {
+        QDockWidget *other = dock == sourceDock ? visualDock : sourceDock;
+        const bool alone = other->isHidden();
+        dock->setFeatures(alone ? QDockWidget::NoDockWidgetFeatures : QDockWidget::DockWidgetClosable);
+        dock->toggleViewAction()->setEnabled(!alone);
+    }
+}
+
+// Colouring waits while its editor is out of sight, and while a hand-over
+// is on its way: both run on this thread.
+void MainWindow::updateHighlighterPause()
+{
+    if (highlighter)
+        highlighter->setSlicesPaused(session->state() != DocumentSession::State::Source);
 }
 
 void MainWindow::onWebViewChage(bool status)
 {
-    modified = status;
-    changedSinceBackup = status;
-    pageEditedSinceGiven = true;
-    updateTitle();
+    if (status)
+        session->pageEdited();
+    else
+        session->pageUnmodified();
 }
 
 void MainWindow::onEditorChage()
 {
     editorChangeTimer->start(editPauseMs);
-    if (sourceEditor->isSettingText())
-        return;
-    modified = true;
-    changedSinceBackup = true;
-    updateTitle();
+    if (editors->sourceTextEdited())
+        session->sourceEdited();
 }

@@ -53,38 +53,13 @@ void MainWindow::connectEditingCommands()
     connect(webView, &QWidget::customContextMenuRequested, this, &MainWindow::showContextMenu);
 }
 
-namespace {
-// A large document enters the page piece by piece; whatever the program asks
-// of the page concerns the whole document, so what still waits goes in first.
-QString withWholeDocument(const QString &script)
-{
-    return QStringLiteral("window.flushPendingHtml && flushPendingHtml();") + script;
-}
-}
-
-void MainWindow::runPageSnippet(const QString &snippet)
-{
-    webView->page()->runJavaScript(withWholeDocument(snippet));
-}
-
-void MainWindow::askPage(const QString &script, const std::function<void(const QVariant &)> &answered)
-{
-    QPointer<MainWindow> self(this);
-    webView->page()->runJavaScript(withWholeDocument(script), [self, answered](const QVariant &answer) {
-        if (self && !self->destroying)
-            answered(answer);
-    });
-}
-
-void MainWindow::whenPageHoldsWholeDocument(const std::function<void()> &then)
-{
-    askPage(QStringLiteral("true"), [then](const QVariant &) { then(); });
-}
-
+// While the document moves between the editors, neither takes edits.
 void MainWindow::pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit)
 {
+    if (session->state() == DocumentSession::State::ToSource)
+        return;
     if (isVisualEditorShown())
-        runPageSnippet(snippet);
+        page->run(snippet);
     else
         markdownEdit();
 }
@@ -181,7 +156,7 @@ void MainWindow::on_actionQuot_triggered()
 
 void MainWindow::on_actionParagraph_triggered()
 {
-    runPageSnippet(QStringLiteral("document.execCommand('formatblock', false, 'p')"));
+    page->run(QStringLiteral("document.execCommand('formatblock', false, 'p')"));
 }
 
 void MainWindow::on_actionOrderLine_triggered()
@@ -214,12 +189,12 @@ void MainWindow::on_actionIndent_triggered()
 
 void MainWindow::on_actionClear_triggered()
 {
-    runPageSnippet(QStringLiteral("document.execCommand('removeFormat')"));
+    page->run(QStringLiteral("document.execCommand('removeFormat')"));
 }
 
 void MainWindow::on_actionUnlink_triggered()
 {
-    runPageSnippet(QStringLiteral("document.execCommand('unlink')"));
+    page->run(QStringLiteral("document.execCommand('unlink')"));
 }
 
 void MainWindow::on_actionUndo_triggered()
@@ -234,12 +209,12 @@ void MainWindow::on_actionRedo_triggered()
 
 void MainWindow::on_actionCopy_triggered()
 {
-    runPageSnippet(QStringLiteral("document.execCommand('copy')"));
+    page->run(QStringLiteral("document.execCommand('copy')"));
 }
 
 void MainWindow::on_actionCut_triggered()
 {
-    runPageSnippet(QStringLiteral("document.execCommand('cut')"));
+    page->run(QStringLiteral("document.execCommand('cut')"));
 }
 
 void MainWindow::on_actionDel_triggered()
@@ -325,7 +300,7 @@ void MainWindow::on_actionTable_triggered()
     const int rows = tableDialog->chosenRow + 1;
     const int columns = tableDialog->chosenColumn + 1;
     if (isVisualEditorShown()) {
-        runPageSnippet(QStringLiteral("insertTable(%1,%2)").arg(rows).arg(columns));
+        page->run(QStringLiteral("insertTable(%1,%2)").arg(rows).arg(columns));
         return;
     }
     const QString table = MarkdownEditing::markdownTable(rows, columns);
@@ -338,9 +313,9 @@ void MainWindow::runTableCommand(const QString &pageCall, QPoint point)
     if (point == QPoint(-1, -1))
         point = webView->mapFromGlobal(QCursor::pos());
     const QPoint at = pagePoint(point);
-    askPage(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, pageCall, at](const QVariant &tags) {
+    page->ask(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, pageCall, at](const QVariant &tags) {
         if (tags.toString().contains(QStringLiteral("TABLE")))
-            runPageSnippet(pageCall.arg(at.x()).arg(at.y()));
+            page->run(pageCall.arg(at.x()).arg(at.y()));
     });
 }
 

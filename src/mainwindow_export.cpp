@@ -47,16 +47,13 @@ void MainWindow::exportPage(const QString &title, const QString &filter, bool na
     const QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
     if (path.isEmpty())
         return;
-    QPointer<MainWindow> self(this);
-    webView->page()->toHtml([self, path, namedTitle, lineEnd](const QString &pageHtml) {
-        if (!self || self->destroying)
-            return;
+    page->toHtml([this, path, namedTitle, lineEnd](const QString &pageHtml) {
         if (pageHtml.isEmpty()) {
-            self->reportExport(false, path, tr("The editor did not give its document."));
+            reportExport(false, path, tr("The editor did not give its document."));
             return;
         }
         const bool tableOfContents =
-            QMessageBox::question(self, tr("Export Option"),
+            QMessageBox::question(this, tr("Export Option"),
                                   tr("Do you want to generate a fixed table of contents sidebar with heading navigation?"),
                                   QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
             == QMessageBox::Yes;
@@ -65,7 +62,7 @@ void MainWindow::exportPage(const QString &title, const QString &filter, bool na
             html = ExportHtml::withTitle(html, QFileInfo(path).completeBaseName());
         QString error;
         const bool written = writeWhole(path, (html + lineEnd).toUtf8(), &error);
-        self->reportExport(written, path, error);
+        reportExport(written, path, error);
     });
 }
 
@@ -87,16 +84,9 @@ void MainWindow::on_actionPDF_triggered()
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
                              QPageLayout::Point, QMarginsF(0, 0, 0, 0));
     // Success is reported once the engine has made the whole PDF and it is on disk.
-    whenPageHoldsWholeDocument([this, path, layout] {
-        QPointer<MainWindow> self(this);
-        webView->page()->printToPdf(
-            [self, path](const QByteArray &pdf) {
-                if (!self || self->destroying)
-                    return;
-                QString error = tr("The page could not be printed.");
-                self->reportExport(!pdf.isEmpty() && writeWhole(path, pdf, &error), path, error);
-            },
-            layout);
+    page->printToPdf(layout, [this, path](const QByteArray &pdf) {
+        QString error = tr("The page could not be printed.");
+        reportExport(!pdf.isEmpty() && writeWhole(path, pdf, &error), path, error);
     });
 }
 
@@ -107,14 +97,9 @@ void MainWindow::on_actionPrint_triggered()
     QPrintDialog dialog(printer);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    whenPageHoldsWholeDocument([this] {
-        QPointer<MainWindow> self(this);
-        webView->page()->print(printer, [self](bool success) {
-            if (!self || self->destroying)
-                return;
-            MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
-                                         success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
-        });
+    page->print(printer, [](bool success) {
+        MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+                                     success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
     });
 }
 

@@ -68,7 +68,7 @@ void MainWindow::findInSource(bool backwards)
 void MainWindow::findInPage(bool backwards)
 {
     const QString script = FindSnippets::find(findEdit->text().trimmed(), caseSensitiveBox->isChecked(), backwards);
-    askPage(script, [this](const QVariant &found) {
+    page->ask(script, [this](const QVariant &found) {
         if (!(found.type() == QVariant::Bool && found.toBool()))
             showStatusMessage(tr("No matching text found!"), failureColour, messageSeconds);
     });
@@ -108,7 +108,7 @@ void MainWindow::onReplace()
         return;
     }
     const QString script = FindSnippets::replace(text, replaceEdit->text(), caseSensitiveBox->isChecked());
-    askPage(script, [this](const QVariant &replaced) {
+    page->ask(script, [this](const QVariant &replaced) {
         if (replaced.type() == QVariant::Bool && replaced.toBool())
             onFindNext();
         else
@@ -132,7 +132,7 @@ void MainWindow::onReplaceAll()
     };
     if (isVisualEditorShown()) {
         const QString script = FindSnippets::replaceAll(text, replaceEdit->text(), caseSensitiveBox->isChecked());
-        askPage(script, [report](const QVariant &count) { report(count.toInt()); });
+        page->ask(script, [report](const QVariant &count) { report(count.toInt()); });
         return;
     }
     QTextDocument::FindFlags flags;

@@ -23,7 +23,7 @@
 void MainWindow::showContextMenu(const QPoint &point)
 {
     const QPoint at = pagePoint(point);
-    askPage(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, point, at](const QVariant &answer) {
+    page->ask(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, point, at](const QVariant &answer) {
         const QString tags = answer.toString();
         delete contextMenu;
         auto *menu = new QMenu(this);
@@ -40,9 +40,9 @@ void MainWindow::showContextMenu(const QPoint &point)
             QMenu *formula = menu->addMenu(ActionIcons::glyphIcon(QChar(0xF12C), colour), tr("LaTeX"));
             formula->setLayoutDirection(Qt::LeftToRight);
             connect(formula->addAction(tr("Delete")), &QAction::triggered, this,
-                    [this, at] { runPageSnippet(QStringLiteral("deleteLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
+                    [this, at] { page->run(QStringLiteral("deleteLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
             connect(formula->addAction(tr("Modify")), &QAction::triggered, this,
-                    [this, at] { runPageSnippet(QStringLiteral("modifyLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
+                    [this, at] { page->run(QStringLiteral("modifyLaTeX(%1,%2)").arg(at.x()).arg(at.y())); });
         } else {
             menu->addAction(ui->actionLaTeX);
         }
@@ -80,7 +80,7 @@ QMenu *MainWindow::tableMenu(const QPoint &point)
     exportAction->setObjectName(QStringLiteral("exportTableToExcel"));
     const QPoint at = pagePoint(point);
     connect(exportAction, &QAction::triggered, this, [this, at] {
-        askPage(QStringLiteral("getTableHtml(%1,%2)").arg(at.x()).arg(at.y()), [](const QVariant &table) {
+        page->ask(QStringLiteral("getTableHtml(%1,%2)").arg(at.x()).arg(at.y()), [](const QVariant &table) {
             const QString html = table.toString();
             if (!html.isEmpty())
                 ExcelHelper().exportToExcel(html);
@@ -92,7 +92,7 @@ QMenu *MainWindow::tableMenu(const QPoint &point)
 void MainWindow::on_actionLink_triggered()
 {
     if (isVisualEditorShown())
-        runPageSnippet(QStringLiteral("openLinkWin();"));
+        page->run(QStringLiteral("openLinkWin();"));
     else
         content.addLink(sourceEditor->textCursor().selectedText());
 }
@@ -137,7 +137,7 @@ void MainWindow::on_actionImage_triggered()
 
 void MainWindow::insertImageLink(const QString &link)
 {
-    QString placed = ImagePlacement::placeImageFile(currentPath, link);
+    QString placed = ImagePlacement::placeImageFile(session->path(), link);
     placed.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString encoded = QUrl(placed).toString(QUrl::FullyEncoded);
     if (isVisualEditorShown())
@@ -150,7 +150,7 @@ void MainWindow::dispatchMimeData(const QMimeData *data)
 {
     if (!data)
         return;
-    const PasteData::Records result = PasteData::recordsFor(*data, currentPath, converter);
+    const PasteData::Records result = PasteData::recordsFor(*data, session->path(), converter);
     if (result.imageNeedsSavedDocument)
         MsgBoxHelper::showMessageBox(
             QMessageBox::Information, tr("Prompt"),

@@ -116,7 +116,7 @@ void MainWindow::onTreeItemClicked(QTreeWidgetItem *item, int column)
 {
     const QVariant data = item->data(column, Qt::UserRole);
     if (isVisualEditorShown()) {
-        runPageSnippet(QStringLiteral("document.querySelector(\"%1\").scrollIntoView()").arg(data.toString()));
+        page->run(QStringLiteral("document.querySelector(\"%1\").scrollIntoView()").arg(data.toString()));
         return;
     }
     // The text may have changed since the scan; the position stays inside it.
@@ -148,7 +148,7 @@ void MainWindow::filterOutline(const QString &text)
 
 void MainWindow::showLeftBar(bool checked)
 {
-    runPageSnippet(QStringLiteral("setShowLeftSidebar(%1);").arg(checked ? QStringLiteral("true") : QStringLiteral("false")));
+    page->run(QStringLiteral("setShowLeftSidebar(%1);").arg(checked ? QStringLiteral("true") : QStringLiteral("false")));
     setLeftBar(checked);
     refreshSidebarIcon();
 }

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
+#include <QEventLoop>
 #include <QTabBar>
 
 #include <memory>
@@ -146,12 +147,13 @@ QString GuiTestBase::pageText() const
     return js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString();
 }
 
+// Through the page object, which counts the documents it gives the page.
 void GuiTestBase::showHtml(const QString &html)
 {
     // A marker left in the old document is gone once the new one is in.
     js(QStringLiteral("var old=document.createElement('span');old.setAttribute('data-old-document','');"
                       "document.getElementById('bodyeditor').appendChild(old);true"));
-    emit content->setHtmlSignal(html);
+    window->editorPage()->showHtml(html);
     QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("!document.querySelector('[data-old-document]')")).toBool(), 15000);
 }
 
@@ -171,7 +173,7 @@ void GuiTestBase::focusPage()
 {
     window->activateWindow();
     view->setFocus();
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("document.hasFocus()")).toBool(), 15000);
+    QVERIFY(waitFor([this] { return js(QStringLiteral("document.hasFocus()")).toBool(); }, 15000));
 }
 
 void GuiTestBase::typeInPage(const QString &text)
@@ -184,6 +186,22 @@ void GuiTestBase::typeInSource(const QString &text)
 {
     source->setFocus();
     QTest::keyClicks(source, text);
+}
+
+bool GuiTestBase::waitFor(const std::function<bool()> &condition, int timeoutMs)
+{
+    if (condition())
+        return true;
+    QEventLoop loop;
+    QTimer check;
+    QObject::connect(&check, &QTimer::timeout, &loop, [&] {
+        if (condition())
+            loop.quit();
+    });
+    check.start(2);
+    QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+    loop.exec();
+    return condition();
 }
 
 bool GuiTestBase::titleHasStar() const

@@ -76,6 +76,10 @@ protected:
     void typeInPage(const QString &text);
     void typeInSource(const QString &text);
     bool titleHasStar() const;
+    // Waits for `condition` in a running event loop, as the program waits: the
+    // page's resources and answers come through this loop, and QTest's
+    // polling with sleeps in between holds them back.
+    static bool waitFor(const std::function<bool()> &condition, int timeoutMs);
     QAction *action(const char *objectName) const;
     static QByteArray readFile(const QString &path);
     static void writeFile(const QString &path, const QByteArray &bytes);

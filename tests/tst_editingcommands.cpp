@@ -209,7 +209,9 @@ void TestEditingCommands::pageOnlyCommandsReachTheHiddenPage()
     setPageHtml(QStringLiteral("<p><b>bold</b> and <a href=\"https://example.com/\">link</a></p><p>end</p>"));
     window->changeMode(2);
     QTRY_VERIFY(!window->isVisualEditorShown());
-    source->setPlainText(QStringLiteral("markdown"));
+    QTRY_VERIFY(!source->isReadOnly());
+    source->selectAll();
+    typeInSource(QStringLiteral("markdown"));
     js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.querySelector('#bodyeditor p'));"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
     action("actionClear")->trigger();

@@ -2,11 +2,11 @@
 // editors, the modified flag, open, save, the recent list.
 #include "appsettings.h"
 #include "documentconverter.h"
-#include "documentfile.h"
 #include "guitestbase.h"
 #include "highlighter.h"
 #include "htmlcompare.h"
 #include "recentfiles.h"
+#include "backupfiles.h"
 
 #include <QFileDialog>
 #include <QLabel>
@@ -14,6 +14,12 @@
 #include <QMenu>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QDockWidget>
+#include <QAbstractButton>
+#include <QPushButton>
+
+#include <csignal>
+#include <sys/types.h>
 
 namespace {
 const QByteArray sampleDocument =
@@ -26,7 +32,11 @@ class TestLifecycle : public GuiTestBase
     Q_OBJECT
 private slots:
     void initTestCase() { prepareApplication(); }
-    void init() { appSettings()->remove(QStringLiteral("recentFileList")); }
+    void init()
+    {
+        appSettings()->remove(QStringLiteral("recentFileList"));
+        QDir(BackupFiles::folder()).removeRecursively();
+    }
     void cleanup() { closeWindow(); }
 
     void openAndHandOver();
@@ -43,17 +53,55 @@ private slots:
     void recentList_data();
     void recentList();
     void missingRecentFileIsReportedAndRemoved();
-    void recentFileWithUnsavedChangesAsksFirst();
+    void unsavedChangesAreAskedAbout_data();
+    void unsavedChangesAreAskedAbout();
     void newClearsBothEditors();
     void unwritableFileIsReported();
-    void earlySaveKeepsTheFile();
-    void crLfFileStaysCrLf();
-    void markdownFileReadsAndWrites_data();
-    void markdownFileReadsAndWrites();
+    void earlyTabSwitchAndSaveKeepTheFile();
+    void uneditedDocumentIsWrittenByteForByte_data();
+    void uneditedDocumentIsWrittenByteForByte();
+    void quickSwitchesKeepALongDocument();
+    void saveRightAfterSwitchingHoldsTheTypedWord();
+    void keysTypedRightAfterSwitchingReachTheNewDocument();
+    void closingTheEditorInFrontHandsItOver();
+    void endedRendererIsNoticedAndRecovered_data();
+    void endedRendererIsNoticedAndRecovered();
+    void changesOnDiskAreFollowed();
 
 private:
+    // Opens `bytes` as a file and waits until the page holds it whole.
+    QString openDocument(const QByteArray &bytes, const QString &name = QStringLiteral("doc.md"));
+    void waitForHandOver();
+    QString typeAtEndOfPage(const QString &text);
+
     QTemporaryDir dir;
 };
+
+QString TestLifecycle::openDocument(const QByteArray &bytes, const QString &name)
+{
+    const QString path = dir.filePath(name);
+    writeFile(path, bytes);
+    openWindow(path);
+    [&] { QTRY_VERIFY_WITH_TIMEOUT(window->editorPage()->holdsLatestDocument() && js(QStringLiteral("pendingHtml === null")).toBool(), 30000); }();
+    return path;
+}
+
+void TestLifecycle::waitForHandOver()
+{
+    QTRY_VERIFY_WITH_TIMEOUT(window->documentSession()->state() != DocumentSession::State::ToSource, 30000);
+}
+
+// Real keys at the end of the page's last block; returns the page's text.
+QString TestLifecycle::typeAtEndOfPage(const QString &text)
+{
+    focusPage();
+    js(QStringLiteral("(function(){var b=document.getElementById('bodyeditor');b.focus();var t=b.lastElementChild;"
+                      "while(t&&t.textContent.trim()==='')t=t.previousElementSibling;while(t&&t.lastChild)t=t.lastChild;"
+                      "var r=document.createRange();r.setStart(t,t.length||0);getSelection().removeAllRanges();"
+                      "getSelection().addRange(r);return true;})()"));
+    QTest::keyClicks(view->focusProxy(), text);
+    return pageText();
+}
 
 void TestLifecycle::openAndHandOver()
 {
@@ -101,7 +149,7 @@ void TestLifecycle::unEditedPageLeavesSourceAsWritten()
     // Saving from the unedited page writes the same spelling.
     clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
-    writeFile(path, QByteArray());
+    QVERIFY(QFile::remove(path));
     window->on_actionSave_triggered();
     QCOMPARE(QString::fromUtf8(readFile(path)), written);
 
@@ -133,15 +181,21 @@ void TestLifecycle::fileOpenedInSourceReachesThePage()
     QVERIFY(!pageText().contains(QStringLiteral("First file")));
 }
 
+// The program's own replacements of the text are no edits: once saved, the
+// hand-over that converts the edited page leaves the star off.
 void TestLifecycle::starFollowsEditsNotReplacements()
 {
     openWindow();
     QVERIFY(!titleHasStar());
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'typed')"));
     QTRY_VERIFY(titleHasStar());
-    content->updateModifyStatus(false);
+    answerModal(chooseFile(dir.filePath(QStringLiteral("star.md"))));
+    action("actionSave")->trigger();
+    QVERIFY(!titleHasStar());
     clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(source->toPlainText().contains(QStringLiteral("typed")));
+    waitForHandOver();
+    QVERIFY(source->toPlainText().contains(QStringLiteral("typed")));
+    clickTab(QStringLiteral("Visual Editor"));
     QVERIFY(!titleHasStar());
 }
 
@@ -237,6 +291,7 @@ void TestLifecycle::saveAsSuggestsAName()
 {
     openWindow();
     clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
     source->setPlainText(QStringLiteral("intro\n\n# What? A <title>: yes\n\ntext\n"));
     const QString target = dir.filePath(QStringLiteral("chosen.md"));
     QString suggested;
@@ -311,25 +366,85 @@ void TestLifecycle::missingRecentFileIsReportedAndRemoved()
     QCOMPARE(recent->actions().size(), 1);
 }
 
-void TestLifecycle::recentFileWithUnsavedChangesAsksFirst()
+void TestLifecycle::unsavedChangesAreAskedAbout_data()
 {
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<bool>("replaced");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("close, cancel") << "close" << "cancel" << false << false;
+    QTest::newRow("close, escape") << "close" << "escape" << false << false;
+    QTest::newRow("close, don't save") << "close" << "discard" << true << false;
+    QTest::newRow("close, enter saves") << "close" << "enter" << true << true;
+    QTest::newRow("new, save") << "new" << "save" << true << true;
+    QTest::newRow("new, save fails") << "new" << "save fails" << false << false;
+    QTest::newRow("recent file, don't save") << "recent" << "discard" << true << false;
+    QTest::newRow("recent file, untitled, save as cancelled") << "recent" << "save as cancelled" << false << false;
+}
+
+// Enter once threw the work away; now it saves, and nothing is replaced
+// unless the work was saved or the user said so.
+void TestLifecycle::unsavedChangesAreAskedAbout()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, answer);
+    QFETCH(bool, replaced);
+    QFETCH(bool, saved);
     const QString other = dir.filePath(QStringLiteral("other.md"));
     writeFile(other, "# Other file\n");
     appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{other});
-    openWindow();
+    const bool untitled = answer == QLatin1String("save as cancelled");
+    const QString folder = dir.filePath(QStringLiteral("mine"));
+    const QString path = untitled ? QString() : folder + QStringLiteral("/mine.md");
+    if (!untitled)
+        writeFile(path, "# Mine\n");
+    openWindow(path);
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'unsaved work')"));
     QTRY_VERIFY(titleHasStar());
-    SeenBox asked;
-    pressOnNextBox(QMessageBox::No, &asked);
-    window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
-    QCOMPARE(asked.text, QStringLiteral("The current file has not been saved. Do you want to discard changes?"));
-    QVERIFY(pageText().contains(QStringLiteral("unsaved work")));
-    QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));
+    window->backup(QStringLiteral("backed up"));
+    const QStringList backups = QDir(BackupFiles::folder()).entryList(QDir::Files);
+    QCOMPARE(backups.size(), 1);
+    if (answer == QLatin1String("save fails"))
+        QVERIFY(QDir(folder).removeRecursively());
 
-    pressOnNextBox(QMessageBox::Yes);
-    window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
-    QTRY_VERIFY(pageText().contains(QStringLiteral("Other file")));
-    QCOMPARE(window->windowTitle(), QStringLiteral("other.md -  Penwick"));
+    QList<ModalAnswer> answers;
+    SeenBox asked;
+    answers << [&](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        QVERIFY(box);
+        asked.text = box->text();
+        QVERIFY(static_cast<QObject *>(box->defaultButton()) == box->button(QMessageBox::Save));
+        if (answer == QLatin1String("escape"))
+            QTest::keyClick(box, Qt::Key_Escape);
+        else if (answer == QLatin1String("enter"))
+            QTest::keyClick(box, Qt::Key_Return);
+        else
+            box->button(answer == QLatin1String("cancel") ? QMessageBox::Cancel
+                        : answer == QLatin1String("discard") ? QMessageBox::Discard : QMessageBox::Save)->click();
+    };
+    if (answer == QLatin1String("save fails"))
+        answers << pressButton(QMessageBox::Ok);
+    if (untitled)
+        answers << [](QWidget *modal) { QMetaObject::invokeMethod(modal, "reject"); };
+    answerModals(answers);
+    bool closed = false;
+    if (command == QLatin1String("close"))
+        closed = window->close();
+    else if (command == QLatin1String("new"))
+        action("actionNew")->trigger();
+    else
+        window->findChild<QMenu *>(QStringLiteral("menuRecent"))->actions().first()->trigger();
+
+    QCOMPARE(asked.text, QStringLiteral("Do you want to save the changes to %1?").arg(untitled ? QStringLiteral("Untitled") : QStringLiteral("mine.md")));
+    QCOMPARE(closed, replaced && command == QLatin1String("close"));
+    if (command != QLatin1String("close"))
+        QCOMPARE(!pageText().contains(QStringLiteral("unsaved work")), replaced);
+    if (!untitled && answer != QLatin1String("save fails"))
+        QCOMPARE(readFile(path).contains("unsaved work"), saved);
+    // The backup serves the document until it is saved or thrown away.
+    QCOMPARE(QDir(BackupFiles::folder()).entryList(QDir::Files).isEmpty(), replaced);
+    if (command == QLatin1String("close") && !replaced)
+        QVERIFY(window->isVisible() && titleHasStar());
 }
 
 void TestLifecycle::newClearsBothEditors()
@@ -338,7 +453,11 @@ void TestLifecycle::newClearsBothEditors()
     writeFile(path, "# Full\n\ntext\n");
     openWindow(path);
     QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Full")), 15000);
-    source->setTextProgrammatically(QStringLiteral("old source"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    typeInSource(QStringLiteral("old source"));
+    clickTab(QStringLiteral("Visual Editor"));
+    pressOnNextBox(QMessageBox::Discard);
     action("actionNew")->trigger();
     QTRY_VERIFY(!pageText().contains(QStringLiteral("Full")));
     QCOMPARE(source->toPlainText(), QString());
@@ -366,57 +485,219 @@ void TestLifecycle::unwritableFileIsReported()
     QVERIFY(RecentFiles::load().isEmpty());
 }
 
-void TestLifecycle::earlySaveKeepsTheFile()
+// A tab clicked before the page had loaded once left both editors empty, and
+// Save wrote nothing.
+void TestLifecycle::earlyTabSwitchAndSaveKeepTheFile()
 {
     const QString path = dir.filePath(QStringLiteral("early.md"));
     writeFile(path, "# Early\n\nkept text\n");
     showWindow(path);
-    action("actionSave")->trigger();
-    QVERIFY(readFile(path).contains("kept text"));
-}
-
-void TestLifecycle::crLfFileStaysCrLf()
-{
-    const QString path = dir.filePath(QStringLiteral("windows.md"));
-    writeFile(path, "# Windows\r\n\r\nline one\r\nline two\r\n");
-    openWindow(path);
-    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Windows")), 15000);
     clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->isReadOnly());
-    QVERIFY(source->toPlainText().contains(QStringLiteral("line one")));
-    QVERIFY(!source->toPlainText().contains(QLatin1Char('\r')));
+    QTRY_COMPARE(source->toPlainText(), QStringLiteral("# Early\n\nkept text\n"));
+    clickTab(QStringLiteral("Visual Editor"));
     action("actionSave")->trigger();
-    const QByteArray saved = readFile(path);
-    QCOMPARE(saved, QByteArray("# Windows\r\n\r\nline one\r\nline two\r\n"));
+    QCOMPARE(readFile(path), QByteArray("# Early\n\nkept text\n"));
+    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("kept text")), 20000);
 }
 
-void TestLifecycle::markdownFileReadsAndWrites_data()
+void TestLifecycle::uneditedDocumentIsWrittenByteForByte_data()
 {
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("crlf");
-    QTest::newRow("LF") << QByteArray("a\nb\n") << "a\nb\n" << false;
-    QTest::newRow("CR LF") << QByteArray("a\r\nb\r\n") << "a\nb\n" << true;
-    QTest::newRow("byte-order mark dropped") << QByteArray("\xEF\xBB\xBFx\n") << "x\n" << false;
-    QTest::newRow("UTF-8") << QByteArray("\xC3\xA9\n") << QString::fromUtf8("\xC3\xA9\n") << false;
+    QTest::addColumn<QString>("encoding");
+    QTest::newRow("CR LF") << QByteArray("# Windows\r\n\r\nline one\r\nline two\r\n") << "";
+    QTest::newRow("mixed line ends") << QByteArray("# Mixed\r\n\nline\rnext\r\n") << "";
+    QTest::newRow("non-breaking spaces") << QByteArray("# Price\n\n100\xC2\xA0\xE2\x82\xAC and\xC2\xA0more\n") << "";
+    QTest::newRow("Latin-1") << QByteArray("# R\xE9sum\xE9\n\nUne premi\xE8re ligne \xE9crite en fran\xE7" "ais.\n")
+                             << "Encoding: ISO-8859-1";
+    QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF# Marked\n") << "Encoding: UTF-8";
+    QTest::newRow("UTF-16") << QByteArray("\xFF\xFE#\0 \0U\0\n\0", 10) << "Encoding: UTF-16LE";
 }
 
-void TestLifecycle::markdownFileReadsAndWrites()
+// Through both editors and back, a document nobody edited is saved as it was
+// read: its encoding, byte-order mark, line ends and non-breaking spaces.
+void TestLifecycle::uneditedDocumentIsWrittenByteForByte()
 {
     QFETCH(QByteArray, bytes);
-    QFETCH(QString, text);
-    QFETCH(bool, crlf);
-    const QString path = dir.filePath(QStringLiteral("roundtrip.md"));
-    writeFile(path, bytes);
-    MarkdownFile file;
-    QVERIFY(file.read(path, nullptr));
-    QCOMPARE(file.text, text);
-    QCOMPARE(file.crlf, crlf);
-    QVERIFY(MarkdownFile::write(path, file.text, file.crlf, nullptr));
-    QCOMPARE(readFile(path), bytes.startsWith("\xEF\xBB\xBF") ? bytes.mid(3) : bytes);
-    QString error;
-    QVERIFY(!MarkdownFile::write(dir.filePath(QStringLiteral("no/such/dir/x.md")), text, false, &error));
-    QVERIFY(!error.isEmpty());
+    QFETCH(QString, encoding);
+    const QString path = openDocument(bytes);
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("infoLabel"))->text(), encoding);
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    clickTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    QVERIFY(QFile::remove(path));
+    action("actionSave")->trigger();
+    QCOMPARE(readFile(path), bytes);
+    clickTab(QStringLiteral("Visual Editor"));
+    QVERIFY(QFile::remove(path));
+    action("actionSave")->trigger();
+    QCOMPARE(readFile(path), bytes);
+    QVERIFY(!titleHasStar());
+}
+
+namespace {
+// A long document, several screens of what writers write.
+QByteArray longDocument(int kilobytes)
+{
+    QByteArray text = "# Long\n\n";
+    for (int n = 1; text.size() < kilobytes * 1024; ++n)
+        text += "## Part " + QByteArray::number(n) + "\n\nSome **prose** with a [link](https://example.org/" + QByteArray::number(n)
+            + ") and `code`.\n\n- one\n- two\n\n```js\nlet x = " + QByteArray::number(n) + ";\n```\n\n";
+    return text + "The end.\n";
+}
+}
+
+// Clicking back to the Visual Editor before the page had answered once
+// rendered the empty Source Code Editor into it, and Save wrote 0 bytes.
+void TestLifecycle::quickSwitchesKeepALongDocument()
+{
+    const QByteArray bytes = longDocument(1536);
+    const QString path = openDocument(bytes);
+    for (int delay : {0, 50, 150, 300}) {
+        clickTab(QStringLiteral("Source Code Editor"));
+        QTest::qWait(delay);
+        clickTab(QStringLiteral("Visual Editor"));
+        waitForHandOver();
+        QVERIFY(QFile::remove(path));
+        action("actionSave")->trigger();
+        QVERIFY2(readFile(path) == bytes, qPrintable(QStringLiteral("after %1 ms").arg(delay)));
+    }
+}
+
+// Save right after the switch once wrote the Source Code Editor's empty text
+// and took the star away.
+void TestLifecycle::saveRightAfterSwitchingHoldsTheTypedWord()
+{
+    const QString path = openDocument(longDocument(1024));
+    const QString page = typeAtEndOfPage(QStringLiteral(" typedword"));
+    QVERIFY(page.contains(QStringLiteral("The end. typedword")));
+    clickTab(QStringLiteral("Source Code Editor"));
+    action("actionSave")->trigger();
+    QVERIFY(QString::fromUtf8(readFile(path)).endsWith(QStringLiteral("The end. typedword\n")));
+    QVERIFY(!titleHasStar());
+    QVERIFY(!source->isReadOnly());
+}
+
+// Keys typed while the page still shows the document on its way out would go with it.
+void TestLifecycle::keysTypedRightAfterSwitchingReachTheNewDocument()
+{
+    const QString path = openDocument(longDocument(1024));
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    source->moveCursor(QTextCursor::End);
+    typeInSource(QStringLiteral("from the source"));
+    clickTab(QStringLiteral("Visual Editor"));
+    QTest::keyClicks(view->focusProxy(), QStringLiteral("quickkeys"));
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("editorBody().textContent.indexOf('quickkeys') >= 0")).toBool(), 20000);
+    action("actionSave")->trigger();
+    const QString saved = QString::fromUtf8(readFile(path));
+    QCOMPARE(saved.count(QStringLiteral("quickkeys")), 1);
+    QVERIFY(saved.contains(QStringLiteral("from the source")));
+}
+
+// Closing the Visual Editor's dock left an empty Source Code Editor, and
+// Save wrote only what was typed there.
+void TestLifecycle::closingTheEditorInFrontHandsItOver()
+{
+    const QByteArray bytes = longDocument(64);
+    const QString path = openDocument(bytes);
+    typeAtEndOfPage(QStringLiteral(" pageword"));
+    auto *visualDock = window->findChild<QDockWidget *>(QStringLiteral("dockWebView"));
+    auto *sourceDock = window->findChild<QDockWidget *>(QStringLiteral("dockEditor"));
+    QTest::mouseClick(visualDock->findChild<QAbstractButton *>(QStringLiteral("qt_dockwidget_closebutton")), Qt::LeftButton);
+    QVERIFY(visualDock->isHidden());
+    waitForHandOver();
+    QVERIFY(source->toPlainText().endsWith(QStringLiteral("The end. pageword\n")));
+    // The last editor cannot be closed; the View menu brings the other back.
+    QCOMPARE(sourceDock->features(), QDockWidget::NoDockWidgetFeatures);
+    QVERIFY(!sourceDock->toggleViewAction()->isEnabled());
+    QVERIFY(window->findChild<QMenu *>(QStringLiteral("menuView"))->actions().contains(visualDock->toggleViewAction()));
+    source->moveCursor(QTextCursor::End);
+    typeInSource(QStringLiteral("sourceword"));
+    action("actionSave")->trigger();
+    QCOMPARE(QString::fromUtf8(readFile(path)), QString::fromUtf8(bytes).replace(QStringLiteral("The end."), QStringLiteral("The end. pageword")) + QStringLiteral("sourceword"));
+    visualDock->toggleViewAction()->trigger();
+    QVERIFY(!visualDock->isHidden());
+    QCOMPARE(sourceDock->features(), QDockWidget::DockWidgetClosable);
+}
+
+void TestLifecycle::endedRendererIsNoticedAndRecovered_data()
+{
+    QTest::addColumn<bool>("sourceInFront");
+    QTest::addColumn<bool>("editedSinceHandOver");
+    QTest::newRow("visual, edited") << false << true;
+    QTest::newRow("visual, unedited") << false << false;
+    QTest::newRow("source in front") << true << false;
+}
+
+// An ended renderer left the Source Code Editor empty and read-only for good
+// and Save refused in the Visual Editor; nothing brought the page back.
+void TestLifecycle::endedRendererIsNoticedAndRecovered()
+{
+    QFETCH(bool, sourceInFront);
+    QFETCH(bool, editedSinceHandOver);
+    const QString path = openDocument(longDocument(256));
+    typeAtEndOfPage(QStringLiteral(" kept"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    if (!sourceInFront)
+        clickTab(QStringLiteral("Visual Editor"));
+    if (editedSinceHandOver)
+        typeAtEndOfPage(QStringLiteral(" lost"));
+    const qint64 renderer = window->editorPage()->rendererProcessId();
+    SeenBox notice;
+    if (!sourceInFront)
+        pressOnNextBox(QMessageBox::Ok, &notice);
+    ::kill(pid_t(renderer), SIGKILL);
+    QTRY_VERIFY_WITH_TIMEOUT(window->editorPage()->isReady() && window->editorPage()->rendererProcessId() != renderer, 30000);
+    if (sourceInFront) {
+        QVERIFY(!source->isReadOnly());
+        typeInSource(QStringLiteral(" more"));
+        clickTab(QStringLiteral("Visual Editor"));
+    } else {
+        QTRY_VERIFY(!notice.text.isEmpty());
+        QVERIFY2(notice.text.endsWith(editedSinceHandOver ? QStringLiteral("is lost.") : QStringLiteral("Nothing was lost.")),
+                 qPrintable(notice.text));
+    }
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("editorBody().textContent.indexOf('The end. kept') >= 0")).toBool(), 20000);
+    action("actionSave")->trigger();
+    const QString saved = QString::fromUtf8(readFile(path));
+    QVERIFY(saved.contains(QStringLiteral("The end. kept")));
+    QVERIFY(!saved.contains(QStringLiteral("lost")));
+    QCOMPARE(saved.contains(QStringLiteral("more")), sourceInFront);
+}
+
+// Another program's change to the open file: followed while nothing was
+// edited, asked about otherwise, and never overwritten without a question.
+void TestLifecycle::changesOnDiskAreFollowed()
+{
+    const QString path = openDocument(longDocument(32));
+    clickTab(QStringLiteral("Source Code Editor"));
+    waitForHandOver();
+    QTextCursor caret = source->textCursor();
+    caret.setPosition(200);
+    source->setTextCursor(caret);
+    writeFile(path, "# Changed elsewhere\n\n" + longDocument(32));
+    QTRY_VERIFY(source->toPlainText().startsWith(QStringLiteral("# Changed elsewhere")));
+    QCOMPARE(source->textCursor().position(), 200);
+    QVERIFY(!titleHasStar());
+
+    typeInSource(QStringLiteral("mine"));
+    SeenBox asked;
+    pressOnNextBox(QMessageBox::No, &asked);
+    writeFile(path, "# Theirs\n");
+    QTRY_VERIFY(asked.text.endsWith(QStringLiteral("Reload it and lose your unsaved changes?")));
+    QVERIFY(source->toPlainText().contains(QStringLiteral("mine")));
+    pressOnNextBox(QMessageBox::No, &asked);
+    action("actionSave")->trigger();
+    QVERIFY(asked.text.endsWith(QStringLiteral("Overwrite those changes?")));
+    QCOMPARE(readFile(path), QByteArray("# Theirs\n"));
+    QVERIFY(titleHasStar());
+    pressOnNextBox(QMessageBox::Yes);
+    action("actionSave")->trigger();
+    QVERIFY(readFile(path).contains("mine"));
+    QVERIFY(!titleHasStar());
 }
 
 QTEST_MAIN(TestLifecycle)

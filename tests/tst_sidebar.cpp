@@ -411,7 +411,7 @@ void TestSidebar::fileBrowserAsksBeforeDiscarding()
     QVERIFY(titleHasStar());
 
     SeenBox asked;
-    pressOnNextBox(QMessageBox::No, &asked);
+    pressOnNextBox(QMessageBox::Cancel, &asked);
     emit files->itemDoubleClicked(item, 0);
     QVERIFY(!asked.text.isEmpty());
     QVERIFY(window->windowTitle().startsWith(QStringLiteral("*Untitled")));

@@ -13,8 +13,15 @@ function editorBody() {
   return document.getElementById("bodyeditor");
 }
 
-// Whether anything was edited since the program last gave the page its document.
+// Whether anything was edited since the program last had the document, and
+// how many documents the program has given the page: an answer about an
+// older one tells the program that the newest has not come in yet.
 var editedSinceShown = false;
+var documentNumber = 0;
+// Key presses that reached the page: the program waits for those it passed on
+// before it asks for the document.
+var keysReceived = 0;
+document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 
 function markModified() {
   editedSinceShown = true;
@@ -203,10 +210,10 @@ function getHtml() {
   return parts.join("");
 }
 
-// The document's HTML when it was edited since it was given, else false: the
-// Markdown the program gave is then still the document, word for word.
+// The document's HTML when it was edited since the program last had it, else
+// false: the Markdown the program has is then still the document, word for word.
 function editedHtml() {
-  return editedSinceShown ? getHtml() : false;
+  return { document: documentNumber, html: editedSinceShown ? getHtml() : false };
 }
 
 // The document's text as a reader sees it, for the word count. Blocks off

@@ -108,17 +108,31 @@ function collectGarbage() {
   gc();
 }
 
+// A document read again from its file keeps the reader's place.
+var keepPlaceOfNext = false;
+
+function keepPlaceOnNextDocument() {
+  keepPlaceOfNext = true;
+  return true;
+}
+
 function setDocumentHtml(html) {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
   pendingHtml = { html: String(html || ""), start: 0 };
+  var place = keepPlaceOfNext ? window.scrollY : null;
+  keepPlaceOfNext = false;
   var body = editorBody();
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
   body.textContent = "";
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
+  documentNumber += 1;
   editedSinceShown = false;
-  if (pendingHtml.start < pendingHtml.html.length) {
+  if (place !== null) {
+    flushPendingHtml();
+    window.scrollTo(0, place);
+  } else if (pendingHtml.start < pendingHtml.html.length) {
     // The first piece is painted before the next goes in.
     requestAnimationFrame(function () { pendingTimer = setTimeout(appendPendingPiece, 0); });
   } else {
@@ -258,7 +272,9 @@ function handOverHtml() {
   pendingCount = null;
   cancelTextReading();
   stopWorker();
-  return editedHtml();
+  var answer = editedHtml();
+  editedSinceShown = false;
+  return answer;
 }
 
 function insertPayload(payload, range) {

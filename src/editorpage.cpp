@@ -1,0 +1,324 @@
+#include "editorpage.h"
+
+#include "content.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QPointer>
+#include <QWebChannel>
+#include <QWebEngineProfile>
+#include <QWebEngineView>
+
+#include <memory>
+
+namespace {
+// A page that has not answered by then is taken to be stuck.
+constexpr int answerTimeoutMs = 30000;
+// How often the program looks whether the page has taken in its new document,
+// or the keys typed into it.
+constexpr int inputCheckMs = 5;
+// Keys not in by then never reach the page (the engine drops some, such as
+// lone modifiers it handles itself).
+constexpr int keyArrivalMs = 400;
+
+// A large document enters the page piece by piece; whatever the program asks
+// of the page concerns the whole document, so what still waits goes in first.
+QString withWholeDocument(const QString &script)
+{
+    return QStringLiteral("window.flushPendingHtml && flushPendingHtml();") + script;
+}
+}
+
+// Whatever Qt calls back with is dropped once this page is gone or replaced.
+template <typename Answer>
+static std::function<void(Answer)> guarded(EditorPage *page, const quint64 *life,
+                                           const std::function<void(Answer)> &answered)
+{
+    QPointer<EditorPage> self(page);
+    const quint64 askedIn = *life;
+    return [self, life, askedIn, answered](Answer answer) {
+        if (self && *life == askedIn)
+            answered(answer);
+    };
+}
+
+EditorPage::EditorPage(QWebEngineView *view, Content *content, QObject *parent)
+    : QObject(parent)
+    , view(view)
+    , content(content)
+{
+    qRegisterMetaType<PageAnswer>();
+    view->installEventFilter(this);
+    followInputTarget();
+    connect(content, &Content::loadRecentMdSignal, this, &EditorPage::onBridgeConnected);
+    connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, &EditorPage::onRendererTerminated);
+}
+
+void EditorPage::load(const PageSettings &pageSettings)
+{
+    passHeldInputOn();
+    settings = pageSettings;
+    ready = false;
+    ++pageLife;
+    documentsGiven = 0;
+    keysSent = 0;
+    if (!channel) {
+        channel = new QWebChannel(this);
+        channel->registerObject(QStringLiteral("content"), content);
+    }
+    QWebEnginePage *page = view->page();
+    // A new renderer gets the channel's transport only when the channel is set anew.
+    page->setWebChannel(nullptr);
+    page->setWebChannel(channel);
+    page->profile()->clearHttpCache();
+    view->setStyleSheet(QStringLiteral("QWebEngineView { background-color: #ffffff; }"));
+    page->setBackgroundColor(QColor(255, 255, 255, 255));
+    QFile pageTemplate(QStringLiteral(":/resources/template.html"));
+    pageTemplate.open(QIODevice::ReadOnly);
+    view->setHtml(fillPageTemplate(QString::fromUtf8(pageTemplate.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
+}
+
+void EditorPage::onBridgeConnected()
+{
+    if (ready)
+        return;
+    ready = true;
+    if (htmlWaiting) {
+        htmlWaiting = false;
+        if (waitingKeepsPlace)
+            run(QStringLiteral("keepPlaceOnNextDocument()"));
+        showHtml(waitingHtml);
+        waitingHtml.clear();
+    }
+    emit becameReady();
+}
+
+void EditorPage::showDocument(const QString &markdown, bool fromSource, bool keepPlace)
+{
+    const QString text = fromSource ? DocumentConverter::isolateTables(markdown) : markdown;
+    const QString html = converter.markdownToHtml(text.toStdString());
+    if (!ready) {
+        waitingHtml = html;
+        htmlWaiting = true;
+        waitingKeepsPlace = keepPlace;
+        return;
+    }
+    if (keepPlace)
+        run(QStringLiteral("keepPlaceOnNextDocument()"));
+    showHtml(html);
+}
+
+void EditorPage::showHtml(const QString &html)
+{
+    if (!ready) {
+        waitingHtml = html;
+        htmlWaiting = true;
+        waitingKeepsPlace = false;
+        return;
+    }
+    ++documentsGiven;
+    emit content->setHtmlSignal(html);
+    holdInputUntilDocumentIsIn();
+}
+
+void EditorPage::holdInputUntilDocumentIsIn()
+{
+    if (holdingInput)
+        return;
+    holdingInput = true;
+    checkDocumentIsIn();
+}
+
+// Keys go to the widget the engine makes for each renderer.
+void EditorPage::followInputTarget()
+{
+    QWidget *target = view->focusProxy();
+    if (target == inputTarget)
+        return;
+    if (inputTarget)
+        inputTarget->removeEventFilter(this);
+    inputTarget = target;
+    if (inputTarget)
+        inputTarget->installEventFilter(this);
+}
+
+// The rest of a long document may go on coming in: typing may start before it is whole.
+void EditorPage::checkDocumentIsIn()
+{
+    const auto answered = [this](const QVariant &number) {
+        if (!holdingInput)
+            return;
+        if (number.toULongLong() >= documentsGiven)
+            passHeldInputOn();
+        else
+            QTimer::singleShot(inputCheckMs, this, [this] { checkDocumentIsIn(); });
+    };
+    view->page()->runJavaScript(QStringLiteral("documentNumber"), guarded<const QVariant &>(this, &pageLife, answered));
+}
+
+bool EditorPage::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view) {
+        followInputTarget();
+        return false;
+    }
+    if (watched != inputTarget)
+        return false;
+    if (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod)
+        emit keysTyped();
+    if (!holdingInput) {
+        if (event->type() == QEvent::KeyPress)
+            ++keysSent;
+        return false;
+    }
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        heldInput.push_back(std::make_unique<QKeyEvent>(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),
+                                                        key->nativeVirtualKey(), key->nativeModifiers(), key->text(),
+                                                        key->isAutoRepeat(), ushort(key->count())));
+        return true;
+    }
+    case QEvent::InputMethod:
+        heldInput.push_back(std::make_unique<QInputMethodEvent>(*static_cast<QInputMethodEvent *>(event)));
+        return true;
+    default:
+        return false;
+    }
+}
+
+void EditorPage::passHeldInputOn()
+{
+    holdingInput = false;
+    for (std::unique_ptr<QEvent> &event : heldInput)
+        if (inputTarget)
+            QCoreApplication::postEvent(inputTarget, event.release());
+    heldInput.clear();
+}
+
+void EditorPage::requestDocument(quint64 request, bool handOver)
+{
+    // A page not ready yet holds just what it was given, which waits for it.
+    if (!ready) {
+        QMetaObject::invokeMethod(this, [this, request] { emit documentAnswered(request, {PageAnswer::Unedited, {}}); },
+                                  Qt::QueuedConnection);
+        return;
+    }
+    const auto answered = std::make_shared<bool>(false);
+    QTimer::singleShot(answerTimeoutMs, this, [this, request, answered] {
+        if (*answered)
+            return;
+        *answered = true;
+        emit documentAnswered(request, {PageAnswer::Failed, {}});
+    });
+    QElapsedTimer sinceAsked;
+    sinceAsked.start();
+    whenKeysAreIn(keysSent, sinceAsked, [this, request, handOver, answered] {
+        const quint64 expectedDocument = documentsGiven;
+        ask(handOver ? QStringLiteral("handOverHtml()") : QStringLiteral("editedHtml()"),
+            [this, request, answered, expectedDocument](const QVariant &result) {
+                if (*answered)
+                    return;
+                *answered = true;
+                // An answer about an older document: the newest is still on its way in, unedited.
+                const QVariantMap map = result.toMap();
+                if (map.contains(QStringLiteral("document"))
+                    && map.value(QStringLiteral("document")).toULongLong() < expectedDocument)
+                    emit documentAnswered(request, {PageAnswer::Unedited, {}});
+                else
+                    emit documentAnswered(request, answerFrom(result));
+            });
+    });
+}
+
+// Keys reach the page on their own way, apart from the program's questions:
+// a question asked right after typing waits, a little, for them to arrive.
+void EditorPage::whenKeysAreIn(quint64 keys, const QElapsedTimer &sinceAsked, const std::function<void()> &then)
+{
+    const auto answered = [this, keys, sinceAsked, then](const QVariant &received) {
+        if (received.toULongLong() >= keys) {
+            then();
+        } else if (sinceAsked.hasExpired(keyArrivalMs)) {
+            keysSent = received.toULongLong();
+            then();
+        } else
+            QTimer::singleShot(inputCheckMs, this, [this, keys, sinceAsked, then] { whenKeysAreIn(keys, sinceAsked, then); });
+    };
+    view->page()->runJavaScript(QStringLiteral("keysReceived"), guarded<const QVariant &>(this, &pageLife, answered));
+}
+
+PageAnswer EditorPage::answerFrom(const QVariant &result) const
+{
+    const QVariantMap map = result.toMap();
+    const QVariant html = map.value(QStringLiteral("html"));
+    if (!map.contains(QStringLiteral("document")))
+        return {PageAnswer::Failed, {}};
+    if (html.type() == QVariant::String)
+        return {PageAnswer::Markdown, converter.htmlToMarkdown(html.toString())};
+    return {PageAnswer::Unedited, {}};
+}
+
+void EditorPage::run(const QString &script)
+{
+    view->page()->runJavaScript(withWholeDocument(script));
+}
+
+
+
+void EditorPage::shutDown()
+{
+    holdingInput = false;
+    heldInput.clear();
+    ++pageLife;
+    ready = false;
+    disconnect(view->page(), nullptr, this, nullptr);
+}
+
+void EditorPage::ask(const QString &script, const std::function<void(const QVariant &)> &answered)
+{
+    view->page()->runJavaScript(withWholeDocument(script), guarded<const QVariant &>(this, &pageLife, answered));
+}
+
+void EditorPage::whenWholeDocument(const std::function<void()> &then)
+{
+    ask(QStringLiteral("true"), [then](const QVariant &) { then(); });
+}
+
+void EditorPage::toHtml(const std::function<void(const QString &)> &answered)
+{
+    whenWholeDocument([this, answered] { view->page()->toHtml(guarded<const QString &>(this, &pageLife, answered)); });
+}
+
+void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered)
+{
+    whenWholeDocument([this, layout, answered] {
+        view->page()->printToPdf(guarded<const QByteArray &>(this, &pageLife, answered), layout);
+    });
+}
+
+void EditorPage::print(QPrinter *printer, const std::function<void(bool)> &answered)
+{
+    whenWholeDocument([this, printer, answered] { view->page()->print(printer, guarded<bool>(this, &pageLife, answered)); });
+}
+
+qint64 EditorPage::rendererProcessId() const
+{
+    return view->page()->renderProcessPid();
+}
+
+void EditorPage::onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status)
+{
+    Q_UNUSED(status)
+    ready = false;
+    ++pageLife;
+    documentsGiven = 0;
+    emit lost();
+    // The page's own handling of the ended renderer comes first.
+    QTimer::singleShot(0, this, [this] { load(settings); });
+}
