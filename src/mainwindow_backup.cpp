@@ -39,6 +39,7 @@ void MainWindow::applyBackupSetting(bool enabled)
     if (autoBackupTimer)
         return;
     autoBackupTimer = new QTimer(this);
+    autoBackupTimer->setObjectName(QStringLiteral("autoBackupTimer"));
     connect(autoBackupTimer, &QTimer::timeout, this, &MainWindow::autoBackup);
     autoBackupTimer->start(backupIntervalMs);
 }

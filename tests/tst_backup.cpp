@@ -12,6 +12,8 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QCheckBox>
+#include <QTextEdit>
 
 namespace {
 QStringList backups()
@@ -51,12 +53,15 @@ private slots:
     void names_data();
     void names();
     void contentIsCompactUtf8Json();
-    void nothingWithoutAutoSave();
+    void settingTakesEffectAtOnce();
     void untitledDocument();
     void ticksOverwriteOneFile();
     void savingRemovesTheBackup();
     void managerListsNewestFirst();
     void managerAsksBeforeDeleting();
+    void newerBackupIsOfferedOnce_data();
+    void newerBackupIsOfferedOnce();
+    void previewShowsTheMarkdownAndRestoresIt();
 
 private:
     void openWindow(bool autoSave, const QString &file = QString());
@@ -111,23 +116,36 @@ void TestBackup::contentIsCompactUtf8Json()
     QCOMPARE(object.value(QStringLiteral("markdown")).toString(), markdown);
 }
 
-void TestBackup::nothingWithoutAutoSave()
+namespace {
+bool backupsTick(QWidget *window)
+{
+    for (QTimer *timer : window->findChildren<QTimer *>())
+        if (timer->isActive() && timer->interval() == 10000 && !timer->isSingleShot())
+            return true;
+    return false;
+}
+}
+
+// The setting took effect only after a restart.
+void TestBackup::settingTakesEffectAtOnce()
 {
     openWindow(false);
     typeAtSourceEnd(QStringLiteral("changed"));
     QVERIFY(titleHasStar());
-    for (QTimer *timer : window->findChildren<QTimer *>())
-        QVERIFY(!(timer->isActive() && timer->interval() == 10000));
+    QVERIFY(!backupsTick(window));
     QCOMPARE(backups(), QStringList());
+    auto *box = window->findChild<QCheckBox *>(QStringLiteral("backupBox"));
+    box->click();
+    QVERIFY(backupsTick(window));
+    box->click();
+    QVERIFY(!backupsTick(window));
+    QCOMPARE(appSettings()->value(QStringLiteral("autoSave")).toBool(), false);
 }
 
 void TestBackup::untitledDocument()
 {
     openWindow(true);
-    bool ticking = false;
-    for (QTimer *timer : window->findChildren<QTimer *>())
-        ticking = ticking || (timer->isActive() && timer->interval() == 10000 && !timer->isSingleShot());
-    QVERIFY(ticking);
+    QVERIFY(backupsTick(window));
     typeAtSourceEnd(QStringLiteral("# Draft "));
     source->insertPlainText(QString::fromUtf8("\xC3\xA9"));
     window->autoBackup();
@@ -139,6 +157,10 @@ void TestBackup::untitledDocument()
     QCOMPARE(object.value(QStringLiteral("srcpath")).toString(), QString());
     QCOMPARE(object.value(QStringLiteral("markdown")).toString(), QString::fromUtf8("# Draft \xC3\xA9"));
     QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Backup Successful"));
+    // Backups are the owner's alone, whatever the document's permissions.
+    QCOMPARE(QFileInfo(BackupFiles::folder() + QLatin1Char('/') + files.first()).permissions()
+                 & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
 }
 
 void TestBackup::ticksOverwriteOneFile()
@@ -245,6 +267,66 @@ void TestBackup::managerAsksBeforeDeleting()
         QCOMPARE(QFile::exists(path), answer == QMessageBox::No);
     }
     QCOMPARE(table->model()->rowCount(), 0);
+}
+
+void TestBackup::newerBackupIsOfferedOnce_data()
+{
+    QTest::addColumn<bool>("restore");
+    QTest::newRow("restored") << true;
+    QTest::newRow("declined") << false;
+}
+
+// After a crash the newer backup was never mentioned again.
+void TestBackup::newerBackupIsOfferedOnce()
+{
+    QFETCH(bool, restore);
+    const QString path = dir.filePath(QStringLiteral("crashed.md"));
+    writeFile(path, "# Saved text\n");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite));
+    QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime));
+    file.close();
+    QDir().mkpath(BackupFiles::folder());
+    const QString backup = BackupFiles::folder() + QStringLiteral("/crashed.md-2024-03-05_142501007");
+    QVERIFY(BackupFiles::write(backup, QStringLiteral("# Saved text\n\nUnsaved work.\n"), path));
+
+    SeenBox offer;
+    pressOnNextBox(restore ? QMessageBox::Yes : QMessageBox::No, &offer);
+    openWindow(false, path);
+    QTRY_VERIFY(offer.text.startsWith(QStringLiteral("A backup of %1 from ").arg(QDir::toNativeSeparators(path))));
+    QTRY_COMPARE(pageText().contains(QStringLiteral("Unsaved work.")), restore);
+    QCOMPARE(titleHasStar(), restore);
+    closeWindow();
+    if (restore) {
+        QVERIFY(QFile::exists(backup));
+        return;
+    }
+    BoxRecorder boxes(QMessageBox::No);
+    openWindow(false, path);
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Saved text")));
+    QTest::qWait(200);
+    QVERIFY(boxes.boxes.isEmpty());
+}
+
+// The preview showed the stored JSON with its escapes, and nothing could be restored.
+void TestBackup::previewShowsTheMarkdownAndRestoresIt()
+{
+    openWindow(false);
+    QDir().mkpath(BackupFiles::folder());
+    QVERIFY(BackupFiles::write(BackupFiles::folder() + QStringLiteral("/untitled-2024-03-05_142501007"),
+                               QStringLiteral("# Kept\n\n\"quoted\" line\n"), QString()));
+    answerModal([](QWidget *modal) {
+        modal->findChild<QTableView *>(QStringLiteral("tableView"))->selectRow(0);
+        answerModal([](QWidget *preview) {
+            QCOMPARE(preview->findChild<QTextEdit *>(QStringLiteral("textEdit"))->toPlainText(),
+                     QStringLiteral("# Kept\n\n\"quoted\" line\n"));
+            preview->findChild<QPushButton *>(QStringLiteral("restoreButton"))->click();
+        });
+        modal->findChild<QPushButton *>(QStringLiteral("pushButton"))->click();
+    });
+    action("actionBackup")->trigger();
+    QTRY_VERIFY(pageText().contains(QStringLiteral("\"quoted\" line")));
+    QVERIFY(titleHasStar());
 }
 
 QTEST_MAIN(TestBackup)

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>معاينة النسخة الاحتياطية</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>استعادة</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>هل تريد بالتأكيد الحذف؟</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>توقّف المحرر المرئي بشكل غير متوقع وأُعيد تشغيله. تمت استعادة المستند كما كان في الساعة %1، وفُقد ما كُتب في المحرر المرئي بعد ذلك.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>توقّف المحرر المرئي بشكل غير متوقع وأُعيد تشغيله. لم يُفقد أي شيء.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>تعذّر فتح الملف %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>لم يتم حفظ الملف الحالي. هل تريد تجاهل التغييرات؟</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>فتح ملف Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>تعذّر تشغيل برنامج التحديث: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>عرض</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>تحتوي نسخة احتياطية من %1 بتاريخ %2 على تغييرات لم تُحفظ مطلقًا. هل تريد استعادتها؟</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>الترميز: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>هل تريد حفظ التغييرات في %1؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>عدّل برنامج آخر الملف %1 منذ فتحه أو حفظه. هل تريد الكتابة فوق هذه التغييرات؟</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>يحتوي المستند على أحرف لا يدعمها ترميز الملف (%1). هل تريد حفظه بترميز UTF-8 بدلًا من ذلك؟</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>حذف برنامج آخر الملف %1 أو نقله.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>عدّل برنامج آخر الملف %1. هل تريد إعادة تحميله وفقدان التغييرات غير المحفوظة؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>عدّل برنامج آخر الملف %1 وتمت إعادة تحميله.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>يحتوي على بايتات NUL، لذا فهو ليس ملفًا نصيًا</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>موافق</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>عدم الحفظ</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>ব্যাকআপ প্রিভিউ</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>পুনরুদ্ধার করুন</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>আপনি কি নিশ্চিত যে মুছে ফেলতে চান?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>ভিজ্যুয়াল এডিটর অপ্রত্যাশিতভাবে বন্ধ হয়ে গিয়েছিল এবং আবার চালু করা হয়েছে। ডকুমেন্টটি %1-এ যে অবস্থায় ছিল সেই অবস্থায় পুনরুদ্ধার করা হয়েছে; এর পরে ভিজ্যুয়াল এডিটরে যা টাইপ করা হয়েছিল তা হারিয়ে গেছে।</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>ভিজ্যুয়াল এডিটর অপ্রত্যাশিতভাবে বন্ধ হয়ে গিয়েছিল এবং আবার চালু করা হয়েছে। কিছুই হারায়নি।</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>%1 ফাইলটি খোলা যাচ্ছে না: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>বর্তমান ফাইলটি সংরক্ষণ করা হয়নি। আপনি কি পরিবর্তনগুলো বাতিল করতে চান?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown ফাইল খুলুন</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>আপডেটার চালু করা যায়নি: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>দেখুন</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1-এর %2 সময়ের একটি ব্যাকআপে এমন পরিবর্তন রয়েছে যা কখনও সংরক্ষণ করা হয়নি। এটি পুনরুদ্ধার করবেন?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>এনকোডিং: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>আপনি কি %1-এ করা পরিবর্তনগুলো সংরক্ষণ করতে চান?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>খোলা বা সংরক্ষণ করার পর থেকে অন্য একটি প্রোগ্রাম %1 পরিবর্তন করেছে। সেই পরিবর্তনগুলো ওভাররাইট করবেন?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>ডকুমেন্টে এমন কিছু অক্ষর আছে যা ফাইলের এনকোডিং %1-এ রাখা যায় না। এর পরিবর্তে UTF-8-এ সংরক্ষণ করবেন?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>অন্য একটি প্রোগ্রাম %1 মুছে ফেলেছে বা সরিয়ে নিয়েছে।</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>অন্য একটি প্রোগ্রাম %1 পরিবর্তন করেছে। এটি আবার লোড করবেন এবং আপনার অসংরক্ষিত পরিবর্তনগুলো হারাবেন?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>অন্য একটি প্রোগ্রাম %1 পরিবর্তন করেছে এবং এটি আবার লোড করা হয়েছে।</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>এতে NUL বাইট আছে, তাই এটি টেক্সট ফাইল নয়</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>ঠিক আছে</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>সংরক্ষণ করুন</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>সংরক্ষণ করবেন না</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>বাতিল</translation>
     </message>
 </context>
 <context>

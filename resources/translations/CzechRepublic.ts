@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Náhled zálohy</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Obnovit</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Opravdu chcete položku odstranit?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Vizuální editor neočekávaně přestal fungovat a byl znovu spuštěn. Dokument byl obnoven do stavu, v jakém byl v %1; co bylo poté napsáno ve vizuálním editoru, je ztraceno.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Vizuální editor neočekávaně přestal fungovat a byl znovu spuštěn. Nic nebylo ztraceno.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Soubor %1 nelze otevřít: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Aktuální soubor nebyl uložen. Chcete zahodit změny?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Otevřít soubor Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Program pro aktualizaci se nepodařilo spustit: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Zobrazit</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Záloha souboru %1 z %2 obsahuje změny, které nikdy nebyly uloženy. Chcete ji obnovit?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kódování: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Chcete uložit změny v souboru %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Soubor %1 byl od otevření nebo uložení změněn jiným programem. Chcete tyto změny přepsat?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokument obsahuje znaky, které kódování souboru (%1) nedokáže uložit. Chcete jej místo toho uložit v kódování UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Soubor %1 byl jiným programem odstraněn nebo přesunut.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Soubor %1 byl změněn jiným programem. Chcete jej znovu načíst a přijít o neuložené změny?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Soubor %1 byl změněn jiným programem a byl znovu načten.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>obsahuje bajty NUL, takže nejde o textový soubor</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Neukládat</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušit</translation>
     </message>
 </context>
 <context>

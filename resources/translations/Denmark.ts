@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Forhåndsvisning af sikkerhedskopi</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Gendan</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Er du sikker på, at du vil slette?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Visuel editor stoppede uventet og blev genstartet. Dokumentet er gendannet, som det var kl. %1; det, der blev skrevet i Visuel editor efter det tidspunkt, er gået tabt.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Visuel editor stoppede uventet og blev genstartet. Intet gik tabt.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Filen %1 kan ikke åbnes: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Den aktuelle fil er ikke gemt. Vil du kassere ændringerne?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Åbn Markdown-fil</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Opdateringsprogrammet kunne ikke startes: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>En sikkerhedskopi af %1 fra %2 indeholder ændringer, der aldrig blev gemt. Vil du gendanne den?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodning: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Vil du gemme ændringerne i %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 er blevet ændret af et andet program, siden filen blev åbnet eller gemt. Vil du overskrive disse ændringer?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumentet indeholder tegn, som filens kodning, %1, ikke kan gengive. Vil du gemme det i UTF-8 i stedet?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 er blevet slettet eller flyttet af et andet program.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 er blevet ændret af et andet program. Vil du genindlæse filen og miste dine ikke-gemte ændringer?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 er blevet ændret af et andet program og er blevet genindlæst.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>den indeholder NUL-byte, så den er ikke en tekstfil</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Gem ikke</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Backup Preview</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restore</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Are you sure you want to delete?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Cannot open file %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>The current file has not been saved. Do you want to discard changes?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Open the Markdown file</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>The updater could not be started: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>A backup of %1 from %2 holds changes that were never saved. Restore it?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Encoding: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Do you want to save the changes to %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 was changed by another program since it was opened or saved. Overwrite those changes?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 was deleted or moved by another program.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 was changed by another program. Reload it and lose your unsaved changes?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 was changed by another program and has been reloaded.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>it holds NUL bytes, so it is not a text file</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Don't Save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

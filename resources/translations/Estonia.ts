@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Varukoopia eelvaade</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Taasta</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Kas soovite kindlasti kustutada?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Visuaalne redaktor lõpetas ootamatult töö ja käivitati uuesti. Dokument taastati olekusse, milles see oli kell %1; see, mis visuaalses redaktoris pärast seda trükiti, on kadunud.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Visuaalne redaktor lõpetas ootamatult töö ja käivitati uuesti. Midagi ei läinud kaotsi.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Faili %1 ei saa avada: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Praegune fail pole salvestatud. Kas soovite muudatustest loobuda?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Ava Markdown-fail</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Värskendusprogrammi ei saanud käivitada: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Vaade</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Faili %1 varukoopia ajast %2 sisaldab muudatusi, mida pole kunagi salvestatud. Kas soovite selle taastada?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodeering: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Kas soovite faili %1 muudatused salvestada?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Mõni teine programm on faili %1 pärast selle avamist või salvestamist muutnud. Kas soovite need muudatused üle kirjutada?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokument sisaldab märke, mida faili kodeering %1 ei toeta. Kas soovite selle hoopis UTF-8 kodeeringus salvestada?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Mõni teine programm on faili %1 kustutanud või teisaldanud.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Mõni teine programm on faili %1 muutnud. Kas soovite selle uuesti laadida ja salvestamata muudatustest loobuda?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Mõni teine programm on faili %1 muutnud ja fail laaditi uuesti.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>see sisaldab NUL-baite, seega pole see tekstifail</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salvesta</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ära salvesta</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Loobu</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Varmuuskopion esikatselu</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Palauta</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Haluatko varmasti poistaa?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Visuaalinen editori pysähtyi odottamatta ja käynnistettiin uudelleen. Asiakirja palautettiin sellaiseksi kuin se oli klo %1; sen jälkeen visuaaliseen editoriin kirjoitettu teksti menetettiin.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Visuaalinen editori pysähtyi odottamatta ja käynnistettiin uudelleen. Mitään ei menetetty.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Tiedostoa %1 ei voi avata: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Nykyistä tiedostoa ei ole tallennettu. Haluatko hylätä muutokset?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Avaa Markdown-tiedosto</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Päivitysohjelmaa ei voitu käynnistää: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Näytä</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Tiedoston %1 varmuuskopio ajalta %2 sisältää muutoksia, joita ei koskaan tallennettu. Palautetaanko se?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Koodaus: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Haluatko tallentaa tiedostoon %1 tehdyt muutokset?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Toinen ohjelma on muuttanut tiedostoa %1 sen jälkeen, kun se avattiin tai tallennettiin. Korvataanko nämä muutokset?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Asiakirja sisältää merkkejä, joita tiedoston merkistökoodaus %1 ei pysty esittämään. Tallennetaanko se sen sijaan UTF-8-muodossa?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Toinen ohjelma on poistanut tai siirtänyt tiedoston %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Toinen ohjelma on muuttanut tiedostoa %1. Ladataanko se uudelleen, jolloin tallentamattomat muutokset menetetään?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Toinen ohjelma on muuttanut tiedostoa %1, ja se on ladattu uudelleen.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>se sisältää NUL-tavuja, joten se ei ole tekstitiedosto</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Älä tallenna</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Peruuta</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Aperçu de la sauvegarde</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Voulez-vous vraiment supprimer cet élément ?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>L’Éditeur visuel s’est arrêté de manière inattendue et a été redémarré. Le document a été récupéré dans l’état où il se trouvait à %1 ; ce qui a été saisi dans l’Éditeur visuel après ce moment est perdu.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>L’Éditeur visuel s’est arrêté de manière inattendue et a été redémarré. Rien n’a été perdu.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Impossible d’ouvrir le fichier %1 : %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Le fichier actuel n’a pas été enregistré. Voulez-vous abandonner les modifications ?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Ouvrir un fichier Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Impossible de lancer l’outil de mise à jour : %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Affichage</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Une sauvegarde de %1 datant du %2 contient des modifications qui n’ont jamais été enregistrées. Voulez-vous la restaurer ?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Encodage : %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Voulez-vous enregistrer les modifications apportées à %1 ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Le fichier %1 a été modifié par un autre programme depuis son ouverture ou son dernier enregistrement. Voulez-vous écraser ces modifications ?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Le document contient des caractères que l’encodage du fichier, %1, ne peut pas représenter. Voulez-vous plutôt l’enregistrer en UTF-8 ?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Le fichier %1 a été supprimé ou déplacé par un autre programme.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Le fichier %1 a été modifié par un autre programme. Voulez-vous le recharger et perdre vos modifications non enregistrées ?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Le fichier %1 a été modifié par un autre programme et a été rechargé.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>il contient des octets NUL, ce n’est donc pas un fichier texte</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ne pas enregistrer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
     </message>
 </context>
 <context>

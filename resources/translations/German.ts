@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Sicherungsvorschau</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Möchten Sie das wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Der Visuelle Editor wurde unerwartet beendet und neu gestartet. Das Dokument wurde mit dem Stand von %1 Uhr wiederhergestellt; was danach im Visuellen Editor eingegeben wurde, ist verloren.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Der Visuelle Editor wurde unerwartet beendet und neu gestartet. Es ist nichts verloren gegangen.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Datei %1 kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Die aktuelle Datei wurde nicht gespeichert. Möchten Sie die Änderungen verwerfen?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown-Datei öffnen</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Das Aktualisierungsprogramm konnte nicht gestartet werden: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ansicht</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Eine Sicherung von %1 vom %2 enthält Änderungen, die nie gespeichert wurden. Möchten Sie sie wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodierung: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Möchten Sie die Änderungen an %1 speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Möchten Sie diese Änderungen überschreiben?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Das Dokument enthält Zeichen, die sich in der Kodierung der Datei (%1) nicht darstellen lassen. Möchten Sie es stattdessen als UTF-8 speichern?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 wurde von einem anderen Programm gelöscht oder verschoben.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 wurde von einem anderen Programm geändert. Möchten Sie die Datei neu laden und Ihre ungespeicherten Änderungen verwerfen?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 wurde von einem anderen Programm geändert und neu geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>keine Textdatei, da sie NUL-Bytes enthält</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Nicht speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Προεπισκόπηση αντιγράφου ασφαλείας</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Επαναφορά</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Θέλετε σίγουρα να γίνει διαγραφή;</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Ο Οπτικός επεξεργαστής σταμάτησε απροσδόκητα και ξεκίνησε ξανά. Το έγγραφο ανακτήθηκε όπως ήταν στις %1· ό,τι πληκτρολογήθηκε στον Οπτικό επεξεργαστή μετά από αυτή τη στιγμή χάθηκε.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Ο Οπτικός επεξεργαστής σταμάτησε απροσδόκητα και ξεκίνησε ξανά. Δεν χάθηκε τίποτα.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Δεν είναι δυνατό το άνοιγμα του αρχείου %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Το τρέχον αρχείο δεν έχει αποθηκευτεί. Θέλετε να απορρίψετε τις αλλαγές;</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Άνοιγμα αρχείου Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Δεν ήταν δυνατή η εκκίνηση του προγράμματος ενημέρωσης: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Προβολή</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Ένα αντίγραφο ασφαλείας του %1 με ημερομηνία %2 περιέχει αλλαγές που δεν αποθηκεύτηκαν ποτέ. Θέλετε να γίνει επαναφορά του;</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Κωδικοποίηση: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Θέλετε να αποθηκεύσετε τις αλλαγές στο %1;</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Το αρχείο %1 τροποποιήθηκε από άλλο πρόγραμμα μετά το άνοιγμα ή την αποθήκευσή του. Θέλετε να αντικαταστήσετε αυτές τις αλλαγές;</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Το έγγραφο περιέχει χαρακτήρες που δεν μπορεί να αναπαραστήσει η κωδικοποίηση του αρχείου, %1. Θέλετε να το αποθηκεύσετε σε UTF-8 αντ’ αυτού;</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Το αρχείο %1 διαγράφηκε ή μετακινήθηκε από άλλο πρόγραμμα.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Το αρχείο %1 τροποποιήθηκε από άλλο πρόγραμμα. Θέλετε να το φορτώσετε ξανά και να χάσετε τις μη αποθηκευμένες αλλαγές σας;</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Το αρχείο %1 τροποποιήθηκε από άλλο πρόγραμμα και φορτώθηκε ξανά.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>περιέχει byte NUL, άρα δεν είναι αρχείο κειμένου</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Να μην γίνει αποθήκευση</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Άκυρο</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>תצוגה מקדימה של הגיבוי</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>שחזור</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>האם למחוק?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>העורך החזותי הפסיק לפעול באופן בלתי צפוי והופעל מחדש. המסמך שוחזר למצבו בשעה %1; מה שהוקלד בעורך החזותי לאחר מכן אבד.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>העורך החזותי הפסיק לפעול באופן בלתי צפוי והופעל מחדש. שום דבר לא אבד.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>לא ניתן לפתוח את הקובץ %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>הקובץ הנוכחי לא נשמר. לבטל את השינויים?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>פתיחת קובץ Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>לא ניתן היה להפעיל את תוכנית העדכון: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>תצוגה</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>גיבוי של %1 מתאריך %2 מכיל שינויים שמעולם לא נשמרו. לשחזר אותו?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>קידוד: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>לשמור את השינויים בקובץ %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>הקובץ %1 שונה על ידי תוכנית אחרת מאז שנפתח או נשמר. לדרוס את השינויים האלה?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>המסמך מכיל תווים שקידוד הקובץ, %1, אינו יכול לייצג. לשמור אותו בקידוד UTF-8 במקום זאת?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>הקובץ %1 נמחק או הועבר על ידי תוכנית אחרת.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>הקובץ %1 שונה על ידי תוכנית אחרת. לטעון אותו מחדש ולאבד את השינויים שלא נשמרו?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>הקובץ %1 שונה על ידי תוכנית אחרת ונטען מחדש.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>הוא מכיל בתים מסוג NUL ולכן אינו קובץ טקסט</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>לא לשמור</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
     </message>
 </context>
 <context>

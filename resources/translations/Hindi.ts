@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>बैकअप पूर्वावलोकन</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>पुनर्स्थापित करें</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>क्या आप वाकई हटाना चाहते हैं?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>विज़ुअल संपादक अनपेक्षित रूप से बंद हो गया था और उसे फिर से शुरू किया गया। दस्तावेज़ को उसी स्थिति में पुनर्प्राप्त किया गया है जैसा वह %1 बजे था; उसके बाद विज़ुअल संपादक में जो टाइप किया गया था, वह खो गया है।</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>विज़ुअल संपादक अनपेक्षित रूप से बंद हो गया था और उसे फिर से शुरू किया गया। कुछ भी खोया नहीं गया।</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>फ़ाइल %1 खोली नहीं जा सकी: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>वर्तमान फ़ाइल सहेजी नहीं गई है। क्या आप परिवर्तनों को त्यागना चाहते हैं?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown फ़ाइल खोलें</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>अपडेटर शुरू नहीं किया जा सका: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>देखें</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 के %2 वाले बैकअप में ऐसे परिवर्तन हैं जो कभी सहेजे नहीं गए। क्या आप इसे पुनर्स्थापित करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>एन्कोडिंग: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>क्या आप %1 में किए गए परिवर्तन सहेजना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 को खोलने या सहेजने के बाद किसी अन्य प्रोग्राम ने उसे बदल दिया है। क्या आप उन परिवर्तनों को अधिलेखित करना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>दस्तावेज़ में ऐसे वर्ण हैं जिन्हें फ़ाइल की एन्कोडिंग (%1) में नहीं रखा जा सकता। क्या आप इसके बजाय इसे UTF-8 में सहेजना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 को किसी अन्य प्रोग्राम ने हटा दिया है या स्थानांतरित कर दिया है।</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 को किसी अन्य प्रोग्राम ने बदल दिया है। क्या आप इसे फिर से लोड करना चाहते हैं? आपके न सहेजे गए परिवर्तन खो जाएँगे।</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 को किसी अन्य प्रोग्राम ने बदल दिया है और इसे फिर से लोड कर दिया गया है।</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>इसमें NUL बाइट हैं, इसलिए यह टेक्स्ट फ़ाइल नहीं है</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>ठीक है</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>सहेजें</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>सहेजें नहीं</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>रद्द करें</translation>
     </message>
 </context>
 <context>

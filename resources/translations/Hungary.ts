@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Biztonsági mentés előnézete</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Visszaállítás</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Biztosan törölni szeretné?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>A Vizuális szerkesztő váratlanul leállt, és újraindult. A program a dokumentumot a %1-kori állapotában állította helyre; a Vizuális szerkesztőben ezt követően beírt szöveg elveszett.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>A Vizuális szerkesztő váratlanul leállt, és újraindult. Semmi sem veszett el.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>A(z) %1 fájl nem nyitható meg: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Az aktuális fájl nincs mentve. Elveti a módosításokat?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown-fájl megnyitása</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>A frissítő nem indítható el: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Nézet</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>A(z) %1 egyik biztonsági mentése (%2) soha nem mentett módosításokat tartalmaz. Visszaállítja?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kódolás: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Menti a(z) %1 fájl módosításait?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>A(z) %1 fájlt egy másik program módosította a megnyitása vagy mentése óta. Felülírja ezeket a módosításokat?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>A dokumentum olyan karaktereket tartalmaz, amelyeket a fájl kódolása (%1) nem tud tárolni. Inkább UTF-8 kódolással menti?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>A(z) %1 fájlt egy másik program törölte vagy áthelyezte.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>A(z) %1 fájlt egy másik program módosította. Újratölti, és elveti a nem mentett módosításokat?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>A(z) %1 fájlt egy másik program módosította; a fájl újratöltése megtörtént.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>NUL bájtokat tartalmaz, ezért nem szövegfájl</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ne mentse</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
     </message>
 </context>
 <context>

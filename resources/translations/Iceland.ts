@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Forskoðun afrits</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Endurheimta</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Ertu viss um að þú viljir eyða?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Sjónræni ritillinn stöðvaðist óvænt og var ræstur aftur. Skjalið var endurheimt eins og það var kl. %1; það sem var skrifað í sjónræna ritlinum eftir það glataðist.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Sjónræni ritillinn stöðvaðist óvænt og var ræstur aftur. Ekkert glataðist.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Ekki er hægt að opna skrána %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Núverandi skrá hefur ekki verið vistuð. Viltu henda breytingunum?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Opna Markdown-skrá</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Ekki tókst að ræsa uppfærsluforritið: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Skoða</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Afrit af %1 frá %2 inniheldur breytingar sem voru aldrei vistaðar. Viltu endurheimta það?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Stafakóðun: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Viltu vista breytingarnar á %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Annað forrit hefur breytt %1 síðan skráin var opnuð eða vistuð. Viltu skrifa yfir þær breytingar?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Skjalið inniheldur stafi sem stafakóðun skrárinnar, %1, getur ekki geymt. Viltu vista það í UTF-8 í staðinn?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Annað forrit hefur eytt eða fært %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Annað forrit hefur breytt %1. Viltu hlaða skránni inn aftur og glata óvistuðum breytingum?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Annað forrit breytti %1 og skráin hefur verið hlaðin inn aftur.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>hún inniheldur NUL-bæti og er því ekki textaskrá</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>Í lagi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Vista</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ekki vista</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hætta við</translation>
     </message>
 </context>
 <context>

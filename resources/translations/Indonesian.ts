@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Pratinjau Cadangan</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Pulihkan</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Apakah Anda yakin ingin menghapus?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Editor Visual berhenti secara tak terduga dan telah dijalankan ulang. Dokumen dipulihkan seperti keadaannya pada pukul %1; apa yang diketik di Editor Visual setelah itu hilang.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Editor Visual berhenti secara tak terduga dan telah dijalankan ulang. Tidak ada yang hilang.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Tidak dapat membuka file %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>File saat ini belum disimpan. Apakah Anda ingin membuang perubahan?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Buka File Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Program pembaruan tidak dapat dijalankan: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Tampilan</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Cadangan %1 tertanggal %2 berisi perubahan yang tidak pernah disimpan. Pulihkan cadangan ini?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Pengodean: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Apakah Anda ingin menyimpan perubahan pada %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 telah diubah oleh program lain sejak dibuka atau disimpan. Timpa perubahan tersebut?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumen berisi karakter yang tidak dapat ditampung oleh pengodean file, %1. Simpan dalam UTF-8 sebagai gantinya?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 telah dihapus atau dipindahkan oleh program lain.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 telah diubah oleh program lain. Muat ulang dan buang perubahan yang belum disimpan?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 telah diubah oleh program lain dan telah dimuat ulang.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>berisi byte NUL, sehingga bukan file teks</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Jangan Simpan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>

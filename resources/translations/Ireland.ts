@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Réamhamharc ar an gcúltaca</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Athchóirigh</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>An bhfuil tú cinnte gur mian leat é a scriosadh?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Stop an t-eagarthóir amhairc gan choinne agus atosaíodh é. Aisghabhadh an doiciméad mar a bhí sé ag %1; cailleadh gach ar clóscríobhadh san eagarthóir amhairc ina dhiaidh sin.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Stop an t-eagarthóir amhairc gan choinne agus atosaíodh é. Níor cailleadh aon rud.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Ní féidir comhad %1 a oscailt: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Níor sábháladh an comhad reatha. An mian leat na hathruithe a chaitheamh i leataobh?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Oscail comhad Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Níorbh fhéidir an nuashonraitheoir a thosú: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Amharc</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Tá athruithe nár sábháladh riamh i gcúltaca de %1 ó %2. An mian leat é a athchóiriú?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Ionchódú: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>An mian leat na hathruithe ar %1 a shábháil?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>D'athraigh ríomhchlár eile %1 ó osclaíodh nó ó sábháladh é. An mian leat scríobh thar na hathruithe sin?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Tá carachtair sa doiciméad nach féidir le hionchódú an chomhaid, %1, a choinneáil. An mian leat é a shábháil in UTF-8 ina ionad sin?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Scrios nó bhog ríomhchlár eile %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>D'athraigh ríomhchlár eile %1. An mian leat é a athlódáil agus na hathruithe nár sábháladh a chailleadh?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>D'athraigh ríomhchlár eile %1 agus athlódáladh é.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>tá bearta NUL ann, mar sin ní comhad téacs é</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Sábháil</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ná sábháil</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cealaigh</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Anteprima del backup</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ripristina</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Vuoi davvero eliminarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>L’editor visuale si è arrestato in modo imprevisto ed è stato riavviato. Il documento è stato recuperato com’era alle %1; quanto digitato nell’editor visuale dopo quel momento è andato perso.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>L’editor visuale si è arrestato in modo imprevisto ed è stato riavviato. Non è andato perso nulla.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Impossibile aprire il file %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Il file corrente non è stato salvato. Vuoi ignorare le modifiche?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Apri file Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Impossibile avviare il programma di aggiornamento: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Visualizza</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Un backup di %1 del %2 contiene modifiche mai salvate. Vuoi ripristinarlo?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Codifica: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Vuoi salvare le modifiche apportate a %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 è stato modificato da un altro programma dopo l’apertura o l’ultimo salvataggio. Vuoi sovrascrivere tali modifiche?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Il documento contiene caratteri che la codifica del file, %1, non può rappresentare. Vuoi salvarlo invece in UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 è stato eliminato o spostato da un altro programma.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 è stato modificato da un altro programma. Vuoi ricaricarlo perdendo le modifiche non salvate?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 è stato modificato da un altro programma ed è stato ricaricato.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>contiene byte NUL, quindi non è un file di testo</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Non salvare</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
     </message>
 </context>
 <context>

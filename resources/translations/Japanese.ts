@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>バックアップのプレビュー</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>復元</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>削除してもよろしいですか？</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>ビジュアルエディターが予期せず停止したため、再起動しました。ドキュメントは %1 時点の状態に復元されました。それ以降にビジュアルエディターで入力した内容は失われました。</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>ビジュアルエディターが予期せず停止したため、再起動しました。失われた内容はありません。</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>ファイル %1 を開けません：%2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>現在のファイルは保存されていません。変更を破棄しますか？</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown ファイルを開く</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>アップデーターを起動できませんでした：%1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>表示</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%2 時点の %1 のバックアップに、保存されなかった変更が含まれています。復元しますか？</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>エンコーディング：%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>%1 への変更内容を保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 は、開いた後または保存した後に別のプログラムによって変更されています。その変更を上書きしますか？</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>ドキュメントには、ファイルのエンコーディング（%1）では保存できない文字が含まれています。代わりに UTF-8 で保存しますか？</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 は別のプログラムによって削除または移動されました。</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 は別のプログラムによって変更されました。保存されていない変更を破棄して再読み込みしますか？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 は別のプログラムによって変更されたため、再読み込みしました。</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>NUL バイトが含まれているため、テキストファイルではありません</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>保存しない</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>

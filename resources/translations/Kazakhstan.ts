@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Сақтық көшірмені алдын ала қарау</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Қалпына келтіру</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Шынымен жойғыңыз келе ме?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Визуалды редактор күтпеген жерден тоқтап, қайта іске қосылды. Құжат %1 кезіндегі күйінде қалпына келтірілді; одан кейін визуалды редакторда терілген мәтін жоғалды.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Визуалды редактор күтпеген жерден тоқтап, қайта іске қосылды. Ештеңе жоғалған жоқ.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>%1 файлын ашу мүмкін емес: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Ағымдағы файл сақталмаған. Өзгерістерден бас тартасыз ба?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown файлын ашу</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Жаңарту бағдарламасын іске қосу мүмкін болмады: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Түр</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 файлының %2 кезіндегі сақтық көшірмесінде ешқашан сақталмаған өзгерістер бар. Оны қалпына келтіру керек пе?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Кодтау: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>%1 файлындағы өзгерістерді сақтағыңыз келе ме?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 файлы ашылғаннан немесе сақталғаннан кейін оны басқа бағдарлама өзгертті. Ол өзгерістердің үстінен жазу керек пе?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Құжатта файлдың кодтауы (%1) сақтай алмайтын таңбалар бар. Оның орнына UTF-8 кодтауында сақтау керек пе?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 файлын басқа бағдарлама жойды немесе жылжытты.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 файлын басқа бағдарлама өзгертті. Оны қайта жүктеп, сақталмаған өзгерістерден бас тарту керек пе?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 файлын басқа бағдарлама өзгертті, сондықтан ол қайта жүктелді.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>онда NUL байттары бар, сондықтан ол мәтіндік файл емес</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сақтау</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Сақтамау</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Бас тарту</translation>
     </message>
 </context>
 <context>

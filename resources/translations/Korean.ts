@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>백업 미리 보기</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>복원</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>삭제하시겠습니까?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>비주얼 편집기가 예기치 않게 중지되어 다시 시작했습니다. 문서는 %1 시점의 상태로 복구되었으며, 그 이후 비주얼 편집기에 입력한 내용은 손실되었습니다.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>비주얼 편집기가 예기치 않게 중지되어 다시 시작했습니다. 손실된 내용은 없습니다.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>%1 파일을 열 수 없습니다: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>현재 파일이 저장되지 않았습니다. 변경 사항을 버리시겠습니까?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown 파일 열기</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>업데이트 프로그램을 시작할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>보기</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%2에 만들어진 %1의 백업에 저장되지 않은 변경 내용이 있습니다. 복원하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>인코딩: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>변경 내용을 %1에 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 파일을 열거나 저장한 이후 다른 프로그램에서 파일을 변경했습니다. 그 변경 내용을 덮어쓰시겠습니까?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>문서에 파일 인코딩(%1)으로 저장할 수 없는 문자가 있습니다. 대신 UTF-8로 저장하시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>다른 프로그램에서 %1 파일을 삭제하거나 이동했습니다.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>다른 프로그램에서 %1 파일을 변경했습니다. 저장하지 않은 변경 내용을 버리고 다시 불러오시겠습니까?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>다른 프로그램에서 %1 파일을 변경하여 다시 불러왔습니다.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>NUL 바이트가 포함되어 있어 텍스트 파일이 아닙니다</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>확인</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>저장 안 함</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Rezerves kopijas priekšskatījums</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Atjaunot</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Vai tiešām vēlaties dzēst?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Vizuālais redaktors negaidīti apstājās un tika palaists no jauna. Dokuments tika atgūts tāds, kāds tas bija plkst. %1; pēc tam vizuālajā redaktorā ierakstītais ir zaudēts.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Vizuālais redaktors negaidīti apstājās un tika palaists no jauna. Nekas netika zaudēts.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Nevar atvērt failu %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Pašreizējais fails nav saglabāts. Vai vēlaties atmest izmaiņas?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Atvērt Markdown failu</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Neizdevās palaist atjauninātāju: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Skats</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Faila %1 rezerves kopijā no %2 ir izmaiņas, kas nekad netika saglabātas. Vai to atjaunot?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodējums: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Vai vēlaties saglabāt izmaiņas failā %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Kopš faila %1 atvēršanas vai saglabāšanas cita programma to ir mainījusi. Vai pārrakstīt šīs izmaiņas?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumentā ir rakstzīmes, ko nevar attēlot faila kodējumā %1. Vai tā vietā saglabāt to UTF-8 kodējumā?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Cita programma izdzēsa vai pārvietoja failu %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Cita programma mainīja failu %1. Vai ielādēt to no jauna un zaudēt nesaglabātās izmaiņas?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Cita programma mainīja failu %1, un tas tika ielādēts no jauna.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>tas satur NUL baitus, tāpēc tas nav teksta fails</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>Labi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Saglabāt</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Nesaglabāt</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Atsarginės kopijos peržiūra</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Atkurti</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Ar tikrai norite šalinti?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Vaizdinė rengyklė netikėtai sustojo ir buvo paleista iš naujo. Dokumentas atkurtas toks, koks buvo %1; tai, kas po to buvo surinkta vaizdinėje rengyklėje, prarasta.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Vaizdinė rengyklė netikėtai sustojo ir buvo paleista iš naujo. Niekas neprarasta.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Nepavyko atverti failo %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Dabartinis failas neįrašytas. Ar norite atmesti pakeitimus?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Atverti Markdown failą</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Nepavyko paleisti naujinimo programos: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Rodymas</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Failo %1 atsarginėje kopijoje (%2) yra pakeitimų, kurie niekada nebuvo įrašyti. Ar ją atkurti?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Koduotė: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Ar norite įrašyti failo %1 pakeitimus?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Failą %1 pakeitė kita programa po to, kai jis buvo atvertas ar įrašytas. Ar perrašyti tuos pakeitimus?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumente yra simbolių, kurių failo koduotė %1 negali pateikti. Ar vietoj to įrašyti dokumentą UTF-8 koduote?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Failą %1 pašalino arba perkėlė kita programa.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Failą %1 pakeitė kita programa. Ar įkelti jį iš naujo ir prarasti neįrašytus pakeitimus?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Failą %1 pakeitė kita programa, todėl jis įkeltas iš naujo.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>jame yra NUL baitų, todėl tai nėra tekstinis failas</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>Gerai</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Įrašyti</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Neįrašyti</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atsisakyti</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Backup-Virschau</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restauréieren</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Wëllt Dir dat wierklech läschen?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>De visuellen Editor huet onerwaart opgehalen a gouf nei gestart. D'Dokument gouf restauréiert, wéi et um %1 war; wat duerno am visuellen Editor getippt gouf, ass verluer.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>De visuellen Editor huet onerwaart opgehalen a gouf nei gestart. Et ass näischt verluer gaangen.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>De Fichier %1 kann net opgemaach ginn: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Den aktuelle Fichier gouf net gespäichert. Wëllt Dir d'Ännerunge verwerfen?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown-Fichier opmaachen</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Den Updater konnt net gestart ginn: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Usiicht</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>E Backup vun %1 vum %2 enthält Ännerungen, déi ni gespäichert goufen. Wëllt Dir de Backup restauréieren?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodéierung: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Wëllt Dir d'Ännerungen un %1 späicheren?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 gouf vun engem anere Programm geännert, zënter et opgemaach oder gespäichert gouf. Wëllt Dir dës Ännerungen iwwerschreiwen?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>D'Dokument enthält Zeechen, déi d'Kodéierung vum Fichier, %1, net duerstelle kann. Wëllt Dir et amplaz an UTF-8 späicheren?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 gouf vun engem anere Programm geläscht oder verréckelt.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 gouf vun engem anere Programm geännert. Wëllt Dir de Fichier nei lueden an déi net gespäichert Ännerunge verléieren?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 gouf vun engem anere Programm geännert a gouf nei gelueden.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>en enthält NUL-Bytes an ass dofir keen Textfichier</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Späicheren</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Net späicheren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ofbriechen</translation>
     </message>
 </context>
 <context>

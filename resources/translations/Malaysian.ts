@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Pratonton Sandaran</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Pulihkan</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Adakah anda pasti mahu memadam?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Penyunting Visual berhenti secara tidak dijangka dan telah dimulakan semula. Dokumen telah dipulihkan seperti keadaannya pada pukul %1; apa-apa yang ditaip dalam Penyunting Visual selepas itu telah hilang.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Penyunting Visual berhenti secara tidak dijangka dan telah dimulakan semula. Tiada apa-apa yang hilang.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Tidak dapat membuka fail %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Fail semasa belum disimpan. Adakah anda mahu membuang perubahan?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Buka Fail Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Pengemas kini tidak dapat dimulakan: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Lihat</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Sandaran %1 bertarikh %2 mengandungi perubahan yang tidak pernah disimpan. Pulihkan sandaran ini?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Pengekodan: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Adakah anda mahu menyimpan perubahan pada %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 telah diubah oleh program lain sejak ia dibuka atau disimpan. Tulis ganti perubahan tersebut?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumen mengandungi aksara yang tidak dapat disimpan dalam pengekodan fail, %1. Simpan dalam UTF-8 sebaliknya?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 telah dipadam atau dialihkan oleh program lain.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 telah diubah oleh program lain. Muat semula dan buang perubahan yang belum disimpan?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 telah diubah oleh program lain dan telah dimuat semula.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>ia mengandungi bait NUL, jadi ia bukan fail teks</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Jangan Simpan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Batal</translation>
     </message>
 </context>
 <context>

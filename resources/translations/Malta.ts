@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Dehra minn qabel tal-kopja ta' riżerva</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Irrestawra</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Żgur li trid tħassar?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>L-editur viżwali waqaf għal għarrieda u reġa' nbeda. Id-dokument ġie rkuprat kif kien fil-ħin %1; dak li nkiteb fl-editur viżwali wara dak il-ħin intilef.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>L-editur viżwali waqaf għal għarrieda u reġa' nbeda. Ma ntilef xejn.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Ma jistax jinfetaħ il-fajl %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Il-fajl attwali ma ġiex issejvjat. Trid twarrab il-bidliet?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Iftaħ fajl Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>L-aġġornatur ma setax jinbeda: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Dehra</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Kopja ta' riżerva ta' %1 minn %2 fiha bidliet li qatt ma ġew issejvjati. Trid tirrestawraha?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodifikazzjoni: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Trid tissejvja l-bidliet għal %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 inbidel minn programm ieħor minn meta nfetaħ jew ġie ssejvjat. Trid tikteb fuq dawk il-bidliet?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Id-dokument fih karattri li l-kodifikazzjoni tal-fajl, %1, ma tistax iżżomm. Trid tissejvjah f'UTF-8 minflok?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 tħassar jew ġie mċaqlaq minn programm ieħor.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 inbidel minn programm ieħor. Trid tgħabbih mill-ġdid u titlef il-bidliet li ma ġewx issejvjati?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 inbidel minn programm ieħor u ġie mgħobbi mill-ġdid.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>fih bytes NUL, għalhekk mhuwiex fajl ta' test</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Issejvja</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Tissejvjax</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Ikkanċella</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>အရန်မိတ္တူ အစမ်းကြည့်ရှုမှု</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>ပြန်လည်ရယူရန်</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>ဖျက်ရန် သေချာပါသလား။</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>မြင်ကွင်းအယ်ဒီတာ မမျှော်လင့်ဘဲ ရပ်တန့်သွားသဖြင့် ပြန်လည်စတင်ခဲ့ပါသည်။ စာရွက်စာတမ်းကို %1 အချိန်က အခြေအနေအတိုင်း ပြန်လည်ရယူထားပါသည်။ ထိုအချိန်နောက်ပိုင်း မြင်ကွင်းအယ်ဒီတာတွင် ရိုက်ထည့်ခဲ့သည်များ ပျောက်ဆုံးသွားပါသည်။</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>မြင်ကွင်းအယ်ဒီတာ မမျှော်လင့်ဘဲ ရပ်တန့်သွားသဖြင့် ပြန်လည်စတင်ခဲ့ပါသည်။ မည်သည့်အရာမျှ မပျောက်ဆုံးပါ။</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>ဖိုင် %1 ကို ဖွင့်၍ မရပါ: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>လက်ရှိဖိုင်ကို မသိမ်းရသေးပါ။ ပြောင်းလဲမှုများကို စွန့်ပစ်လိုပါသလား။</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown ဖိုင် ဖွင့်ရန်</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>အပ်ဒိတ်ကိရိယာကို စတင်၍ မရပါ: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>မြင်ကွင်း</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%2 က %1 ၏ အရန်မိတ္တူတွင် တစ်ခါမျှ မသိမ်းခဲ့သော ပြောင်းလဲမှုများ ပါဝင်ပါသည်။ ၎င်းကို ပြန်လည်ရယူမလား။</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>စာလုံးကုဒ်စနစ်: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>%1 ရှိ ပြောင်းလဲမှုများကို သိမ်းလိုပါသလား။</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 ကို ဖွင့်ပြီး သို့မဟုတ် သိမ်းပြီးနောက် အခြားပရိုဂရမ်တစ်ခုက ပြောင်းလဲခဲ့ပါသည်။ ထိုပြောင်းလဲမှုများကို ထပ်ရေးမလား။</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>စာရွက်စာတမ်းတွင် ဖိုင်၏ စာလုံးကုဒ်စနစ် %1 ဖြင့် သိမ်း၍မရသော စာလုံးများ ပါဝင်ပါသည်။ ၎င်းအစား UTF-8 ဖြင့် သိမ်းမလား။</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 ကို အခြားပရိုဂရမ်တစ်ခုက ဖျက်ခြင်း သို့မဟုတ် ရွှေ့ခြင်း ပြုလုပ်ခဲ့ပါသည်။</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 ကို အခြားပရိုဂရမ်တစ်ခုက ပြောင်းလဲခဲ့ပါသည်။ မသိမ်းရသေးသော ပြောင်းလဲမှုများကို စွန့်ပစ်ပြီး ပြန်လည်ဖွင့်မလား။</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 ကို အခြားပရိုဂရမ်တစ်ခုက ပြောင်းလဲခဲ့သဖြင့် ပြန်လည်ဖွင့်ပြီးပါပြီ။</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>NUL ဘိုက်များ ပါဝင်သဖြင့် စာသားဖိုင် မဟုတ်ပါ</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>အိုကေ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>သိမ်းရန်</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>မသိမ်းဘဲထားရန်</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ပယ်ဖျက်ရန်</translation>
     </message>
 </context>
 <context>

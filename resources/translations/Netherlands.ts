@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Back-upvoorbeeld</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Herstellen</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Weet u zeker dat u dit wilt verwijderen?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>De visuele editor is onverwacht gestopt en opnieuw gestart. Het document is hersteld zoals het was om %1; wat daarna in de visuele editor is getypt, is verloren gegaan.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>De visuele editor is onverwacht gestopt en opnieuw gestart. Er is niets verloren gegaan.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Kan bestand %1 niet openen: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Het huidige bestand is niet opgeslagen. Wilt u de wijzigingen negeren?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown-bestand openen</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Kan het updateprogramma niet starten: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Beeld</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Een back-up van %1, gemaakt op %2, bevat wijzigingen die nooit zijn opgeslagen. Wilt u deze herstellen?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Codering: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Wilt u de wijzigingen in %1 opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 is door een ander programma gewijzigd sinds het is geopend of opgeslagen. Wilt u die wijzigingen overschrijven?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Het document bevat tekens die de codering van het bestand, %1, niet kan weergeven. Wilt u het in plaats daarvan in UTF-8 opslaan?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 is door een ander programma verwijderd of verplaatst.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 is door een ander programma gewijzigd. Wilt u het opnieuw laden en uw niet-opgeslagen wijzigingen verliezen?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 is door een ander programma gewijzigd en opnieuw geladen.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>het bevat NUL-bytes, dus het is geen tekstbestand</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Niet opslaan</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Forhåndsvisning av sikkerhetskopi</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Gjenopprett</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Er du sikker på at du vil slette?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Den visuelle editoren stoppet uventet og ble startet på nytt. Dokumentet ble gjenopprettet slik det var kl. %1; det som ble skrevet i den visuelle editoren etter det, har gått tapt.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Den visuelle editoren stoppet uventet og ble startet på nytt. Ingenting gikk tapt.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Kan ikke åpne filen %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Den gjeldende filen er ikke lagret. Vil du forkaste endringene?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Åpne Markdown-fil</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Oppdateringsprogrammet kunne ikke startes: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Vis</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>En sikkerhetskopi av %1 fra %2 inneholder endringer som aldri ble lagret. Vil du gjenopprette den?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Tegnkoding: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Vil du lagre endringene i %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 er endret av et annet program siden filen ble åpnet eller lagret. Vil du overskrive disse endringene?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumentet inneholder tegn som filens tegnkoding, %1, ikke kan gjengi. Vil du lagre det i UTF-8 i stedet?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 ble slettet eller flyttet av et annet program.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 er endret av et annet program. Vil du laste inn filen på nytt og miste endringene som ikke er lagret?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 ble endret av et annet program og er lastet inn på nytt.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>den inneholder NUL-byte, så den er ikke en tekstfil</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lagre</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ikke lagre</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>

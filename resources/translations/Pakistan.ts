@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>بیک اپ کا پیش منظر</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>بحال کریں</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>کیا آپ واقعی حذف کرنا چاہتے ہیں؟</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>بصری ایڈیٹر غیر متوقع طور پر بند ہو گیا اور اسے دوبارہ شروع کیا گیا۔ دستاویز کو اسی حالت میں بحال کیا گیا ہے جو %1 پر تھی؛ اس کے بعد بصری ایڈیٹر میں جو کچھ لکھا گیا وہ ضائع ہو گیا ہے۔</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>بصری ایڈیٹر غیر متوقع طور پر بند ہو گیا اور اسے دوبارہ شروع کیا گیا۔ کچھ بھی ضائع نہیں ہوا۔</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>فائل %1 نہیں کھولی جا سکی: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>موجودہ فائل محفوظ نہیں کی گئی۔ کیا آپ تبدیلیاں مسترد کرنا چاہتے ہیں؟</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown فائل کھولیں</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>اپ ڈیٹر شروع نہیں کیا جا سکا: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>منظر</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 کے ایک بیک اپ میں، جو %2 کو بنایا گیا تھا، ایسی تبدیلیاں ہیں جو کبھی محفوظ نہیں کی گئیں۔ کیا آپ اسے بحال کرنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>انکوڈنگ: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>کیا آپ %1 میں کی گئی تبدیلیاں محفوظ کرنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 کو کھولنے یا محفوظ کرنے کے بعد کسی دوسرے پروگرام نے اس میں تبدیلی کی ہے۔ کیا آپ ان تبدیلیوں کو اوور رائٹ کرنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>دستاویز میں ایسے حروف ہیں جنہیں فائل کی انکوڈنگ، %1، محفوظ نہیں کر سکتی۔ کیا آپ اس کے بجائے اسے UTF-8 میں محفوظ کرنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 کو کسی دوسرے پروگرام نے حذف یا منتقل کر دیا ہے۔</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 کو کسی دوسرے پروگرام نے تبدیل کر دیا ہے۔ کیا آپ اسے دوبارہ لوڈ کر کے اپنی غیر محفوظ شدہ تبدیلیاں ضائع کرنا چاہتے ہیں؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 کو کسی دوسرے پروگرام نے تبدیل کر دیا تھا، اس لیے اسے دوبارہ لوڈ کر دیا گیا ہے۔</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>اس میں NUL بائٹس ہیں، اس لیے یہ ٹیکسٹ فائل نہیں ہے</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>ٹھیک ہے</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>محفوظ کریں</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>محفوظ نہ کریں</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>منسوخ کریں</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>پیش‌نمایش پشتیبان</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>بازیابی</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>آیا از حذف اطمینان دارید؟</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>ویرایشگر دیداری به‌طور غیرمنتظره متوقف شد و دوباره راه‌اندازی شد. سند به همان حالتی که در ساعت %1 داشت بازیابی شد؛ آنچه پس از آن در ویرایشگر دیداری تایپ شده بود از دست رفته است.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>ویرایشگر دیداری به‌طور غیرمنتظره متوقف شد و دوباره راه‌اندازی شد. چیزی از دست نرفت.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>باز کردن فایل %1 ممکن نیست: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>فایل فعلی ذخیره نشده است. آیا می‌خواهید تغییرات را نادیده بگیرید؟</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>باز کردن فایل Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>اجرای برنامهٔ به‌روزرسانی ممکن نشد: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>نما</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>یک پشتیبان از %1 مربوط به %2 تغییراتی دارد که هرگز ذخیره نشده‌اند. بازیابی شود؟</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>کدگذاری: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>آیا می‌خواهید تغییرات %1 را ذخیره کنید؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 پس از باز شدن یا ذخیره شدن، توسط برنامهٔ دیگری تغییر کرده است. آیا آن تغییرات بازنویسی شوند؟</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>سند نویسه‌هایی دارد که کدگذاری فایل، یعنی %1، نمی‌تواند آن‌ها را نگه دارد. به‌جای آن با UTF-8 ذخیره شود؟</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 توسط برنامهٔ دیگری حذف یا جابه‌جا شد.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 توسط برنامهٔ دیگری تغییر کرده است. آیا دوباره بارگذاری شود و تغییرات ذخیره‌نشدهٔ شما از دست برود؟</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 توسط برنامهٔ دیگری تغییر کرده بود و دوباره بارگذاری شد.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>دارای بایت‌های NUL است، بنابراین فایل متنی نیست</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>تأیید</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>ذخیره نشود</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>لغو</translation>
     </message>
 </context>
 <context>

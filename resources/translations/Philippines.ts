@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Preview ng Backup</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Ibalik</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Sigurado ka bang gusto mong burahin?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Hindi inaasahang huminto ang Visual Editor at sinimulan itong muli. Naibalik ang dokumento sa kalagayan nito noong %1; nawala ang anumang na-type sa Visual Editor pagkatapos noon.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Hindi inaasahang huminto ang Visual Editor at sinimulan itong muli. Walang nawala.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Hindi mabuksan ang file na %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Hindi pa naka-save ang kasalukuyang file. Gusto mo bang itapon ang mga pagbabago?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Buksan ang Markdown file</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Hindi masimulan ang updater: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Tingnan</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>May mga pagbabagong hindi kailanman na-save ang backup ng %1 na ginawa noong %2. Ibalik ito?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Encoding: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Gusto mo bang i-save ang mga pagbabago sa %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Binago ng ibang program ang %1 mula nang buksan o i-save ito. I-overwrite ang mga pagbabagong iyon?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>May mga character ang dokumento na hindi kayang hawakan ng encoding ng file, %1. I-save na lang ito sa UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Binura o inilipat ng ibang program ang %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Binago ng ibang program ang %1. I-reload ito at mawala ang iyong mga hindi na-save na pagbabago?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Binago ng ibang program ang %1 at ni-reload na ito.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>may mga NUL byte ito, kaya hindi ito text file</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>I-save</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Huwag I-save</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Kanselahin</translation>
     </message>
 </context>
 <context>

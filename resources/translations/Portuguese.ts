@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Pré-visualização da cópia de segurança</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Tem a certeza de que pretende eliminar?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>O Editor visual terminou inesperadamente e foi reiniciado. O documento foi recuperado tal como estava às %1; o que foi escrito no Editor visual depois disso perdeu-se.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>O Editor visual terminou inesperadamente e foi reiniciado. Não se perdeu nada.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Não é possível abrir o ficheiro %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>O ficheiro atual não foi guardado. Pretende descartar as alterações?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Abrir ficheiro Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Não foi possível iniciar o atualizador: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Uma cópia de segurança de %1 com data de %2 contém alterações que nunca foram guardadas. Pretende restaurá-la?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Codificação: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Pretende guardar as alterações em %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 foi alterado por outro programa desde que foi aberto ou guardado. Pretende substituir essas alterações?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>O documento contém carateres que a codificação do ficheiro, %1, não suporta. Pretende guardá-lo em UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 foi eliminado ou movido por outro programa.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 foi alterado por outro programa. Pretende recarregá-lo e perder as alterações não guardadas?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 foi alterado por outro programa e foi recarregado.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>contém bytes NUL, pelo que não é um ficheiro de texto</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Não guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

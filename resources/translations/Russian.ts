@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Просмотр резервной копии</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Вы действительно хотите удалить?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Визуальный редактор неожиданно прекратил работу и был перезапущен. Документ восстановлен в состоянии на %1; все, что было введено в визуальном редакторе после этого, утеряно.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Визуальный редактор неожиданно прекратил работу и был перезапущен. Ничего не потеряно.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Не удалось открыть файл %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Текущий файл не сохранен. Отменить изменения?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Открыть файл Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Не удалось запустить программу обновления: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Вид</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Резервная копия %1 от %2 содержит изменения, которые так и не были сохранены. Восстановить ее?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Кодировка: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Сохранить изменения в %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Файл %1 был изменен другой программой после открытия или сохранения. Перезаписать эти изменения?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Документ содержит символы, которые невозможно сохранить в кодировке файла (%1). Сохранить его в UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Файл %1 был удален или перемещен другой программой.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Файл %1 был изменен другой программой. Загрузить его заново, потеряв несохраненные изменения?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Файл %1 был изменен другой программой и загружен заново.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>он содержит байты NUL, поэтому не является текстовым файлом</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>ОК</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Не сохранять</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

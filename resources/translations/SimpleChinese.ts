@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>备份预览</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>确定要删除吗？</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>可视化编辑器意外停止，已重新启动。文档已恢复到 %1 时的状态；此后在可视化编辑器中输入的内容已丢失。</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>可视化编辑器意外停止，已重新启动。没有丢失任何内容。</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>无法打开文件 %1：%2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>当前文件尚未保存，是否放弃更改？</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>打开 Markdown 文件</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>无法启动更新程序：%1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>视图</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 的一个备份（%2）包含从未保存过的更改。是否恢复？</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>编码：%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>是否保存对 %1 的更改？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>自打开或保存以来，%1 已被其他程序修改。是否覆盖这些更改？</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>文档包含文件编码 %1 无法保存的字符。是否改用 UTF-8 保存？</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 已被其他程序删除或移动。</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 已被其他程序修改。是否重新加载并丢失未保存的更改？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 已被其他程序修改，已重新加载。</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>文件包含 NUL 字节，因此不是文本文件</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>确定</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>不保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Ukážka zálohy</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Obnoviť</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Naozaj chcete položku odstrániť?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Vizuálny editor sa neočakávane ukončil a bol znova spustený. Dokument sa obnovil v stave z %1; text, ktorý ste potom napísali vo vizuálnom editore, sa stratil.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Vizuálny editor sa neočakávane ukončil a bol znova spustený. Nič sa nestratilo.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Súbor %1 sa nedá otvoriť: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Aktuálny súbor nebol uložený. Chcete zahodiť zmeny?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Otvoriť súbor Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Program na aktualizáciu sa nepodarilo spustiť: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Zobraziť</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Záloha súboru %1 z %2 obsahuje zmeny, ktoré neboli nikdy uložené. Chcete ju obnoviť?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kódovanie: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Chcete uložiť zmeny v súbore %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Súbor %1 bol od otvorenia alebo uloženia zmenený iným programom. Chcete tieto zmeny prepísať?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokument obsahuje znaky, ktoré kódovanie súboru (%1) nedokáže uložiť. Chcete ho namiesto toho uložiť v kódovaní UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Súbor %1 bol odstránený alebo presunutý iným programom.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Súbor %1 bol zmenený iným programom. Chcete ho znova načítať a prísť o neuložené zmeny?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Súbor %1 bol zmenený iným programom a bol znova načítaný.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>obsahuje bajty NUL, takže nejde o textový súbor</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Neukladať</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Predogled varnostne kopije</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Obnovi</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Ali res želite izbrisati?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Vizualni urejevalnik se je nepričakovano ustavil in je bil znova zagnan. Dokument je bil obnovljen v stanje ob %1; kar je bilo po tem vneseno v vizualni urejevalnik, je izgubljeno.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Vizualni urejevalnik se je nepričakovano ustavil in je bil znova zagnan. Nič ni bilo izgubljeno.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Datoteke %1 ni mogoče odpreti: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Trenutna datoteka ni shranjena. Ali želite zavreči spremembe?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Odpri datoteko Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Posodobitvenega programa ni bilo mogoče zagnati: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Pogled</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Varnostna kopija datoteke %1 z dne %2 vsebuje spremembe, ki niso bile nikoli shranjene. Ali jo želite obnoviti?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodiranje: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Ali želite shraniti spremembe v datoteki %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Datoteko %1 je po odpiranju ali shranjevanju spremenil drug program. Ali želite prepisati te spremembe?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokument vsebuje znake, ki jih kodiranje datoteke (%1) ne podpira. Ali ga želite raje shraniti v kodiranju UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Datoteko %1 je izbrisal ali premaknil drug program.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Datoteko %1 je spremenil drug program. Ali jo želite znova naložiti in izgubiti neshranjene spremembe?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Datoteko %1 je spremenil drug program, zato je bila znova naložena.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>vsebuje bajte NUL, zato ni besedilna datoteka</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>V redu</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Shrani</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Ne shrani</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Prekliči</translation>
     </message>
 </context>
 <context>

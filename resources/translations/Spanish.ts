@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Vista previa de la copia de seguridad</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurar</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>¿Seguro que desea eliminarlo?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>El Editor visual se ha cerrado inesperadamente y se ha reiniciado. El documento se ha recuperado tal como estaba a las %1; lo que se escribió en el Editor visual después de esa hora se ha perdido.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>El Editor visual se ha cerrado inesperadamente y se ha reiniciado. No se ha perdido nada.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>No se puede abrir el archivo %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>El archivo actual no se ha guardado. ¿Desea descartar los cambios?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Abrir archivo Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>No se pudo iniciar el actualizador: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Una copia de seguridad de %1 con fecha %2 contiene cambios que nunca se guardaron. ¿Desea restaurarla?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Codificación: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>¿Desea guardar los cambios en %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Otro programa ha modificado %1 desde que se abrió o se guardó. ¿Desea sobrescribir esos cambios?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>El documento contiene caracteres que la codificación del archivo, %1, no admite. ¿Desea guardarlo en UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Otro programa ha eliminado o movido %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Otro programa ha modificado %1. ¿Desea volver a cargarlo y perder los cambios no guardados?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Otro programa ha modificado %1 y se ha vuelto a cargar.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>contiene bytes NUL, por lo que no es un archivo de texto</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>No guardar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Förhandsgranskning av säkerhetskopia</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Återställ</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Är du säker på att du vill ta bort?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Den visuella redigeraren avslutades oväntat och har startats om. Dokumentet har återställts till hur det såg ut kl. %1; det som skrevs i den visuella redigeraren efter det har gått förlorat.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Den visuella redigeraren avslutades oväntat och har startats om. Inget gick förlorat.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Det går inte att öppna filen %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Den aktuella filen har inte sparats. Vill du ignorera ändringarna?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Öppna Markdown-fil</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Uppdateringsprogrammet kunde inte startas: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Visa</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>En säkerhetskopia av %1 från %2 innehåller ändringar som aldrig sparades. Vill du återställa den?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodning: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Vill du spara ändringarna i %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 har ändrats av ett annat program sedan den öppnades eller sparades. Vill du skriva över de ändringarna?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Dokumentet innehåller tecken som filens kodning, %1, inte kan lagra. Vill du spara det som UTF-8 i stället?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 har tagits bort eller flyttats av ett annat program.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 har ändrats av ett annat program. Vill du läsa in den igen och förlora dina osparade ändringar?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 har ändrats av ett annat program och har lästs in igen.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>den innehåller NUL-byte och är därför inte en textfil</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spara</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Spara inte</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
     </message>
 </context>
 <context>

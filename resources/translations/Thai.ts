@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>ตัวอย่างข้อมูลสำรอง</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>กู้คืน</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>คุณแน่ใจหรือไม่ว่าต้องการลบ</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>ตัวแก้ไขแบบภาพหยุดทำงานโดยไม่คาดคิดและได้เริ่มการทำงานใหม่แล้ว เอกสารถูกกู้คืนเป็นสถานะ ณ เวลา %1 สิ่งที่พิมพ์ในตัวแก้ไขแบบภาพหลังจากนั้นได้สูญหายไป</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>ตัวแก้ไขแบบภาพหยุดทำงานโดยไม่คาดคิดและได้เริ่มการทำงานใหม่แล้ว ไม่มีข้อมูลใดสูญหาย</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>ไม่สามารถเปิดไฟล์ %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>ไฟล์ปัจจุบันยังไม่ได้บันทึก คุณต้องการละทิ้งการเปลี่ยนแปลงหรือไม่</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>เปิดไฟล์ Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>ไม่สามารถเริ่มโปรแกรมอัปเดตได้: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>มุมมอง</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>ข้อมูลสำรองของ %1 เมื่อ %2 มีการเปลี่ยนแปลงที่ไม่เคยได้รับการบันทึก ต้องการกู้คืนหรือไม่</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>การเข้ารหัส: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>คุณต้องการบันทึกการเปลี่ยนแปลงใน %1 หรือไม่</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 ถูกเปลี่ยนแปลงโดยโปรแกรมอื่นหลังจากที่เปิดหรือบันทึก ต้องการเขียนทับการเปลี่ยนแปลงเหล่านั้นหรือไม่</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>เอกสารมีอักขระที่การเข้ารหัสของไฟล์ (%1) ไม่รองรับ ต้องการบันทึกเป็น UTF-8 แทนหรือไม่</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 ถูกลบหรือย้ายโดยโปรแกรมอื่น</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 ถูกเปลี่ยนแปลงโดยโปรแกรมอื่น ต้องการโหลดใหม่และทิ้งการเปลี่ยนแปลงที่ยังไม่ได้บันทึกหรือไม่</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 ถูกเปลี่ยนแปลงโดยโปรแกรมอื่นและได้โหลดใหม่แล้ว</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>ไฟล์มีไบต์ NUL จึงไม่ใช่ไฟล์ข้อความ</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>ตกลง</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>ไม่บันทึก</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
     </message>
 </context>
 <context>

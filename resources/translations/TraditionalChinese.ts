@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>備份預覽</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>還原</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>確定要刪除嗎？</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>視覺化編輯器意外停止，已重新啟動。文件已復原至 %1 時的狀態；之後在視覺化編輯器中輸入的內容已遺失。</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>視覺化編輯器意外停止，已重新啟動。沒有遺失任何內容。</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>無法開啟檔案 %1：%2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>目前的檔案尚未儲存，要捨棄變更嗎？</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>開啟 Markdown 檔案</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>無法啟動更新程式：%1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>檢視</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 的一個備份（%2）包含從未儲存過的變更。要還原嗎？</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>編碼：%1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>要儲存對 %1 的變更嗎？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>自開啟或儲存以來，%1 已被其他程式修改。要覆寫這些變更嗎？</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>文件包含檔案編碼 %1 無法儲存的字元。要改用 UTF-8 儲存嗎？</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 已被其他程式刪除或移動。</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 已被其他程式修改。要重新載入並捨棄未儲存的變更嗎？</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 已被其他程式修改，已重新載入。</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>檔案包含 NUL 位元組，因此不是文字檔</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>確定</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>不要儲存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
     </message>
 </context>
 <context>

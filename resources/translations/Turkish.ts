@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Yedek Önizlemesi</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Geri Yükle</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Silmek istediğinizden emin misiniz?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Görsel Düzenleyici beklenmedik şekilde durdu ve yeniden başlatıldı. Belge, saat %1 itibarıyla olduğu haliyle kurtarıldı; bundan sonra Görsel Düzenleyici'de yazılanlar kayboldu.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Görsel Düzenleyici beklenmedik şekilde durdu ve yeniden başlatıldı. Hiçbir şey kaybolmadı.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>%1 dosyası açılamıyor: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Geçerli dosya kaydedilmedi. Değişiklikleri atmak istiyor musunuz?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Markdown Dosyasını Aç</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Güncelleyici başlatılamadı: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Görünüm</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>%1 için %2 tarihli bir yedek, hiç kaydedilmemiş değişiklikler içeriyor. Geri yüklensin mi?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Kodlama: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>%1 dosyasındaki değişiklikleri kaydetmek istiyor musunuz?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 dosyası, açıldığından veya kaydedildiğinden beri başka bir program tarafından değiştirildi. Bu değişikliklerin üzerine yazılsın mı?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Belge, dosyanın kodlamasının (%1) desteklemediği karakterler içeriyor. Bunun yerine UTF-8 olarak kaydedilsin mi?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 dosyası başka bir program tarafından silindi veya taşındı.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 dosyası başka bir program tarafından değiştirildi. Dosya yeniden yüklensin ve kaydedilmemiş değişiklikleriniz kaybolsun mu?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 dosyası başka bir program tarafından değiştirildi ve yeniden yüklendi.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>NUL baytları içerdiği için metin dosyası değil</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Kaydetme</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
     </message>
 </context>
 <context>

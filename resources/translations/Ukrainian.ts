@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Перегляд резервної копії</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Відновити</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Ви справді хочете видалити?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Візуальний редактор несподівано припинив роботу, і його було перезапущено. Документ відновлено до стану на %1; усе, що було введено у візуальному редакторі після цього, втрачено.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Візуальний редактор несподівано припинив роботу, і його було перезапущено. Нічого не втрачено.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Не вдалося відкрити файл %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Поточний файл не збережено. Відкинути зміни?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Відкрити файл Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Не вдалося запустити програму оновлення: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Вигляд</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Резервна копія %1 від %2 містить зміни, які так і не було збережено. Відновити її?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Кодування: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Зберегти зміни в %1?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>Інша програма змінила файл %1 після того, як його було відкрито або збережено. Перезаписати ці зміни?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Документ містить символи, яких не підтримує кодування файлу (%1). Зберегти його в UTF-8?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>Інша програма видалила або перемістила файл %1.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>Інша програма змінила файл %1. Завантажити його повторно й утратити незбережені зміни?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>Інша програма змінила файл %1, тому його завантажено повторно.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>він містить байти NUL, тому не є текстовим файлом</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Не зберігати</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
     </message>
 </context>
 <context>

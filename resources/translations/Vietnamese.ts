@@ -37,6 +37,10 @@
         <source>Backup Preview</source>
         <translation>Xem trước bản sao lưu</translation>
     </message>
+    <message>
+        <source>Restore</source>
+        <translation>Khôi phục</translation>
+    </message>
 </context>
 <context>
     <name>ConfigWindow</name>
@@ -354,6 +358,17 @@
     <message>
         <source>Are you sure you want to delete?</source>
         <translation>Bạn có chắc chắn muốn xóa không?</translation>
+    </message>
+</context>
+<context>
+    <name>DocumentSession</name>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.</source>
+        <translation>Trình soạn thảo trực quan đã dừng đột ngột và được khởi động lại. Tài liệu đã được khôi phục về trạng thái lúc %1; những gì đã nhập trong trình soạn thảo trực quan sau thời điểm đó đã bị mất.</translation>
+    </message>
+    <message>
+        <source>The Visual Editor stopped unexpectedly and was started again. Nothing was lost.</source>
+        <translation>Trình soạn thảo trực quan đã dừng đột ngột và được khởi động lại. Không có dữ liệu nào bị mất.</translation>
     </message>
 </context>
 <context>
@@ -1014,10 +1029,6 @@
         <translation>Không thể mở tệp %1: %2</translation>
     </message>
     <message>
-        <source>The current file has not been saved. Do you want to discard changes?</source>
-        <translation>Tệp hiện tại chưa được lưu. Bạn có muốn hủy các thay đổi không?</translation>
-    </message>
-    <message>
         <source>Open the Markdown file</source>
         <translation>Mở tệp Markdown</translation>
     </message>
@@ -1173,6 +1184,49 @@
         <source>The updater could not be started: %1</source>
         <translation>Không thể khởi động trình cập nhật: %1</translation>
     </message>
+    <message>
+        <source>View</source>
+        <translation>Xem</translation>
+    </message>
+    <message>
+        <source>A backup of %1 from %2 holds changes that were never saved. Restore it?</source>
+        <translation>Bản sao lưu của %1 được tạo lúc %2 chứa những thay đổi chưa từng được lưu. Bạn có muốn khôi phục bản sao lưu này không?</translation>
+    </message>
+    <message>
+        <source>Encoding: %1</source>
+        <translation>Mã hóa: %1</translation>
+    </message>
+    <message>
+        <source>Do you want to save the changes to %1?</source>
+        <translation>Bạn có muốn lưu các thay đổi vào %1 không?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program since it was opened or saved. Overwrite those changes?</source>
+        <translation>%1 đã bị một chương trình khác thay đổi kể từ khi được mở hoặc lưu. Bạn có muốn ghi đè lên những thay đổi đó không?</translation>
+    </message>
+    <message>
+        <source>The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?</source>
+        <translation>Tài liệu chứa các ký tự mà mã hóa của tệp (%1) không hỗ trợ. Bạn có muốn lưu tài liệu bằng UTF-8 thay thế không?</translation>
+    </message>
+    <message>
+        <source>%1 was deleted or moved by another program.</source>
+        <translation>%1 đã bị một chương trình khác xóa hoặc di chuyển.</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program. Reload it and lose your unsaved changes?</source>
+        <translation>%1 đã bị một chương trình khác thay đổi. Bạn có muốn tải lại tệp và mất các thay đổi chưa lưu không?</translation>
+    </message>
+    <message>
+        <source>%1 was changed by another program and has been reloaded.</source>
+        <translation>%1 đã bị một chương trình khác thay đổi và đã được tải lại.</translation>
+    </message>
+</context>
+<context>
+    <name>MarkdownFile</name>
+    <message>
+        <source>it holds NUL bytes, so it is not a text file</source>
+        <translation>tệp chứa byte NUL nên không phải là tệp văn bản</translation>
+    </message>
 </context>
 <context>
     <name>MsgBoxHelper</name>
@@ -1187,6 +1241,18 @@
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lưu</translation>
+    </message>
+    <message>
+        <source>Don't Save</source>
+        <translation>Không lưu</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Hủy</translation>
     </message>
 </context>
 <context>

@@ -82,4 +82,18 @@ de.update({
 'is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.':
 'ist ein leicht zugänglicher Markdown-Editor. Damit schreiben Sie Dokumente und exportieren sie unter anderem als PDF.',
 ' version %1':' Version %1','by the Penwick developers':'von den Penwick-Entwicklern','The updater could not be started: %1':'Das Aktualisierungsprogramm konnte nicht gestartet werden: %1',
+'Restore':'Wiederherstellen',
+'The Visual Editor stopped unexpectedly and was started again. The document was recovered as it was at %1; what was typed in the Visual Editor after that is lost.':'Der Visuelle Editor wurde unerwartet beendet und neu gestartet. Das Dokument wurde mit dem Stand von %1 Uhr wiederhergestellt; was danach im Visuellen Editor eingegeben wurde, ist verloren.',
+'The Visual Editor stopped unexpectedly and was started again. Nothing was lost.':'Der Visuelle Editor wurde unerwartet beendet und neu gestartet. Es ist nichts verloren gegangen.',
+'View':'Ansicht',
+'A backup of %1 from %2 holds changes that were never saved. Restore it?':'Eine Sicherung von %1 vom %2 enthält Änderungen, die nie gespeichert wurden. Möchten Sie sie wiederherstellen?',
+'Encoding: %1':'Kodierung: %1',
+'Do you want to save the changes to %1?':'Möchten Sie die Änderungen an %1 speichern?',
+'%1 was changed by another program since it was opened or saved. Overwrite those changes?':'%1 wurde seit dem Öffnen oder Speichern von einem anderen Programm geändert. Möchten Sie diese Änderungen überschreiben?',
+"The document holds characters that the file's encoding, %1, cannot hold. Save it in UTF-8 instead?":'Das Dokument enthält Zeichen, die sich in der Kodierung der Datei (%1) nicht darstellen lassen. Möchten Sie es stattdessen als UTF-8 speichern?',
+'%1 was deleted or moved by another program.':'%1 wurde von einem anderen Programm gelöscht oder verschoben.',
+'%1 was changed by another program. Reload it and lose your unsaved changes?':'%1 wurde von einem anderen Programm geändert. Möchten Sie die Datei neu laden und Ihre ungespeicherten Änderungen verwerfen?',
+'%1 was changed by another program and has been reloaded.':'%1 wurde von einem anderen Programm geändert und neu geladen.',
+'it holds NUL bytes, so it is not a text file':'keine Textdatei, da sie NUL-Bytes enthält',
+"Don't Save":'Nicht speichern',
 })
