@@ -391,6 +391,12 @@ void MainWindow::createViewMenu()
     viewMenu->addActions({navigationDock->toggleViewAction(), fileBrowserDock->toggleViewAction(),
                           findDock->toggleViewAction()});
     menuBar()->insertMenu(ui->menuOptions->menuAction(), viewMenu);
+    // A dock's entry takes its title, where "&" would mark a shortcut letter.
+    for (QDockWidget *dock : {sourceDock, visualDock, navigationDock, fileBrowserDock, findDock}) {
+        const auto entryText = [dock] { dock->toggleViewAction()->setText(dock->windowTitle().replace(QLatin1Char('&'), QLatin1String("&&"))); };
+        entryText();
+        connect(dock, &QWidget::windowTitleChanged, this, entryText);
+    }
 }
 
 void MainWindow::createConfigWindow()

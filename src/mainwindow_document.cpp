@@ -314,9 +314,10 @@ void MainWindow::showRecoveryNotice(const QString &notice)
     if (!recoveryNotice) {
         recoveryNotice = new QMessageBox(QMessageBox::Warning, tr("Prompt"), QString(), QMessageBox::Ok, this);
         recoveryNotice->setAttribute(Qt::WA_DeleteOnClose);
+        recoveryNotice->setWindowModality(Qt::ApplicationModal);
     }
     recoveryNotice->setText(notice);
-    recoveryNotice->open();
+    recoveryNotice->show();
 }
 
 // The editor whose tab is in front is the live one; the document moves over

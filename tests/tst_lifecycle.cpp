@@ -666,6 +666,7 @@ void TestLifecycle::endedRendererIsNoticedAndRecovered()
     QVERIFY(saved.contains(QStringLiteral("The end. kept")));
     QVERIFY(!saved.contains(QStringLiteral("lost")));
     QCOMPARE(saved.contains(QStringLiteral("more")), sourceInFront);
+    QVERIFY(!titleHasStar());
 }
 
 // Another program's change to the open file: followed while nothing was
