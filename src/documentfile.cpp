@@ -145,6 +145,7 @@ bool decode(const QByteArray &bytes, QString *text, DiskFacts *facts)
     decoded.replace(QLatin1String("\r\n"), QLatin1String("\n"));
     decoded.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     found.textFingerprint = fingerprint(decoded);
+    found.textLength = decoded.size();
     *text = decoded;
     *facts = found;
     return true;
@@ -170,15 +171,18 @@ bool read(const QString &path, QString *text, DiskFacts *facts, QString *error)
     return true;
 }
 
+// The Unicode encodings hold every character; asking would encode the whole text once more.
 bool canEncode(const QString &text, const DiskFacts &facts)
 {
+    if (facts.encoding.startsWith("UTF-"))
+        return true;
     QTextCodec *codec = QTextCodec::codecForName(facts.encoding);
     return codec && codec->canEncode(text);
 }
 
 QByteArray encode(const QString &text, const DiskFacts &facts)
 {
-    if (!facts.textFingerprint.isEmpty() && fingerprint(text) == facts.textFingerprint)
+    if (text.size() == facts.textLength && fingerprint(text) == facts.textFingerprint)
         return facts.bytes;
     QTextCodec *codec = QTextCodec::codecForName(facts.encoding);
     if (!codec)
@@ -197,8 +201,13 @@ bool write(const QString &path, const QString &text, DiskFacts *facts, QString *
         *error = file.errorString();
         return false;
     }
-    facts->bytes = bytes;
-    facts->textFingerprint = fingerprint(text);
+    // New bytes hold the text in its own encoding and line ends, which encode
+    // gives again without a fingerprint; the bytes as read keep theirs.
+    if (bytes != facts->bytes) {
+        facts->bytes = bytes;
+        facts->textFingerprint.clear();
+        facts->textLength = -1;
+    }
     takeFileTimes(path, facts);
     return true;
 }

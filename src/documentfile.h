@@ -17,10 +17,12 @@ struct DiskFacts {
     // The encoding was guessed: the file is neither UTF-8 nor marked by a byte-order mark.
     bool guessedEncoding = false;
     LineEnd lineEnd = platformLineEnd();
-    // The file's bytes, and a fingerprint of the text they hold: a document
-    // whose text is unchanged is written back as exactly these bytes.
+    // The file's bytes, and for a file as it was read a fingerprint of the
+    // text they hold: a document whose text is unchanged is written back as
+    // exactly these bytes, whatever line ends or stray bytes they had.
     QByteArray bytes;
     QByteArray textFingerprint;
+    int textLength = -1;
     qint64 size = -1;
     QDateTime modified;
 

@@ -315,6 +315,7 @@ void DocumentSession::useUtf8()
     facts.encoding = "UTF-8";
     facts.guessedEncoding = false;
     facts.textFingerprint.clear();
+    facts.textLength = -1;
 }
 
 bool DocumentSession::changedOnDisk()

@@ -67,6 +67,7 @@ void EditorPage::load(const PageSettings &pageSettings)
     ++pageLife;
     documentsGiven = 0;
     keysSent = 0;
+    keysReceived = 0;
     if (!channel) {
         channel = new QWebChannel(this);
         channel->registerObject(QStringLiteral("content"), content);
@@ -219,7 +220,8 @@ void EditorPage::requestDocument(quint64 request, bool handOver)
     });
     QElapsedTimer sinceAsked;
     sinceAsked.start();
-    whenKeysAreIn(keysSent, sinceAsked, [this, request, handOver, answered] {
+    const quint64 keys = keysSent > keysReceived ? keysSent : 0;
+    whenKeysAreIn(keys, sinceAsked, [this, request, handOver, answered] {
         const quint64 expectedDocument = documentsGiven;
         ask(handOver ? QStringLiteral("handOverHtml()") : QStringLiteral("editedHtml()"),
             [this, request, answered, expectedDocument](const QVariant &result) {
@@ -228,6 +230,7 @@ void EditorPage::requestDocument(quint64 request, bool handOver)
                 *answered = true;
                 // An answer about an older document: the newest is still on its way in, unedited.
                 const QVariantMap map = result.toMap();
+                keysReceived = qMax(keysReceived, map.value(QStringLiteral("keys")).toULongLong());
                 if (map.contains(QStringLiteral("document"))
                     && map.value(QStringLiteral("document")).toULongLong() < expectedDocument)
                     emit documentAnswered(request, {PageAnswer::Unedited, {}});
@@ -241,11 +244,16 @@ void EditorPage::requestDocument(quint64 request, bool handOver)
 // a question asked right after typing waits, a little, for them to arrive.
 void EditorPage::whenKeysAreIn(quint64 keys, const QElapsedTimer &sinceAsked, const std::function<void()> &then)
 {
+    if (keys == 0) {
+        then();
+        return;
+    }
     const auto answered = [this, keys, sinceAsked, then](const QVariant &received) {
-        if (received.toULongLong() >= keys) {
+        keysReceived = qMax(keysReceived, received.toULongLong());
+        if (keysReceived >= keys) {
             then();
         } else if (sinceAsked.hasExpired(keyArrivalMs)) {
-            keysSent = received.toULongLong();
+            keysSent = keysReceived;
             then();
         } else
             QTimer::singleShot(inputCheckMs, this, [this, keys, sinceAsked, then] { whenKeysAreIn(keys, sinceAsked, then); });

@@ -47,7 +47,7 @@ Q_DECLARE_METATYPE(PageAnswer)
 //
 // The page functions the program relies on (resources/page/*.js):
 //   setHtmlSignal(html)          (bridge) replaces the document
-//   handOverHtml()               {document, html}: html is false when unedited
+//   handOverHtml()               {document, keys, html}: html is false when unedited
 //                                since the program last had it; the program has it now
 //   editedHtml()                 the same without handing over: the page stays live
 //   keepPlaceOnNextDocument()    the next document keeps the scroll position
@@ -126,8 +126,11 @@ private:
     bool htmlWaiting = false;
     bool waitingKeepsPlace = false;
     bool holdingInput = false;
-    // Key presses passed on to the page since it was loaded.
+    // Key presses passed on to the page since it was loaded, and those it is
+    // known to have received: only while some are on their way does a
+    // question wait for them.
     quint64 keysSent = 0;
+    quint64 keysReceived = 0;
     QPointer<QWidget> inputTarget;
     std::vector<std::unique_ptr<QEvent>> heldInput;
 };

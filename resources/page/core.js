@@ -213,7 +213,7 @@ function getHtml() {
 // The document's HTML when it was edited since the program last had it, else
 // false: the Markdown the program has is then still the document, word for word.
 function editedHtml() {
-  return { document: documentNumber, html: editedSinceShown ? getHtml() : false };
+  return { document: documentNumber, keys: keysReceived, html: editedSinceShown ? getHtml() : false };
 }
 
 // The document's text as a reader sees it, for the word count. Blocks off
