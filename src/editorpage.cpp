@@ -303,16 +303,19 @@ void EditorPage::toHtml(const std::function<void(const QString &)> &answered)
     whenWholeDocument([this, answered] { view->page()->toHtml(guarded<const QString &>(this, &pageLife, answered)); });
 }
 
+// The page's print style lays out every block, however many are off screen.
 void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered)
 {
-    whenWholeDocument([this, layout, answered] {
+    ask(QStringLiteral("preparePrinting()"), [this, layout, answered](const QVariant &) {
         view->page()->printToPdf(guarded<const QByteArray &>(this, &pageLife, answered), layout);
     });
 }
 
 void EditorPage::print(QPrinter *printer, const std::function<void(bool)> &answered)
 {
-    whenWholeDocument([this, printer, answered] { view->page()->print(printer, guarded<bool>(this, &pageLife, answered)); });
+    ask(QStringLiteral("preparePrinting()"), [this, printer, answered](const QVariant &) {
+        view->page()->print(printer, guarded<bool>(this, &pageLife, answered));
+    });
 }
 
 qint64 EditorPage::rendererProcessId() const

@@ -93,14 +93,24 @@ void MainWindow::on_actionPDF_triggered()
 void MainWindow::on_actionPrint_triggered()
 {
     if (!printer)
-        printer = new QPrinter(QPrinter::ScreenResolution);
+        printer = new QPrinter(QPrinter::HighResolution);
     QPrintDialog dialog(printer);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    page->print(printer, [](bool success) {
-        MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+    const auto report = [](bool success) {
+        MsgBoxHelper::showMessageBox(success ? QMessageBox::Information : QMessageBox::Warning, tr("Prompt"),
                                      success ? tr("Print Successful") : tr("Print Failed"), MsgBoxHelper::OkOnly);
-    });
+    };
+    // Printed to a file, the engine's own PDF keeps the text as text.
+    if (printer->outputFormat() == QPrinter::PdfFormat && !printer->outputFileName().isEmpty()) {
+        const QString path = printer->outputFileName();
+        page->printToPdf(printer->pageLayout(), [path, report](const QByteArray &pdf) {
+            QString error;
+            report(!pdf.isEmpty() && writeWhole(path, pdf, &error));
+        });
+        return;
+    }
+    page->print(printer, report);
 }
 
 void MainWindow::on_actionGet_HTML_triggered()

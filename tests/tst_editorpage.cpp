@@ -2,6 +2,7 @@
 #include "guitestbase.h"
 
 #include <QDesktopServices>
+#include <QDir>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -43,6 +44,8 @@ private slots:
 
     void handshakeShowsTheStartupFile();
     void setHtmlBuildsCodeBlocksAndFormulas();
+    void inlineFormulasStayInTheirLine_data();
+    void inlineFormulasStayInTheirLine();
     void getHtml();
     void tableFunctions_data();
     void tableFunctions();
@@ -113,6 +116,31 @@ void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
     QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('x-equation .katex')")).toBool());
     QCOMPARE(js(QStringLiteral("document.querySelector('x-equation annotation').textContent")).toString(),
              QStringLiteral("x^2"));
+}
+
+void TestEditorPage::inlineFormulasStayInTheirLine_data()
+{
+    QTest::addColumn<QString>("theme");
+    const QDir themes(QCoreApplication::applicationDirPath() + QStringLiteral("/themes"));
+    for (const QString &file : themes.entryList({QStringLiteral("*.css")}))
+        QTest::newRow(qPrintable(file)) << themes.filePath(file);
+}
+
+// An inline formula, even the only element of its paragraph, stays in its line in every preview theme;
+// display formulas are centred by the formula library's own style.
+void TestEditorPage::inlineFormulasStayInTheirLine()
+{
+    QFETCH(QString, theme);
+    showHtml(QStringLiteral("<p>Sum <x-equation contenteditable=\"false\">a+b</x-equation> inline.</p>"
+                            "<p><x-equation type=\"display\" contenteditable=\"false\">x^2</x-equation></p>"));
+    const QString pageTheme = js(QStringLiteral("document.getElementById('themecss').href")).toString();
+    js(QStringLiteral("document.getElementById('themecss').href = '%1'; true").arg(QUrl::fromLocalFile(theme).toString()));
+    QTRY_VERIFY(js(QStringLiteral("Array.prototype.some.call(document.styleSheets, function (s) {"
+                                  " return s.href === '%1'; })").arg(QUrl::fromLocalFile(theme).toString())).toBool());
+    const QString display =
+        js(QStringLiteral("getComputedStyle(document.querySelector('x-equation:not([type])')).display")).toString();
+    js(QStringLiteral("document.getElementById('themecss').href = '%1'; true").arg(pageTheme));
+    QCOMPARE(display, QStringLiteral("inline"));
 }
 
 void TestEditorPage::getHtml()

@@ -216,6 +216,12 @@ function editedHtml() {
   return { document: documentNumber, keys: keysReceived, html: editedSinceShown ? getHtml() : false };
 }
 
+// On paper every formula is drawn, also those never scrolled to.
+function preparePrinting() {
+  renderEveryFormula();
+  return true;
+}
+
 // The document's text as a reader sees it, for the word count. Blocks off
 // screen are not rendered, so their text cannot come from innerText; it is
 // read from the elements instead, each top-level block once until it changes.

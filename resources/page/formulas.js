@@ -27,6 +27,12 @@ function observeFormula(formula) {
   formulaObserver.observe(formula);
 }
 
+function renderEveryFormula() {
+  editorBody().querySelectorAll("x-equation").forEach(function (formula) {
+    if (!formula.querySelector(".katex")) renderFormula(formula);
+  });
+}
+
 function renderFormulas(root) {
   selectWithin(root, "x-equation").forEach(observeFormula);
 }
