@@ -50,6 +50,8 @@ int main(int argc, char *argv[])
                 static_cast<double>(markdown.size()) / (1024.0 * 1024.0), html.count(QStringLiteral("<pre ")),
                 html.count(QStringLiteral("<x-equation ")));
 
+    if (!qEnvironmentVariableIsEmpty("XSTYLE"))
+        evaluate(view, QStringLiteral("var st=document.createElement('style');st.textContent=%1;document.head.appendChild(st);true").arg(QString::fromUtf8(qgetenv("XSTYLE"))));
     QElapsedTimer timer;
     timer.start();
     emit content->setHtmlSignal(html);
@@ -60,6 +62,11 @@ int main(int argc, char *argv[])
     }, 60000, "the document in the page");
     std::printf("ready to edit 2MB: %.0f ms\n", static_cast<double>(timer.elapsed()));
 
+    if (!qEnvironmentVariableIsEmpty("XJS")) {
+        std::printf("XJS %s\n", qPrintable(evaluate(view, QString::fromUtf8(qgetenv("XJS"))).toString()));
+        waitOrStop([&] { return evaluate(view, QStringLiteral("!!window.xdone")).toBool(); }, 60000, "xjs");
+        std::printf("XJS2 %s\n", qPrintable(evaluate(view, QStringLiteral("window.xdone")).toString()));
+    }
     evaluate(view, QStringLiteral(
         "window.keystrokes = null;"
         "(function(){var body=document.getElementById('bodyeditor');var last=body.lastElementChild;"

@@ -66,11 +66,13 @@ private slots:
     void findInThePage();
     void replaceInTheSource();
     void replaceInThePage();
+    void findAndReplaceReachTheWholeDocument();
     void awkwardTextsReachThePage();
     void fileBrowser();
     void fileBrowserAsksBeforeDiscarding();
 
 private:
+    void takeWidgets();
     void showSidebar();
     void toSource();
     void setPage(const QString &html);
@@ -86,6 +88,11 @@ void TestSidebar::init()
 {
     appSettings()->setValue(QStringLiteral("showLeftSidebar"), false);
     openWindow();
+    takeWidgets();
+}
+
+void TestSidebar::takeWidgets()
+{
     tree = window->findChild<QTreeWidget *>(QStringLiteral("outlineTree"));
     findEdit = window->findChild<QLineEdit *>(QStringLiteral("findEdit"));
     replaceEdit = window->findChild<QLineEdit *>(QStringLiteral("replaceEdit"));
@@ -347,6 +354,38 @@ void TestSidebar::replaceInThePage()
     QTRY_COMPARE(js(QStringLiteral("window.getSelection().toString()")).toString(), QStringLiteral("two"));
     window->onReplace();
     QTRY_COMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(), QStringLiteral("one 2"));
+}
+
+// Right after a long document opens, most of it is far off screen: find and
+// replace still reach its last line and every occurrence.
+void TestSidebar::findAndReplaceReachTheWholeDocument()
+{
+    QByteArray markdown;
+    int often = 0;
+    for (int i = 0; markdown.size() < 2 * 1024 * 1024; ++i) {
+        markdown += "Paragraph " + QByteArray::number(i) + " of a long document, with words that go on to fill the line.";
+        if (i % 7 == 0) {
+            markdown += " Often *here*, often.";
+            often += 2;
+        }
+        markdown += "\n\n";
+    }
+    markdown += "The rarest word is zebrafind.\n";
+    const QString path = dir.filePath(QStringLiteral("long.md"));
+    writeFile(path, markdown);
+    closeWindow();
+    openWindow(path);
+    takeWidgets();
+    focusPage();
+    findEdit->setText(QStringLiteral("zebrafind"));
+    QTRY_COMPARE_WITH_TIMEOUT(js(QStringLiteral("window.getSelection().toString()")).toString(), QStringLiteral("zebrafind"), 20000);
+    QTRY_VERIFY(js(QStringLiteral("var r = window.getSelection().getRangeAt(0).getBoundingClientRect();"
+                                  "r.height > 0 && r.top >= 0 && r.bottom <= window.innerHeight")).toBool());
+    findEdit->setText(QStringLiteral("often"));
+    replaceEdit->setText(QStringLiteral("seldom"));
+    window->onReplaceAll();
+    QTRY_COMPARE_WITH_TIMEOUT(status(), QStringLiteral("Replaced %1 occurrences!").arg(often), 20000);
+    QCOMPARE(js(QStringLiteral("document.getElementById('bodyeditor').textContent.split('seldom').length - 1")).toInt(), often);
 }
 
 void TestSidebar::awkwardTextsReachThePage()
