@@ -1,13 +1,15 @@
 // The Visual Editor with a generated 2 MB document of about 500 code blocks,
 // 500 formulas and 50 tables: time until the page is ready to edit, and the
 // main-thread cost of a keystroke at the end of the document (measured in the
-// page over 100 keystrokes). Runs under a virtual X server.
+// page over 100 keystrokes), and the time to print it to PDF. Runs under a
+// virtual X server.
 #include "appsettings.h"
 #include "benchwait.h"
 #include "QWebEngineViewEx.h"
 #include "content.h"
 #include "documentgenerator.h"
 #include "documentconverter.h"
+#include "editorpage.h"
 #include "mainwindow.h"
 #include "productlinks.h"
 #include "pagescript.h"
@@ -17,6 +19,7 @@
 #include <QSettings>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QPageLayout>
 #include <QWebEnginePage>
 
 #include <cstdio>
@@ -82,5 +85,17 @@ int main(int argc, char *argv[])
     const double p95 = evaluate(view, QStringLiteral("window.keystrokes[94]")).toDouble();
     std::printf("keystroke at the end of 2MB median: %.1f ms\n", median);
     std::printf("keystroke at the end of 2MB p95: %.1f ms\n", p95);
+
+    QByteArray pdf;
+    timer.restart();
+    window.editorPage()->printToPdf(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)),
+                                    [&pdf](const QByteArray &printed) { pdf = printed.isEmpty() ? QByteArray("-") : printed; });
+    waitOrStop([&] { return !pdf.isEmpty(); }, 300000, "the PDF");
+    if (pdf == "-") {
+        std::fprintf(stderr, "the page could not be printed\n");
+        return 1;
+    }
+    std::printf("print 2MB to PDF: %lld ms\n", timer.elapsed());
+    std::printf("PDF of 2MB: %.1f MB\n", static_cast<double>(pdf.size()) / (1024.0 * 1024.0));
     return 0;
 }
