@@ -8,10 +8,12 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QEventLoop>
 #include <QTabBar>
 
@@ -99,6 +101,13 @@ BoxRecorder::BoxRecorder(QMessageBox::StandardButton button)
 
 void GuiTestBase::prepareApplication()
 {
+    // Each test program has settings and data folders of its own: what one
+    // leaves behind, a backup for instance, never reaches the next, nor the
+    // files of whoever runs the tests.
+    static QTemporaryDir folders;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(folders.filePath(QStringLiteral("config"))));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(folders.filePath(QStringLiteral("data"))));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(folders.filePath(QStringLiteral("cache"))));
     QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
     initPenwickResources();
     installDefaultEditorThemes(editorThemeDirectory());

@@ -280,8 +280,6 @@ void TestBackup::newerBackupIsOfferedOnce_data()
 void TestBackup::newerBackupIsOfferedOnce()
 {
     QFETCH(bool, restore);
-    // A backup declined in an earlier run of these tests is not offered again.
-    appSettings()->remove(QStringLiteral("declinedBackups"));
     const QString path = dir.filePath(QStringLiteral("crashed.md"));
     writeFile(path, "# Saved text\n");
     QFile file(path);

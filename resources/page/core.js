@@ -291,11 +291,17 @@ function cancelTextReading() {
   textReading = null;
 }
 
-// A change anywhere in a top-level block makes its text be read again.
-function forgetTextAround(node) {
+// The block of the document, directly in the editor, that holds `node`.
+function topLevelBlock(node) {
   var body = editorBody();
   while (node && node.parentNode !== body) node = node.parentNode;
-  if (node) blockTexts.delete(node);
+  return node;
+}
+
+// A change anywhere in a top-level block makes its text be read again.
+function forgetTextAround(node) {
+  var block = topLevelBlock(node);
+  if (block) blockTexts.delete(block);
 }
 
 function forgetChangedTexts(records) {

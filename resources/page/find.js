@@ -70,12 +70,6 @@ function positionIn(read, node, offset) {
   return read.text.length;
 }
 
-function topLevelBlock(node) {
-  var body = editorBody();
-  while (node && node.parentNode !== body) node = node.parentNode;
-  return node;
-}
-
 function matchesIn(read, text, caseSensitive) {
   var found = [];
   var pattern = matcher(text, caseSensitive);
