@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QJsonDocument>
 #include <QKeyEvent>
 #include <QPageLayout>
 #include <QPrinter>
@@ -298,9 +299,11 @@ void EditorPage::whenWholeDocument(const std::function<void()> &then)
     ask(QStringLiteral("true"), [then](const QVariant &) { then(); });
 }
 
-void EditorPage::toHtml(const std::function<void(const QString &)> &answered)
+void EditorPage::exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered)
 {
-    whenWholeDocument([this, answered] { view->page()->toHtml(guarded<const QString &>(this, &pageLife, answered)); });
+    const QString argument = QString::fromUtf8(QJsonDocument(request).toJson(QJsonDocument::Compact));
+    ask(QStringLiteral("exportDocument(%1)").arg(argument),
+        [answered](const QVariant &html) { answered(html.type() == QVariant::String ? html.toString() : QString()); });
 }
 
 // The page's print style lays out every block, however many are off screen.

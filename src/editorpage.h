@@ -3,6 +3,7 @@
 #include "documentconverter.h"
 #include "pagetemplate.h"
 
+#include <QJsonObject>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -81,8 +82,10 @@ public:
     void ask(const QString &script, const std::function<void(const QVariant &)> &answered);
     void whenWholeDocument(const std::function<void()> &then);
 
-    // The whole page as HTML, as a PDF, or on paper; the answer comes as with `ask`.
-    void toHtml(const std::function<void(const QString &)> &answered);
+    // The document as a standalone page built by the page's exportDocument()
+    // (empty when the page could not build it), as a PDF, or on paper; the
+    // answer comes as with `ask`.
+    void exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered);
     void printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered);
     void print(QPrinter *printer, const std::function<void(bool)> &answered);
 

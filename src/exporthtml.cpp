@@ -4,7 +4,9 @@
 #include "productlinks.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFile>
+#include <QJsonObject>
 #include <QRegularExpression>
 #include <QSettings>
 
@@ -17,7 +19,7 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-const char *const tocStyle = R"(<style type="text/css">
+const char *const tocStyle = R"(
 html, body { margin: 0; padding: 0; }
 #toc_sidebar { position: fixed; top: 0; left: 0; width: 250px; height: calc(100vh - 32px); overflow-y: auto; overflow-x: hidden; border-right: 1px solid #ddd; padding: 15px; padding-bottom: 30px; background: #fff; z-index: 999; box-sizing: border-box; }
 #toc_sidebar h4 { margin-top: 0; margin-bottom: 15px; padding-bottom: 8px; border-bottom: 1px solid #eee; font-family: sans-serif; color: #333; }
@@ -36,10 +38,9 @@ body { margin-left: 280px !important; padding: 20px !important; padding-bottom: 
 #footer_status { position: fixed; bottom: 0; left: 0; width: 100%; height: 32px; line-height: 32px; text-align: center; background: #f5f5f5; border-top: 1px solid #ddd; font-size: 12px; z-index: 1000; }
 #footer_status a { color: #0066cc; text-decoration: none; }
 #footer_status a:hover { text-decoration: underline; }
-</style>
 )";
 
-const char *const tocScript = R"(<script>
+const char *const tocScript = R"(
 (function () {
   var entries = [], headings = [], current = null;
   function refresh() {
@@ -78,9 +79,13 @@ const char *const tocScript = R"(<script>
   window.addEventListener("scroll", refresh);
   window.addEventListener("resize", refresh);
 })();
-</script>
 )";
 }
+
+const char *const exportStyle = R"(
+.markdown-body { box-sizing: border-box; min-width: 200px; max-width: 98%; margin: 0 auto; padding: 25px; }
+pre.CodeMirror { height: auto; margin: 0 0 16px; padding: 8px 12px; font-size: 14px; white-space: pre-wrap; border: 1px solid #ddd; border-radius: 4px; }
+)";
 
 Styles stylesFromSettings()
 {
@@ -92,72 +97,57 @@ Styles stylesFromSettings()
     styles.codeMirror = readText(QStringLiteral(":/codemirror/lib/codemirror.css"));
     if (codeStyle != QLatin1String("default"))
         styles.codeTheme = readText(QStringLiteral(":/codemirror/theme/%1.css").arg(codeStyle));
+    styles.formulas = formulaStyle();
     return styles;
 }
 
-QString tableOfContentsBlock(const QString &entries)
+QString formulaStyle()
 {
-    return QString::fromUtf8(tocStyle)
-        + QStringLiteral("<div id=\"toc_sidebar\"><h4>Table of Contents</h4><ul id=\"toc_list\">%1</ul></div>").arg(entries)
-        + QStringLiteral("<div id=\"footer_status\"><a href=\"%1\" target=\"_blank\">Made with Penwick</a></div>")
-              .arg(ProductLinks::homepage())
-        + QString::fromUtf8(tocScript);
-}
-
-QString buildExportHtml(const QString &pageHtml, const Styles &styles, bool tableOfContents)
-{
-    QString html = pageHtml;
-    html.remove(QStringLiteral("contenteditable=\"true\""));
-    html.remove(QStringLiteral("id=\"bodyeditor\""));
-    html.replace(QStringLiteral("<html>"), QStringLiteral("<html xmlns:office=\"urn:schemas-microsoft-com:office:office\">"));
-
-    // Each script and style link goes on its own: a pattern spanning from the
-    // first to the last of them would take the document between them too.
-    static const QRegularExpression pageParts[] = {
-        QRegularExpression(QStringLiteral("<script\\b[^>]*>[\\s\\S]*?</script>")),
-        QRegularExpression(QStringLiteral("<link rel=\"stylesheet\"[^>]*>")),
-        QRegularExpression(QStringLiteral("<div class=\"cm-toolbar\">[\\s\\S]*?</div>")),
-        // The editor page's own policy would stop the exported page's script.
-        QRegularExpression(QStringLiteral("<meta http-equiv=\"Content-Security-Policy\"[^>]*>")),
-    };
-    for (const QRegularExpression &part : pageParts)
-        html.remove(part);
-
-    html.replace(QStringLiteral("<style type=\"text/css\">"),
-                 QStringLiteral("<style type=\"text/css\">") + styles.theme + styles.codeMirror + styles.codeTheme
-                     + QStringLiteral(".CodeMirror { height: auto; }"));
-
-    if (!tableOfContents)
-        return html;
-    // Each heading gets its own anchor, also when two headings read the same.
-    static const QRegularExpression heading(QStringLiteral("<h([1-6])>([\\s\\S]*?)</h\\1>"));
-    QString anchored;
-    QString entries;
-    int index = 0;
+    // Each font face keeps only its WOFF2 file, embedded; the other formats
+    // would be further addresses for the same font.
+    static const QRegularExpression fontSources(QStringLiteral(
+        "url\\((fonts/[^)]+\\.woff2)\\) format\\(\"woff2\"\\)(,url\\([^)]*\\) format\\(\"[^\"]*\"\\))*"));
+    const QString style = readText(QStringLiteral(":/katex/katex.min.css"));
+    QString embedded;
     int copied = 0;
-    for (QRegularExpressionMatchIterator it = heading.globalMatch(html); it.hasNext(); ++index) {
+    for (QRegularExpressionMatchIterator it = fontSources.globalMatch(style); it.hasNext();) {
         const QRegularExpressionMatch match = it.next();
-        const QString level = match.captured(1);
-        const QString anchor = QStringLiteral("toc_anchor_%1").arg(index);
-        anchored += html.midRef(copied, match.capturedStart(0) - copied);
-        anchored += QStringLiteral("<h%1 id=\"%2\">%3</h%1>").arg(level, anchor, match.captured(2));
+        QFile font(QStringLiteral(":/katex/") + match.captured(1));
+        const QByteArray bytes = font.open(QIODevice::ReadOnly) ? font.readAll() : QByteArray();
+        embedded += style.midRef(copied, match.capturedStart(0) - copied);
+        embedded += QStringLiteral("url(data:font/woff2;base64,%1) format(\"woff2\")").arg(QString::fromLatin1(bytes.toBase64()));
         copied = match.capturedEnd(0);
-        entries += QStringLiteral("<li data-level=\"%1\" data-anchor=\"%2\"><a href=\"#%2\">%3</a></li>")
-                       .arg(level, anchor, match.captured(2));
     }
-    anchored += html.midRef(copied);
-    html = anchored;
-    html.replace(QStringLiteral("<body>"), QStringLiteral("<body>") + tableOfContentsBlock(entries));
-    return html;
+    return embedded + style.midRef(copied);
 }
 
-QString withTitle(const QString &html, const QString &title)
+QString exportPolicy(const QString &script)
 {
-    static const QRegularExpression titles(QStringLiteral("<title>(.*)</title>"),
-                                           QRegularExpression::CaseInsensitiveOption
-                                               | QRegularExpression::DotMatchesEverythingOption);
-    QString result = html;
-    return result.replace(titles, QStringLiteral("<title>%1</title>").arg(title.toHtmlEscaped()));
+    const QString scripts = script.isEmpty()
+        ? QStringLiteral("'none'")
+        : QStringLiteral("'sha256-%1'").arg(QString::fromLatin1(
+              QCryptographicHash::hash(script.toUtf8(), QCryptographicHash::Sha256).toBase64()));
+    return QStringLiteral("default-src 'none'; script-src %1; style-src 'unsafe-inline'; font-src data:; "
+                          "img-src * data: file:; media-src * data: file:; base-uri 'none'; form-action 'none'")
+        .arg(scripts);
+}
+
+QJsonObject exportRequest(const Styles &styles, const QString &title, bool tableOfContents, bool forWord)
+{
+    const QString script = tableOfContents ? QString::fromUtf8(tocScript) : QString();
+    QString style = styles.theme + styles.codeMirror + styles.codeTheme + QString::fromUtf8(exportStyle);
+    if (tableOfContents)
+        style += QString::fromUtf8(tocStyle);
+    return {
+        {QStringLiteral("title"), title},
+        {QStringLiteral("style"), style},
+        {QStringLiteral("formulaStyle"), forWord ? QString() : styles.formulas},
+        {QStringLiteral("policy"), exportPolicy(script)},
+        {QStringLiteral("forWord"), forWord},
+        {QStringLiteral("tableOfContents"), tableOfContents},
+        {QStringLiteral("script"), script},
+        {QStringLiteral("homepage"), ProductLinks::homepage()},
+    };
 }
 
 QString plainHtml(const QString &renderedHtml)

@@ -257,7 +257,7 @@ private:
     void createConfigWindow();
     void deleteBackup(const QString &path);
     // The page's HTML as a standalone page, asking about the table of contents.
-    void exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd);
+    void exportPage(const QString &title, const QString &filter, bool forWord, const QString &lineEnd);
     void reportExport(bool written, const QString &path, const QString &error);
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);

@@ -11,6 +11,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QJsonObject>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -42,38 +43,32 @@ void MainWindow::reportExport(bool written, const QString &path, const QString &
                                      MsgBoxHelper::OkOnly);
 }
 
-void MainWindow::exportPage(const QString &title, const QString &filter, bool namedTitle, const QString &lineEnd)
+void MainWindow::exportPage(const QString &title, const QString &filter, bool forWord, const QString &lineEnd)
 {
     const QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
     if (path.isEmpty())
         return;
-    page->toHtml([this, path, namedTitle, lineEnd](const QString &pageHtml) {
-        if (pageHtml.isEmpty()) {
-            reportExport(false, path, tr("The editor did not give its document."));
-            return;
-        }
-        const bool tableOfContents =
-            QMessageBox::question(this, tr("Export Option"),
-                                  tr("Do you want to generate a fixed table of contents sidebar with heading navigation?"),
-                                  QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
-            == QMessageBox::Yes;
-        QString html = ExportHtml::buildExportHtml(pageHtml, ExportHtml::stylesFromSettings(), tableOfContents);
-        if (namedTitle)
-            html = ExportHtml::withTitle(html, QFileInfo(path).completeBaseName());
-        QString error;
-        const bool written = writeWhole(path, (html + lineEnd).toUtf8(), &error);
-        reportExport(written, path, error);
+    const bool tableOfContents =
+        QMessageBox::question(this, tr("Export Option"),
+                              tr("Do you want to generate a fixed table of contents sidebar with heading navigation?"),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        == QMessageBox::Yes;
+    const QJsonObject request = ExportHtml::exportRequest(ExportHtml::stylesFromSettings(),
+                                                          QFileInfo(path).completeBaseName(), tableOfContents, forWord);
+    page->exportDocument(request, [this, path, lineEnd](const QString &html) {
+        QString error = tr("The editor did not give its document.");
+        reportExport(!html.isEmpty() && writeWhole(path, (html + lineEnd).toUtf8(), &error), path, error);
     });
 }
 
 void MainWindow::on_actionHTML_triggered()
 {
-    exportPage(tr("Export HTML File"), tr("HTML File (*.html)"), true, QStringLiteral("\n"));
+    exportPage(tr("Export HTML File"), tr("HTML File (*.html)"), false, QStringLiteral("\n"));
 }
 
 void MainWindow::on_actionWordDocx_triggered()
 {
-    exportPage(tr("Export Word File"), tr("Word File (*.doc)"), false, QString());
+    exportPage(tr("Export Word File"), tr("Word File (*.doc)"), true, QString());
 }
 
 void MainWindow::on_actionPDF_triggered()
