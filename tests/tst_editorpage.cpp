@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QRandomGenerator>
+#include <QWheelEvent>
 
 Q_DECLARE_METATYPE(QDropEvent *)
 
@@ -71,6 +73,7 @@ private slots:
     void oldDocumentIsCollectedOnceTheNewIsWhole();
     void firstCountOfADocumentIsCollected();
     void documentStillComingInIsTakenWhole();
+    void scrollingDrawsEveryBlockInView();
     void codeBlockIdsDiffer();
     void wordCountReadsTheWholeDocument();
     void changeWhileReadingCountsTheChangedDocument();
@@ -599,6 +602,128 @@ void TestEditorPage::documentStillComingInIsTakenWhole()
     QTRY_VERIFY(js(QStringLiteral("window.getSelection().toString().indexOf('The very end.') >= 0")).toBool());
     QVERIFY(js(allCodeBlocks).toBool());
     js(QStringLiteral("appendPendingPiece = window.appendPiece; true"));
+}
+
+namespace {
+// Counts every observer, timer and frame callback the page starts from now
+// on; the page's observers are made again with the next document.
+const char *const countPageCallbacks = R"(
+window.pageCallbacks = 0;
+function counted(callback) {
+  return function () { window.pageCallbacks += 1; return callback.apply(this, arguments); };
+}
+["IntersectionObserver", "ResizeObserver", "MutationObserver"].forEach(function (name) {
+  var Original = window[name];
+  window[name] = function (callback, options) { return new Original(counted(callback), options); };
+});
+["setTimeout", "setInterval", "requestAnimationFrame", "requestIdleCallback"].forEach(function (name) {
+  var original = window[name];
+  window[name] = function (callback) {
+    var args = Array.prototype.slice.call(arguments);
+    if (typeof callback === "function") args[0] = counted(callback);
+    return original.apply(window, args);
+  };
+});
+window.settled = false;
+window.settle = function () {
+  window.settled = false;
+  (function watch(last, still) {
+    requestAnimationFrame(function () {
+      still = scrollY === last ? still + 1 : 0;
+      if (still >= 5) window.settled = true;
+      else watch(scrollY, still);
+    });
+  })(-1, 0);
+  return true;
+};
+// Blocks in view whose text a click would not reach: their content is not
+// drawn, whatever their box says.
+window.undrawnInView = function () {
+  var undrawn = [];
+  Array.prototype.forEach.call(editorBody().children, function (block) {
+    if (!/^(P|H[1-6])$/.test(block.tagName)) return;
+    var box = block.getBoundingClientRect();
+    if (box.bottom <= 0 || box.top >= innerHeight) return;
+    var walker = document.createTreeWalker(block, NodeFilter.SHOW_TEXT);
+    var text;
+    while ((text = walker.nextNode()) && !/\S/.test(text.data)) {}
+    if (!text) return;
+    var range = document.createRange();
+    range.selectNodeContents(text);
+    var line = Array.prototype.find.call(range.getClientRects(), function (rect) {
+      return rect.width > 0 && rect.top >= 0 && rect.bottom <= innerHeight;
+    });
+    var hit = line && document.caretRangeFromPoint(line.left + 2, line.top + line.height / 2);
+    if (line && (!hit || hit.startContainer !== text)) undrawn.push(block.textContent.slice(0, 20));
+  });
+  return undrawn.join(" | ");
+};
+true)";
+}
+
+// Quick wheel turns and jumps through a long document: wherever the view comes
+// to rest, every block in it is drawn where it is, and the page then rests.
+void TestEditorPage::scrollingDrawsEveryBlockInView()
+{
+    const quint32 seed = QRandomGenerator::global()->generate();
+    qInfo("seed %u", seed);
+    QRandomGenerator random(seed);
+    js(QLatin1String(countPageCallbacks));
+    showHtml(convertedLargeDocument());
+    QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
+    QWidget *target = view->focusProxy();
+    const auto settleAndProbe = [&](const QString &where) {
+        js(QStringLiteral("settle()"));
+        QVERIFY(waitFor([&] { return js(QStringLiteral("window.settled")).toBool(); }, 10000));
+        const QString undrawn = js(QStringLiteral("undrawnInView()")).toString();
+        QVERIFY2(undrawn.isEmpty(), qPrintable(where + QStringLiteral(": ") + undrawn));
+    };
+    for (int direction : {-1, 1}) {
+        for (int batch = 0; batch < (direction < 0 ? 5 : 2); ++batch) {
+            const int before = js(QStringLiteral("scrollY")).toInt();
+            for (int turn = 0; turn < 15; ++turn) {
+                const QPointF at = target->rect().center();
+                const QPointF global = target->mapToGlobal(target->rect().center());
+                QWheelEvent wheel(at, global, QPoint(), QPoint(0, 360 * direction), Qt::NoButton,
+                                  Qt::NoModifier, Qt::NoScrollPhase, false);
+                QApplication::sendEvent(target, &wheel);
+                waitFor([] { return false; }, 15);
+            }
+            settleAndProbe(QStringLiteral("after wheel turns to %1").arg(js(QStringLiteral("scrollY")).toInt()));
+            if (QTest::currentTestFailed())
+                return;
+            if (js(QStringLiteral("scrollY")).toInt() == before)
+                break;
+        }
+    }
+    for (int jump = 0; jump < 4; ++jump) {
+        const double share = random.bounded(1.0);
+        js(QStringLiteral("scrollTo(0, %1 * (document.documentElement.scrollHeight - innerHeight)); true").arg(share));
+        settleAndProbe(QStringLiteral("after a jump to %1 of the height").arg(share));
+        if (QTest::currentTestFailed())
+            return;
+    }
+    // The caret reaches both ends, however much lies between, and follows
+    // paging at a reader's pace.
+    focusPage();
+    const QString caretBlock = QStringLiteral("topLevelBlock(getSelection().focusNode).textContent");
+    QTest::keyClick(view->focusProxy(), Qt::Key_End, Qt::ControlModifier);
+    QTRY_COMPARE(js(caretBlock).toString(), QStringLiteral("\u00a0"));
+    settleAndProbe(QStringLiteral("at the end"));
+    QTest::keyClick(view->focusProxy(), Qt::Key_Home, Qt::ControlModifier);
+    QTRY_COMPARE(js(caretBlock).toString(), QStringLiteral("Section 0"));
+    settleAndProbe(QStringLiteral("at the start"));
+    for (int page = 0; page < 8; ++page) {
+        QTest::keyClick(view->focusProxy(), Qt::Key_PageDown);
+        waitFor([] { return false; }, 150);
+    }
+    QTRY_VERIFY(js(QStringLiteral("var box = topLevelBlock(getSelection().focusNode).getBoundingClientRect();"
+                                  "scrollY > innerHeight && box.bottom > 0 && box.top < innerHeight")).toBool());
+    settleAndProbe(QStringLiteral("after paging down"));
+
+    js(QStringLiteral("window.pageCallbacks = 0; true"));
+    waitFor([] { return false; }, 2000);
+    QCOMPARE(js(QStringLiteral("window.pageCallbacks")).toInt(), 0);
 }
 
 void TestEditorPage::codeBlockIdsDiffer()

@@ -114,6 +114,8 @@ function observeCodeBlock(wrapper) {
 function forgetObservedBlocks() {
   if (codeBlockObserver) codeBlockObserver.disconnect();
   if (formulaObserver) formulaObserver.disconnect();
+  codeBlockObserver = formulaObserver = null;
+  forgetBlockObservers();
 }
 
 function buildCodeMirror(wrapper, focus) {

@@ -154,7 +154,7 @@ function showLocalImages(root) {
 // A copy of `element` with its code blocks as pre/code, its formulas as
 // their TeX source and its local images by their paths.
 function convertedCopy(element) {
-  var clone = element.cloneNode(true);
+  var clone = withoutOffscreenState(element.cloneNode(true));
   var liveWrappers = element.querySelectorAll(".cm-editor-wrapper");
   clone.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
     var holder = document.createElement("div");
@@ -204,7 +204,7 @@ function getHtml() {
     } else if (node.matches("img[data-local-src], x-equation") || node.querySelector(needsConvertedCopy)) {
       parts.push(convertedCopy(node));
     } else {
-      parts.push(node.outerHTML);
+      parts.push(blockHtml(node));
     }
   });
   return parts.join("");

@@ -52,6 +52,7 @@ function appendHtml(body, html) {
   var parsed = document.createElement("template");
   parsed.innerHTML = html;
   var nodes = Array.prototype.slice.call(parsed.content.childNodes);
+  var last = body.lastElementChild;
   body.appendChild(parsed.content);
   nodes.forEach(function (node) {
     if (node.nodeType !== Node.ELEMENT_NODE) return;
@@ -59,6 +60,7 @@ function appendHtml(body, html) {
     renderFormulas(node);
     showLocalImages(node);
   });
+  hideNewBlocks(last ? last.nextElementSibling : body.firstElementChild);
 }
 
 function appendPendingPiece() {
@@ -375,6 +377,7 @@ window.addEventListener("load", function () {
   body.addEventListener("input", markModified);
   body.addEventListener("paste", function (event) { event.preventDefault(); });
   new MutationObserver(function (records) {
+    watchChangedBlocks(records);
     forgetChangedTexts(records);
     ensureTrailingParagraph();
     scheduleCount();

@@ -70,7 +70,7 @@ function exportedBlocks(forWord) {
       body.appendChild(exportedCodeBlock(node));
     } else {
       var holder = document.createElement("div");
-      holder.appendChild(node.cloneNode(true));
+      holder.appendChild(withoutOffscreenState(node.cloneNode(true)));
       var formulas = node.matches("x-equation") ? [node] : node.querySelectorAll("x-equation");
       holder.querySelectorAll("x-equation").forEach(function (copy, index) {
         copy.replaceWith(exportedFormula(formulas[index], forWord));

@@ -163,7 +163,7 @@ function deleteTable(x, y) {
 function getTableHtml(x, y) {
   var element = document.elementFromPoint(x, y);
   var table = element ? element.closest("table") : null;
-  return table ? table.outerHTML : undefined;
+  return table ? blockHtml(table) : undefined;
 }
 
 function alignColumn(x, y, align) {
