@@ -1,12 +1,13 @@
 // Large documents stay fast because blocks far from the view are neither laid
 // out nor drawn: such a block carries data-offscreen (the page's style gives
-// it content-visibility: hidden) and keeps its last measured height as its
-// size. A block is shown again once it comes within a screen of the view and
-// hidden only once it is three screens away, so no block flips between the
-// two states and whatever is in view is always drawn. Blocks that arrive with
-// a document start hidden, at an estimated height, after the first screens.
-// Print, find, the word count and the exports read the document's nodes and
-// never depend on what is drawn.
+// it content-visibility: auto, so the engine still finds, selects and focuses
+// in it) and keeps its last measured height as its size, never a guess that
+// shifts the page once drawn. A block is shown again once it comes within a
+// screen of the view and hidden only once it is three screens away, so no
+// block flips between the two states and whatever is in view is always
+// drawn. Blocks that arrive with a document start hidden, at an estimated
+// height, after the first screens. Print, find, the word count and the
+// exports read the document's nodes and never depend on what is drawn.
 "use strict";
 
 var nearObserver = null;
@@ -76,8 +77,9 @@ function showSelectedBlocks() {
   if (!selection.rangeCount) return;
   var range = selection.getRangeAt(0);
   var first = boundaryBlock(range.startContainer, range.startOffset, false);
-  var last = boundaryBlock(range.endContainer, range.endOffset, true);
-  if (!first || !last || first.parentNode !== editorBody()) return;
+  var last = range.collapsed ? first : boundaryBlock(range.endContainer, range.endOffset, true);
+  if (!first || !last || first.parentNode !== editorBody() || last.parentNode !== editorBody()) return;
+  if (first !== last && !(first.compareDocumentPosition(last) & Node.DOCUMENT_POSITION_FOLLOWING)) last = first;
   for (var block = first; block; block = block.nextSibling) {
     if (block.nodeType === Node.ELEMENT_NODE) withoutOffscreenState(block);
     if (block === last) break;
