@@ -19,6 +19,8 @@
 
 #include <QSettings>
 #include <QApplication>
+#include <QAction>
+#include <QDockWidget>
 #include <QElapsedTimer>
 #include <QPageLayout>
 #include <QWebEnginePage>
@@ -101,6 +103,16 @@ int main(int argc, char *argv[])
     const double p95 = evaluate(view, QStringLiteral("window.keystrokes[94]")).toDouble();
     std::printf("keystroke at the end of 2MB median: %.1f ms\n", median);
     std::printf("keystroke at the end of 2MB p95: %.1f ms\n", p95);
+
+    // The writer turns to another field: the page loses the focus.
+    auto *navigation = window.findChild<QDockWidget *>(QStringLiteral("dockNavigation"));
+    if (navigation->isHidden())
+        navigation->toggleViewAction()->trigger();
+    timer.restart();
+    window.findChild<QWidget *>(QStringLiteral("navigationSearch"))->setFocus();
+    waitOrStop([&] { return evaluate(view, QStringLiteral("!document.hasFocus()")).toBool(); }, 60000, "the focus to leave");
+    std::printf("page losing the focus with 2MB: %lld ms\n", timer.elapsed());
+    evaluate(view, QStringLiteral("document.getElementById('bodyeditor').focus(); true"));
 
     QByteArray pdf;
     timer.restart();

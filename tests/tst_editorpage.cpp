@@ -1,6 +1,8 @@
 // The editor page in the real web engine, as the main window loads it.
 #include "guitestbase.h"
 
+#include <QAction>
+#include <QDockWidget>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
@@ -720,6 +722,21 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     QTRY_VERIFY(js(QStringLiteral("var box = topLevelBlock(getSelection().focusNode).getBoundingClientRect();"
                                   "scrollY > innerHeight && box.bottom > 0 && box.top < innerHeight")).toBool());
     settleAndProbe(QStringLiteral("after paging down"));
+
+    // Losing the focus with hidden blocks stalls the engine for seconds per
+    // thousand blocks: none is left hidden then, and far ones hide again once
+    // the writer is back.
+    const QString hiddenBlocks = QStringLiteral("editorBody().querySelectorAll(':scope > [data-offscreen]').length");
+    QVERIFY(js(hiddenBlocks).toInt() > 0);
+    auto *navigation = window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"));
+    if (navigation->isHidden())
+        navigation->toggleViewAction()->trigger();
+    window->findChild<QWidget *>(QStringLiteral("navigationSearch"))->setFocus();
+    QTRY_COMPARE(js(hiddenBlocks).toInt(), 0);
+    focusPage();
+    QTest::keyClick(view->focusProxy(), Qt::Key_Right);
+    QTRY_VERIFY(js(hiddenBlocks).toInt() > 0);
+    settleAndProbe(QStringLiteral("back in the page"));
 
     js(QStringLiteral("window.pageCallbacks = 0; true"));
     waitFor([] { return false; }, 2000);

@@ -115,7 +115,7 @@ function forgetObservedBlocks() {
   if (codeBlockObserver) codeBlockObserver.disconnect();
   if (formulaObserver) formulaObserver.disconnect();
   codeBlockObserver = formulaObserver = null;
-  forgetBlockObservers();
+  forgetDrawnBlocks();
 }
 
 function buildCodeMirror(wrapper, focus) {

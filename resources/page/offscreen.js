@@ -8,10 +8,13 @@
 // drawn. Blocks that arrive with a document start hidden, at an estimated
 // height, after the first screens. Print, find, the word count and the
 // exports read the document's nodes and never depend on what is drawn.
+//
+// The blocks to show are found from the scroll position by a binary search,
+// and only the drawn blocks are checked for hiding: a document of tens of
+// thousands of blocks costs no more per frame than a short one, where an
+// observer of every block costs the engine time for each of them.
 "use strict";
 
-var nearObserver = null;
-var farObserver = null;
 // The blocks of a new document shown at once, before any is measured.
 var blocksShownAtFirst = 40;
 
@@ -81,7 +84,7 @@ function showSelectedBlocks() {
   if (!first || !last || first.parentNode !== editorBody() || last.parentNode !== editorBody()) return;
   if (first !== last && !(first.compareDocumentPosition(last) & Node.DOCUMENT_POSITION_FOLLOWING)) last = first;
   for (var block = first; block; block = block.nextSibling) {
-    if (block.nodeType === Node.ELEMENT_NODE) withoutOffscreenState(block);
+    if (block.nodeType === Node.ELEMENT_NODE) showBlock(block);
     if (block === last) break;
   }
 }
@@ -89,33 +92,93 @@ function showSelectedBlocks() {
 document.addEventListener("selectionchange", showSelectedBlocks);
 ["keydown", "beforeinput", "copy", "cut", "dragstart"].forEach(function (type) { document.addEventListener(type, showSelectedBlocks, true); });
 
-function ensureBlockObservers() {
-  if (nearObserver) return;
-  nearObserver = new IntersectionObserver(function (entries) {
-    entries.forEach(function (entry) {
-      if (entry.isIntersecting) withoutOffscreenState(entry.target);
-    });
-  }, { rootMargin: "100% 0px" });
-  farObserver = new IntersectionObserver(function (entries) {
-    entries.forEach(function (entry) {
-      if (!entry.isIntersecting && entry.target.parentNode === editorBody() && !holdsCaret(entry.target)) {
-        hideBlock(entry.target, entry.boundingClientRect.height);
-      }
-    });
-  }, { rootMargin: "300% 0px" });
+// The drawn top-level blocks, the only ones that can need hiding.
+var drawnBlocks = new Set();
+var drawUpdateQueued = false;
+
+function showBlock(block) {
+  withoutOffscreenState(block);
+  drawnBlocks.add(block);
 }
 
-function observeBlock(block) {
-  ensureBlockObservers();
-  nearObserver.observe(block);
-  farObserver.observe(block);
+function queueDrawUpdate() {
+  if (drawUpdateQueued) return;
+  drawUpdateQueued = true;
+  requestAnimationFrame(updateDrawnBlocks);
 }
 
-function forgetBlock(block) {
-  if (!nearObserver) return;
-  nearObserver.unobserve(block);
-  farObserver.unobserve(block);
+// The index of the first block whose bottom is below `y` (in view coordinates).
+function firstBlockEndingBelow(blocks, y) {
+  var low = 0;
+  var high = blocks.length;
+  while (low < high) {
+    var middle = (low + high) >> 1;
+    if (blocks[middle].getBoundingClientRect().bottom > y) high = middle;
+    else low = middle + 1;
+  }
+  return low;
 }
+
+// Everything is read before anything changes, so the frame lays the page out
+// once; shown blocks take their real height, so the next frame looks again
+// until nothing changes.
+function updateDrawnBlocks() {
+  drawUpdateQueued = false;
+  var body = editorBody();
+  if (!body) return;
+  var screen = Math.max(1, window.innerHeight);
+  var blocks = body.children;
+  var toShow = [];
+  for (var i = firstBlockEndingBelow(blocks, -screen); i < blocks.length; i++) {
+    var block = blocks[i];
+    if (block.getBoundingClientRect().top > 2 * screen) break;
+    if (isOffscreen(block)) toShow.push(block);
+  }
+  var toHide = [];
+  if (!everyBlockShown) drawnBlocks.forEach(function (block) {
+    if (block.parentNode !== body || isOffscreen(block)) {
+      drawnBlocks.delete(block);
+      return;
+    }
+    var rect = block.getBoundingClientRect();
+    if ((rect.bottom < -3 * screen || rect.top > 4 * screen) && !holdsCaret(block)) toHide.push([block, rect.height]);
+  });
+  toShow.forEach(showBlock);
+  toHide.forEach(function (hidden) {
+    hideBlock(hidden[0], hidden[1]);
+    drawnBlocks.delete(hidden[0]);
+  });
+  if (toShow.length) queueDrawUpdate();
+}
+
+window.addEventListener("scroll", queueDrawUpdate, { passive: true });
+window.addEventListener("resize", queueDrawUpdate);
+
+// When the editor loses the focus (to the other editor, a dialog, another
+// window), the engine visits every hidden block one at a time, each visit a
+// style pass over the document: tens of seconds for a document of thousands
+// of blocks. Every block is shown before that happens; the next frame with
+// the focus back hides the far ones again.
+var everyBlockShown = false;
+
+function showEveryBlock() {
+  editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(showBlock);
+  everyBlockShown = true;
+}
+
+function hideFarBlocksAgain() {
+  if (!everyBlockShown || !document.hasFocus()) return;
+  everyBlockShown = false;
+  queueDrawUpdate();
+}
+
+document.addEventListener("focusout", function (event) {
+  var body = editorBody();
+  if (body.contains(event.target) && !(event.relatedTarget && body.contains(event.relatedTarget))) showEveryBlock();
+}, true);
+["focusin", "selectionchange", "keydown", "mousedown"].forEach(function (type) {
+  document.addEventListener(type, hideFarBlocksAgain, true);
+});
 
 // Top-level blocks from `first` on, just added with a document: those after
 // the first screens start hidden at an estimated height.
@@ -127,24 +190,29 @@ function hideNewBlocks(first) {
   }
   for (var block = first; block; block = block.nextElementSibling, index += 1) {
     if (index >= blocksShownAtFirst) hideBlock(block, estimatedHeight(block));
+    else drawnBlocks.add(block);
   }
+  everyBlockShown = false;
+  queueDrawUpdate();
 }
 
-// Every top-level block is watched from when it is added until it goes.
+// Blocks added by editing are drawn; the next frame decides what stays so.
 function watchChangedBlocks(records) {
+  var added = false;
   records.forEach(function (record) {
     if (record.target !== editorBody()) return;
     record.addedNodes.forEach(function (node) {
-      if (node.nodeType === Node.ELEMENT_NODE && node.parentNode === editorBody()) observeBlock(node);
+      if (node.nodeType !== Node.ELEMENT_NODE || node.parentNode !== editorBody()) return;
+      if (!isOffscreen(node)) drawnBlocks.add(node);
+      added = true;
     });
     record.removedNodes.forEach(function (node) {
-      if (node.nodeType === Node.ELEMENT_NODE) forgetBlock(node);
+      drawnBlocks.delete(node);
     });
   });
+  if (added) queueDrawUpdate();
 }
 
-function forgetBlockObservers() {
-  if (nearObserver) nearObserver.disconnect();
-  if (farObserver) farObserver.disconnect();
-  nearObserver = farObserver = null;
+function forgetDrawnBlocks() {
+  drawnBlocks.clear();
 }
