@@ -261,9 +261,11 @@ void DocumentSession::setModified(bool value)
     emit modifiedChanged(value);
 }
 
+// Whoever knows that the Source Code Editor holds the same text says so after.
 void DocumentSession::takePageMarkdown(const QString &markdown)
 {
     pageMarkdown = markdown;
+    sourceHoldsPageMarkdown = false;
     pageMarkdownTime = QDateTime::currentDateTime();
     pageHasEdits = false;
 }

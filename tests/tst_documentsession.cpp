@@ -79,6 +79,7 @@ private slots:
     void writeOfAnOlderDocumentKeepsTheStar();
     void lostPage_data();
     void lostPage();
+    void pageLostAfterAReadKeepsWhatWasRead();
     void failedHandOverRestartsThePage();
     void pageNotReadyAnswersWithWhatItWasGiven();
 
@@ -338,6 +339,23 @@ void TestDocumentSession::lostPage()
         session->pageAnswered(editors.lastQuestion(), unedited);
     QVERIFY(read.ok);
     QCOMPARE(read.markdown, sourceInFront ? QStringLiteral("# Kept\ntyped\n") : QStringLiteral("# Kept\n"));
+}
+
+// A read (a save) took the page's document after the Source Code Editor had
+// held the page's older one; the page ending in the next hand-over left the
+// Source Code Editor with the older text.
+void TestDocumentSession::pageLostAfterAReadKeepsWhatWasRead()
+{
+    QVERIFY(openFile("# Kept\n"));
+    session->switchTo(DocumentSession::Editor::Source);
+    session->pageAnswered(editors.lastQuestion(), unedited);
+    session->switchTo(DocumentSession::Editor::Visual);
+    session->pageEdited();
+    session->readDocument([](const DocumentSession::Read &) {});
+    session->pageAnswered(editors.lastQuestion(), markdownAnswer(QStringLiteral("# Kept\nsaved\n")));
+    session->switchTo(DocumentSession::Editor::Source);
+    session->pageLost();
+    QCOMPARE(editors.source, QStringLiteral("# Kept\nsaved\n"));
 }
 
 void TestDocumentSession::failedHandOverRestartsThePage()
