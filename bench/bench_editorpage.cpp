@@ -126,6 +126,15 @@ int main(int argc, char *argv[])
     std::printf("print 2MB to PDF: %lld ms\n", timer.elapsed());
     std::printf("PDF of 2MB: %.1f MB\n", static_cast<double>(pdf.size()) / (1024.0 * 1024.0));
 
+    // A jump into the middle, never shown before: the longest frame of the next 2 s.
+    evaluate(view, QStringLiteral(
+        "window.longestFrame = null; (function () { var last = performance.now(), start = last, longest = 0;"
+        "  scrollTo(0, 0.5 * (document.documentElement.scrollHeight - innerHeight));"
+        "  requestAnimationFrame(function tick(now) { longest = Math.max(longest, now - last); last = now;"
+        "    if (now - start < 2000) requestAnimationFrame(tick); else window.longestFrame = longest; }); })(); true"));
+    waitOrStop([&] { return !evaluate(view, QStringLiteral("window.longestFrame === null")).toBool(); }, 60000, "the jump");
+    std::printf("longest frame after a jump into 2MB: %.0f ms\n", evaluate(view, QStringLiteral("window.longestFrame")).toDouble());
+
     // Through the whole document in 60 steps, two frames each, then at rest.
     evaluate(view, QStringLiteral(
         "window.scrolled = false; (function step(i) {"

@@ -98,12 +98,34 @@ function addCodeMirror(code, lang, buildNow) {
   return wrapper;
 }
 
+// Building an editor lays the page out again, so a jump into a part of the
+// document with many code blocks builds them one per frame: the text shows
+// at once as it stands, and no frame waits for all of them.
+var codeBlocksToBuild = [];
+var codeBlockBuildQueued = false;
+
+function buildNextCodeBlock() {
+  codeBlockBuildQueued = false;
+  var wrapper = codeBlocksToBuild.shift();
+  if (wrapper && wrapper.isConnected) buildCodeMirror(wrapper);
+  if (codeBlocksToBuild.length) queueCodeBlockBuild();
+}
+
+function queueCodeBlockBuild() {
+  if (codeBlockBuildQueued) return;
+  codeBlockBuildQueued = true;
+  requestAnimationFrame(buildNextCodeBlock);
+}
+
 function observeCodeBlock(wrapper) {
   if (!codeBlockObserver) {
     codeBlockObserver = new IntersectionObserver(function (entries) {
       entries.forEach(function (entry) {
-        if (entry.isIntersecting) buildCodeMirror(entry.target);
+        var queued = codeBlocksToBuild.indexOf(entry.target);
+        if (entry.isIntersecting && queued < 0) codeBlocksToBuild.push(entry.target);
+        else if (!entry.isIntersecting && queued >= 0) codeBlocksToBuild.splice(queued, 1);
       });
+      if (codeBlocksToBuild.length) queueCodeBlockBuild();
     }, { rootMargin: "800px 0px" });
   }
   codeBlockObserver.observe(wrapper);
@@ -115,6 +137,7 @@ function forgetObservedBlocks() {
   if (codeBlockObserver) codeBlockObserver.disconnect();
   if (formulaObserver) formulaObserver.disconnect();
   codeBlockObserver = formulaObserver = null;
+  codeBlocksToBuild = [];
   forgetDrawnBlocks();
 }
 
