@@ -310,6 +310,10 @@ bool TestSoak::typeWord(bool inPage)
                           "var s=getSelection();s.removeAllRanges();s.addRange(r);return true;}}return false;})()")
                .arg(lastParagraph));
         SOAK_CHECK(caretPlaced.toBool(), QStringLiteral("the caret is at the end of the last paragraph"));
+        // A dock just opened again may bring the other editor to the front a
+        // moment later; a writer types into the editor they see.
+        if (!window->isVisualEditorShown())
+            return true;
         QTest::keyClicks(view->focusProxy(), QLatin1Char(' ') + word);
         pageEdited = true;
     } else {
