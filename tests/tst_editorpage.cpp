@@ -723,6 +723,21 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
                                   "scrollY > innerHeight && box.bottom > 0 && box.top < innerHeight")).toBool());
     settleAndProbe(QStringLiteral("after paging down"));
 
+    // A click between two blocks far down puts the caret beside the click.
+    const QVariantList gap = js(QStringLiteral(
+        "(function () { var blocks = editorBody().children; for (var i = 1; i < blocks.length; i++) {"
+        "  var above = blocks[i - 1].getBoundingClientRect(), below = blocks[i].getBoundingClientRect();"
+        "  var text = /^(P|H[1-6]|UL|OL|BLOCKQUOTE)$/;"
+        "  if (above.bottom > 0 && below.top < innerHeight && below.top - above.bottom >= 6"
+        "      && text.test(blocks[i - 1].tagName) && text.test(blocks[i].tagName))"
+        "    return [Math.round(above.right - 5), Math.round((above.bottom + below.top) / 2), i]; } })()")).toList();
+    QCOMPARE(gap.size(), 3);
+    QTest::mouseClick(view->focusProxy(), Qt::LeftButton, Qt::NoModifier, QPoint(gap[0].toInt(), gap[1].toInt()));
+    QTRY_VERIFY2(js(QStringLiteral("var block = topLevelBlock(getSelection().focusNode), index = [].indexOf.call("
+                                   "editorBody().children, block); document.activeElement === editorBody() && "
+                                   "(index === %1 || index === %1 - 1)").arg(gap[2].toInt())).toBool(),
+                 qPrintable(js(QStringLiteral("document.activeElement.tagName")).toString()));
+
     // Losing the focus with hidden blocks stalls the engine for seconds per
     // thousand blocks: none is left hidden then, and far ones hide again once
     // the writer is back.
