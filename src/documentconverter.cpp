@@ -1,6 +1,7 @@
 #include "documentconverter.h"
 
 #include "html2md/html2md.h"
+#include "markdownflags.h"
 
 #include <QStringList>
 
@@ -10,10 +11,6 @@
 #include <md4c.h>
 
 namespace {
-// Raw HTML in the Markdown is shown as text, never run in the page.
-constexpr unsigned parserFlags = MD_FLAG_PERMISSIVEAUTOLINKS | MD_FLAG_NOHTML | MD_FLAG_TABLES
-    | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_LATEXMATHSPANS | MD_FLAG_UNDERLINE;
-
 void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
 {
     static_cast<std::string *>(userdata)->append(text, size);
@@ -71,13 +68,18 @@ size_t backtickRun(const std::string &text, size_t at)
 
 QString DocumentConverter::markdownToHtml(const std::string &markdown) const
 {
+    return QString::fromStdString(markdownToHtmlUtf8(markdown));
+}
+
+std::string DocumentConverter::markdownToHtmlUtf8(const std::string &markdown) const
+{
     std::string html;
     html.reserve(markdown.size() + markdown.size() / 4);
-    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, parserFlags, 0);
+    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, markdownParserFlags, 0);
     replaceAll(html, "<x-equation type=\"display\">", "<x-equation type=\"display\" contenteditable=\"false\">");
     replaceAll(html, "<x-equation>", "<x-equation contenteditable=\"false\">");
     replaceAll(html, "<pre>", "<pre contenteditable=\"false\">");
-    return QString::fromStdString(html);
+    return html;
 }
 
 QString DocumentConverter::htmlToMarkdown(const QString &html) const

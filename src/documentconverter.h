@@ -10,6 +10,7 @@ class DocumentConverter
 {
 public:
     QString markdownToHtml(const std::string &markdown) const;
+    std::string markdownToHtmlUtf8(const std::string &markdown) const;
     QString htmlToMarkdown(const QString &html) const;
 
     // Puts blank lines around runs of table lines, so that a table typed right

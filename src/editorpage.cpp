@@ -94,7 +94,7 @@ void EditorPage::onBridgeConnected()
         htmlWaiting = false;
         if (waitingKeepsPlace)
             run(QStringLiteral("keepPlaceOnNextDocument()"));
-        showHtml(waitingHtml);
+        giveHtml(waitingHtml);
         waitingHtml.clear();
     }
     emit becameReady();
@@ -102,8 +102,11 @@ void EditorPage::onBridgeConnected()
 
 void EditorPage::showDocument(const QString &markdown, bool fromSource, bool keepPlace)
 {
-    const QString text = fromSource ? DocumentConverter::isolateTables(markdown) : markdown;
-    const QString html = converter.markdownToHtml(text.toStdString());
+    std::string source = markdown.toStdString();
+    std::string parsed = fromSource ? DocumentConverter::isolateTables(markdown).toStdString() : source;
+    std::string rendered = converter.markdownToHtmlUtf8(parsed);
+    const QString html =
+        QString::fromStdString(sourceBlocks.take(std::move(source), std::move(parsed), std::move(rendered)));
     if (!ready) {
         waitingHtml = html;
         htmlWaiting = true;
@@ -112,10 +115,15 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     }
     if (keepPlace)
         run(QStringLiteral("keepPlaceOnNextDocument()"));
-    showHtml(html);
+    giveHtml(html);
 }
 
 void EditorPage::showHtml(const QString &html)
+{
+    giveHtml(QString::fromStdString(sourceBlocks.take(html.toStdString())));
+}
+
+void EditorPage::giveHtml(const QString &html)
 {
     if (!ready) {
         waitingHtml = html;
@@ -262,7 +270,7 @@ void EditorPage::whenKeysAreIn(quint64 keys, const QElapsedTimer &sinceAsked, co
     view->page()->runJavaScript(QStringLiteral("keysReceived"), guarded<const QVariant &>(this, &pageLife, answered));
 }
 
-PageAnswer EditorPage::answerFrom(const QVariant &result) const
+PageAnswer EditorPage::answerFrom(const QVariant &result)
 {
     const QVariantMap map = result.toMap();
     const QVariant html = map.value(QStringLiteral("html"));
@@ -270,6 +278,29 @@ PageAnswer EditorPage::answerFrom(const QVariant &result) const
         return {PageAnswer::Failed, {}};
     if (html.type() == QVariant::String)
         return {PageAnswer::Markdown, converter.htmlToMarkdown(html.toString())};
+    const QVariant parts = map.value(QStringLiteral("parts"));
+    if (parts.type() == QVariant::List) {
+        std::vector<SourceBlocks::PagePart> pageParts;
+        const QVariantList list = parts.toList();
+        pageParts.reserve(static_cast<size_t>(list.size()));
+        for (const QVariant &part : list) {
+            SourceBlocks::PagePart pagePart;
+            if (part.type() == QVariant::List) {
+                pagePart.block = part.toList().value(0).toInt();
+                pagePart.touched = true;
+                pagePart.html = part.toList().value(1).toString().toStdString();
+            } else if (part.type() == QVariant::String) {
+                pagePart.html = part.toString().toStdString();
+            } else {
+                pagePart.block = part.toInt();
+            }
+            pageParts.push_back(std::move(pagePart));
+        }
+        const std::string markdown = sourceBlocks.assemble(pageParts, [this](const std::string &partHtml) {
+            return converter.htmlToMarkdown(QString::fromStdString(partHtml)).toStdString();
+        });
+        return {PageAnswer::Markdown, QString::fromStdString(markdown)};
+    }
     return {PageAnswer::Unedited, {}};
 }
 

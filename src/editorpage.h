@@ -2,6 +2,7 @@
 
 #include "documentconverter.h"
 #include "pagetemplate.h"
+#include "sourceblocks.h"
 
 #include <QJsonObject>
 #include <QObject>
@@ -107,6 +108,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void giveHtml(const QString &html);
     void followInputTarget();
     void holdInputUntilDocumentIsIn();
     void checkDocumentIsIn();
@@ -114,12 +116,14 @@ private:
     void passHeldInputOn();
     void onRendererTerminated(QWebEnginePage::RenderProcessTerminationStatus status);
     void onBridgeConnected();
-    PageAnswer answerFrom(const QVariant &result) const;
+    PageAnswer answerFrom(const QVariant &result);
 
     QWebEngineView *view;
     Content *content;
     QWebChannel *channel = nullptr;
     DocumentConverter converter;
+    // The document the page was given last, by its blocks.
+    SourceBlocks sourceBlocks;
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

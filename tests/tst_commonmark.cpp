@@ -1,6 +1,7 @@
 // Sends every example of the CommonMark reference suite through the Visual
 // Editor's round trip: Markdown to HTML, back to Markdown, and to HTML again.
 #include "documentconverter.h"
+#include "sourceblocks.h"
 #include "htmlcompare.h"
 
 #include <QFile>
@@ -75,6 +76,7 @@ private slots:
     void initTestCase();
     void roundTrip_data();
     void roundTrip();
+    void blocksGoBackAsTheirSource();
     void cleanupTestCase();
 
 private:
@@ -115,6 +117,60 @@ void TestCommonMark::roundTrip()
         QVERIFY2(!same, "listed as changing its HTML, but it comes back identical now: take it off the list");
     else
         QVERIFY2(same, qPrintable(QStringLiteral("HTML changed; ") + details));
+}
+
+// Every example cut into the source of its blocks: untouched, or touched
+// and left as it was, the blocks come back byte for byte; one segment
+// replaced changes that segment's text only.
+void TestCommonMark::blocksGoBackAsTheirSource()
+{
+    const DocumentConverter converter;
+    const auto convert = [&converter](const std::string &html) {
+        return converter.htmlToMarkdown(QString::fromStdString(html)).toStdString();
+    };
+    QStringList failures;
+    for (const Example &example : qAsConst(examples)) {
+        const std::string markdown = example.markdown.toStdString();
+        const std::string html = converter.markdownToHtml(markdown).toStdString();
+        SourceBlocks blocks;
+        blocks.take(markdown, markdown, html);
+        std::vector<std::string> elements;
+        for (const auto &element : SourceBlocks::topLevelElements(html, nullptr))
+            elements.push_back(html.substr(element.first, element.second - element.first));
+        const auto &segments = blocks.segments();
+        const QString name = QStringLiteral("example %1").arg(example.number);
+        if (!elements.empty() && segments.empty()) {
+            failures << name + QStringLiteral(": no segments");
+            continue;
+        }
+        std::vector<SourceBlocks::PagePart> untouched, undone;
+        for (int index = 0; index < blocks.blockCount(); ++index) {
+            untouched.push_back({index, false, {}});
+            undone.push_back({index, true, elements[static_cast<size_t>(index)]});
+        }
+        if (blocks.assemble(untouched, convert) != markdown)
+            failures << name + QStringLiteral(": untouched blocks changed");
+        if (blocks.assemble(undone, convert) != markdown)
+            failures << name + QStringLiteral(": blocks touched and left as they were changed");
+        for (const SourceBlocks::Segment &segment : segments) {
+            const std::string text = markdown.substr(segment.begin, segment.end - segment.begin);
+            const size_t rendered = SourceBlocks::topLevelElements(converter.markdownToHtml(text).toStdString(), nullptr).size();
+            if (rendered != static_cast<size_t>(segment.blockCount))
+                failures << name + QStringLiteral(": segment \"%1\" renders to %2 blocks, not %3")
+                                       .arg(QString::fromStdString(text)).arg(rendered).arg(segment.blockCount);
+            std::vector<SourceBlocks::PagePart> parts;
+            for (int index = 0; index < blocks.blockCount(); ++index) {
+                if (index == segment.firstBlock)
+                    parts.push_back({-1, false, "<p>Changed</p>"});
+                else if (index < segment.firstBlock || index >= segment.firstBlock + segment.blockCount)
+                    parts.push_back({index, false, {}});
+            }
+            const std::string expected = markdown.substr(0, segment.begin) + "Changed" + markdown.substr(segment.end);
+            if (blocks.assemble(parts, convert) != expected)
+                failures << name + QStringLiteral(": replacing \"%1\" changed more").arg(QString::fromStdString(text));
+        }
+    }
+    QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 failures:\n").arg(failures.size()) + failures.mid(0, 30).join(QLatin1Char('\n'))));
 }
 
 void TestCommonMark::cleanupTestCase()

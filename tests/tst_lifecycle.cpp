@@ -67,6 +67,8 @@ private slots:
     void endedRendererIsNoticedAndRecovered_data();
     void endedRendererIsNoticedAndRecovered();
     void changesOnDiskAreFollowed();
+    void editChangesOnlyItsBlock_data();
+    void editChangesOnlyItsBlock();
 
 private:
     // Opens `bytes` as a file and waits until the page holds it whole.
@@ -703,3 +705,123 @@ void TestLifecycle::changesOnDiskAreFollowed()
 
 QTEST_MAIN(TestLifecycle)
 #include "tst_lifecycle.moc"
+
+namespace {
+// Several screens of Markdown as writers keep it: hard-wrapped paragraphs,
+// raw HTML, entities, reference links, setext headings, "*" lists, tables,
+// code and formulas; block `n` of each kind holds the marker "Mark<n>".
+QByteArray writersDocument()
+{
+    QByteArray text = "<p align=\"center\"><img src=\"logo.png\" width=\"80\"></p>\n\nProject\n=======\n\n";
+    for (int n = 0; n < 12; ++n) {
+        const QByteArray mark = "Mark" + QByteArray::number(n);
+        text += "Section " + QByteArray::number(n) + "\n-----------\n\n"
+                "A hard-wrapped paragraph " + mark + " with __strong__ words\nand _emphasis_, a [reference][ref"
+                + QByteArray::number(n) + "] and &#10084; here,\nending on its third line.\n\n"
+                "* first item " + mark + "\n* second item\n    * nested under it\n\n"
+                "| Name | Value |\n|:-----|------:|\n| cell " + mark + " | 1 |\n| other | 22 |\n\n"
+                "```python\nprint(\"" + mark + "\")\n```\n\n"
+                "Formula $e^{i\\pi} + 1 = 0$ in a line.<br>\n\n"
+                "[ref" + QByteArray::number(n) + "]: https://example.org/" + QByteArray::number(n) + "\n\n";
+    }
+    return text + "The end.\n";
+}
+
+// The lines of the block holding `marker`: the run of non-blank lines around it.
+QPair<int, int> blockLines(const QStringList &lines, const QString &marker)
+{
+    int first = 0;
+    while (first < lines.size() && !lines[first].contains(marker))
+        ++first;
+    int last = first;
+    while (first > 0 && !lines[first - 1].trimmed().isEmpty())
+        --first;
+    while (last + 1 < lines.size() && !lines[last + 1].trimmed().isEmpty())
+        ++last;
+    return {first, last};
+}
+}
+
+void TestLifecycle::editChangesOnlyItsBlock_data()
+{
+    QTest::addColumn<QString>("marker");
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<QString>("added");
+    QTest::newRow("a word typed") << "paragraph Mark6" << "type" << "Added";
+    QTest::newRow("a new paragraph") << "paragraph Mark6" << "enter" << "Added";
+    QTest::newRow("bold applied") << "paragraph Mark6" << "bold" << "**Mark6**";
+    QTest::newRow("a list item added") << "first item Mark6" << "enter" << "Added";
+    QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added";
+    QTest::newRow("a table row added") << "cell Mark6" << "row" << "|";
+    QTest::newRow("a block deleted") << "paragraph Mark6" << "delete" << "";
+}
+
+// One edit in the Visual Editor, then the hand-over: every line outside the
+// edited block comes back as it was written.
+void TestLifecycle::editChangesOnlyItsBlock()
+{
+    QFETCH(QString, marker);
+    QFETCH(QString, edit);
+    QFETCH(QString, added);
+    const QByteArray written = writersDocument();
+    openDocument(written);
+    const QString word = marker.section(QLatin1Char('"'), 1, 1).isEmpty() ? marker.section(QLatin1Char(' '), -1)
+                                                                             : marker.section(QLatin1Char('"'), 1, 1);
+    // The caret at the end of the marker's text, in view.
+    QVERIFY(js(QStringLiteral(
+        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
+        "  while ((node = walker.nextNode()) && node.data.indexOf('%3') < 0) {}"
+        "  if (!node) return false; topLevelBlock(node).scrollIntoView(); editorBody().focus();"
+        "  var range = document.createRange(), at = node.data.indexOf('%1');"
+        "  if ('%2' === 'bold') { range.setStart(node, at); range.setEnd(node, at + '%1'.length); }"
+        "  else { range.setStart(node, node.data.length); }"
+        "  getSelection().removeAllRanges(); getSelection().addRange(range); return true; })()")
+                   .arg(word, edit, edit == QLatin1String("code") ? word : marker)).toBool());
+    focusPage();
+    QWidget *keys = view->focusProxy();
+    if (edit == QLatin1String("type")) {
+        QTest::keyClicks(keys, QStringLiteral(" Added"));
+    } else if (edit == QLatin1String("enter")) {
+        QTest::keyClick(keys, Qt::Key_End);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTest::keyClicks(keys, QStringLiteral("Added"));
+    } else if (edit == QLatin1String("bold")) {
+        QTest::keyClick(keys, Qt::Key_B, Qt::ControlModifier);
+    } else if (edit == QLatin1String("code")) {
+        QVERIFY(js(QStringLiteral("(function () { var wrapper = [].find.call(document.querySelectorAll('.cm-editor-wrapper'),"
+                                  "  function (w) { return codeBlockValue(w).indexOf('%1') >= 0; });"
+                                  "  buildCodeMirror(wrapper); wrapper.scrollIntoView(); wrapper.cmInstance.focus();"
+                                  "  wrapper.cmInstance.setCursor(0, 0); return true; })()").arg(word)).toBool());
+        QTest::keyClicks(keys, QStringLiteral("Added"));
+    } else if (edit == QLatin1String("row")) {
+        QCOMPARE(js(QStringLiteral("(function () { try { var node = getSelection().focusNode;"
+                                   "  var cell = (node.nodeType === 1 ? node : node.parentNode).closest('td');"
+                                   "  var box = cell.getBoundingClientRect();"
+                                   "  insertTableRow(box.left + 2, box.top + 2, 'below'); return 'done'; }"
+                                   "  catch (error) { return String(error); } })()")).toString(), QStringLiteral("done"));
+    } else {
+        QVERIFY(js(QStringLiteral("(function () { var block = topLevelBlock(getSelection().focusNode);"
+                                  "  getSelection().selectAllChildren(block); return true; })()")).toBool());
+        QTest::keyClick(keys, Qt::Key_Delete);
+        QTest::keyClick(keys, Qt::Key_Delete);
+    }
+    QTRY_VERIFY(titleHasStar());
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+
+    const QStringList before = QString::fromUtf8(written).split(QLatin1Char('\n'));
+    const QStringList after = source->toPlainText().split(QLatin1Char('\n'));
+    int same = 0;
+    while (same < before.size() && same < after.size() && before[same] == after[same])
+        ++same;
+    int sameAtEnd = 0;
+    while (sameAtEnd < before.size() - same && sameAtEnd < after.size() - same
+           && before[before.size() - 1 - sameAtEnd] == after[after.size() - 1 - sameAtEnd])
+        ++sameAtEnd;
+    const QPair<int, int> block = blockLines(before, marker);
+    const QString changed = after.mid(same, after.size() - same - sameAtEnd).join(QLatin1Char('\n'));
+    QVERIFY2(same >= block.first && before.size() - sameAtEnd <= block.second + 2,
+             qPrintable(QStringLiteral("lines %1 to %2 of the block %3 to %4 changed:\n%5")
+                            .arg(same).arg(before.size() - sameAtEnd).arg(block.first).arg(block.second).arg(changed)));
+    QVERIFY2(changed.contains(added), qPrintable(changed));
+}

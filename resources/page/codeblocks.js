@@ -76,6 +76,7 @@ function addCodeMirror(code, lang, buildNow) {
   preview.className = "cm-pending";
   preview.textContent = value;
   wrapper.appendChild(preview);
+  wrapper.sourceBlock = pre.sourceBlock;
   pre.parentNode.replaceChild(wrapper, pre);
 
   copy.addEventListener("click", function () { copyText(codeBlockValue(wrapper)); });
@@ -164,6 +165,7 @@ function buildCodeMirror(wrapper, focus) {
     }
   });
   editor.on("change", function () {
+    touchBlock(wrapper);
     forgetTextAround(wrapper);
     markModified();
   });
@@ -205,6 +207,7 @@ function openLanguageMenu(wrapper, button) {
       event.stopPropagation();
       buildCodeMirror(wrapper);
       wrapper.cmInstance.setOption("mode", key || "plaintext");
+      touchBlock(wrapper);
       button.textContent = languageLabels[key];
       closeLanguageMenu();
       markModified();

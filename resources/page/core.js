@@ -23,6 +23,27 @@ var documentNumber = 0;
 var keysReceived = 0;
 document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 
+// Each top-level element of a document the program gave carries the index of
+// the source block it was rendered from (sourceBlock); those changed since
+// are touched. The program writes the others back as their own source.
+var touchedBlocks = new WeakSet();
+
+function touchBlock(node) {
+  var block = topLevelBlock(node);
+  if (block) touchedBlocks.add(block);
+}
+
+// Changes inside a code block are its editor's, which reports them itself.
+function touchChangedBlocks(records) {
+  var body = editorBody();
+  records.forEach(function (record) {
+    if (record.target === body) return;
+    var element = record.target.nodeType === Node.ELEMENT_NODE ? record.target : record.target.parentNode;
+    if (!element || (element.closest && element.closest(".cm-editor-wrapper"))) return;
+    touchBlock(record.target);
+  });
+}
+
 function markModified() {
   editedSinceShown = true;
   if (contentObj) contentObj.updateModifyStatus(true);
@@ -142,12 +163,17 @@ function isLocalPath(src) {
 }
 
 function showLocalImages(root) {
-  selectWithin(root, "img[src]:not([data-local-src])").forEach(function (image) {
-    var path = image.getAttribute("src");
-    if (!isLocalPath(path)) return;
-    var slashed = path.replace(/\\/g, "/");
-    image.setAttribute("data-local-src", path);
-    image.setAttribute("src", "file://" + (slashed.charAt(0) === "/" ? "" : "/") + slashed);
+  var local = selectWithin(root, "img[src]:not([data-local-src])").filter(function (image) {
+    return isLocalPath(image.getAttribute("src"));
+  });
+  if (!local.length) return;
+  untracked(function () {
+    local.forEach(function (image) {
+      var path = image.getAttribute("src");
+      var slashed = path.replace(/\\/g, "/");
+      image.setAttribute("data-local-src", path);
+      image.setAttribute("src", "file://" + (slashed.charAt(0) === "/" ? "" : "/") + slashed);
+    });
   });
 }
 
@@ -187,33 +213,48 @@ function convertedCopy(element) {
 // are copied. A formula KaTeX has not rendered yet is already its source.
 var needsConvertedCopy = ".cm-editor-wrapper, x-equation *, table, img[data-local-src]";
 
+function topLevelHtml(node) {
+  if (node.nodeType === Node.TEXT_NODE) {
+    var holder = document.createElement("span");
+    holder.textContent = node.textContent;
+    return holder.innerHTML;
+  } else if (node.nodeType !== Node.ELEMENT_NODE) {
+    return "";
+  } else if (node.classList.contains("cm-editor-wrapper")) {
+    return codeBlockHtml(node);
+  } else if (node.tagName === "TABLE") {
+    return "<p>" + convertedCopy(node) + "</p>";
+  } else if (node.matches("img[data-local-src], x-equation") || node.querySelector(needsConvertedCopy)) {
+    return convertedCopy(node);
+  }
+  return blockHtml(node);
+}
+
 function getHtml() {
   flushPendingHtml();
   var parts = [];
-  editorBody().childNodes.forEach(function (node) {
-    if (node.nodeType === Node.TEXT_NODE) {
-      var holder = document.createElement("span");
-      holder.textContent = node.textContent;
-      parts.push(holder.innerHTML);
-    } else if (node.nodeType !== Node.ELEMENT_NODE) {
-      return;
-    } else if (node.classList.contains("cm-editor-wrapper")) {
-      parts.push(codeBlockHtml(node));
-    } else if (node.tagName === "TABLE") {
-      parts.push("<p>" + convertedCopy(node) + "</p>");
-    } else if (node.matches("img[data-local-src], x-equation") || node.querySelector(needsConvertedCopy)) {
-      parts.push(convertedCopy(node));
-    } else {
-      parts.push(blockHtml(node));
-    }
-  });
+  editorBody().childNodes.forEach(function (node) { parts.push(topLevelHtml(node)); });
   return parts.join("");
 }
 
-// The document's HTML when it was edited since the program last had it, else
+// The document in parts for the program: the source block of each untouched
+// element, [block, HTML] for a touched one, the HTML of anything new.
+function documentParts() {
+  flushPendingHtml();
+  var parts = [];
+  editorBody().childNodes.forEach(function (node) {
+    if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
+    if (node.sourceBlock === undefined) parts.push(topLevelHtml(node));
+    else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node)]);
+    else parts.push(node.sourceBlock);
+  });
+  return parts;
+}
+
+// The document when it was edited since the program last had it, else
 // false: the Markdown the program has is then still the document, word for word.
 function editedHtml() {
-  return { document: documentNumber, keys: keysReceived, html: editedSinceShown ? getHtml() : false };
+  return { document: documentNumber, keys: keysReceived, html: false, parts: editedSinceShown ? documentParts() : false };
 }
 
 // On paper every formula is drawn, also those never scrolled to.

@@ -52,6 +52,11 @@ function appendHtml(body, html) {
   var parsed = document.createElement("template");
   parsed.innerHTML = html;
   var nodes = Array.prototype.slice.call(parsed.content.childNodes);
+  nodes.forEach(function (node) {
+    if (node.nodeType !== Node.ELEMENT_NODE || !node.hasAttribute("data-sb")) return;
+    node.sourceBlock = Number(node.getAttribute("data-sb"));
+    node.removeAttribute("data-sb");
+  });
   var last = body.lastElementChild;
   body.appendChild(parsed.content);
   nodes.forEach(function (node) {
@@ -110,6 +115,30 @@ function collectGarbage() {
   gc();
 }
 
+// Attributes an edit can change that the Markdown keeps. Style is left out:
+// the page sets it on every block it hides, and Markdown keeps none.
+var changedAttributes = ["href", "src", "title", "alt", "align", "width", "height", "colspan", "rowspan", "start",
+                         "checked", "type", "class", "data-local-src"];
+var documentObserver = null;
+
+function takeChanges(records) {
+  touchChangedBlocks(records);
+  var contentChanges = records.filter(function (record) { return record.type !== "attributes"; });
+  if (!contentChanges.length) return;
+  watchChangedBlocks(contentChanges);
+  forgetChangedTexts(contentChanges);
+  ensureTrailingParagraph();
+  scheduleCount();
+}
+
+// Runs `change`, a change of the page's own that edits nothing (a formula
+// drawn), apart from what the observer has seen so far.
+function untracked(change) {
+  if (documentObserver) takeChanges(documentObserver.takeRecords());
+  change();
+  if (documentObserver) documentObserver.takeRecords();
+}
+
 // A document read again from its file keeps the reader's place.
 var keepPlaceOfNext = false;
 
@@ -128,6 +157,7 @@ function setDocumentHtml(html) {
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
   body.textContent = "";
+  touchedBlocks = new WeakSet();
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
   documentNumber += 1;
   editedSinceShown = false;
@@ -376,12 +406,9 @@ window.addEventListener("load", function () {
   });
   body.addEventListener("input", markModified);
   body.addEventListener("paste", function (event) { event.preventDefault(); });
-  new MutationObserver(function (records) {
-    watchChangedBlocks(records);
-    forgetChangedTexts(records);
-    ensureTrailingParagraph();
-    scheduleCount();
-  }).observe(body, { childList: true, characterData: true, subtree: true });
+  documentObserver = new MutationObserver(takeChanges);
+  documentObserver.observe(body, { childList: true, characterData: true, subtree: true, attributes: true,
+                                   attributeFilter: changedAttributes });
 
   body.setAttribute("contenteditable", "true");
   body.setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");

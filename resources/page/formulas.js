@@ -11,7 +11,9 @@ function formulaSource(formula) {
 
 function renderFormula(formula) {
   var source = formulaSource(formula);
-  katex.render(source, formula, { throwOnError: false, displayMode: formula.getAttribute("type") === "display" });
+  untracked(function () {
+    katex.render(source, formula, { throwOnError: false, displayMode: formula.getAttribute("type") === "display" });
+  });
 }
 
 function observeFormula(formula) {

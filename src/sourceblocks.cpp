@@ -1,0 +1,457 @@
+#include "sourceblocks.h"
+
+#include "markdownflags.h"
+
+#include <md4c.h>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+namespace {
+constexpr size_t none = std::string::npos;
+
+bool isVoidElement(std::string_view name)
+{
+    static const char *const names[] = {"area", "base", "br", "col", "embed", "hr", "img", "input",
+                                        "link", "meta", "param", "source", "track", "wbr"};
+    return std::any_of(std::begin(names), std::end(names), [name](const char *known) { return name == known; });
+}
+
+// The source positions md4c hands out for each top-level block: every text
+// it reports points into the parsed buffer, and so does a code block's info
+// string.
+struct BlockScan {
+    struct Block {
+        size_t first = none; // first and one past the last byte reported
+        size_t last = 0;
+        char fence = 0;
+    };
+    const char *base = nullptr;
+    size_t size = 0;
+    int depth = 0;
+    std::vector<Block> blocks;
+
+    void note(const char *text, size_t length)
+    {
+        if (depth == 0 || blocks.empty() || length == 0 || text < base || text + length > base + size)
+            return;
+        const size_t at = static_cast<size_t>(text - base);
+        Block &block = blocks.back();
+        block.first = std::min(block.first, at);
+        block.last = std::max(block.last, at + length);
+    }
+    void note(const MD_ATTRIBUTE &attribute) { note(attribute.text, attribute.size); }
+};
+
+int enterBlock(MD_BLOCKTYPE type, void *detail, void *userdata)
+{
+    auto *scan = static_cast<BlockScan *>(userdata);
+    if (type == MD_BLOCK_DOC)
+        return 0;
+    if (++scan->depth == 1)
+        scan->blocks.emplace_back();
+    if (type == MD_BLOCK_CODE) {
+        const auto *code = static_cast<const MD_BLOCK_CODE_DETAIL *>(detail);
+        if (scan->depth == 1)
+            scan->blocks.back().fence = code->fence_char;
+        scan->note(code->info);
+    }
+    return 0;
+}
+
+int leaveBlock(MD_BLOCKTYPE type, void *, void *userdata)
+{
+    if (type != MD_BLOCK_DOC)
+        --static_cast<BlockScan *>(userdata)->depth;
+    return 0;
+}
+
+// Link and image addresses are not noted: a reference link's points into its
+// definition, elsewhere in the document.
+int ignoreSpan(MD_SPANTYPE, void *, void *)
+{
+    return 0;
+}
+
+int text(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
+{
+    static_cast<BlockScan *>(userdata)->note(text, size);
+    return 0;
+}
+
+struct Lines {
+    std::vector<size_t> starts;
+    const std::string *text = nullptr;
+
+    explicit Lines(const std::string &of) : text(&of)
+    {
+        starts.push_back(0);
+        for (size_t at = of.find('\n'); at != none; at = of.find('\n', at + 1))
+            starts.push_back(at + 1);
+    }
+    int count() const { return static_cast<int>(starts.size()); }
+    size_t end(int line) const
+    {
+        return line + 1 < count() ? starts[static_cast<size_t>(line) + 1] - 1 : text->size();
+    }
+    std::string_view at(int line) const
+    {
+        const size_t begin = starts[static_cast<size_t>(line)];
+        return std::string_view(*text).substr(begin, end(line) - begin);
+    }
+    int of(size_t offset) const
+    {
+        return static_cast<int>(std::upper_bound(starts.begin(), starts.end(), offset) - starts.begin()) - 1;
+    }
+    bool blank(int line) const { return at(line).find_first_not_of(" \t\r") == std::string_view::npos; }
+    // A link reference definition's first line: "[label]: destination".
+    bool definition(int line) const
+    {
+        const std::string_view text = at(line);
+        const size_t open = text.find_first_not_of(' ');
+        if (open == std::string_view::npos || open > 3 || text[open] != '[')
+            return false;
+        const size_t close = text.find("]:", open);
+        return close != std::string_view::npos && close > open + 1;
+    }
+};
+
+// The length of the fence opening a code block on `line`, 0 if none.
+size_t fenceLength(std::string_view line, char fence)
+{
+    const size_t start = line.find_first_not_of(' ');
+    if (start == std::string_view::npos || start > 3)
+        return 0;
+    const size_t end = line.find_first_not_of(fence, start);
+    return (end == std::string_view::npos ? line.size() : end) - start;
+}
+
+bool closesFence(std::string_view line, char fence, size_t length)
+{
+    const size_t run = fenceLength(line, fence);
+    return run >= length && line.find_first_not_of(" \t\r", line.find_first_not_of(' ') + run) == std::string_view::npos;
+}
+
+struct LineSegment {
+    int first;
+    int last;
+    int firstBlock;
+};
+}
+
+std::vector<std::pair<size_t, size_t>> SourceBlocks::topLevelElements(const std::string &html, std::string *marked)
+{
+    std::vector<std::pair<size_t, size_t>> elements;
+    if (marked) {
+        marked->clear();
+        marked->reserve(html.size() + html.size() / 16);
+    }
+    size_t copied = 0;
+    size_t elementStart = none;
+    int depth = 0;
+    for (size_t at = html.find('<'); at != none; at = html.find('<', at + 1)) {
+        const bool closing = at + 1 < html.size() && html[at + 1] == '/';
+        const size_t nameStart = at + (closing ? 2 : 1);
+        size_t nameEnd = nameStart;
+        while (nameEnd < html.size() && (std::isalnum(static_cast<unsigned char>(html[nameEnd])) || html[nameEnd] == '-'))
+            ++nameEnd;
+        const size_t tagEnd = html.find('>', nameEnd);
+        if (nameEnd == nameStart || tagEnd == none)
+            continue;
+        const std::string_view name(html.data() + nameStart, nameEnd - nameStart);
+        if (closing) {
+            if (--depth < 0)
+                return {};
+        } else {
+            if (depth == 0) {
+                elementStart = at;
+                if (marked) {
+                    marked->append(html, copied, nameEnd - copied);
+                    *marked += " data-sb=\"";
+                    *marked += std::to_string(elements.size());
+                    *marked += '"';
+                    copied = nameEnd;
+                }
+            }
+            if (!isVoidElement(name) && html[tagEnd - 1] != '/')
+                ++depth;
+        }
+        if (depth == 0 && elementStart != none) {
+            elements.emplace_back(elementStart, tagEnd + 1);
+            elementStart = none;
+        }
+        at = tagEnd;
+    }
+    if (depth != 0)
+        return {};
+    if (marked)
+        marked->append(html, copied, none);
+    return elements;
+}
+
+std::string SourceBlocks::take(std::string rendered)
+{
+    source.clear();
+    parsed.clear();
+    cuts.clear();
+    html = std::move(rendered);
+    std::string marked;
+    elements = topLevelElements(html, &marked);
+    return elements.empty() ? html : marked;
+}
+
+std::string SourceBlocks::take(std::string markdown, std::string parsedText, std::string rendered)
+{
+    std::string marked = take(std::move(rendered));
+    source = std::move(markdown);
+    parsed = std::move(parsedText);
+    return marked;
+}
+
+const std::vector<SourceBlocks::Segment> &SourceBlocks::segments()
+{
+    if (!parsed.empty())
+        locate();
+    return cuts;
+}
+
+void SourceBlocks::locate()
+{
+    cuts.clear();
+    const std::string parsed = std::move(this->parsed);
+    this->parsed.clear();
+    BlockScan scan;
+    scan.base = parsed.data();
+    scan.size = parsed.size();
+    MD_PARSER parser{};
+    parser.flags = markdownParserFlags;
+    parser.enter_block = enterBlock;
+    parser.leave_block = leaveBlock;
+    parser.enter_span = ignoreSpan;
+    parser.leave_span = ignoreSpan;
+    parser.text = text;
+    if (md_parse(parsed.data(), static_cast<MD_SIZE>(parsed.size()), &parser, &scan) != 0
+        || static_cast<int>(scan.blocks.size()) != blockCount() || scan.blocks.empty())
+        return;
+
+    const Lines lines(parsed);
+    // Each block that reported text covers the run of non-blank lines around
+    // it, and a fenced code block reaches its closing fence.
+    std::vector<LineSegment> segments;
+    for (size_t index = 0; index < scan.blocks.size(); ++index) {
+        const BlockScan::Block &block = scan.blocks[index];
+        if (block.first == none)
+            continue;
+        int first = lines.of(block.first);
+        int last = lines.of(block.last - 1);
+        const int previousLast = segments.empty() ? -1 : segments.back().last;
+        if (first <= previousLast) {
+            segments.back().last = std::max(previousLast, last);
+            continue;
+        }
+        while (first - 1 > previousLast && !lines.blank(first - 1) && !lines.definition(first - 1))
+            --first;
+        const size_t fence = block.fence ? fenceLength(lines.at(first), block.fence) : 0;
+        if (fence >= 3) {
+            int closing = last + 1;
+            while (closing < lines.count() && !closesFence(lines.at(closing), block.fence, fence))
+                ++closing;
+            last = std::min(closing, lines.count() - 1);
+        }
+        while (last + 1 < lines.count() && !lines.blank(last + 1))
+            ++last;
+        segments.push_back({first, last, static_cast<int>(index)});
+    }
+    // Blocks without text only (rules, empty headings): all in one segment.
+    if (segments.empty()) {
+        int first = 0;
+        while (lines.blank(first))
+            ++first;
+        int last = lines.count() - 1;
+        while (lines.blank(last))
+            --last;
+        segments.push_back({first, last, 0});
+    }
+    // Between two segments there may be blank lines and link reference
+    // definitions only; anything else (a rule, an empty item) joins them.
+    const auto onlyBlanksAndDefinitions = [&lines](int from, int to) {
+        bool inDefinition = false;
+        for (int line = from; line < to; ++line) {
+            if (lines.blank(line))
+                inDefinition = false;
+            else if (lines.definition(line))
+                inDefinition = true;
+            else if (!inDefinition)
+                return false;
+        }
+        return true;
+    };
+    std::vector<LineSegment> joined;
+    for (const LineSegment &segment : segments) {
+        if (!joined.empty() && !onlyBlanksAndDefinitions(joined.back().last + 1, segment.first))
+            joined.back().last = segment.last;
+        else
+            joined.push_back(segment);
+    }
+    joined.front().firstBlock = 0;
+    if (!onlyBlanksAndDefinitions(0, joined.front().first)) {
+        int first = 0;
+        while (lines.blank(first))
+            ++first;
+        joined.front().first = first;
+    }
+    if (!onlyBlanksAndDefinitions(joined.back().last + 1, lines.count())) {
+        int last = lines.count() - 1;
+        while (lines.blank(last))
+            --last;
+        joined.back().last = last;
+    }
+
+    // The parsed text is the source with empty lines added: line by line,
+    // every other line is the source's own.
+    const Lines sourceLines(source);
+    std::vector<int> sourceLineOf(static_cast<size_t>(lines.count()), -1);
+    int sourceLine = 0;
+    for (int line = 0; line < lines.count(); ++line) {
+        if (sourceLine < sourceLines.count() && lines.at(line) == sourceLines.at(sourceLine))
+            sourceLineOf[static_cast<size_t>(line)] = sourceLine++;
+        else if (!lines.at(line).empty())
+            return;
+    }
+    if (sourceLine != sourceLines.count())
+        return;
+
+    for (const LineSegment &segment : joined) {
+        const int first = sourceLineOf[static_cast<size_t>(segment.first)];
+        const int last = sourceLineOf[static_cast<size_t>(segment.last)];
+        if (first < 0 || last < 0)
+            return;
+        // Blocks that the added lines alone set apart stay together.
+        bool apart = cuts.empty();
+        for (int line = cuts.empty() ? first : sourceLines.of(cuts.back().end) + 1; !apart && line < first; ++line)
+            apart = sourceLines.blank(line);
+        if (!apart) {
+            cuts.back().end = sourceLines.end(last);
+            continue;
+        }
+        if (!cuts.empty())
+            cuts.back().blockCount = segment.firstBlock - cuts.back().firstBlock;
+        Segment cut;
+        cut.begin = sourceLines.starts[static_cast<size_t>(first)];
+        cut.end = sourceLines.end(last);
+        cut.firstBlock = segment.firstBlock;
+        cuts.push_back(cut);
+    }
+    cuts.back().blockCount = blockCount() - cuts.back().firstBlock;
+}
+
+std::string SourceBlocks::originalHtml(int first, int count) const
+{
+    std::string html;
+    for (int index = first; index < first + count; ++index) {
+        const std::pair<size_t, size_t> &element = elements[static_cast<size_t>(index)];
+        // The converter reads a table inside a paragraph, as the page gives it.
+        const bool table = this->html.compare(element.first, 6, "<table") == 0;
+        if (table)
+            html += "<p>";
+        html.append(this->html, element.first, element.second - element.first);
+        if (table)
+            html += "</p>";
+    }
+    return html;
+}
+
+std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Convert &convert)
+{
+    segments();
+    std::vector<int> segmentOf(static_cast<size_t>(blockCount()), -1);
+    for (size_t index = 0; index < cuts.size(); ++index)
+        for (int block = cuts[index].firstBlock; block < cuts[index].firstBlock + cuts[index].blockCount; ++block)
+            segmentOf[static_cast<size_t>(block)] = static_cast<int>(index);
+
+    std::string markdown;
+    markdown.reserve(source.size() + source.size() / 16);
+    // A source without blocks (nothing but link reference definitions) stays
+    // before whatever was typed.
+    if (blockCount() == 0 && !source.empty())
+        markdown = source;
+    bool started = !markdown.empty();
+    // The text before segment i (blank lines, link reference definitions) is
+    // written once, before the segment or before what took its place.
+    std::vector<bool> gapWritten(cuts.size(), false);
+    const auto writeGapBefore = [&](size_t segment) {
+        if (segment >= cuts.size() || gapWritten[segment]) {
+            markdown += "\n\n";
+            return;
+        }
+        gapWritten[segment] = true;
+        const size_t from = segment == 0 ? 0 : cuts[segment - 1].end;
+        if (segment == 0 && started)
+            markdown += "\n\n";
+        markdown.append(source, from, cuts[segment].begin - from);
+    };
+    int previousIntact = -1;
+    std::string pendingHtml; // parts converted together
+    const auto flushConverted = [&]() {
+        if (pendingHtml.empty())
+            return;
+        std::string converted = convert(pendingHtml);
+        pendingHtml.clear();
+        const size_t end = converted.find_last_not_of(" \t\r\n");
+        converted.erase(end == none ? 0 : end + 1);
+        converted.erase(0, std::min(converted.size(), converted.find_first_not_of("\r\n")));
+        if (converted.empty())
+            return;
+        if (!started && !cuts.empty())
+            writeGapBefore(0);
+        else if (started)
+            writeGapBefore(previousIntact >= 0 ? static_cast<size_t>(previousIntact) + 1 : cuts.size());
+        markdown += converted;
+        started = true;
+        previousIntact = -1;
+    };
+
+    for (size_t at = 0; at < parts.size();) {
+        const PagePart &part = parts[at];
+        const bool known = part.block >= 0 && part.block < blockCount();
+        const int segment = known ? segmentOf[static_cast<size_t>(part.block)] : -1;
+        size_t length = 0;
+        if (segment >= 0 && part.block == cuts[static_cast<size_t>(segment)].firstBlock) {
+            const Segment &cut = cuts[static_cast<size_t>(segment)];
+            length = static_cast<size_t>(cut.blockCount);
+            bool touched = false;
+            std::string pageHtml;
+            for (size_t offset = 0; length && offset < length; ++offset) {
+                const PagePart *member = at + offset < parts.size() ? &parts[at + offset] : nullptr;
+                if (!member || member->block != cut.firstBlock + static_cast<int>(offset)) {
+                    length = 0;
+                } else {
+                    touched = touched || member->touched;
+                    pageHtml += member->touched ? member->html : originalHtml(member->block, 1);
+                }
+            }
+            // An edit undone, or a change that leaves the Markdown as it was.
+            if (length && touched && convert(pageHtml) != convert(originalHtml(cut.firstBlock, cut.blockCount)))
+                length = 0;
+        }
+        if (length == 0) {
+            pendingHtml += known && !part.touched ? originalHtml(part.block, 1) : part.html;
+            ++at;
+            continue;
+        }
+        flushConverted();
+        writeGapBefore(static_cast<size_t>(segment));
+        const Segment &cut = cuts[static_cast<size_t>(segment)];
+        markdown.append(source, cut.begin, cut.end - cut.begin);
+        started = true;
+        previousIntact = segment;
+        at += length;
+    }
+    flushConverted();
+    if (!cuts.empty())
+        markdown.append(source, cuts.back().end, none);
+    else if (!markdown.empty() && markdown.back() != '\n')
+        markdown += '\n';
+    return markdown;
+}

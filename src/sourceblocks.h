@@ -1,0 +1,61 @@
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// What the Visual Editor was given, kept so that a document edited there goes
+// back as its own source wherever it was not changed. The rendered HTML is
+// marked with the index of every top-level element ("data-sb"); the source is
+// cut into segments, each the exact text of one or more consecutive top-level
+// blocks, with only blank lines and link reference definitions between them.
+// The page answers with the index of every element it did not touch and the
+// HTML of the others; assemble() then writes the source text of every intact
+// segment, the text between two intact neighbours, and the converted HTML of
+// the rest.
+class SourceBlocks
+{
+public:
+    // One top-level node of the page, in page order: an element the page
+    // marked (block >= 0), with its HTML when it was touched; or anything
+    // else (block < 0) with its HTML.
+    struct PagePart {
+        int block = -1;
+        bool touched = false;
+        std::string html;
+    };
+    using Convert = std::function<std::string(const std::string &html)>;
+
+    // `html` is what `parsed` renders to; `parsed` is `source` with at most
+    // some empty lines added. Returns `html` with the top-level elements marked.
+    std::string take(std::string source, std::string parsed, std::string html);
+    // HTML not rendered from a source: every element of it is converted.
+    std::string take(std::string html);
+
+    // The source is cut into segments the first time they are needed.
+    std::string assemble(const std::vector<PagePart> &parts, const Convert &convert);
+
+    struct Segment {
+        size_t begin = 0; // byte offsets into the source; the end is a line's end, before its line feed
+        size_t end = 0;
+        int firstBlock = 0;
+        int blockCount = 0;
+    };
+    const std::vector<Segment> &segments();
+    int blockCount() const { return static_cast<int>(elements.size()); }
+
+    // Where the top-level elements of HTML as written by the renderer begin
+    // and end; with `marked`, the same HTML with each element's index added
+    // to its start tag.
+    static std::vector<std::pair<size_t, size_t>> topLevelElements(const std::string &html, std::string *marked);
+
+private:
+    void locate();
+    std::string originalHtml(int first, int count) const;
+
+    std::string source;
+    std::string parsed; // until the source is cut
+    std::string html;
+    std::vector<std::pair<size_t, size_t>> elements;
+    std::vector<Segment> cuts;
+};
