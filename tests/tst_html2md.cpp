@@ -47,6 +47,7 @@ private slots:
     void secondConvertReturnsStoredResult();
     void itemCounterDoesNotWrap();
     void longWordIsWrappedOnceAtItsSpace();
+    void deepNestingStaysLinear();
 
 private:
     void check()
@@ -94,6 +95,8 @@ void TestHtml2Md::blocks_data()
                                                          << QByteArray("## Plan A\nmore\n");
     QTest::newRow("rule") << QByteArray("<p>a</p><hr><p>b</p>") << QByteArray("a\n\n---\n\nb\n");
     QTest::newRow("hard break") << QByteArray("<p>a<br>b</p>") << QByteArray("a  \nb\n");
+    QTest::newRow("break in a heading") << QByteArray("<h1>Title<br>badges <br></h1><h2>A\nB</h2>")
+                                        << QByteArray("# Title badges\n\n## A B\n");
     QTest::newRow("quote") << QByteArray("<blockquote>\n<p>q1\nq2</p>\n</blockquote>\n<p>after</p>")
                            << QByteArray("> q1 q2\n\nafter\n");
     QTest::newRow("nested quote") << QByteArray("<blockquote><blockquote><p>deep</p></blockquote></blockquote>")
@@ -326,6 +329,18 @@ void TestHtml2Md::longWordIsWrappedOnceAtItsSpace()
 {
     const QByteArray word(1 << 20, 'w');
     QCOMPARE(convert("<i>a</i> " + word), "*a*\n" + word + "\n");
+}
+
+// Each level of nesting would indent every line below it once more.
+void TestHtml2Md::deepNestingStaysLinear()
+{
+    const int depth = 20000;
+    const QByteArray html = QByteArray("<ul><li>").repeated(depth) + "x" + QByteArray("</li></ul>").repeated(depth)
+        + QByteArray("<blockquote>").repeated(depth) + "<p>q</p>" + QByteArray("</blockquote>").repeated(depth)
+        + "<p>after</p>";
+    const QByteArray markdown = convert(html);
+    QVERIFY2(markdown.size() < 4 * html.size(), QByteArray::number(markdown.size()).constData());
+    QVERIFY(markdown.endsWith("\nafter\n"));
 }
 
 QTEST_APPLESS_MAIN(TestHtml2Md)

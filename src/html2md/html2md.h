@@ -104,6 +104,10 @@ public:
     size_t fenceStart = 0; // output index of the opening fence of the current code block
     bool fenceLineOpen = false;
     std::string containers;             // open quotes ('q') and lists ('l'), outermost first
+    // Quotes and lists opened deeper than maxNesting go on at that depth, so
+    // that the output stays linear in the input however deep the nesting.
+    static constexpr size_t maxNesting = 100;
+    size_t flattenedContainers = 0;
     std::vector<size_t> quoteOpenedAt;  // output length when each open quote began
     size_t blockStart = std::string::npos; // where the text of a list item begins
     std::vector<size_t> markStarts;        // open inline marks (bold, italic, strike)

@@ -215,6 +215,10 @@ void TagInlineMark::afterClosingTag(Converter &c)
 
 void TagBlockquote::afterOpeningTag(Converter &c)
 {
+    if (c.containers.size() >= Converter::maxNesting) {
+        ++c.flattenedContainers;
+        return;
+    }
     ++c.quoteDepth;
     // Right after a list marker the quote starts on the marker's line.
     const bool onMarkerLine = c.markdown.size() == c.blockStart && !c.markdown.empty() && c.markdown.back() != '\n';
@@ -229,6 +233,10 @@ void TagBlockquote::afterOpeningTag(Converter &c)
 
 void TagBlockquote::afterClosingTag(Converter &c)
 {
+    if (c.flattenedContainers > 0) {
+        --c.flattenedContainers;
+        return;
+    }
     if (c.quoteDepth == 0)
         return;
     --c.quoteDepth;
@@ -244,6 +252,8 @@ void TagBreak::afterOpeningTag(Converter &c)
 {
     if (c.inTable)
         c.appendMd(std::string("<br>"));
+    else if (c.inHeading) // a heading is one line: a break in it would end it
+        c.appendMd(c.markdown.empty() || c.markdown.back() == ' ' ? std::string() : std::string(" "));
     else if (!c.markdown.empty())
         c.appendMd(std::string("  \n"));
 }
@@ -402,6 +412,10 @@ void TagList::afterOpeningTag(Converter &c)
 {
     if (c.inTable)
         return;
+    if (c.containers.size() >= Converter::maxNesting) {
+        ++c.flattenedContainers;
+        return;
+    }
     ListLevel level;
     level.ordered = ordered;
     if (ordered) {
@@ -428,6 +442,10 @@ void TagList::afterClosingTag(Converter &c)
 {
     if (c.inTable)
         return;
+    if (c.flattenedContainers > 0) {
+        --c.flattenedContainers;
+        return;
+    }
     if (!c.lists.empty())
         c.lists.pop_back();
     const size_t last = c.containers.rfind('l');

@@ -1,7 +1,10 @@
 // Feeds arbitrary bytes to the converter as HTML, and as Markdown through the
-// Visual Editor's round trip. Valid UTF-8 in must give valid UTF-8 out.
+// Visual Editor's round trip. Valid UTF-8 in must give valid UTF-8 out; the
+// Markdown cut into the source of its blocks comes back byte for byte when no
+// block was touched, and keeps what lies before a replaced one.
 #include "documentconverter.h"
 #include "html2md/html2md.h"
+#include "sourceblocks.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -58,6 +61,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString html = converter.markdownToHtml(input);
     const std::string back = converter.htmlToMarkdown(html).toStdString();
     if (!isValidUtf8(back))
+        std::abort();
+
+    SourceBlocks blocks;
+    blocks.take(input, input, html.toStdString());
+    const std::vector<SourceBlocks::Segment> segments = blocks.segments();
+    if (segments.empty())
+        return 0;
+    const auto convert = [&converter](const std::string &part) {
+        return converter.htmlToMarkdown(QString::fromStdString(part)).toStdString();
+    };
+    std::vector<SourceBlocks::PagePart> parts;
+    for (int block = 0; block < blocks.blockCount(); ++block)
+        parts.push_back({block, false, {}});
+    if (blocks.assemble(parts, convert) != input)
+        std::abort();
+    const SourceBlocks::Segment &middle = segments[segments.size() / 2];
+    parts.erase(parts.begin() + middle.firstBlock, parts.begin() + middle.firstBlock + middle.blockCount);
+    parts.insert(parts.begin() + middle.firstBlock, {-1, false, "<p>changed</p>"});
+    if (blocks.assemble(parts, convert).compare(0, middle.begin, input, 0, middle.begin) != 0)
         std::abort();
     return 0;
 }
