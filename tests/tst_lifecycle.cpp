@@ -6,6 +6,7 @@
 #include "highlighter.h"
 #include "htmlcompare.h"
 #include "recentfiles.h"
+#include "sourceblocks.h"
 #include "backupfiles.h"
 
 #include <QFileDialog>
@@ -15,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QDockWidget>
+#include <QDirIterator>
 #include <QAbstractButton>
 #include <QPushButton>
 
@@ -69,6 +71,8 @@ private slots:
     void changesOnDiskAreFollowed();
     void editChangesOnlyItsBlock_data();
     void editChangesOnlyItsBlock();
+    void wordTypedInARealDocumentChangesOnlyItsBlock_data();
+    void wordTypedInARealDocumentChangesOnlyItsBlock();
 
 private:
     // Opens `bytes` as a file and waits until the page holds it whole.
@@ -824,4 +828,60 @@ void TestLifecycle::editChangesOnlyItsBlock()
              qPrintable(QStringLiteral("lines %1 to %2 of the block %3 to %4 changed:\n%5")
                             .arg(same).arg(before.size() - sameAtEnd).arg(block.first).arg(block.second).arg(changed)));
     QVERIFY2(changed.contains(added), qPrintable(changed));
+}
+
+// The Markdown files that come with the page's own packages.
+void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock_data()
+{
+    QTest::addColumn<QString>("path");
+    QDirIterator files(QStringLiteral(CORPUS_DIR), {QStringLiteral("*.md")}, QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QTest::newRow(qPrintable(QDir(QStringLiteral(CORPUS_DIR)).relativeFilePath(path))) << path;
+    }
+}
+
+void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
+{
+    QFETCH(QString, path);
+    const QByteArray written = readFile(path);
+    openDocument(written);
+    const int block = js(QStringLiteral(
+        "(function () { var paragraphs = [].filter.call(editorBody().children, function (element) {"
+        "    return element.tagName === 'P' && element.sourceBlock !== undefined && element.textContent.trim().length > 20; });"
+        "  var paragraph = paragraphs[Math.floor(paragraphs.length / 2)];"
+        "  if (!paragraph) return -1;"
+        "  paragraph.scrollIntoView(); editorBody().focus();"
+        "  var walker = document.createTreeWalker(paragraph, NodeFilter.SHOW_TEXT), node, last = null;"
+        "  while ((node = walker.nextNode())) if (node.data.trim()) last = node;"
+        "  var range = document.createRange(); range.setStart(last, last.data.length);"
+        "  getSelection().removeAllRanges(); getSelection().addRange(range); return paragraph.sourceBlock; })()")).toInt();
+    if (block < 0)
+        QSKIP("no paragraph");
+    focusPage();
+    QTest::keyClicks(view->focusProxy(), QStringLiteral(" Added"));
+    QTRY_VERIFY(titleHasStar());
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+
+    // The edited block's segment of the source, as the program cut it.
+    const std::string markdown = written.toStdString();
+    SourceBlocks blocks;
+    blocks.take(markdown, markdown, DocumentConverter().markdownToHtmlUtf8(markdown));
+    size_t begin = 0, end = 0;
+    for (const SourceBlocks::Segment &segment : blocks.segments())
+        if (block >= segment.firstBlock && block < segment.firstBlock + segment.blockCount)
+            std::tie(begin, end) = std::make_pair(segment.begin, segment.end);
+    QVERIFY(end > begin);
+    // A paragraph is a segment of its own.
+    QVERIFY2(!written.mid(static_cast<int>(begin), static_cast<int>(end - begin)).contains("\n\n"),
+             written.mid(static_cast<int>(begin), static_cast<int>(end - begin)).left(300).constData());
+    const QByteArray after = source->toPlainText().toUtf8();
+    const QByteArray expectedStart = written.left(static_cast<int>(begin));
+    const QByteArray expectedEnd = written.mid(static_cast<int>(end));
+    QVERIFY2(after.startsWith(expectedStart) && after.endsWith(expectedEnd),
+             qPrintable(QStringLiteral("outside the block %1-%2:\n%3").arg(begin).arg(end)
+                            .arg(QString::fromUtf8(after.mid(static_cast<int>(begin), 400)))));
+    QVERIFY(after.mid(static_cast<int>(begin), after.size() - static_cast<int>(begin + written.size() - end))
+                .contains("Added"));
 }
