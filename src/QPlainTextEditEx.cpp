@@ -123,6 +123,41 @@ void QPlainTextEditEx::setTextProgrammatically(const QString &text)
     QTimer::singleShot(0, this, [this] { settingText = false; });
 }
 
+bool QPlainTextEditEx::replaceChangedTextProgrammatically(const QString &text)
+{
+    // Beyond this, the highlighter's slices after a whole new text are quicker.
+    constexpr int largestEdit = 256 * 1024;
+    const QString current = markdownText();
+    const int shorter = qMin(current.size(), text.size());
+    int same = 0;
+    while (same < shorter && current.at(same) == text.at(same))
+        ++same;
+    if (same > 0 && current.at(same - 1).isHighSurrogate())
+        --same;
+    int sameAtEnd = 0;
+    while (sameAtEnd < shorter - same && current.at(current.size() - 1 - sameAtEnd) == text.at(text.size() - 1 - sameAtEnd))
+        ++sameAtEnd;
+    if (sameAtEnd > 0 && current.at(current.size() - sameAtEnd).isLowSurrogate())
+        --sameAtEnd;
+    const int removed = current.size() - same - sameAtEnd;
+    const int added = text.size() - same - sameAtEnd;
+    if (removed == 0 && added == 0)
+        return true;
+    if (qMax(removed, added) > largestEdit)
+        return false;
+    settingText = true;
+    replacingText = true;
+    QTextCursor edit(document());
+    edit.beginEditBlock();
+    edit.setPosition(same);
+    edit.setPosition(same + removed, QTextCursor::KeepAnchor);
+    edit.insertText(text.mid(same, added));
+    edit.endEditBlock();
+    replacingText = false;
+    QTimer::singleShot(0, this, [this] { settingText = false; });
+    return true;
+}
+
 QString QPlainTextEditEx::markdownText() const
 {
     QString text = document()->toRawText();

@@ -18,6 +18,10 @@ public:
     // stays set until the event loop turns, past every change notification,
     // or until the user types, whichever comes first.
     void setTextProgrammatically(const QString &text);
+    // The same, as one edit of the part that differs, which the user can undo
+    // in one step; the caret and the view stay where they were. False, with
+    // nothing changed, when the part is too large for one edit to be quick.
+    bool replaceChangedTextProgrammatically(const QString &text);
     bool isSettingText() const { return settingText; }
     // True only within setTextProgrammatically, while the change notifications go out.
     bool isReplacingText() const { return replacingText; }

@@ -29,6 +29,7 @@ QString DocumentEditors::sourceText() const
 
 void DocumentEditors::setSourceText(const QString &markdown, bool keepPlace)
 {
+    sourceIsOtherDocument = false;
     const int caret = source->textCursor().position();
     const int scrolled = source->verticalScrollBar()->value();
     const auto setText = [this, &markdown] { source->setTextProgrammatically(markdown); };
@@ -45,8 +46,20 @@ void DocumentEditors::setSourceText(const QString &markdown, bool keepPlace)
     source->verticalScrollBar()->setValue(scrolled);
 }
 
+void DocumentEditors::updateSourceText(const QString &markdown)
+{
+    if (sourceIsOtherDocument)
+        setSourceText(markdown, false);
+    else if (source->replaceChangedTextProgrammatically(markdown))
+        source->document()->setModified(false);
+    else
+        setSourceText(markdown, true);
+}
+
 void DocumentEditors::showInPage(const QString &markdown, bool fromSource, bool keepPlace)
 {
+    if (!fromSource)
+        sourceIsOtherDocument = true;
     page->showDocument(markdown, fromSource, keepPlace);
 }
 

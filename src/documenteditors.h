@@ -23,6 +23,7 @@ public:
 
     QString sourceText() const override;
     void setSourceText(const QString &markdown, bool keepPlace) override;
+    void updateSourceText(const QString &markdown) override;
     void showInPage(const QString &markdown, bool fromSource, bool keepPlace) override;
     void askPageForDocument(quint64 request, bool handOver) override;
     void restartPage() override;
@@ -32,4 +33,7 @@ private:
     QPlainTextEditEx *source;
     EditorPage *page;
     Highlighter *highlighter = nullptr;
+    // The page was given a document the Source Code Editor does not hold: the
+    // next text from the page replaces the source's as a new document.
+    bool sourceIsOtherDocument = false;
 };

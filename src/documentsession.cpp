@@ -165,7 +165,7 @@ void DocumentSession::pageAnswered(quint64 request, const PageAnswer &answer)
 void DocumentSession::finishHandOver(const QString &markdown, bool sourceHasIt)
 {
     if (!sourceHasIt)
-        editors->setSourceText(markdown, false);
+        editors->updateSourceText(markdown);
     sourceHoldsPageMarkdown = true;
     if (editsDuringHandOver && wanted == Editor::Source) {
         startHandOver();

@@ -65,6 +65,8 @@ public:
         virtual QString sourceText() const = 0;
         // The program's own replacement of the whole text; `keepPlace` keeps caret and scrolling.
         virtual void setSourceText(const QString &markdown, bool keepPlace) = 0;
+        // The same document as edited in the page: changed where it differs, as one undo step.
+        virtual void updateSourceText(const QString &markdown) { setSourceText(markdown, true); }
         virtual void showInPage(const QString &markdown, bool fromSource, bool keepPlace) = 0;
         // Answered through `pageAnswered(request, ...)`, never before it returns.
         virtual void askPageForDocument(quint64 request, bool handOver) = 0;

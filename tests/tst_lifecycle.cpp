@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QDockWidget>
+#include <QScrollBar>
 #include <QDirIterator>
 #include <QAbstractButton>
 #include <QPushButton>
@@ -769,6 +770,17 @@ void TestLifecycle::editChangesOnlyItsBlock()
     QFETCH(QString, added);
     const QByteArray written = writersDocument();
     openDocument(written);
+    // Where the writer left the Source Code Editor.
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+    QCOMPARE(source->toPlainText().toUtf8(), written);
+    QTextCursor caret = source->textCursor();
+    caret.setPosition(source->document()->findBlockByNumber(20).position() + 3);
+    source->setTextCursor(caret);
+    source->verticalScrollBar()->setValue(source->verticalScrollBar()->maximum() / 3);
+    const int scrolled = source->verticalScrollBar()->value();
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(window->documentSession()->state() == DocumentSession::State::Visual);
     const QString word = marker.section(QLatin1Char('"'), 1, 1).isEmpty() ? marker.section(QLatin1Char(' '), -1)
                                                                              : marker.section(QLatin1Char('"'), 1, 1);
     // The caret at the end of the marker's text, in view.
@@ -828,6 +840,12 @@ void TestLifecycle::editChangesOnlyItsBlock()
              qPrintable(QStringLiteral("lines %1 to %2 of the block %3 to %4 changed:\n%5")
                             .arg(same).arg(before.size() - sameAtEnd).arg(block.first).arg(block.second).arg(changed)));
     QVERIFY2(changed.contains(added), qPrintable(changed));
+
+    // The Source Code Editor is where it was, and the page's edit is one undo step.
+    QCOMPARE(source->textCursor().position(), caret.position());
+    QCOMPARE(source->verticalScrollBar()->value(), scrolled);
+    source->undo();
+    QCOMPARE(source->toPlainText().toUtf8(), written);
 }
 
 // The Markdown files that come with the page's own packages.
