@@ -21,6 +21,9 @@ public:
 
 signals:
     void setHtmlSignal(const QString &html);
+    // Blocks [first, first + removed) of the page's document give way to `html`;
+    // the index of every later block moves by `shift`.
+    void patchHtmlSignal(int first, int removed, const QString &html, int shift);
     void dealDragSignal(const QJsonObject &jsonData);
     void dealCopySignal(const QJsonObject &jsonData);
     void updateModifyStatusSignal(bool status);

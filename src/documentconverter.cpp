@@ -4,6 +4,7 @@
 #include "markdownflags.h"
 
 #include <QStringList>
+#include <QVector>
 
 #include <string_view>
 
@@ -33,23 +34,76 @@ void replaceAll(std::string &text, const std::string &find, const std::string &r
     text.swap(result);
 }
 
-bool isTableLine(const QString &line)
+// A table's delimiter row: cells of dashes with optional colons, with at
+// least one bar (a line of dashes alone is a rule or a heading's underline).
+bool isDelimiterRow(const QString &line)
 {
-    const QString trimmed = line.trimmed();
-    if (trimmed.startsWith(QLatin1Char('|')) && trimmed.count(QLatin1Char('|')) >= 2)
-        return true;
-    if (!line.contains(QLatin1String("---")))
+    if (!line.contains(QLatin1Char('|')) || !line.contains(QLatin1Char('-')))
         return false;
-    bool anyPart = false;
+    bool anyCell = false;
     for (const QString &part : line.split(QLatin1Char('|'))) {
         const QString cell = part.trimmed();
         if (cell.isEmpty())
             continue;
-        if (!cell.contains(QLatin1Char('-')) && !cell.contains(QLatin1Char(':')))
-            return false;
-        anyPart = true;
+        for (const QChar ch : cell)
+            if (ch != QLatin1Char('-') && ch != QLatin1Char(':'))
+                return false;
+        anyCell = true;
     }
-    return anyPart;
+    return anyCell;
+}
+
+bool isFramedRow(const QString &line)
+{
+    const QString trimmed = line.trimmed();
+    return trimmed.startsWith(QLatin1Char('|')) && trimmed.count(QLatin1Char('|')) >= 2;
+}
+
+// The fence character and length a line opens or closes a code block with.
+std::pair<QChar, int> fenceOf(const QString &line)
+{
+    int at = 0;
+    while (at < line.size() && at < 4 && line.at(at) == QLatin1Char(' '))
+        ++at;
+    if (at > 3 || at >= line.size() || (line.at(at) != QLatin1Char('`') && line.at(at) != QLatin1Char('~')))
+        return {QChar(), 0};
+    const QChar fence = line.at(at);
+    int length = 0;
+    while (at + length < line.size() && line.at(at + length) == fence)
+        ++length;
+    return length >= 3 ? std::make_pair(fence, length) : std::make_pair(QChar(), 0);
+}
+
+// Which lines belong to tables, outside code blocks: rows framed by bars, and
+// a delimiter row with the header row above it and the rows with bars below.
+QVector<bool> tableLines(const QStringList &lines)
+{
+    QVector<bool> table(lines.size(), false);
+    std::pair<QChar, int> openFence{QChar(), 0};
+    for (int index = 0; index < lines.size(); ++index) {
+        const QString &line = lines.at(index);
+        const std::pair<QChar, int> fence = fenceOf(line);
+        if (openFence.second > 0) {
+            if (fence.first == openFence.first && fence.second >= openFence.second
+                && line.trimmed().count(fence.first) == line.trimmed().size())
+                openFence = {QChar(), 0};
+            continue;
+        }
+        if (fence.second > 0) {
+            openFence = fence;
+            continue;
+        }
+        if (isFramedRow(line))
+            table[index] = true;
+        if (isDelimiterRow(line) && index > 0 && lines.at(index - 1).contains(QLatin1Char('|')) && !table[index - 1]) {
+            table[index - 1] = table[index] = true;
+            for (int row = index + 1; row < lines.size() && lines.at(row).contains(QLatin1Char('|')); ++row)
+                table[row] = true;
+        } else if (isDelimiterRow(line) && index > 0 && table[index - 1]) {
+            table[index] = true;
+        }
+    }
+    return table;
 }
 
 bool isWhitespace(char ch)
@@ -94,18 +148,17 @@ QString DocumentConverter::htmlToMarkdown(const QString &html) const
 QString DocumentConverter::isolateTables(const QString &text)
 {
     const QStringList lines = text.split(QLatin1Char('\n'));
+    const QVector<bool> table = tableLines(lines);
     QStringList output;
     output.reserve(lines.size() + 8);
-    bool inTable = false;
     for (int index = 0; index < lines.size(); ++index) {
         const QString &line = lines.at(index);
-        const bool tableLine = isTableLine(line);
-        if (tableLine && !inTable && !output.isEmpty() && !output.last().trimmed().isEmpty())
+        const bool starts = table[index] && (index == 0 || !table[index - 1]);
+        if (starts && !output.isEmpty() && !output.last().trimmed().isEmpty())
             output.append(QString());
         output.append(line);
-        inTable = tableLine;
-        const bool runEnds = tableLine && (index + 1 >= lines.size() || !isTableLine(lines.at(index + 1)));
-        if (runEnds && index + 1 < lines.size() && !lines.at(index + 1).trimmed().isEmpty())
+        const bool ends = table[index] && (index + 1 >= lines.size() || !table[index + 1]);
+        if (ends && index + 1 < lines.size() && !lines.at(index + 1).trimmed().isEmpty())
             output.append(QString());
     }
     return output.join(QLatin1Char('\n'));

@@ -105,8 +105,13 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     std::string source = markdown.toStdString();
     std::string parsed = fromSource ? DocumentConverter::isolateTables(markdown).toStdString() : source;
     std::string rendered = converter.markdownToHtmlUtf8(parsed);
-    const QString html =
-        QString::fromStdString(sourceBlocks.take(std::move(source), std::move(parsed), std::move(rendered)));
+    SourceBlocks next;
+    std::string marked = next.take(std::move(source), std::move(parsed), std::move(rendered));
+    if (fromSource && patchPage(next))
+        return;
+    sourceBlocks = std::move(next);
+    const QString html = QString::fromStdString(marked);
+    marked.clear();
     if (!ready) {
         waitingHtml = html;
         htmlWaiting = true;
@@ -116,6 +121,35 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     if (keepPlace)
         run(QStringLiteral("keepPlaceOnNextDocument()"));
     giveHtml(html);
+}
+
+// A document from the Source Code Editor that differs from the page's in a
+// few blocks replaces just those, when the page holds its last document
+// unedited: code editors, formulas, the place and the caret elsewhere stay.
+bool EditorPage::patchPage(SourceBlocks &next)
+{
+    if (!ready || holdingInput || htmlWaiting || pageEditedSinceGiven || sourceBlocks.blockCount() == 0
+        || next.blockCount() == 0)
+        return false;
+    const int before = sourceBlocks.blockCount();
+    const int after = next.blockCount();
+    int same = 0;
+    while (same < before && same < after && sourceBlocks.elementHtml(same) == next.elementHtml(same))
+        ++same;
+    int sameAtEnd = 0;
+    while (sameAtEnd < before - same && sameAtEnd < after - same
+           && sourceBlocks.elementHtml(before - 1 - sameAtEnd) == next.elementHtml(after - 1 - sameAtEnd))
+        ++sameAtEnd;
+    const int added = after - same - sameAtEnd;
+    // Mostly new: the whole document goes in piece by piece instead.
+    if (added > after / 2)
+        return false;
+    sourceBlocks = std::move(next);
+    ++documentsGiven;
+    emit content->patchHtmlSignal(same, before - same - sameAtEnd,
+                                  QString::fromStdString(sourceBlocks.markedElements(same, added)), after - before);
+    holdInputUntilDocumentIsIn();
+    return true;
 }
 
 void EditorPage::showHtml(const QString &html)
@@ -132,6 +166,7 @@ void EditorPage::giveHtml(const QString &html)
         return;
     }
     ++documentsGiven;
+    pageEditedSinceGiven = false;
     emit content->setHtmlSignal(html);
     holdInputUntilDocumentIsIn();
 }
@@ -296,6 +331,7 @@ PageAnswer EditorPage::answerFrom(const QVariant &result)
             }
             pageParts.push_back(std::move(pagePart));
         }
+        pageEditedSinceGiven = true;
         const std::string markdown = sourceBlocks.assemble(pageParts, [this](const std::string &partHtml) {
             return converter.htmlToMarkdown(QString::fromStdString(partHtml)).toStdString();
         });

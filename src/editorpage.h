@@ -122,8 +122,11 @@ private:
     Content *content;
     QWebChannel *channel = nullptr;
     DocumentConverter converter;
-    // The document the page was given last, by its blocks.
+    // The document the page was given last, by its blocks, and whether the
+    // page has reported an edit of it since.
     SourceBlocks sourceBlocks;
+    bool pageEditedSinceGiven = false;
+    bool patchPage(SourceBlocks &next);
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

@@ -346,6 +346,22 @@ void SourceBlocks::locate()
     cuts.back().blockCount = blockCount() - cuts.back().firstBlock;
 }
 
+std::string SourceBlocks::markedElements(int first, int count) const
+{
+    std::string marked;
+    for (int index = first; index < first + count; ++index) {
+        const std::string_view element = elementHtml(index);
+        size_t nameEnd = 1;
+        while (nameEnd < element.size() && (std::isalnum(static_cast<unsigned char>(element[nameEnd])) || element[nameEnd] == '-'))
+            ++nameEnd;
+        marked.append(element.substr(0, nameEnd));
+        marked += " data-sb=\"" + std::to_string(index) + "\"";
+        marked.append(element.substr(nameEnd));
+        marked += '\n';
+    }
+    return marked;
+}
+
 std::string SourceBlocks::originalHtml(int first, int count) const
 {
     std::string html;

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // What the Visual Editor was given, kept so that a document edited there goes
@@ -42,6 +43,13 @@ public:
         int blockCount = 0;
     };
     const std::vector<Segment> &segments();
+    std::string_view elementHtml(int index) const
+    {
+        const auto &element = elements[static_cast<size_t>(index)];
+        return std::string_view(html).substr(element.first, element.second - element.first);
+    }
+    // Elements [first, first + count) as marked for the page.
+    std::string markedElements(int first, int count) const;
     int blockCount() const { return static_cast<int>(elements.size()); }
 
     // Where the top-level elements of HTML as written by the renderer begin

@@ -57,10 +57,11 @@ void TestDocumentConverter::isolateTables_data()
                                                    << "para\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\nafter";
     QTest::newRow("already separated") << "para\n\n| a |\n|---|\n\nafter" << "para\n\n| a |\n|---|\n\nafter";
     QTest::newRow("table at the start and end") << "| a |\n| - |" << "| a |\n| - |";
-    QTest::newRow("delimiter row without outer bars") << "x\na | b\n--- | :-:\ny"
-                                                      << "x\na | b\n\n--- | :-:\n\ny";
+    QTest::newRow("delimiter row without outer bars") << "x\na | b\n--- | :-:\n1 | 2\ny"
+                                                      << "x\n\na | b\n--- | :-:\n1 | 2\n\ny";
     QTest::newRow("one bar is not a table") << "x\n| a\ny" << "x\n| a\ny";
-    QTest::newRow("a rule is no table line") << "x\n---\ny" << "x\n\n---\n\ny";
+    QTest::newRow("a heading's underline is no table line") << "x\n---\ny" << "x\n---\ny";
+    QTest::newRow("code is no table") << "```\nx\n| a | b |\n```\n" << "```\nx\n| a | b |\n```\n";
 }
 
 void TestDocumentConverter::isolateTables()

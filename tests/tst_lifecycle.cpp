@@ -72,6 +72,7 @@ private slots:
     void changesOnDiskAreFollowed();
     void editChangesOnlyItsBlock_data();
     void editChangesOnlyItsBlock();
+    void sourceEditReplacesOnlyItsBlocksInThePage();
     void wordTypedInARealDocumentChangesOnlyItsBlock_data();
     void wordTypedInARealDocumentChangesOnlyItsBlock();
 
@@ -902,4 +903,42 @@ void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
                             .arg(QString::fromUtf8(after.mid(static_cast<int>(begin), 400)))));
     QVERIFY(after.mid(static_cast<int>(begin), after.size() - static_cast<int>(begin + written.size() - end))
                 .contains("Added"));
+}
+
+// Back in the Visual Editor after an edit in the source, only the edited
+// blocks are new: code editors elsewhere stay, and the page's next edit goes
+// back into the source's text at its place.
+void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
+{
+    openDocument(writersDocument());
+    QVERIFY(js(QStringLiteral("window.keptCode = [].find.call(document.querySelectorAll('.cm-editor-wrapper'),"
+                              "  function (w) { return codeBlockValue(w).indexOf('Mark8') >= 0; }); !!keptCode")).toBool());
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+    QTextCursor cursor(source->document());
+    cursor.setPosition(source->toPlainText().indexOf(QStringLiteral("paragraph Mark3")));
+    cursor.insertText(QStringLiteral("Inserted in the source.\n\nA "));
+    const QString sourceText = source->toPlainText();
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(pageText().contains(QStringLiteral("Inserted in the source.")));
+    QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
+
+    QVERIFY(js(QStringLiteral(
+        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
+        "  while ((node = walker.nextNode()) && node.data.indexOf('paragraph Mark9') < 0) {}"
+        "  topLevelBlock(node).scrollIntoView(); editorBody().focus(); var range = document.createRange();"
+        "  range.setStart(node, node.data.length); getSelection().removeAllRanges(); getSelection().addRange(range);"
+        "  return true; })()")).toBool());
+    focusPage();
+    QTest::keyClicks(view->focusProxy(), QStringLiteral(" Added"));
+    QTRY_VERIFY(titleHasStar());
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+    const QStringList before = sourceText.split(QLatin1Char('\n'));
+    const QStringList after = source->toPlainText().split(QLatin1Char('\n'));
+    const QPair<int, int> block = blockLines(before, QStringLiteral("paragraph Mark9"));
+    QCOMPARE(after.mid(0, block.first), before.mid(0, block.first));
+    QCOMPARE(after.mid(after.size() - (before.size() - block.second - 1)), before.mid(block.second + 1));
+    QVERIFY(after.mid(block.first, after.size() - before.size() + block.second + 1 - block.first)
+                .join(QLatin1Char(' ')).contains(QStringLiteral("Added")));
 }

@@ -132,6 +132,17 @@ function observeCodeBlock(wrapper) {
   codeBlockObserver.observe(wrapper);
 }
 
+// Stops watching the code blocks and formulas of a block that leaves the page.
+function forgetBlock(block) {
+  selectWithin(block, ".cm-editor-wrapper").forEach(function (wrapper) {
+    if (codeBlockObserver) codeBlockObserver.unobserve(wrapper);
+    var queued = codeBlocksToBuild.indexOf(wrapper);
+    if (queued >= 0) codeBlocksToBuild.splice(queued, 1);
+  });
+  if (formulaObserver) selectWithin(block, "x-equation").forEach(function (formula) { formulaObserver.unobserve(formula); });
+  drawnBlocks.delete(block);
+}
+
 // Stops watching every code block and formula of the page, before the page
 // lets its whole document go.
 function forgetObservedBlocks() {

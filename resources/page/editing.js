@@ -48,7 +48,7 @@ function takeRest(pending) {
 
 // Parsed apart from the live editable document, HTML goes in about a third
 // faster than through the editor's own innerHTML.
-function appendHtml(body, html) {
+function parsedBlocks(html) {
   var parsed = document.createElement("template");
   parsed.innerHTML = html;
   var nodes = Array.prototype.slice.call(parsed.content.childNodes);
@@ -57,15 +57,60 @@ function appendHtml(body, html) {
     node.sourceBlock = Number(node.getAttribute("data-sb"));
     node.removeAttribute("data-sb");
   });
-  var last = body.lastElementChild;
-  body.appendChild(parsed.content);
+  return { content: parsed.content, nodes: nodes };
+}
+
+function prepareBlocks(nodes) {
   nodes.forEach(function (node) {
     if (node.nodeType !== Node.ELEMENT_NODE) return;
     buildCodeBlocks(node);
     renderFormulas(node);
     showLocalImages(node);
   });
+}
+
+function appendHtml(body, html) {
+  var blocks = parsedBlocks(html);
+  var last = body.lastElementChild;
+  body.appendChild(blocks.content);
+  prepareBlocks(blocks.nodes);
   hideNewBlocks(last ? last.nextElementSibling : body.firstElementChild);
+}
+
+// The program's document changed in a few blocks: those give way to the new
+// ones, and the rest of the page (code editors, formulas, the place and the
+// caret) stays as it is.
+function patchDocumentHtml(first, removed, html, shift) {
+  flushPendingHtml();
+  var body = editorBody();
+  var lastKept = null;
+  var next = null;
+  var gone = [];
+  Array.prototype.forEach.call(body.children, function (element) {
+    var block = element.sourceBlock;
+    if (block === undefined) return;
+    if (block < first) {
+      lastKept = element;
+    } else if (block < first + removed) {
+      gone.push(element);
+    } else {
+      if (!next) next = element;
+      element.sourceBlock = block + shift;
+    }
+  });
+  if (!next) next = lastKept ? lastKept.nextSibling : body.firstChild;
+  gone.forEach(function (element) {
+    forgetBlock(element);
+    element.remove();
+  });
+  var blocks = parsedBlocks(html);
+  body.insertBefore(blocks.content, next);
+  prepareBlocks(blocks.nodes);
+  blocks.nodes.forEach(function (node) { if (node.nodeType === Node.ELEMENT_NODE) drawnBlocks.add(node); });
+  queueDrawUpdate();
+  documentNumber += 1;
+  editedSinceShown = false;
+  touchedBlocks = new WeakSet();
 }
 
 function appendPendingPiece() {
@@ -345,6 +390,7 @@ function connectBridge(channel) {
     if (element) element.remove();
   });
   contentObj.setHtmlSignal.connect(setDocumentHtml);
+  contentObj.patchHtmlSignal.connect(patchDocumentHtml);
   contentObj.loadRecentMd();
   contentObj.addLinkSignal.connect(function (link) {
     var title = link.title || link.url;
