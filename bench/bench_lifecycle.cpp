@@ -6,6 +6,7 @@
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "documentgenerator.h"
+#include "editorpage.h"
 #include "mainwindow.h"
 #include "productlinks.h"
 #include "pagescript.h"
@@ -18,11 +19,13 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTabBar>
+#include <QTextCursor>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWebEnginePage>
 
 #include <cstdio>
+#include <cstdlib>
 #include <unistd.h>
 
 namespace {
@@ -145,6 +148,26 @@ void measure(const char *name, size_t bytes, const QString &folder)
     handOverToSource(" after an edit");
     source->textCursor().insertText(QStringLiteral("edited "));
     handOverToVisual(" after an edit", true);
+
+    // One word typed in the source of a page left unedited: only its block is
+    // rendered again.
+    handOverToSource(" unedited");
+    {
+        QTextCursor cursor(source->document());
+        cursor.setPosition(source->document()->characterCount() / 2);
+        cursor.movePosition(QTextCursor::EndOfBlock);
+        cursor.insertText(QStringLiteral(" oneword"));
+        timer.restart();
+        activateTab(window, QStringLiteral("Visual Editor"));
+        // The page takes the changed block in at once, then tells its new document's number.
+        waitOrStop([&] { return window.editorPage()->holdsLatestDocument(); }, 60000, "the edited block in the page");
+        const qint64 elapsed = timer.elapsed();
+        if (!evaluate(view, QStringLiteral("editorBody().textContent.indexOf(' oneword') >= 0")).toBool()) {
+            std::fprintf(stderr, "the edited word is not in the page\n");
+            std::exit(1);
+        }
+        std::printf("hand-over to the Visual Editor %s after a one-word edit in the source: %lld ms\n", name, elapsed);
+    }
 
     timer.restart();
     window.on_actionSave_triggered();
