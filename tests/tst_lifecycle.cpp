@@ -760,6 +760,7 @@ void TestLifecycle::editChangesOnlyItsBlock_data()
     QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added";
     QTest::newRow("a table row added") << "cell Mark6" << "row" << "|";
     QTest::newRow("a block deleted") << "paragraph Mark6" << "delete" << "";
+    QTest::newRow("a word typed and undone") << "paragraph Mark6" << "undo" << "";
 }
 
 // One edit in the Visual Editor, then the hand-over: every line outside the
@@ -798,6 +799,11 @@ void TestLifecycle::editChangesOnlyItsBlock()
     QWidget *keys = view->focusProxy();
     if (edit == QLatin1String("type")) {
         QTest::keyClicks(keys, QStringLiteral(" Added"));
+    } else if (edit == QLatin1String("undo")) {
+        QTest::keyClicks(keys, QStringLiteral(" Added"));
+        for (int step = 0; step < 10 && pageText().contains(QStringLiteral(" Added")); ++step)
+            QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+        QTRY_VERIFY(!pageText().contains(QStringLiteral(" Added")));
     } else if (edit == QLatin1String("enter")) {
         QTest::keyClick(keys, Qt::Key_End);
         QTest::keyClick(keys, Qt::Key_Return);
@@ -828,6 +834,10 @@ void TestLifecycle::editChangesOnlyItsBlock()
 
     const QStringList before = QString::fromUtf8(written).split(QLatin1Char('\n'));
     const QStringList after = source->toPlainText().split(QLatin1Char('\n'));
+    if (edit == QLatin1String("undo")) {
+        QCOMPARE(after, before);
+        return;
+    }
     int same = 0;
     while (same < before.size() && same < after.size() && before[same] == after[same])
         ++same;
