@@ -67,6 +67,7 @@ void EditorPage::load(const PageSettings &pageSettings)
     ready = false;
     ++pageLife;
     documentsGiven = 0;
+    forgetDocument();
     keysSent = 0;
     keysReceived = 0;
     if (!channel) {
@@ -121,6 +122,14 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     if (keepPlace)
         run(QStringLiteral("keepPlaceOnNextDocument()"));
     giveHtml(html);
+}
+
+// A new page holds no document: nothing may be patched into it, and no
+// answer may refer to the blocks of the old one.
+void EditorPage::forgetDocument()
+{
+    sourceBlocks = SourceBlocks();
+    pageEditedSinceGiven = false;
 }
 
 // A document from the Source Code Editor that differs from the page's in a
@@ -332,9 +341,12 @@ PageAnswer EditorPage::answerFrom(const QVariant &result)
             pageParts.push_back(std::move(pagePart));
         }
         pageEditedSinceGiven = true;
+        bool known = true;
         const std::string markdown = sourceBlocks.assemble(pageParts, [this](const std::string &partHtml) {
             return converter.htmlToMarkdown(QString::fromStdString(partHtml)).toStdString();
-        });
+        }, &known);
+        if (!known)
+            return {PageAnswer::Failed, {}};
         return {PageAnswer::Markdown, QString::fromStdString(markdown)};
     }
     return {PageAnswer::Unedited, {}};
@@ -399,6 +411,7 @@ void EditorPage::onRendererTerminated(QWebEnginePage::RenderProcessTerminationSt
     ready = false;
     ++pageLife;
     documentsGiven = 0;
+    forgetDocument();
     emit lost();
     // The page's own handling of the ended renderer comes first.
     QTimer::singleShot(0, this, [this] { load(settings); });

@@ -127,6 +127,7 @@ private:
     SourceBlocks sourceBlocks;
     bool pageEditedSinceGiven = false;
     bool patchPage(SourceBlocks &next);
+    void forgetDocument();
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

@@ -378,8 +378,21 @@ std::string SourceBlocks::originalHtml(int first, int count) const
     return html;
 }
 
-std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Convert &convert)
+std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Convert &convert, bool *known)
 {
+    if (known) {
+        std::vector<bool> seen(static_cast<size_t>(blockCount()), false);
+        *known = std::all_of(parts.begin(), parts.end(), [&](const PagePart &part) {
+            if (part.block < 0)
+                return true;
+            if (part.block >= blockCount() || seen[static_cast<size_t>(part.block)])
+                return false;
+            seen[static_cast<size_t>(part.block)] = true;
+            return true;
+        });
+        if (!*known)
+            return {};
+    }
     segments();
     std::vector<int> segmentOf(static_cast<size_t>(blockCount()), -1);
     for (size_t index = 0; index < cuts.size(); ++index)

@@ -33,8 +33,9 @@ public:
     // HTML not rendered from a source: every element of it is converted.
     std::string take(std::string html);
 
-    // The source is cut into segments the first time they are needed.
-    std::string assemble(const std::vector<PagePart> &parts, const Convert &convert);
+    // The source is cut into segments the first time they are needed. A part
+    // naming a block this document does not have sets `known` false.
+    std::string assemble(const std::vector<PagePart> &parts, const Convert &convert, bool *known = nullptr);
 
     struct Segment {
         size_t begin = 0; // byte offsets into the source; the end is a line's end, before its line feed

@@ -634,9 +634,12 @@ void TestLifecycle::endedRendererIsNoticedAndRecovered_data()
 {
     QTest::addColumn<bool>("sourceInFront");
     QTest::addColumn<bool>("editedSinceHandOver");
-    QTest::newRow("visual, edited") << false << true;
-    QTest::newRow("visual, unedited") << false << false;
-    QTest::newRow("source in front") << true << false;
+    QTest::addColumn<QString>("typedInPage");
+    QTest::newRow("visual, edited") << false << true << " kept";
+    QTest::newRow("visual, unedited") << false << false << " kept";
+    QTest::newRow("source in front") << true << false << " kept";
+    // The page then still held its document as given: a new page must get all of it.
+    QTest::newRow("source in front, page never edited") << true << false << "";
 }
 
 // An ended renderer left the Source Code Editor empty and read-only for good
@@ -645,8 +648,11 @@ void TestLifecycle::endedRendererIsNoticedAndRecovered()
 {
     QFETCH(bool, sourceInFront);
     QFETCH(bool, editedSinceHandOver);
+    QFETCH(QString, typedInPage);
     const QString path = openDocument(longDocument(256));
-    typeAtEndOfPage(QStringLiteral(" kept"));
+    if (!typedInPage.isEmpty())
+        typeAtEndOfPage(typedInPage);
+    const QString end = QStringLiteral("The end.") + typedInPage;
     clickTab(QStringLiteral("Source Code Editor"));
     waitForHandOver();
     if (!sourceInFront)
@@ -668,10 +674,11 @@ void TestLifecycle::endedRendererIsNoticedAndRecovered()
         QVERIFY2(notice.text.endsWith(editedSinceHandOver ? QStringLiteral("is lost.") : QStringLiteral("Nothing was lost.")),
                  qPrintable(notice.text));
     }
-    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("editorBody().textContent.indexOf('The end. kept') >= 0")).toBool(), 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("editorBody().textContent.indexOf('%1') >= 0").arg(end)).toBool(), 20000);
     action("actionSave")->trigger();
     const QString saved = QString::fromUtf8(readFile(path));
-    QVERIFY(saved.contains(QStringLiteral("The end. kept")));
+    QCOMPARE(saved.count(QStringLiteral("## Part ")), QString::fromUtf8(longDocument(256)).count(QStringLiteral("## Part ")));
+    QVERIFY(saved.contains(end));
     QVERIFY(!saved.contains(QStringLiteral("lost")));
     QCOMPARE(saved.contains(QStringLiteral("more")), sourceInFront);
     QVERIFY(!titleHasStar());
@@ -801,9 +808,12 @@ void TestLifecycle::editChangesOnlyItsBlock()
         QTest::keyClicks(keys, QStringLiteral(" Added"));
     } else if (edit == QLatin1String("undo")) {
         QTest::keyClicks(keys, QStringLiteral(" Added"));
-        for (int step = 0; step < 10 && pageText().contains(QStringLiteral(" Added")); ++step)
+        QTRY_VERIFY(pageText().contains(QStringLiteral(" Added")));
+        for (int step = 0; step < 10 && pageText().contains(QStringLiteral(" Added")); ++step) {
             QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
-        QTRY_VERIFY(!pageText().contains(QStringLiteral(" Added")));
+            waitFor([] { return false; }, 200);
+        }
+        QVERIFY(!pageText().contains(QStringLiteral(" Added")));
     } else if (edit == QLatin1String("enter")) {
         QTest::keyClick(keys, Qt::Key_End);
         QTest::keyClick(keys, Qt::Key_Return);
@@ -814,7 +824,8 @@ void TestLifecycle::editChangesOnlyItsBlock()
         QVERIFY(js(QStringLiteral("(function () { var wrapper = [].find.call(document.querySelectorAll('.cm-editor-wrapper'),"
                                   "  function (w) { return codeBlockValue(w).indexOf('%1') >= 0; });"
                                   "  buildCodeMirror(wrapper); wrapper.scrollIntoView(); wrapper.cmInstance.focus();"
-                                  "  wrapper.cmInstance.setCursor(0, 0); return true; })()").arg(word)).toBool());
+                                  "  wrapper.cmInstance.setCursor(0, 0); window.editedCode = wrapper; return true; })()").arg(word)).toBool());
+        QTRY_VERIFY(js(QStringLiteral("editedCode.cmInstance.hasFocus()")).toBool());
         QTest::keyClicks(keys, QStringLiteral("Added"));
     } else if (edit == QLatin1String("row")) {
         QCOMPARE(js(QStringLiteral("(function () { try { var node = getSelection().focusNode;"
@@ -927,10 +938,23 @@ void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
     QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
     QTextCursor cursor(source->document());
     cursor.setPosition(source->toPlainText().indexOf(QStringLiteral("paragraph Mark3")));
-    cursor.insertText(QStringLiteral("Inserted in the source.\n\nA "));
+    source->setTextCursor(cursor);
+    typeInSource(QStringLiteral("Inserted in the source."));
+    QTest::keyClick(source, Qt::Key_Return);
+    QTest::keyClick(source, Qt::Key_Return);
+    typeInSource(QStringLiteral("A "));
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('Inserted in the source.') >= 0")).toBool());
+    QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
+    // The last block changed: the new one goes where the old one was.
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(!source->isReadOnly(), 30000);
+    source->moveCursor(QTextCursor::End);
+    source->moveCursor(QTextCursor::PreviousCharacter);
+    typeInSource(QStringLiteral(" Last"));
     const QString sourceText = source->toPlainText();
     clickTab(QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(pageText().contains(QStringLiteral("Inserted in the source.")));
+    QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('The end. Last') >= 0")).toBool());
     QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
 
     QVERIFY(js(QStringLiteral(
@@ -951,4 +975,5 @@ void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
     QCOMPARE(after.mid(after.size() - (before.size() - block.second - 1)), before.mid(block.second + 1));
     QVERIFY(after.mid(block.first, after.size() - before.size() + block.second + 1 - block.first)
                 .join(QLatin1Char(' ')).contains(QStringLiteral("Added")));
+
 }

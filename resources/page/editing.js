@@ -98,11 +98,11 @@ function patchDocumentHtml(first, removed, html, shift) {
       element.sourceBlock = block + shift;
     }
   });
-  if (!next) next = lastKept ? lastKept.nextSibling : body.firstChild;
   gone.forEach(function (element) {
     forgetBlock(element);
     element.remove();
   });
+  if (!next) next = lastKept ? lastKept.nextSibling : body.firstChild;
   var blocks = parsedBlocks(html);
   body.insertBefore(blocks.content, next);
   prepareBlocks(blocks.nodes);
