@@ -67,7 +67,9 @@ void EditorPage::load(const PageSettings &pageSettings)
     ready = false;
     ++pageLife;
     documentsGiven = 0;
-    forgetDocument();
+    // A document given while the page was away goes in once it is back.
+    if (!htmlWaiting)
+        forgetDocument();
     keysSent = 0;
     keysReceived = 0;
     if (!channel) {

@@ -675,12 +675,16 @@ void TestLifecycle::endedRendererIsNoticedAndRecovered()
                  qPrintable(notice.text));
     }
     QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("editorBody().textContent.indexOf('%1') >= 0").arg(end)).toBool(), 20000);
+    // The recovered page is edited like any other.
+    typeAtEndOfPage(QStringLiteral(" after"));
+    QTRY_VERIFY(titleHasStar());
     action("actionSave")->trigger();
     const QString saved = QString::fromUtf8(readFile(path));
     QCOMPARE(saved.count(QStringLiteral("## Part ")), QString::fromUtf8(longDocument(256)).count(QStringLiteral("## Part ")));
     QVERIFY(saved.contains(end));
     QVERIFY(!saved.contains(QStringLiteral("lost")));
     QCOMPARE(saved.contains(QStringLiteral("more")), sourceInFront);
+    QVERIFY(saved.contains(QStringLiteral(" after")));
     QVERIFY(!titleHasStar());
 }
 
