@@ -5,7 +5,7 @@
 #include <md4c.h>
 
 #include <algorithm>
-#include <cstring>
+#include <cctype>
 #include <string_view>
 
 namespace {
