@@ -319,11 +319,8 @@ void EditorPage::whenKeysAreIn(quint64 keys, const QElapsedTimer &sinceAsked, co
 PageAnswer EditorPage::answerFrom(const QVariant &result)
 {
     const QVariantMap map = result.toMap();
-    const QVariant html = map.value(QStringLiteral("html"));
     if (!map.contains(QStringLiteral("document")))
         return {PageAnswer::Failed, {}};
-    if (html.type() == QVariant::String)
-        return {PageAnswer::Markdown, converter.htmlToMarkdown(html.toString())};
     const QVariant parts = map.value(QStringLiteral("parts"));
     if (parts.type() == QVariant::List) {
         std::vector<SourceBlocks::PagePart> pageParts;

@@ -133,6 +133,14 @@ bool closesFence(std::string_view line, char fence, size_t length)
     return run >= length && line.find_first_not_of(" \t\r", line.find_first_not_of(' ') + run) == std::string_view::npos;
 }
 
+// Where the tag name that starts at `from` ends.
+size_t tagNameEnd(std::string_view html, size_t from)
+{
+    while (from < html.size() && (std::isalnum(static_cast<unsigned char>(html[from])) || html[from] == '-'))
+        ++from;
+    return from;
+}
+
 struct LineSegment {
     int first;
     int last;
@@ -153,9 +161,7 @@ std::vector<std::pair<size_t, size_t>> SourceBlocks::topLevelElements(const std:
     for (size_t at = html.find('<'); at != none; at = html.find('<', at + 1)) {
         const bool closing = at + 1 < html.size() && html[at + 1] == '/';
         const size_t nameStart = at + (closing ? 2 : 1);
-        size_t nameEnd = nameStart;
-        while (nameEnd < html.size() && (std::isalnum(static_cast<unsigned char>(html[nameEnd])) || html[nameEnd] == '-'))
-            ++nameEnd;
+        const size_t nameEnd = tagNameEnd(html, nameStart);
         const size_t tagEnd = html.find('>', nameEnd);
         if (nameEnd == nameStart || tagEnd == none)
             continue;
@@ -351,9 +357,7 @@ std::string SourceBlocks::markedElements(int first, int count) const
     std::string marked;
     for (int index = first; index < first + count; ++index) {
         const std::string_view element = elementHtml(index);
-        size_t nameEnd = 1;
-        while (nameEnd < element.size() && (std::isalnum(static_cast<unsigned char>(element[nameEnd])) || element[nameEnd] == '-'))
-            ++nameEnd;
+        const size_t nameEnd = tagNameEnd(element, 1);
         marked.append(element.substr(0, nameEnd));
         marked += " data-sb=\"" + std::to_string(index) + "\"";
         marked.append(element.substr(nameEnd));

@@ -254,7 +254,7 @@ function documentParts() {
 // The document when it was edited since the program last had it, else
 // false: the Markdown the program has is then still the document, word for word.
 function editedHtml() {
-  return { document: documentNumber, keys: keysReceived, html: false, parts: editedSinceShown ? documentParts() : false };
+  return { document: documentNumber, keys: keysReceived, parts: editedSinceShown ? documentParts() : false };
 }
 
 // On paper every formula is drawn, also those never scrolled to.
