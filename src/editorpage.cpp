@@ -329,9 +329,17 @@ PageAnswer EditorPage::answerFrom(const QVariant &result)
         for (const QVariant &part : list) {
             SourceBlocks::PagePart pagePart;
             if (part.type() == QVariant::List) {
-                pagePart.block = part.toList().value(0).toInt();
+                const QVariantList touched = part.toList();
+                pagePart.block = touched.value(0).toInt();
                 pagePart.touched = true;
-                pagePart.html = part.toList().value(1).toString().toStdString();
+                pagePart.html = touched.value(1).toString().toStdString();
+                for (const QVariant &item : touched.value(2).toList()) {
+                    SourceBlocks::ItemPart itemPart;
+                    itemPart.touched = item.type() == QVariant::List;
+                    itemPart.item = itemPart.touched ? item.toList().value(0).toInt() : item.toInt();
+                    itemPart.html = item.toList().value(1).toString().toStdString();
+                    pagePart.items.push_back(std::move(itemPart));
+                }
             } else if (part.type() == QVariant::String) {
                 pagePart.html = part.toString().toStdString();
             } else {

@@ -2,6 +2,7 @@
 
 #include "markdownflags.h"
 
+#include <md4c-html.h>
 #include <md4c.h>
 
 #include <algorithm>
@@ -26,6 +27,8 @@ struct BlockScan {
         size_t first = none; // first and one past the last byte reported
         size_t last = 0;
         char fence = 0;
+        bool list = false;
+        std::vector<size_t> itemFirst; // of a list: the first byte reported in each item
     };
     const char *base = nullptr;
     size_t size = 0;
@@ -40,6 +43,8 @@ struct BlockScan {
         Block &block = blocks.back();
         block.first = std::min(block.first, at);
         block.last = std::max(block.last, at + length);
+        if (!block.itemFirst.empty())
+            block.itemFirst.back() = std::min(block.itemFirst.back(), at);
     }
     void note(const MD_ATTRIBUTE &attribute) { note(attribute.text, attribute.size); }
 };
@@ -49,8 +54,12 @@ int enterBlock(MD_BLOCKTYPE type, void *detail, void *userdata)
     auto *scan = static_cast<BlockScan *>(userdata);
     if (type == MD_BLOCK_DOC)
         return 0;
-    if (++scan->depth == 1)
+    if (++scan->depth == 1) {
         scan->blocks.emplace_back();
+        scan->blocks.back().list = type == MD_BLOCK_UL || type == MD_BLOCK_OL;
+    } else if (scan->depth == 2 && type == MD_BLOCK_LI) {
+        scan->blocks.back().itemFirst.push_back(none);
+    }
     if (type == MD_BLOCK_CODE) {
         const auto *code = static_cast<const MD_BLOCK_CODE_DETAIL *>(detail);
         if (scan->depth == 1)
@@ -141,6 +150,73 @@ size_t tagNameEnd(std::string_view html, size_t from)
     return from;
 }
 
+// The length of a list item's marker with the indentation before it and the
+// spaces after it, 0 where the line does not start an item whose text follows
+// on the same line within four columns.
+size_t itemMarkerLength(std::string_view line)
+{
+    size_t at = line.find_first_not_of(' ');
+    if (at == std::string_view::npos || at > 3)
+        return 0;
+    if (line[at] == '-' || line[at] == '+' || line[at] == '*') {
+        ++at;
+    } else {
+        const size_t digits = at;
+        while (at < line.size() && at - digits < 10 && std::isdigit(static_cast<unsigned char>(line[at])))
+            ++at;
+        if (at == digits || at - digits > 9 || at >= line.size() || (line[at] != '.' && line[at] != ')'))
+            return 0;
+        ++at;
+    }
+    const size_t text = line.find_first_not_of(' ', at);
+    if (text == std::string_view::npos || text == at || text > 4 || line[text] == '\t' || line[text] == '\r')
+        return 0;
+    return text;
+}
+
+void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
+{
+    static_cast<std::string *>(userdata)->append(text, size);
+}
+
+std::string rendered(const std::string &markdown)
+{
+    std::string html;
+    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, markdownParserFlags, 0);
+    return html;
+}
+
+// HTML as read: a line break in text is a space, but not in preformatted text.
+std::string collapsedSpaces(const std::string &html)
+{
+    std::string collapsed;
+    collapsed.reserve(html.size());
+    int preformatted = 0;
+    for (size_t at = 0; at < html.size(); ++at) {
+        const char c = html[at];
+        if (c == '<') {
+            if (html.compare(at, 4, "<pre") == 0)
+                ++preformatted;
+            else if (html.compare(at, 6, "</pre>") == 0)
+                --preformatted;
+        }
+        const bool space = c == ' ' || c == '\n' || c == '\t' || c == '\r';
+        if (!space || preformatted > 0)
+            collapsed += c;
+        else if (collapsed.empty() || collapsed.back() != ' ')
+            collapsed += ' ';
+    }
+    return collapsed;
+}
+
+std::string trimmed(std::string text)
+{
+    const size_t end = text.find_last_not_of(" \t\r\n");
+    text.erase(end == none ? 0 : end + 1);
+    text.erase(0, std::min(text.size(), text.find_first_not_of("\r\n")));
+    return text;
+}
+
 struct LineSegment {
     int first;
     int last;
@@ -201,6 +277,8 @@ std::string SourceBlocks::take(std::string rendered)
     source.clear();
     parsed.clear();
     cuts.clear();
+    listItems.clear();
+    definitions.clear();
     html = std::move(rendered);
     std::string marked;
     elements = topLevelElements(html, &marked);
@@ -225,6 +303,8 @@ const std::vector<SourceBlocks::Segment> &SourceBlocks::segments()
 void SourceBlocks::locate()
 {
     cuts.clear();
+    listItems.clear();
+    definitions.clear();
     const std::string parsed = std::move(this->parsed);
     this->parsed.clear();
     BlockScan scan;
@@ -350,6 +430,45 @@ void SourceBlocks::locate()
         cuts.push_back(cut);
     }
     cuts.back().blockCount = blockCount() - cuts.back().firstBlock;
+
+    for (size_t index = 0; index <= cuts.size(); ++index) {
+        const size_t from = index == 0 ? 0 : cuts[index - 1].end;
+        const size_t to = index < cuts.size() ? cuts[index].begin : source.size();
+        for (int line = sourceLines.of(from); line < sourceLines.count() && sourceLines.starts[static_cast<size_t>(line)] < to; ++line) {
+            if (sourceLines.starts[static_cast<size_t>(line)] >= from && !sourceLines.blank(line)) {
+                definitions.append(sourceLines.at(line));
+                definitions += '\n';
+            }
+        }
+    }
+
+    // Each item of a list runs from its marker's line to the last line with
+    // text before the next item's marker; the last one to the end of the list.
+    for (size_t index = 0; index < scan.blocks.size(); ++index) {
+        const BlockScan::Block &block = scan.blocks[index];
+        if (!block.list || block.itemFirst.empty() || block.first == none
+            || std::find(block.itemFirst.begin(), block.itemFirst.end(), none) != block.itemFirst.end())
+            continue;
+        int lastLine = lines.of(block.last - 1);
+        while (lastLine + 1 < lines.count() && !lines.blank(lastLine + 1))
+            ++lastLine;
+        std::vector<ItemRange> ranges;
+        for (size_t item = 0; item < block.itemFirst.size(); ++item) {
+            const int first = lines.of(block.itemFirst[item]);
+            int last = item + 1 < block.itemFirst.size() ? lines.of(block.itemFirst[item + 1]) - 1 : lastLine;
+            while (last > first && lines.blank(last))
+                --last;
+            const size_t marker = itemMarkerLength(lines.at(first));
+            const int sourceFirst = sourceLineOf[static_cast<size_t>(first)];
+            const int sourceLast = sourceLineOf[static_cast<size_t>(last)];
+            if (marker == 0 || sourceFirst < 0 || sourceLast < sourceFirst
+                || (!ranges.empty() && sourceLines.starts[static_cast<size_t>(sourceFirst)] <= ranges.back().end))
+                break;
+            ranges.push_back({sourceLines.starts[static_cast<size_t>(sourceFirst)], sourceLines.end(sourceLast), marker});
+        }
+        if (ranges.size() == block.itemFirst.size())
+            listItems.emplace_back(static_cast<int>(index), std::move(ranges));
+    }
 }
 
 std::string SourceBlocks::markedElements(int first, int count) const
@@ -380,6 +499,78 @@ std::string SourceBlocks::originalHtml(int first, int count) const
             html += "</p>";
     }
     return html;
+}
+
+// The list's text with its touched items converted, each under the marker it
+// had (a new one under its predecessor's), and the rest as it was.
+bool SourceBlocks::respellList(const PagePart &list, const std::vector<ItemRange> &ranges, const Convert &convert,
+                               std::string &text) const
+{
+    const std::string_view listHtml = elementHtml(list.block);
+    const size_t startTagEnd = listHtml.find('>') + 1;
+    const std::string startTag(listHtml.substr(0, startTagEnd));
+    const std::string endTag = listHtml.compare(0, 3, "<ol") == 0 ? "</ol>" : "</ul>";
+    const bool ordered = endTag == "</ol>";
+    const size_t innerEnd = listHtml.rfind("</");
+    const std::string inner(listHtml.substr(startTagEnd, innerEnd - startTagEnd));
+    const auto originalItems = topLevelElements(inner, nullptr);
+
+    text.clear();
+    int previous = -1; // the last item of the source written
+    for (const ItemPart &item : list.items) {
+        if (item.item >= static_cast<int>(ranges.size()) || (item.item >= 0 && item.item <= previous)
+            || (item.item < 0 && ordered))
+            return false;
+        if (!text.empty()) {
+            const int before = std::min(std::max(previous, 0), static_cast<int>(ranges.size()) - 2);
+            text += before >= 0 ? source.substr(ranges[before].end, ranges[before + 1].begin - ranges[before].end) : "\n";
+        }
+        const ItemRange &own = ranges[static_cast<size_t>(item.item >= 0 ? item.item : std::max(previous, 0))];
+        bool keep = item.item >= 0 && !item.touched;
+        std::string converted;
+        if (!keep) {
+            converted = trimmed(convert(startTag + item.html + endTag));
+            keep = item.item >= 0 && originalItems.size() == ranges.size()
+                && converted == trimmed(convert(startTag + inner.substr(originalItems[item.item].first,
+                    originalItems[item.item].second - originalItems[item.item].first) + endTag));
+        }
+        if (keep) {
+            text.append(source, own.begin, own.end - own.begin);
+        } else {
+            const size_t marker = itemMarkerLength(std::string_view(converted).substr(0, converted.find('\n')));
+            if (marker == 0)
+                return false;
+            text.append(source, own.begin, own.markerLength);
+            text.append(converted, marker, none);
+        }
+        if (item.item >= 0)
+            previous = item.item;
+    }
+    return !text.empty();
+}
+
+// The segment's source with each touched list's items respelled, when every
+// other block in it is as it was and the result reads as the page shows it.
+bool SourceBlocks::respellSegment(const Segment &cut, const PagePart *members, const std::string &pageMarkdown,
+                                  const Convert &convert, std::string &text) const
+{
+    text = source.substr(cut.begin, cut.end - cut.begin);
+    for (int offset = cut.blockCount - 1; offset >= 0; --offset) {
+        const PagePart &member = members[offset];
+        if (!member.touched)
+            continue;
+        const auto items = std::find_if(listItems.begin(), listItems.end(),
+                                        [&member](const auto &list) { return list.first == member.block; });
+        std::string listText;
+        if (!member.items.empty() && items != listItems.end() && respellList(member, items->second, convert, listText)) {
+            const size_t begin = items->second.front().begin - cut.begin;
+            text.replace(begin, items->second.back().end - cut.begin - begin, listText);
+        } else if (convert(member.html) != convert(originalHtml(member.block, 1))) {
+            return false;
+        }
+    }
+    return collapsedSpaces(rendered(text + "\n\n" + definitions))
+        == collapsedSpaces(rendered(pageMarkdown + "\n\n" + definitions));
 }
 
 std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Convert &convert, bool *known)
@@ -425,15 +616,13 @@ std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Con
         markdown.append(source, from, cuts[segment].begin - from);
     };
     int previousIntact = -1;
+    std::string respelled; // an intact segment's text with some list items converted
     std::string pendingHtml; // parts converted together
     const auto flushConverted = [&]() {
         if (pendingHtml.empty())
             return;
-        std::string converted = convert(pendingHtml);
+        const std::string converted = trimmed(convert(pendingHtml));
         pendingHtml.clear();
-        const size_t end = converted.find_last_not_of(" \t\r\n");
-        converted.erase(end == none ? 0 : end + 1);
-        converted.erase(0, std::min(converted.size(), converted.find_first_not_of("\r\n")));
         if (converted.empty())
             return;
         if (!started && !cuts.empty())
@@ -450,6 +639,7 @@ std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Con
         const bool known = part.block >= 0 && part.block < blockCount();
         const int segment = known ? segmentOf[static_cast<size_t>(part.block)] : -1;
         size_t length = 0;
+        respelled.clear();
         if (segment >= 0 && part.block == cuts[static_cast<size_t>(segment)].firstBlock) {
             const Segment &cut = cuts[static_cast<size_t>(segment)];
             length = static_cast<size_t>(cut.blockCount);
@@ -464,9 +654,14 @@ std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Con
                     pageHtml += member->touched ? member->html : originalHtml(member->block, 1);
                 }
             }
-            // An edit undone, or a change that leaves the Markdown as it was.
-            if (length && touched && convert(pageHtml) != convert(originalHtml(cut.firstBlock, cut.blockCount)))
-                length = 0;
+            // An edit undone, or a change that leaves the Markdown as it was;
+            // else a change inside some items of a list.
+            if (length && touched) {
+                const std::string pageMarkdown = convert(pageHtml);
+                if (pageMarkdown != convert(originalHtml(cut.firstBlock, cut.blockCount))
+                    && !respellSegment(cut, &parts[at], pageMarkdown, convert, respelled))
+                    length = 0;
+            }
         }
         if (length == 0) {
             pendingHtml += known && !part.touched ? originalHtml(part.block, 1) : part.html;
@@ -476,7 +671,10 @@ std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Con
         flushConverted();
         writeGapBefore(static_cast<size_t>(segment));
         const Segment &cut = cuts[static_cast<size_t>(segment)];
-        markdown.append(source, cut.begin, cut.end - cut.begin);
+        if (respelled.empty())
+            markdown.append(source, cut.begin, cut.end - cut.begin);
+        else
+            markdown += respelled;
         started = true;
         previousIntact = segment;
         at += length;

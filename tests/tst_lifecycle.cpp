@@ -515,7 +515,7 @@ void TestLifecycle::uneditedDocumentIsWrittenByteForByte_data()
     QTest::newRow("CR LF") << QByteArray("# Windows\r\n\r\nline one\r\nline two\r\n") << "";
     QTest::newRow("mixed line ends") << QByteArray("# Mixed\r\n\nline\rnext\r\n") << "";
     QTest::newRow("non-breaking spaces") << QByteArray("# Price\n\n100\xC2\xA0\xE2\x82\xAC and\xC2\xA0more\n") << "";
-    QTest::newRow("Latin-1") << QByteArray("# R\xE9sum\xE9\n\nUne premi\xE8re ligne \xE9crite en fran\xE7" "ais.\n")
+    QTest::newRow("Latin-1") << QByteArray("# R\xE9sum\xE9\n\nUne premi\xE8re ligne \xE9" "crite en fran\xE7" "ais.\n")
                              << "Encoding: ISO-8859-1";
     QTest::newRow("UTF-8 with mark") << QByteArray("\xEF\xBB\xBF# Marked\n") << "Encoding: UTF-8";
     QTest::newRow("UTF-16") << QByteArray("\xFF\xFE#\0 \0U\0\n\0", 10) << "Encoding: UTF-16LE";
@@ -736,6 +736,7 @@ QByteArray writersDocument()
                 "A hard-wrapped paragraph " + mark + " with __strong__ words\nand _emphasis_, a [reference][ref"
                 + QByteArray::number(n) + "] and &#10084; here,\nending on its third line.\n\n"
                 "* first item " + mark + "\n* second item\n    * nested under it\n\n"
+                "1.  ordered " + mark + "\n    wrapped\n2.  last\n\n"
                 "| Name | Value |\n|:-----|------:|\n| cell " + mark + " | 1 |\n| other | 22 |\n\n"
                 "```python\nprint(\"" + mark + "\")\n```\n\n"
                 "Formula $e^{i\\pi} + 1 = 0$ in a line.<br>\n\n"
@@ -764,14 +765,17 @@ void TestLifecycle::editChangesOnlyItsBlock_data()
     QTest::addColumn<QString>("marker");
     QTest::addColumn<QString>("edit");
     QTest::addColumn<QString>("added");
-    QTest::newRow("a word typed") << "paragraph Mark6" << "type" << "Added";
-    QTest::newRow("a new paragraph") << "paragraph Mark6" << "enter" << "Added";
-    QTest::newRow("bold applied") << "paragraph Mark6" << "bold" << "**Mark6**";
-    QTest::newRow("a list item added") << "first item Mark6" << "enter" << "Added";
-    QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added";
-    QTest::newRow("a table row added") << "cell Mark6" << "row" << "|";
-    QTest::newRow("a block deleted") << "paragraph Mark6" << "delete" << "";
-    QTest::newRow("a word typed and undone") << "paragraph Mark6" << "undo" << "";
+    QTest::addColumn<int>("itemLines"); // in a list: the lines of the edited item, the only ones that may change
+    QTest::newRow("a word typed") << "paragraph Mark6" << "type" << "Added" << 0;
+    QTest::newRow("a new paragraph") << "paragraph Mark6" << "enter" << "Added" << 0;
+    QTest::newRow("bold applied") << "paragraph Mark6" << "bold" << "**Mark6**" << 0;
+    QTest::newRow("a word typed in a list item") << "first item Mark6" << "type" << "* first item Mark6 Added" << 1;
+    QTest::newRow("a list item added") << "first item Mark6" << "enter" << "* Added" << 1;
+    QTest::newRow("a wrapped item edited") << "ordered Mark6" << "type" << "1.  ordered Mark6" << 2;
+    QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added" << 0;
+    QTest::newRow("a table row added") << "cell Mark6" << "row" << "|" << 0;
+    QTest::newRow("a block deleted") << "paragraph Mark6" << "delete" << "" << 0;
+    QTest::newRow("a word typed and undone") << "paragraph Mark6" << "undo" << "" << 0;
 }
 
 // One edit in the Visual Editor, then the hand-over: every line outside the
@@ -781,6 +785,7 @@ void TestLifecycle::editChangesOnlyItsBlock()
     QFETCH(QString, marker);
     QFETCH(QString, edit);
     QFETCH(QString, added);
+    QFETCH(int, itemLines);
     const QByteArray written = writersDocument();
     openDocument(written);
     // Where the writer left the Source Code Editor.
@@ -860,9 +865,15 @@ void TestLifecycle::editChangesOnlyItsBlock()
     while (sameAtEnd < before.size() - same && sameAtEnd < after.size() - same
            && before[before.size() - 1 - sameAtEnd] == after[after.size() - 1 - sameAtEnd])
         ++sameAtEnd;
-    const QPair<int, int> block = blockLines(before, marker);
+    // A block may gain a blank line after it; an item may not.
+    QPair<int, int> block = blockLines(before, marker);
+    int changeEnd = block.second + 2;
+    if (itemLines > 0) {
+        block.first = int(std::find_if(before.begin(), before.end(), [&](const QString &line) { return line.contains(marker); }) - before.begin());
+        changeEnd = block.first + itemLines;
+    }
     const QString changed = after.mid(same, after.size() - same - sameAtEnd).join(QLatin1Char('\n'));
-    QVERIFY2(same >= block.first && before.size() - sameAtEnd <= block.second + 2,
+    QVERIFY2(same >= block.first && before.size() - sameAtEnd <= changeEnd,
              qPrintable(QStringLiteral("lines %1 to %2 of the block %3 to %4 changed:\n%5")
                             .arg(same).arg(before.size() - sameAtEnd).arg(block.first).arg(block.second).arg(changed)));
     QVERIFY2(changed.contains(added), qPrintable(changed));
@@ -874,34 +885,46 @@ void TestLifecycle::editChangesOnlyItsBlock()
     QCOMPARE(source->toPlainText().toUtf8(), written);
 }
 
-// The Markdown files that come with the page's own packages.
+// The Markdown files that come with the page's own packages, with a word
+// typed at the end of a paragraph, or of a list item, in the middle of each.
 void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock_data()
 {
     QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("inItem");
     QDirIterator files(QStringLiteral(CORPUS_DIR), {QStringLiteral("*.md")}, QDir::Files, QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        QTest::newRow(qPrintable(QDir(QStringLiteral(CORPUS_DIR)).relativeFilePath(path))) << path;
+        const QString name = QDir(QStringLiteral(CORPUS_DIR)).relativeFilePath(path);
+        QTest::newRow(qPrintable(name)) << path << false;
+        QTest::newRow(qPrintable(name + QStringLiteral(", list item"))) << path << true;
     }
 }
 
 void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
 {
     QFETCH(QString, path);
+    QFETCH(bool, inItem);
     const QByteArray written = readFile(path);
     openDocument(written);
     const int block = js(QStringLiteral(
-        "(function () { var paragraphs = [].filter.call(editorBody().children, function (element) {"
-        "    return element.tagName === 'P' && element.sourceBlock !== undefined && element.textContent.trim().length > 20; });"
-        "  var paragraph = paragraphs[Math.floor(paragraphs.length / 2)];"
-        "  if (!paragraph) return -1;"
-        "  paragraph.scrollIntoView(); editorBody().focus();"
-        "  var walker = document.createTreeWalker(paragraph, NodeFilter.SHOW_TEXT), node, last = null;"
+        "(function () { var candidates = [];"
+        "  [].forEach.call(editorBody().children, function (element) {"
+        "    if (element.sourceBlock === undefined) return;"
+        "    if (!%1 && element.tagName === 'P') candidates.push(element);"
+        "    if (%1 && /^[UO]L$/.test(element.tagName) && element.children.length >= 3)"
+        "      [].forEach.call(element.children, function (item) { if (!item.querySelector('ul, ol, pre')) candidates.push(item); });"
+        "  });"
+        "  candidates = candidates.filter(function (element) { return element.textContent.trim().length > 20; });"
+        "  var edited = candidates[Math.floor(candidates.length / 2)];"
+        "  if (!edited) return -1;"
+        "  edited.scrollIntoView(); editorBody().focus();"
+        "  var walker = document.createTreeWalker(edited, NodeFilter.SHOW_TEXT), node, last = null;"
         "  while ((node = walker.nextNode())) if (node.data.trim()) last = node;"
         "  var range = document.createRange(); range.setStart(last, last.data.length);"
-        "  getSelection().removeAllRanges(); getSelection().addRange(range); return paragraph.sourceBlock; })()")).toInt();
+        "  getSelection().removeAllRanges(); getSelection().addRange(range); return topLevelBlock(edited).sourceBlock; })()")
+        .arg(inItem ? QStringLiteral("true") : QStringLiteral("false"))).toInt();
     if (block < 0)
-        QSKIP("no paragraph");
+        QSKIP("nothing of the kind");
     focusPage();
     QTest::keyClicks(view->focusProxy(), QStringLiteral(" Added"));
     QTRY_VERIFY(titleHasStar());
@@ -918,7 +941,7 @@ void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
             std::tie(begin, end) = std::make_pair(segment.begin, segment.end);
     QVERIFY(end > begin);
     // A paragraph is a segment of its own.
-    QVERIFY2(!written.mid(static_cast<int>(begin), static_cast<int>(end - begin)).contains("\n\n"),
+    QVERIFY2(inItem || !written.mid(static_cast<int>(begin), static_cast<int>(end - begin)).contains("\n\n"),
              written.mid(static_cast<int>(begin), static_cast<int>(end - begin)).left(300).constData());
     const QByteArray after = source->toPlainText().toUtf8();
     const QByteArray expectedStart = written.left(static_cast<int>(begin));
@@ -928,6 +951,22 @@ void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
                             .arg(QString::fromUtf8(after.mid(static_cast<int>(begin), 400)))));
     QVERIFY(after.mid(static_cast<int>(begin), after.size() - static_cast<int>(begin + written.size() - end))
                 .contains("Added"));
+    if (!inItem)
+        return;
+    // In a list, the lines that changed are those of one item.
+    const QStringList before = QString::fromUtf8(written).split(QLatin1Char('\n'));
+    const QStringList now = QString::fromUtf8(after).split(QLatin1Char('\n'));
+    int same = 0;
+    while (before[same] == now[same])
+        ++same;
+    int sameAtEnd = 0;
+    while (before[before.size() - 1 - sameAtEnd] == now[now.size() - 1 - sameAtEnd])
+        ++sameAtEnd;
+    const QStringList changed = before.mid(same, before.size() - same - sameAtEnd);
+    static const QRegularExpression marker(QStringLiteral("^ {0,3}([-+*]|\\d{1,9}[.)])( |$)"));
+    QVERIFY2(changed.filter(marker).size() == 1 && changed.first().contains(marker),
+             qPrintable(changed.join(QLatin1Char('\n')) + QStringLiteral("\nbecame\n")
+                        + now.mid(same, now.size() - same - sameAtEnd).join(QLatin1Char('\n'))));
 }
 
 // Back in the Visual Editor after an edit in the source, only the edited

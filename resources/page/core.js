@@ -25,12 +25,31 @@ document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 
 // Each top-level element of a document the program gave carries the index of
 // the source block it was rendered from (sourceBlock); those changed since
-// are touched. The program writes the others back as their own source.
+// are touched. The program writes the others back as their own source. The
+// items of a top-level list carry their index too (sourceItem), so that an
+// edit in one item re-spells that item only; a list whose own attributes
+// changed is re-spelled whole.
 var touchedBlocks = new WeakSet();
+var touchedItems = new WeakSet();
+var reshapedLists = new WeakSet();
 
-function touchBlock(node) {
+function forgetTouches() {
+  touchedBlocks = new WeakSet();
+  touchedItems = new WeakSet();
+  reshapedLists = new WeakSet();
+}
+
+function touchBlock(node, attributesOfNode) {
   var block = topLevelBlock(node);
-  if (block) touchedBlocks.add(block);
+  if (!block) return;
+  touchedBlocks.add(block);
+  if (node === block) {
+    if (attributesOfNode) reshapedLists.add(block);
+    return;
+  }
+  if (block.tagName !== "UL" && block.tagName !== "OL") return;
+  while (node.parentNode !== block) node = node.parentNode;
+  touchedItems.add(node);
 }
 
 // Changes inside a code block are its editor's, which reports them itself.
@@ -40,8 +59,29 @@ function touchChangedBlocks(records) {
     if (record.target === body) return;
     var element = record.target.nodeType === Node.ELEMENT_NODE ? record.target : record.target.parentNode;
     if (!element || (element.closest && element.closest(".cm-editor-wrapper"))) return;
-    touchBlock(record.target);
+    touchBlock(record.target, record.type === "attributes");
   });
+}
+
+function markItems(list) {
+  if (list.tagName !== "UL" && list.tagName !== "OL") return;
+  for (var item = list.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1)
+    item.sourceItem = index;
+}
+
+// A touched list's items in page order: the index of each untouched one,
+// [index or -1 for a new one, HTML] for the others; null where the list is
+// no longer a list of items.
+function listItemParts(list) {
+  if ((list.tagName !== "UL" && list.tagName !== "OL") || reshapedLists.has(list)) return null;
+  var items = [];
+  for (var child = list.firstChild; child; child = child.nextSibling) {
+    if (child.nodeType === Node.TEXT_NODE && !child.data.trim()) continue;
+    if (child.tagName !== "LI") return null;
+    if (child.sourceItem !== undefined && !touchedItems.has(child)) items.push(child.sourceItem);
+    else items.push([child.sourceItem === undefined ? -1 : child.sourceItem, topLevelHtml(child)]);
+  }
+  return items;
 }
 
 function markModified() {
@@ -238,14 +278,14 @@ function getHtml() {
 }
 
 // The document in parts for the program: the source block of each untouched
-// element, [block, HTML] for a touched one, the HTML of anything new.
+// element, [block, HTML, list items] for a touched one, the HTML of anything new.
 function documentParts() {
   flushPendingHtml();
   var parts = [];
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
     if (node.sourceBlock === undefined) parts.push(topLevelHtml(node));
-    else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node)]);
+    else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node), listItemParts(node)]);
     else parts.push(node.sourceBlock);
   });
   return parts;

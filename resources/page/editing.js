@@ -56,6 +56,7 @@ function parsedBlocks(html) {
     if (node.nodeType !== Node.ELEMENT_NODE || !node.hasAttribute("data-sb")) return;
     node.sourceBlock = Number(node.getAttribute("data-sb"));
     node.removeAttribute("data-sb");
+    markItems(node);
   });
   return { content: parsed.content, nodes: nodes };
 }
@@ -110,7 +111,7 @@ function patchDocumentHtml(first, removed, html, shift) {
   queueDrawUpdate();
   documentNumber += 1;
   editedSinceShown = false;
-  touchedBlocks = new WeakSet();
+  forgetTouches();
 }
 
 function appendPendingPiece() {
@@ -202,7 +203,7 @@ function setDocumentHtml(html) {
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
   body.textContent = "";
-  touchedBlocks = new WeakSet();
+  forgetTouches();
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
   documentNumber += 1;
   editedSinceShown = false;

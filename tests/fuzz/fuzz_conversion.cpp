@@ -81,5 +81,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     parts.insert(parts.begin() + middle.firstBlock, {-1, false, "<p>changed</p>"});
     if (blocks.assemble(parts, convert).compare(0, middle.begin, input, 0, middle.begin) != 0)
         std::abort();
+
+    // A word added to the first item of the first list, given item by item.
+    for (const SourceBlocks::Segment &segment : segments) {
+        for (int block = segment.firstBlock; block < segment.firstBlock + segment.blockCount; ++block) {
+            const std::string list(blocks.elementHtml(block));
+            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0)
+                continue;
+            const size_t innerStart = list.find('>') + 1;
+            const std::string inner = list.substr(innerStart, list.rfind("</") - innerStart);
+            SourceBlocks::PagePart edited{block, true, list.substr(0, innerStart), {}};
+            for (const auto &item : SourceBlocks::topLevelElements(inner, nullptr)) {
+                std::string itemHtml = inner.substr(item.first, item.second - item.first);
+                if (edited.items.empty())
+                    itemHtml.insert(itemHtml.find('>') + 1, "changed ");
+                edited.html += itemHtml;
+                edited.items.push_back({static_cast<int>(edited.items.size()), edited.items.empty(), itemHtml});
+            }
+            edited.html += "</" + list.substr(1, 2) + ">";
+            std::vector<SourceBlocks::PagePart> byItem;
+            for (int other = 0; other < blocks.blockCount(); ++other)
+                byItem.push_back(other == block ? edited : SourceBlocks::PagePart{other, false, {}, {}});
+            if (blocks.assemble(byItem, convert).compare(0, segment.begin, input, 0, segment.begin) != 0)
+                std::abort();
+            return 0;
+        }
+    }
     return 0;
 }
