@@ -27,8 +27,8 @@ struct BlockScan {
         size_t first = none; // first and one past the last byte reported
         size_t last = 0;
         char fence = 0;
-        bool list = false;
-        std::vector<size_t> itemFirst; // of a list: the first byte reported in each item
+        char container = 0; // 'l' for a list, 'q' for a quote
+        std::vector<size_t> itemFirst; // of a container: the first byte reported in each of its blocks
     };
     const char *base = nullptr;
     size_t size = 0;
@@ -56,8 +56,8 @@ int enterBlock(MD_BLOCKTYPE type, void *detail, void *userdata)
         return 0;
     if (++scan->depth == 1) {
         scan->blocks.emplace_back();
-        scan->blocks.back().list = type == MD_BLOCK_UL || type == MD_BLOCK_OL;
-    } else if (scan->depth == 2 && type == MD_BLOCK_LI) {
+        scan->blocks.back().container = type == MD_BLOCK_UL || type == MD_BLOCK_OL ? 'l' : type == MD_BLOCK_QUOTE ? 'q' : 0;
+    } else if (scan->depth == 2 && scan->blocks.back().container) {
         scan->blocks.back().itemFirst.push_back(none);
     }
     if (type == MD_BLOCK_CODE) {
@@ -174,6 +174,16 @@ size_t itemMarkerLength(std::string_view line)
     return text;
 }
 
+// The length of a quote's marker with the indentation before it and the space
+// after it, 0 where the line is not quoted.
+size_t quoteMarkerLength(std::string_view line)
+{
+    const size_t at = line.find_first_not_of(' ');
+    if (at == std::string_view::npos || at > 3 || line[at] != '>')
+        return 0;
+    return at + 1 < line.size() && line[at + 1] == ' ' ? at + 2 : at + 1;
+}
+
 void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
 {
     static_cast<std::string *>(userdata)->append(text, size);
@@ -277,7 +287,7 @@ std::string SourceBlocks::take(std::string rendered)
     source.clear();
     parsed.clear();
     cuts.clear();
-    listItems.clear();
+    containerItems.clear();
     definitions.clear();
     html = std::move(rendered);
     std::string marked;
@@ -303,7 +313,7 @@ const std::vector<SourceBlocks::Segment> &SourceBlocks::segments()
 void SourceBlocks::locate()
 {
     cuts.clear();
-    listItems.clear();
+    containerItems.clear();
     definitions.clear();
     const std::string parsed = std::move(this->parsed);
     this->parsed.clear();
@@ -443,10 +453,16 @@ void SourceBlocks::locate()
     }
 
     // Each item of a list runs from its marker's line to the last line with
-    // text before the next item's marker; the last one to the end of the list.
+    // text before the next item's marker, the last one to the end of the
+    // list; each block in a quote likewise.
     for (size_t index = 0; index < scan.blocks.size(); ++index) {
         const BlockScan::Block &block = scan.blocks[index];
-        if (!block.list || block.itemFirst.empty() || block.first == none
+        const bool quote = block.container == 'q';
+        const auto empty = [&lines, quote](int line) {
+            return lines.blank(line)
+                || (quote && lines.at(line).substr(quoteMarkerLength(lines.at(line))).find_first_not_of(" \t\r") == none);
+        };
+        if (!block.container || block.itemFirst.empty() || block.first == none
             || std::find(block.itemFirst.begin(), block.itemFirst.end(), none) != block.itemFirst.end())
             continue;
         int lastLine = lines.of(block.last - 1);
@@ -456,9 +472,9 @@ void SourceBlocks::locate()
         for (size_t item = 0; item < block.itemFirst.size(); ++item) {
             const int first = lines.of(block.itemFirst[item]);
             int last = item + 1 < block.itemFirst.size() ? lines.of(block.itemFirst[item + 1]) - 1 : lastLine;
-            while (last > first && lines.blank(last))
+            while (last > first && empty(last))
                 --last;
-            const size_t marker = itemMarkerLength(lines.at(first));
+            const size_t marker = quote ? quoteMarkerLength(lines.at(first)) : itemMarkerLength(lines.at(first));
             const int sourceFirst = sourceLineOf[static_cast<size_t>(first)];
             const int sourceLast = sourceLineOf[static_cast<size_t>(last)];
             if (marker == 0 || sourceFirst < 0 || sourceLast < sourceFirst
@@ -467,7 +483,7 @@ void SourceBlocks::locate()
             ranges.push_back({sourceLines.starts[static_cast<size_t>(sourceFirst)], sourceLines.end(sourceLast), marker});
         }
         if (ranges.size() == block.itemFirst.size())
-            listItems.emplace_back(static_cast<int>(index), std::move(ranges));
+            containerItems.emplace_back(static_cast<int>(index), std::move(ranges));
     }
 }
 
@@ -501,46 +517,71 @@ std::string SourceBlocks::originalHtml(int first, int count) const
     return html;
 }
 
-// The list's text with its touched items converted, each under the marker it
-// had (a new one under its predecessor's), and the rest as it was.
-bool SourceBlocks::respellList(const PagePart &list, const std::vector<ItemRange> &ranges, const Convert &convert,
-                               std::string &text) const
+// The container's text with its touched items converted, each under the
+// marker it had (a new one under its predecessor's), and the rest as it was.
+// A list's item is converted as a list of one, a quote's block alone.
+bool SourceBlocks::respellContainer(const PagePart &container, const std::vector<ItemRange> &ranges,
+                                    const Convert &convert, std::string &text) const
 {
-    const std::string_view listHtml = elementHtml(list.block);
-    const size_t startTagEnd = listHtml.find('>') + 1;
-    const std::string startTag(listHtml.substr(0, startTagEnd));
-    const std::string endTag = listHtml.compare(0, 3, "<ol") == 0 ? "</ol>" : "</ul>";
-    const bool ordered = endTag == "</ol>";
-    const size_t innerEnd = listHtml.rfind("</");
-    const std::string inner(listHtml.substr(startTagEnd, innerEnd - startTagEnd));
+    const std::string_view containerHtml = elementHtml(container.block);
+    const bool quote = containerHtml.compare(0, 11, "<blockquote") == 0;
+    const bool ordered = containerHtml.compare(0, 3, "<ol") == 0;
+    const size_t startTagEnd = containerHtml.find('>') + 1;
+    const std::string startTag = quote ? std::string() : std::string(containerHtml.substr(0, startTagEnd));
+    const std::string endTag = quote ? "" : ordered ? "</ol>" : "</ul>";
+    const size_t innerEnd = containerHtml.rfind("</");
+    const std::string inner(containerHtml.substr(startTagEnd, innerEnd - startTagEnd));
     const auto originalItems = topLevelElements(inner, nullptr);
+    const auto wrapped = [&](const std::string &html) {
+        // The converter reads a table inside a paragraph, as the page gives it.
+        return html.compare(0, 6, "<table") == 0 ? "<p>" + html + "</p>" : startTag + html + endTag;
+    };
+    const auto quoted = [&](std::string_view converted, const std::string &prefix) {
+        std::string lines;
+        for (size_t start = 0; start <= converted.size();) {
+            const size_t end = std::min(converted.find('\n', start), converted.size());
+            const std::string_view line = converted.substr(start, end - start);
+            if (start > 0)
+                lines += '\n';
+            lines += line.empty() ? prefix.substr(0, prefix.find_last_not_of(' ') + 1) : prefix;
+            lines.append(line);
+            start = end + 1;
+        }
+        return lines;
+    };
 
     text.clear();
     int previous = -1; // the last item of the source written
-    for (const ItemPart &item : list.items) {
+    for (const ItemPart &item : container.items) {
         if (item.item >= static_cast<int>(ranges.size()) || (item.item >= 0 && item.item <= previous)
             || (item.item < 0 && ordered))
             return false;
+        const ItemRange &own = ranges[static_cast<size_t>(item.item >= 0 ? item.item : std::max(previous, 0))];
+        const std::string prefix = source.substr(own.begin, own.markerLength);
         if (!text.empty()) {
             const int before = std::min(std::max(previous, 0), static_cast<int>(ranges.size()) - 2);
-            text += before >= 0 ? source.substr(ranges[before].end, ranges[before + 1].begin - ranges[before].end) : "\n";
+            if (before >= 0)
+                text.append(source, ranges[before].end, ranges[before + 1].begin - ranges[before].end);
+            else
+                text += quote ? "\n" + quoted("", prefix) + "\n" : "\n";
         }
-        const ItemRange &own = ranges[static_cast<size_t>(item.item >= 0 ? item.item : std::max(previous, 0))];
         bool keep = item.item >= 0 && !item.touched;
         std::string converted;
         if (!keep) {
-            converted = trimmed(convert(startTag + item.html + endTag));
+            converted = trimmed(convert(wrapped(item.html)));
             keep = item.item >= 0 && originalItems.size() == ranges.size()
-                && converted == trimmed(convert(startTag + inner.substr(originalItems[item.item].first,
-                    originalItems[item.item].second - originalItems[item.item].first) + endTag));
+                && converted == trimmed(convert(wrapped(inner.substr(originalItems[item.item].first,
+                    originalItems[item.item].second - originalItems[item.item].first))));
         }
         if (keep) {
             text.append(source, own.begin, own.end - own.begin);
+        } else if (quote) {
+            text += quoted(converted, prefix);
         } else {
             const size_t marker = itemMarkerLength(std::string_view(converted).substr(0, converted.find('\n')));
             if (marker == 0)
                 return false;
-            text.append(source, own.begin, own.markerLength);
+            text += prefix;
             text.append(converted, marker, none);
         }
         if (item.item >= 0)
@@ -549,7 +590,7 @@ bool SourceBlocks::respellList(const PagePart &list, const std::vector<ItemRange
     return !text.empty();
 }
 
-// The segment's source with each touched list's items respelled, when every
+// The segment's source with the touched items of each list or quote respelled, when every
 // other block in it is as it was and the result reads as the page shows it.
 bool SourceBlocks::respellSegment(const Segment &cut, const PagePart *members, const std::string &pageMarkdown,
                                   const Convert &convert, std::string &text) const
@@ -559,10 +600,10 @@ bool SourceBlocks::respellSegment(const Segment &cut, const PagePart *members, c
         const PagePart &member = members[offset];
         if (!member.touched)
             continue;
-        const auto items = std::find_if(listItems.begin(), listItems.end(),
+        const auto items = std::find_if(containerItems.begin(), containerItems.end(),
                                         [&member](const auto &list) { return list.first == member.block; });
         std::string listText;
-        if (!member.items.empty() && items != listItems.end() && respellList(member, items->second, convert, listText)) {
+        if (!member.items.empty() && items != containerItems.end() && respellContainer(member, items->second, convert, listText)) {
             const size_t begin = items->second.front().begin - cut.begin;
             text.replace(begin, items->second.back().end - cut.begin - begin, listText);
         } else if (convert(member.html) != convert(originalHtml(member.block, 1))) {

@@ -13,8 +13,9 @@
 // The page answers with the index of every element it did not touch and the
 // HTML of the others; assemble() then writes the source text of every intact
 // segment, the text between two intact neighbours, and the converted HTML of
-// the rest. In a touched top-level list, the page may name its items as well:
-// then only the touched items are converted, each under its own marker.
+// the rest. In a touched top-level list or quote, the page may name its items
+// (a quote's items are its blocks) as well: then only the touched items are
+// converted, each under its own marker.
 class SourceBlocks
 {
 public:
@@ -22,7 +23,7 @@ public:
     // marked (block >= 0), with its HTML when it was touched; or anything
     // else (block < 0) with its HTML.
     struct ItemPart {
-        int item = -1; // index among the list's items as given, -1 for a new one
+        int item = -1; // index among the container's items as given, -1 for a new one
         bool touched = false;
         std::string html;
     };
@@ -30,7 +31,7 @@ public:
         int block = -1;
         bool touched = false;
         std::string html;
-        std::vector<ItemPart> items; // of a touched list, in page order, when the page kept them apart
+        std::vector<ItemPart> items; // of a touched list or quote, in page order, when the page kept them apart
     };
     using Convert = std::function<std::string(const std::string &html)>;
 
@@ -69,21 +70,21 @@ private:
     struct ItemRange {
         size_t begin = 0; // byte offsets into the source, as for a segment
         size_t end = 0;
-        size_t markerLength = 0; // indentation, marker and spaces before the item's text
+        size_t markerLength = 0; // indentation, list or quote marker and spaces before the item's text
     };
 
     void locate();
     std::string originalHtml(int first, int count) const;
     bool respellSegment(const Segment &cut, const PagePart *members, const std::string &pageMarkdown,
                         const Convert &convert, std::string &text) const;
-    bool respellList(const PagePart &list, const std::vector<ItemRange> &ranges, const Convert &convert,
-                     std::string &text) const;
+    bool respellContainer(const PagePart &container, const std::vector<ItemRange> &ranges, const Convert &convert,
+                          std::string &text) const;
 
     std::string source;
     std::string parsed; // until the source is cut
     std::string html;
     std::vector<std::pair<size_t, size_t>> elements;
     std::vector<Segment> cuts;
-    std::vector<std::pair<int, std::vector<ItemRange>>> listItems; // by block, for lists whose items were found
+    std::vector<std::pair<int, std::vector<ItemRange>>> containerItems; // by block, for lists and quotes whose items were found
     std::string definitions; // the link reference definitions between segments
 };

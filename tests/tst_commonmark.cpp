@@ -170,11 +170,12 @@ void TestCommonMark::blocksGoBackAsTheirSource()
             if (blocks.assemble(parts, convert) != expected)
                 failures << name + QStringLiteral(": replacing \"%1\" changed more").arg(QString::fromStdString(text));
         }
-        // A word added to the first item of a list, given item by item, reads
-        // as the same word added with the list converted whole.
+        // A word added to the first item of a list or quote, given item by
+        // item, reads as the same word added with the container converted whole.
         for (int index = 0; index < blocks.blockCount(); ++index) {
             const std::string &list = elements[static_cast<size_t>(index)];
-            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0)
+            const bool quote = list.compare(0, 11, "<blockquote") == 0;
+            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0 && !quote)
                 continue;
             const size_t innerStart = list.find('>') + 1;
             const std::string inner = list.substr(innerStart, list.rfind("</") - innerStart);
@@ -187,7 +188,7 @@ void TestCommonMark::blocksGoBackAsTheirSource()
                 edited.html += itemHtml;
                 edited.items.push_back({static_cast<int>(edited.items.size()), first, first ? itemHtml : std::string()});
             }
-            edited.html = list.substr(0, innerStart) + edited.html + "</" + list.substr(1, 2) + ">";
+            edited.html = list.substr(0, innerStart) + edited.html + (quote ? "</blockquote>" : "</" + list.substr(1, 2) + ">");
             std::vector<SourceBlocks::PagePart> byItem, whole;
             for (int other = 0; other < blocks.blockCount(); ++other) {
                 byItem.push_back(other == index ? edited : SourceBlocks::PagePart{other, false, {}, {}});
@@ -196,7 +197,7 @@ void TestCommonMark::blocksGoBackAsTheirSource()
             const std::string itemResult = blocks.assemble(byItem, convert);
             const std::string wholeResult = blocks.assemble(whole, convert);
             itemsRespelled += itemResult != wholeResult;
-            if (converter.markdownToHtml(itemResult) != converter.markdownToHtml(wholeResult))
+            if (normalizedHtml(converter.markdownToHtml(itemResult)) != normalizedHtml(converter.markdownToHtml(wholeResult)))
                 failures << name + QStringLiteral(": the item respelled reads as \"%1\", not as \"%2\"")
                                        .arg(QString::fromStdString(itemResult), QString::fromStdString(wholeResult));
         }
@@ -207,7 +208,7 @@ void TestCommonMark::blocksGoBackAsTheirSource()
 void TestCommonMark::cleanupTestCase()
 {
     qInfo("commonmark round trip: %d of %d examples come back with identical HTML", identical, run);
-    qInfo("lists with an edited item written back item by item: %d", itemsRespelled);
+    qInfo("lists and quotes with an edited item written back item by item: %d", itemsRespelled);
 }
 
 QTEST_MAIN(TestCommonMark)

@@ -77,6 +77,7 @@ function addCodeMirror(code, lang, buildNow) {
   preview.textContent = value;
   wrapper.appendChild(preview);
   wrapper.sourceBlock = pre.sourceBlock;
+  wrapper.sourceItem = pre.sourceItem;
   pre.parentNode.replaceChild(wrapper, pre);
 
   copy.addEventListener("click", function () { copyText(codeBlockValue(wrapper)); });

@@ -26,17 +26,21 @@ document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 // Each top-level element of a document the program gave carries the index of
 // the source block it was rendered from (sourceBlock); those changed since
 // are touched. The program writes the others back as their own source. The
-// items of a top-level list carry their index too (sourceItem), so that an
-// edit in one item re-spells that item only; a list whose own attributes
-// changed is re-spelled whole.
+// items of a top-level list, and the blocks of a top-level quote, carry their
+// index too (sourceItem), so that an edit in one of them re-spells it alone;
+// a container whose own attributes changed is re-spelled whole.
 var touchedBlocks = new WeakSet();
 var touchedItems = new WeakSet();
-var reshapedLists = new WeakSet();
+var reshapedContainers = new WeakSet();
 
 function forgetTouches() {
   touchedBlocks = new WeakSet();
   touchedItems = new WeakSet();
-  reshapedLists = new WeakSet();
+  reshapedContainers = new WeakSet();
+}
+
+function isContainer(element) {
+  return element.tagName === "UL" || element.tagName === "OL" || element.tagName === "BLOCKQUOTE";
 }
 
 function touchBlock(node, attributesOfNode) {
@@ -44,10 +48,10 @@ function touchBlock(node, attributesOfNode) {
   if (!block) return;
   touchedBlocks.add(block);
   if (node === block) {
-    if (attributesOfNode) reshapedLists.add(block);
+    if (attributesOfNode) reshapedContainers.add(block);
     return;
   }
-  if (block.tagName !== "UL" && block.tagName !== "OL") return;
+  if (!isContainer(block)) return;
   while (node.parentNode !== block) node = node.parentNode;
   touchedItems.add(node);
 }
@@ -63,21 +67,22 @@ function touchChangedBlocks(records) {
   });
 }
 
-function markItems(list) {
-  if (list.tagName !== "UL" && list.tagName !== "OL") return;
-  for (var item = list.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1)
+function markItems(container) {
+  if (!isContainer(container)) return;
+  for (var item = container.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1)
     item.sourceItem = index;
 }
 
-// A touched list's items in page order: the index of each untouched one,
-// [index or -1 for a new one, HTML] for the others; null where the list is
-// no longer a list of items.
-function listItemParts(list) {
-  if ((list.tagName !== "UL" && list.tagName !== "OL") || reshapedLists.has(list)) return null;
+// A touched container's items in page order: the index of each untouched
+// one, [index or -1 for a new one, HTML] for the others; null where they can
+// no longer be told apart.
+function itemParts(container) {
+  if (!isContainer(container) || reshapedContainers.has(container)) return null;
   var items = [];
-  for (var child = list.firstChild; child; child = child.nextSibling) {
+  for (var child = container.firstChild; child; child = child.nextSibling) {
     if (child.nodeType === Node.TEXT_NODE && !child.data.trim()) continue;
-    if (child.tagName !== "LI") return null;
+    if (child.nodeType !== Node.ELEMENT_NODE || (container.tagName !== "BLOCKQUOTE") !== (child.tagName === "LI"))
+      return null;
     if (child.sourceItem !== undefined && !touchedItems.has(child)) items.push(child.sourceItem);
     else items.push([child.sourceItem === undefined ? -1 : child.sourceItem, topLevelHtml(child)]);
   }
@@ -285,7 +290,7 @@ function documentParts() {
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
     if (node.sourceBlock === undefined) parts.push(topLevelHtml(node));
-    else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node), listItemParts(node)]);
+    else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node), itemParts(node)]);
     else parts.push(node.sourceBlock);
   });
   return parts;

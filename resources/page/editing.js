@@ -458,6 +458,8 @@ window.addEventListener("load", function () {
                                    attributeFilter: changedAttributes });
 
   body.setAttribute("contenteditable", "true");
+  // Enter after a heading starts a paragraph, as it will be in Markdown.
+  document.execCommand("defaultParagraphSeparator", false, "p");
   body.setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");
   body.focus();
   new QWebChannel(qt.webChannelTransport, connectBridge);

@@ -82,11 +82,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (blocks.assemble(parts, convert).compare(0, middle.begin, input, 0, middle.begin) != 0)
         std::abort();
 
-    // A word added to the first item of the first list, given item by item.
+    // A word added to the first item of the first list or quote, given item by item.
     for (const SourceBlocks::Segment &segment : segments) {
         for (int block = segment.firstBlock; block < segment.firstBlock + segment.blockCount; ++block) {
             const std::string list(blocks.elementHtml(block));
-            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0)
+            const bool quote = list.compare(0, 11, "<blockquote") == 0;
+            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0 && !quote)
                 continue;
             const size_t innerStart = list.find('>') + 1;
             const std::string inner = list.substr(innerStart, list.rfind("</") - innerStart);
@@ -98,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
                 edited.html += itemHtml;
                 edited.items.push_back({static_cast<int>(edited.items.size()), edited.items.empty(), itemHtml});
             }
-            edited.html += "</" + list.substr(1, 2) + ">";
+            edited.html += quote ? "</blockquote>" : "</" + list.substr(1, 2) + ">";
             std::vector<SourceBlocks::PagePart> byItem;
             for (int other = 0; other < blocks.blockCount(); ++other)
                 byItem.push_back(other == block ? edited : SourceBlocks::PagePart{other, false, {}, {}});
