@@ -152,6 +152,8 @@ void measure(const char *name, size_t bytes, const QString &folder)
     // One word typed in the source of a page left unedited: only its block is
     // rendered again.
     handOverToSource(" unedited");
+    // A writer spends a moment in the source before the edit.
+    QTest::qWait(500);
     {
         QTextCursor cursor(source->document());
         cursor.setPosition(source->document()->characterCount() / 2);

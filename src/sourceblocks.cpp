@@ -601,11 +601,12 @@ bool SourceBlocks::respellSegment(const Segment &cut, const PagePart *members, c
         if (!member.touched)
             continue;
         const auto items = std::find_if(containerItems.begin(), containerItems.end(),
-                                        [&member](const auto &list) { return list.first == member.block; });
-        std::string listText;
-        if (!member.items.empty() && items != containerItems.end() && respellContainer(member, items->second, convert, listText)) {
+                                        [&member](const auto &container) { return container.first == member.block; });
+        std::string containerText;
+        if (!member.items.empty() && items != containerItems.end()
+            && respellContainer(member, items->second, convert, containerText)) {
             const size_t begin = items->second.front().begin - cut.begin;
-            text.replace(begin, items->second.back().end - cut.begin - begin, listText);
+            text.replace(begin, items->second.back().end - cut.begin - begin, containerText);
         } else if (convert(member.html) != convert(originalHtml(member.block, 1))) {
             return false;
         }

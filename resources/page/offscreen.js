@@ -162,6 +162,7 @@ window.addEventListener("resize", queueDrawUpdate);
 // of blocks. Every block is shown before that happens; the next frame with
 // the focus back hides the far ones again.
 var everyBlockShown = false;
+var awayRestMs = 300;
 
 function showEveryBlock() {
   editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(showBlock);
@@ -174,9 +175,20 @@ function hideFarBlocksAgain() {
   queueDrawUpdate();
 }
 
+// Once the focus has gone, the far blocks are hidden again while the page
+// rests, so that it need not lay out the whole document when it comes back.
+function hideFarBlocksWhileAway() {
+  if (!everyBlockShown || document.hasFocus()) return;
+  everyBlockShown = false;
+  updateDrawnBlocks();
+}
+
 document.addEventListener("focusout", function (event) {
   var body = editorBody();
-  if (body.contains(event.target) && !(event.relatedTarget && body.contains(event.relatedTarget))) showEveryBlock();
+  if (body.contains(event.target) && !(event.relatedTarget && body.contains(event.relatedTarget))) {
+    showEveryBlock();
+    setTimeout(hideFarBlocksWhileAway, awayRestMs);
+  }
 }, true);
 ["focusin", "selectionchange", "keydown", "mousedown"].forEach(function (type) {
   document.addEventListener(type, hideFarBlocksAgain, true);
