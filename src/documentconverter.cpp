@@ -8,15 +8,9 @@
 
 #include <string_view>
 
-#include <md4c-html.h>
 #include <md4c.h>
 
 namespace {
-void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
-{
-    static_cast<std::string *>(userdata)->append(text, size);
-}
-
 void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
 {
     size_t at = text.find(find);
@@ -127,9 +121,7 @@ QString DocumentConverter::markdownToHtml(const std::string &markdown) const
 
 std::string DocumentConverter::markdownToHtmlUtf8(const std::string &markdown) const
 {
-    std::string html;
-    html.reserve(markdown.size() + markdown.size() / 4);
-    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, markdownParserFlags, 0);
+    std::string html = renderedMarkdown(markdown);
     replaceAll(html, "<x-equation type=\"display\">", "<x-equation type=\"display\" contenteditable=\"false\">");
     replaceAll(html, "<x-equation>", "<x-equation contenteditable=\"false\">");
     replaceAll(html, "<pre>", "<pre contenteditable=\"false\">");

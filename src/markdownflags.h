@@ -1,8 +1,22 @@
 #pragma once
 
+#include <md4c-html.h>
 #include <md4c.h>
+
+#include <string>
 
 // How the program reads Markdown. Raw HTML in the Markdown is shown as text,
 // never run in the page.
 constexpr unsigned markdownParserFlags = MD_FLAG_PERMISSIVEAUTOLINKS | MD_FLAG_NOHTML | MD_FLAG_TABLES
     | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_LATEXMATHSPANS | MD_FLAG_UNDERLINE;
+
+// Markdown as md4c writes it in HTML.
+inline std::string renderedMarkdown(const std::string &markdown)
+{
+    std::string html;
+    html.reserve(markdown.size() + markdown.size() / 4);
+    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()),
+            [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<std::string *>(userdata)->append(text, size); },
+            &html, markdownParserFlags, 0);
+    return html;
+}

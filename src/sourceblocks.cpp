@@ -2,7 +2,6 @@
 
 #include "markdownflags.h"
 
-#include <md4c-html.h>
 #include <md4c.h>
 
 #include <algorithm>
@@ -182,18 +181,6 @@ size_t quoteMarkerLength(std::string_view line)
     if (at == std::string_view::npos || at > 3 || line[at] != '>')
         return 0;
     return at + 1 < line.size() && line[at + 1] == ' ' ? at + 2 : at + 1;
-}
-
-void appendChunk(const MD_CHAR *text, MD_SIZE size, void *userdata)
-{
-    static_cast<std::string *>(userdata)->append(text, size);
-}
-
-std::string rendered(const std::string &markdown)
-{
-    std::string html;
-    md_html(markdown.data(), static_cast<MD_SIZE>(markdown.size()), appendChunk, &html, markdownParserFlags, 0);
-    return html;
 }
 
 // HTML as read: a line break in text is a space, but not in preformatted text.
@@ -611,8 +598,8 @@ bool SourceBlocks::respellSegment(const Segment &cut, const PagePart *members, c
             return false;
         }
     }
-    return collapsedSpaces(rendered(text + "\n\n" + definitions))
-        == collapsedSpaces(rendered(pageMarkdown + "\n\n" + definitions));
+    return collapsedSpaces(renderedMarkdown(text + "\n\n" + definitions))
+        == collapsedSpaces(renderedMarkdown(pageMarkdown + "\n\n" + definitions));
 }
 
 std::string SourceBlocks::assemble(const std::vector<PagePart> &parts, const Convert &convert, bool *known)
