@@ -33,6 +33,36 @@ QString withWholeDocument(const QString &script)
 {
     return QStringLiteral("window.flushPendingHtml && flushPendingHtml();") + script;
 }
+
+// The page's parts: an untouched block's index, [index, HTML, items] for a
+// touched one, HTML for anything new; an item likewise by index or [index, HTML].
+std::vector<SourceBlocks::PagePart> pagePartsFrom(const QVariantList &list)
+{
+    std::vector<SourceBlocks::PagePart> pageParts;
+    pageParts.reserve(static_cast<size_t>(list.size()));
+    for (const QVariant &part : list) {
+        SourceBlocks::PagePart pagePart;
+        if (part.type() == QVariant::List) {
+            const QVariantList touched = part.toList();
+            pagePart.block = touched.value(0).toInt();
+            pagePart.touched = true;
+            pagePart.html = touched.value(1).toString().toStdString();
+            for (const QVariant &item : touched.value(2).toList()) {
+                SourceBlocks::ItemPart itemPart;
+                itemPart.touched = item.type() == QVariant::List;
+                itemPart.item = itemPart.touched ? item.toList().value(0).toInt() : item.toInt();
+                itemPart.html = item.toList().value(1).toString().toStdString();
+                pagePart.items.push_back(std::move(itemPart));
+            }
+        } else if (part.type() == QVariant::String) {
+            pagePart.html = part.toString().toStdString();
+        } else {
+            pagePart.block = part.toInt();
+        }
+        pageParts.push_back(std::move(pagePart));
+    }
+    return pageParts;
+}
 }
 
 // Whatever Qt calls back with is dropped once this page is gone or replaced.
@@ -323,30 +353,7 @@ PageAnswer EditorPage::answerFrom(const QVariant &result)
         return {PageAnswer::Failed, {}};
     const QVariant parts = map.value(QStringLiteral("parts"));
     if (parts.type() == QVariant::List) {
-        std::vector<SourceBlocks::PagePart> pageParts;
-        const QVariantList list = parts.toList();
-        pageParts.reserve(static_cast<size_t>(list.size()));
-        for (const QVariant &part : list) {
-            SourceBlocks::PagePart pagePart;
-            if (part.type() == QVariant::List) {
-                const QVariantList touched = part.toList();
-                pagePart.block = touched.value(0).toInt();
-                pagePart.touched = true;
-                pagePart.html = touched.value(1).toString().toStdString();
-                for (const QVariant &item : touched.value(2).toList()) {
-                    SourceBlocks::ItemPart itemPart;
-                    itemPart.touched = item.type() == QVariant::List;
-                    itemPart.item = itemPart.touched ? item.toList().value(0).toInt() : item.toInt();
-                    itemPart.html = item.toList().value(1).toString().toStdString();
-                    pagePart.items.push_back(std::move(itemPart));
-                }
-            } else if (part.type() == QVariant::String) {
-                pagePart.html = part.toString().toStdString();
-            } else {
-                pagePart.block = part.toInt();
-            }
-            pageParts.push_back(std::move(pagePart));
-        }
+        const std::vector<SourceBlocks::PagePart> pageParts = pagePartsFrom(parts.toList());
         pageEditedSinceGiven = true;
         bool known = true;
         const std::string markdown = sourceBlocks.assemble(pageParts, [this](const std::string &partHtml) {

@@ -109,6 +109,8 @@ protected:
 
 private:
     void giveHtml(const QString &html);
+    bool patchPage(SourceBlocks &next);
+    void forgetDocument();
     void followInputTarget();
     void holdInputUntilDocumentIsIn();
     void checkDocumentIsIn();
@@ -126,8 +128,6 @@ private:
     // page has reported an edit of it since.
     SourceBlocks sourceBlocks;
     bool pageEditedSinceGiven = false;
-    bool patchPage(SourceBlocks &next);
-    void forgetDocument();
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

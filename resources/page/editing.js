@@ -109,6 +109,11 @@ function patchDocumentHtml(first, removed, html, shift) {
   prepareBlocks(blocks.nodes);
   blocks.nodes.forEach(function (node) { if (node.nodeType === Node.ELEMENT_NODE) drawnBlocks.add(node); });
   queueDrawUpdate();
+  documentTaken();
+}
+
+// The page holds the program's latest document, as given.
+function documentTaken() {
   documentNumber += 1;
   editedSinceShown = false;
   forgetTouches();
@@ -203,10 +208,8 @@ function setDocumentHtml(html) {
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
   body.textContent = "";
-  forgetTouches();
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
-  documentNumber += 1;
-  editedSinceShown = false;
+  documentTaken();
   if (place !== null) {
     flushPendingHtml();
     window.scrollTo(0, place);
