@@ -123,31 +123,32 @@ void measure(const char *name, size_t bytes, const QString &folder)
                    "the Source Code Editor");
         std::printf("hand-over to the Source Code Editor %s%s: %lld ms\n", name, label, timer.elapsed());
     };
-    // A new document shows with its first piece and is whole once every code
-    // block is in; a marker left in the old document tells when it went.
-    const auto handOverToVisual = [&](const char *label, bool newDocument) {
-        if (newDocument)
-            evaluate(view, QStringLiteral("editorBody().appendChild(document.createElement('old-document'));true"));
+    const auto handOverToVisual = [&](const char *label) {
         timer.restart();
         activateTab(window, QStringLiteral("Visual Editor"));
-        if (newDocument) {
-            waitOrStop([&] { return evaluate(view, QStringLiteral("!document.querySelector('old-document')")).toBool(); },
-                       60000, "the new document");
-            std::printf("hand-over to the Visual Editor %s%s, shown: %lld ms\n", name, label, timer.elapsed());
-        }
         waitOrStop([&] { return pageHoldsDocument(view, codeBlocks); }, 60000, "the Visual Editor");
-        std::printf("hand-over to the Visual Editor %s%s%s: %lld ms\n", name, label, newDocument ? ", whole" : "",
-                    timer.elapsed());
+        std::printf("hand-over to the Visual Editor %s%s: %lld ms\n", name, label, timer.elapsed());
     };
     handOverToSource("");
-    handOverToVisual("", false);
-    // An edit makes the next hand-over carry the whole document across: the page's
-    // edit is converted to Markdown, the source's rendered for the page.
+    handOverToVisual("");
+    // An edit in each editor: the page's edit is converted to Markdown; the
+    // page then stands for the Markdown read from it, and only the source's
+    // edited block goes back in.
     evaluate(view, QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                                   "document.execCommand('insertText',false,'edited');true"));
     handOverToSource(" after an edit");
-    source->textCursor().insertText(QStringLiteral("edited "));
-    handOverToVisual(" after an edit", true);
+    // A writer spends a moment in the source before the edit.
+    QTest::qWait(500);
+    source->textCursor().insertText(QStringLiteral("sourceword "));
+    timer.restart();
+    activateTab(window, QStringLiteral("Visual Editor"));
+    waitOrStop([&] { return window.editorPage()->holdsLatestDocument() && pageHoldsDocument(view, codeBlocks); }, 60000,
+               "the edited block in the page");
+    if (!evaluate(view, QStringLiteral("editorBody().textContent.indexOf('sourceword') >= 0")).toBool()) {
+        std::fprintf(stderr, "the word edited in the source is not in the page\n");
+        std::exit(1);
+    }
+    std::printf("hand-over to the Visual Editor %s after an edit in each editor: %lld ms\n", name, timer.elapsed());
 
     // One word typed in the source of a page left unedited: only its block is
     // rendered again.

@@ -96,6 +96,11 @@ void Content::loadRecentMd()
     emit loadRecentMdSignal();
 }
 
+void Content::wholeDocumentWanted()
+{
+    emit wholeDocumentWantedSignal();
+}
+
 void Content::jsPrint(const QString &text)
 {
     qDebug() << text;

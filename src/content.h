@@ -24,6 +24,13 @@ signals:
     // Blocks [first, first + removed) of the page's document give way to `html`;
     // the index of every later block moves by `shift`.
     void patchHtmlSignal(int first, int removed, const QString &html, int shift);
+    // The page's document as read the `read`th time: its top-level elements
+    // are the blocks `blockOfElement` names (-1: none); then as
+    // patchHtmlSignal. A page read or changed since asks for the whole
+    // document instead (wholeDocumentWanted).
+    void rebaseAndPatchHtmlSignal(int read, const QVariantList &blockOfElement, int first, int removed,
+                                  const QString &html, int shift);
+    void wholeDocumentWantedSignal();
     void dealDragSignal(const QJsonObject &jsonData);
     void dealCopySignal(const QJsonObject &jsonData);
     void updateModifyStatusSignal(bool status);
@@ -47,6 +54,7 @@ public slots:
     void addLink(const QString &selection);
     void updateModifyStatus(bool status);
     void loadRecentMd();
+    void wholeDocumentWanted();
     void jsPrint(const QString &text);
     void copyToClipboard(const QString &text);
     void requestDeleteElement(const QString &elementId);

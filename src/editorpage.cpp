@@ -87,6 +87,7 @@ EditorPage::EditorPage(QWebEngineView *view, Content *content, QObject *parent)
     view->installEventFilter(this);
     followInputTarget();
     connect(content, &Content::loadRecentMdSignal, this, &EditorPage::onBridgeConnected);
+    connect(content, &Content::wholeDocumentWantedSignal, this, &EditorPage::giveWholeDocumentAgain);
     connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, &EditorPage::onRendererTerminated);
 }
 
@@ -140,7 +141,7 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     std::string rendered = converter.markdownToHtmlUtf8(parsed);
     SourceBlocks next;
     std::string marked = next.take(std::move(source), std::move(parsed), std::move(rendered));
-    if (fromSource && patchPage(next))
+    if (fromSource && patchPage(next, keepPlace))
         return;
     sourceBlocks = std::move(next);
     const QString html = QString::fromStdString(marked);
@@ -162,15 +163,21 @@ void EditorPage::forgetDocument()
 {
     sourceBlocks = SourceBlocks();
     pageEditedSinceGiven = false;
+    readMarkdown.clear();
+    readParts.clear();
 }
 
 // A document from the Source Code Editor that differs from the page's in a
-// few blocks replaces just those, when the page holds its last document
-// unedited: code editors, formulas, the place and the caret elsewhere stay.
-bool EditorPage::patchPage(SourceBlocks &next)
+// few blocks replaces just those: code editors, formulas, the place and the
+// caret elsewhere stay. A page edited since it was given is first taken as
+// the Markdown last read from it.
+bool EditorPage::patchPage(SourceBlocks &next, bool keepPlace)
 {
-    if (!ready || holdingInput || htmlWaiting || pageEditedSinceGiven || sourceBlocks.blockCount() == 0
-        || next.blockCount() == 0)
+    if (!ready || holdingInput || htmlWaiting || next.blockCount() == 0)
+        return false;
+    const bool rebase = pageEditedSinceGiven;
+    QVariantList blockOfElement;
+    if ((rebase && !takeReadDocument(blockOfElement)) || sourceBlocks.blockCount() == 0)
         return false;
     const int before = sourceBlocks.blockCount();
     const int after = next.blockCount();
@@ -187,10 +194,63 @@ bool EditorPage::patchPage(SourceBlocks &next)
         return false;
     sourceBlocks = std::move(next);
     ++documentsGiven;
-    emit content->patchHtmlSignal(same, before - same - sameAtEnd,
-                                  QString::fromStdString(sourceBlocks.markedElements(same, added)), after - before);
+    const QString html = QString::fromStdString(sourceBlocks.markedElements(same, added));
+    if (rebase) {
+        patchKeepsPlace = keepPlace;
+        emit content->rebaseAndPatchHtmlSignal(static_cast<int>(readNumber), blockOfElement, same,
+                                               before - same - sameAtEnd, html, after - before);
+    } else {
+        emit content->patchHtmlSignal(same, before - same - sameAtEnd, html, after - before);
+    }
     holdInputUntilDocumentIsIn();
     return true;
+}
+
+// The blocks of the Markdown last read from the page, when they are the
+// page's top-level elements one for one, but for elements that convert to
+// nothing (an empty paragraph). Gives the block of each element, -1 for none.
+bool EditorPage::takeReadDocument(QVariantList &blockOfElement)
+{
+    if (readParts.empty())
+        return false;
+    std::string parsed = DocumentConverter::isolateTables(readMarkdown).toStdString();
+    std::string rendered = converter.markdownToHtmlUtf8(parsed);
+    SourceBlocks read;
+    read.take(readMarkdown.toStdString(), std::move(parsed), std::move(rendered));
+    blockOfElement.clear();
+    int block = 0;
+    for (const SourceBlocks::PagePart &part : readParts) {
+        const std::string_view html = part.block >= 0 && !part.touched ? sourceBlocks.elementHtml(part.block)
+                                                                      : std::string_view(part.html);
+        if (block < read.blockCount()
+            && SourceBlocks::elementName(read.elementHtml(block)) == SourceBlocks::elementName(html)) {
+            blockOfElement.append(block++);
+        } else if (SourceBlocks::elementName(html).empty()
+                   || !converter.htmlToMarkdown(QString::fromUtf8(html.data(), static_cast<int>(html.size())))
+                           .trimmed().isEmpty()) {
+            return false;
+        } else {
+            blockOfElement.append(-1);
+        }
+    }
+    if (block != read.blockCount())
+        return false;
+    sourceBlocks = std::move(read);
+    pageEditedSinceGiven = false;
+    readMarkdown.clear();
+    readParts.clear();
+    return true;
+}
+
+// The page could not take its document as last read: the latest document
+// goes in whole, as the one the page is still waiting for.
+void EditorPage::giveWholeDocumentAgain()
+{
+    if (!ready || sourceBlocks.blockCount() == 0)
+        return;
+    if (patchKeepsPlace)
+        run(QStringLiteral("keepPlaceOnNextDocument()"));
+    emit content->setHtmlSignal(QString::fromStdString(sourceBlocks.markedElements(0, sourceBlocks.blockCount())));
 }
 
 void EditorPage::showHtml(const QString &html)
@@ -208,6 +268,8 @@ void EditorPage::giveHtml(const QString &html)
     }
     ++documentsGiven;
     pageEditedSinceGiven = false;
+    readMarkdown.clear();
+    readParts.clear();
     emit content->setHtmlSignal(html);
     holdInputUntilDocumentIsIn();
 }
@@ -353,15 +415,19 @@ PageAnswer EditorPage::answerFrom(const QVariant &result)
         return {PageAnswer::Failed, {}};
     const QVariant parts = map.value(QStringLiteral("parts"));
     if (parts.type() == QVariant::List) {
-        const std::vector<SourceBlocks::PagePart> pageParts = pagePartsFrom(parts.toList());
+        std::vector<SourceBlocks::PagePart> pageParts = pagePartsFrom(parts.toList());
         pageEditedSinceGiven = true;
         bool known = true;
         const std::string markdown = sourceBlocks.assemble(pageParts, [this](const std::string &partHtml) {
             return converter.htmlToMarkdown(QString::fromStdString(partHtml)).toStdString();
         }, &known);
+        readParts.clear();
         if (!known)
             return {PageAnswer::Failed, {}};
-        return {PageAnswer::Markdown, QString::fromStdString(markdown)};
+        readMarkdown = QString::fromStdString(markdown);
+        readNumber = map.value(QStringLiteral("read")).toULongLong();
+        readParts = std::move(pageParts);
+        return {PageAnswer::Markdown, readMarkdown};
     }
     return {PageAnswer::Unedited, {}};
 }

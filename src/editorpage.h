@@ -109,7 +109,9 @@ protected:
 
 private:
     void giveHtml(const QString &html);
-    bool patchPage(SourceBlocks &next);
+    bool patchPage(SourceBlocks &next, bool keepPlace);
+    bool takeReadDocument(QVariantList &blockOfElement);
+    void giveWholeDocumentAgain();
     void forgetDocument();
     void followInputTarget();
     void holdInputUntilDocumentIsIn();
@@ -128,6 +130,12 @@ private:
     // page has reported an edit of it since.
     SourceBlocks sourceBlocks;
     bool pageEditedSinceGiven = false;
+    // The Markdown last read from an edited page, the parts it was read
+    // from, and the page's number for that read.
+    QString readMarkdown;
+    std::vector<SourceBlocks::PagePart> readParts;
+    quint64 readNumber = 0;
+    bool patchKeepsPlace = false;
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

@@ -269,6 +269,15 @@ std::vector<std::pair<size_t, size_t>> SourceBlocks::topLevelElements(const std:
     return elements;
 }
 
+std::string_view SourceBlocks::elementName(std::string_view html)
+{
+    if (html.compare(0, 9, "<p><table") == 0)
+        html.remove_prefix(3);
+    if (html.empty() || html[0] != '<')
+        return {};
+    return html.substr(1, tagNameEnd(html, 1) - 1);
+}
+
 std::string SourceBlocks::take(std::string rendered)
 {
     source.clear();

@@ -65,6 +65,9 @@ public:
     // and end; with `marked`, the same HTML with each element's index added
     // to its start tag.
     static std::vector<std::pair<size_t, size_t>> topLevelElements(const std::string &html, std::string *marked);
+    // The name of the element a page part's HTML holds ("table" for a table in
+    // its paragraph), empty for text.
+    static std::string_view elementName(std::string_view html);
 
 private:
     struct ItemRange {

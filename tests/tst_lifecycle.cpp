@@ -1021,4 +1021,46 @@ void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
     QVERIFY(after.mid(block.first, after.size() - before.size() + block.second + 1 - block.first)
                 .join(QLatin1Char(' ')).contains(QStringLiteral("Added")));
 
+    // After that page edit, an edit in the source again replaces only its
+    // block, and the page's next edit still lands at its place.
+    source->moveCursor(QTextCursor::End);
+    source->moveCursor(QTextCursor::PreviousCharacter);
+    typeInSource(QStringLiteral(" Again"));
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('Last Again') >= 0")).toBool());
+    QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
+    QVERIFY(js(QStringLiteral(
+        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
+        "  while ((node = walker.nextNode()) && node.data.indexOf('paragraph Mark1') < 0) {}"
+        "  topLevelBlock(node).scrollIntoView(); editorBody().focus(); var range = document.createRange();"
+        "  range.setStart(node, node.data.length); getSelection().removeAllRanges(); getSelection().addRange(range);"
+        "  return true; })()")).toBool());
+    focusPage();
+    QTest::keyClicks(view->focusProxy(), QStringLiteral(" Extra"));
+    const QString beforeExtra = source->toPlainText();
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(source->toPlainText() != beforeExtra && !source->isReadOnly(), 30000);
+    const QStringList linesBefore = beforeExtra.split(QLatin1Char('\n'));
+    const QStringList withExtra = source->toPlainText().split(QLatin1Char('\n'));
+    const QPair<int, int> edited = blockLines(linesBefore, QStringLiteral("paragraph Mark1"));
+    QCOMPARE(withExtra.mid(0, edited.first), linesBefore.mid(0, edited.first));
+    QCOMPARE(withExtra.mid(withExtra.size() - (linesBefore.size() - edited.second - 1)), linesBefore.mid(edited.second + 1));
+    QVERIFY(withExtra.join(QLatin1Char(' ')).contains(QStringLiteral("Extra")));
+
+    // A page changed behind the program's back since it was read takes the
+    // source's document whole.
+    js(QStringLiteral("var stray = document.createElement('p'); stray.textContent = 'Stray';"
+                      "editorBody().appendChild(stray); true"));
+    source->moveCursor(QTextCursor::End);
+    source->moveCursor(QTextCursor::PreviousCharacter);
+    typeInSource(QStringLiteral(" Third"));
+    const QString third = source->toPlainText();
+    clickTab(QStringLiteral("Visual Editor"));
+    QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('Again Third') >= 0")).toBool());
+    QVERIFY(!js(QStringLiteral("editorBody().textContent.indexOf('Stray') >= 0")).toBool());
+    QVERIFY(!js(QStringLiteral("keptCode.isConnected")).toBool());
+    QTRY_VERIFY(window->editorPage()->holdsLatestDocument());
+    typeAtEndOfPage(QStringLiteral(" Fourth"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(source->toPlainText().contains(QStringLiteral("Third Fourth")), 30000);
 }

@@ -32,6 +32,10 @@ document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 var touchedBlocks = new WeakSet();
 var touchedItems = new WeakSet();
 var reshapedContainers = new WeakSet();
+// How often the program read the document in parts, and whether it changed
+// since the last read: the program may take the page's document as read.
+var readsTaken = 0;
+var changedSinceRead = false;
 
 function forgetTouches() {
   touchedBlocks = new WeakSet();
@@ -47,6 +51,7 @@ function touchBlock(node, attributesOfNode) {
   var block = topLevelBlock(node);
   if (!block) return;
   touchedBlocks.add(block);
+  changedSinceRead = true;
   if (node === block) {
     if (attributesOfNode) reshapedContainers.add(block);
     return;
@@ -91,6 +96,7 @@ function itemParts(container) {
 
 function markModified() {
   editedSinceShown = true;
+  changedSinceRead = true;
   if (contentObj) contentObj.updateModifyStatus(true);
 }
 
@@ -286,6 +292,8 @@ function getHtml() {
 // element, [block, HTML, list items] for a touched one, the HTML of anything new.
 function documentParts() {
   flushPendingHtml();
+  readsTaken += 1;
+  changedSinceRead = false;
   var parts = [];
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
@@ -299,7 +307,8 @@ function documentParts() {
 // The document when it was edited since the program last had it, else
 // false: the Markdown the program has is then still the document, word for word.
 function editedHtml() {
-  return { document: documentNumber, keys: keysReceived, parts: editedSinceShown ? documentParts() : false };
+  var parts = editedSinceShown ? documentParts() : false;
+  return { document: documentNumber, keys: keysReceived, parts: parts, read: readsTaken };
 }
 
 // On paper every formula is drawn, also those never scrolled to.

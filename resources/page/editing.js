@@ -112,6 +112,29 @@ function patchDocumentHtml(first, removed, html, shift) {
   documentTaken();
 }
 
+// The program took the page's document as it was read the `read`th time,
+// each top-level element as the block `blockOfElement` names (-1: none).
+// Unless the page was read or changed since, its elements take those indices
+// and the change goes in as a patch; else the page asks for the whole document.
+function rebaseAndPatchDocumentHtml(read, blockOfElement, first, removed, html, shift) {
+  flushPendingHtml();
+  var elements = [];
+  var fits = read === readsTaken && !changedSinceRead;
+  editorBody().childNodes.forEach(function (node) {
+    if (node.nodeType === Node.ELEMENT_NODE) elements.push(node);
+    else if (node.nodeType === Node.TEXT_NODE && node.data.trim()) fits = false;
+  });
+  if (!fits || elements.length !== blockOfElement.length) {
+    contentObj.wholeDocumentWanted();
+    return;
+  }
+  elements.forEach(function (element, index) {
+    element.sourceBlock = blockOfElement[index] < 0 ? undefined : blockOfElement[index];
+    markItems(element);
+  });
+  patchDocumentHtml(first, removed, html, shift);
+}
+
 // The page holds the program's latest document, as given.
 function documentTaken() {
   documentNumber += 1;
@@ -395,6 +418,7 @@ function connectBridge(channel) {
   });
   contentObj.setHtmlSignal.connect(setDocumentHtml);
   contentObj.patchHtmlSignal.connect(patchDocumentHtml);
+  contentObj.rebaseAndPatchHtmlSignal.connect(rebaseAndPatchDocumentHtml);
   contentObj.loadRecentMd();
   contentObj.addLinkSignal.connect(function (link) {
     var title = link.title || link.url;
