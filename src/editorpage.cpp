@@ -34,8 +34,35 @@ QString withWholeDocument(const QString &script)
     return QStringLiteral("window.flushPendingHtml && flushPendingHtml();") + script;
 }
 
+// A container's items: an untouched item's index, [index, HTML, nested lists]
+// for a touched one, where each nested list is its items likewise.
+std::vector<SourceBlocks::ItemPart> itemPartsFrom(const QVariantList &list)
+{
+    std::vector<SourceBlocks::ItemPart> items;
+    for (const QVariant &item : list) {
+        SourceBlocks::ItemPart itemPart;
+        itemPart.touched = item.type() == QVariant::List;
+        if (!itemPart.touched) {
+            itemPart.item = item.toInt();
+        } else {
+            const QVariantList touched = item.toList();
+            itemPart.item = touched.value(0).toInt();
+            itemPart.html = touched.value(1).toString().toStdString();
+            itemPart.nestedOnly = touched.value(2).type() == QVariant::List;
+            for (const QVariant &nested : touched.value(2).toList()) {
+                SourceBlocks::ListPart listPart;
+                listPart.known = nested.type() == QVariant::List;
+                listPart.items = itemPartsFrom(nested.toList());
+                itemPart.lists.push_back(std::move(listPart));
+            }
+        }
+        items.push_back(std::move(itemPart));
+    }
+    return items;
+}
+
 // The page's parts: an untouched block's index, [index, HTML, items] for a
-// touched one, HTML for anything new; an item likewise by index or [index, HTML].
+// touched one, HTML for anything new.
 std::vector<SourceBlocks::PagePart> pagePartsFrom(const QVariantList &list)
 {
     std::vector<SourceBlocks::PagePart> pageParts;
@@ -47,13 +74,7 @@ std::vector<SourceBlocks::PagePart> pagePartsFrom(const QVariantList &list)
             pagePart.block = touched.value(0).toInt();
             pagePart.touched = true;
             pagePart.html = touched.value(1).toString().toStdString();
-            for (const QVariant &item : touched.value(2).toList()) {
-                SourceBlocks::ItemPart itemPart;
-                itemPart.touched = item.type() == QVariant::List;
-                itemPart.item = itemPart.touched ? item.toList().value(0).toInt() : item.toInt();
-                itemPart.html = item.toList().value(1).toString().toStdString();
-                pagePart.items.push_back(std::move(itemPart));
-            }
+            pagePart.items = itemPartsFrom(touched.value(2).toList());
         } else if (part.type() == QVariant::String) {
             pagePart.html = part.toString().toStdString();
         } else {

@@ -513,26 +513,39 @@ std::string SourceBlocks::originalHtml(int first, int count) const
     return html;
 }
 
-// The container's text with its touched items converted, each under the
-// marker it had (a new one under its predecessor's), and the rest as it was.
-// A list's item is converted as a list of one, a quote's block alone.
+// The container's text with its touched items converted, and the rest as it was.
 bool SourceBlocks::respellContainer(const PagePart &container, const std::vector<ItemRange> &ranges,
                                     const Convert &convert, std::string &text) const
 {
     const std::string_view containerHtml = elementHtml(container.block);
-    const bool quote = containerHtml.compare(0, 11, "<blockquote") == 0;
-    const bool ordered = containerHtml.compare(0, 3, "<ol") == 0;
+    ItemSource from;
+    from.text = source;
+    from.ranges = &ranges;
+    from.quote = containerHtml.compare(0, 11, "<blockquote") == 0;
+    from.ordered = containerHtml.compare(0, 3, "<ol") == 0;
     const size_t startTagEnd = containerHtml.find('>') + 1;
-    const std::string startTag = quote ? std::string() : std::string(containerHtml.substr(0, startTagEnd));
-    const std::string endTag = quote ? "" : ordered ? "</ol>" : "</ul>";
-    const size_t innerEnd = containerHtml.rfind("</");
-    const std::string inner(containerHtml.substr(startTagEnd, innerEnd - startTagEnd));
-    const auto originalItems = topLevelElements(inner, nullptr);
+    if (!from.quote) {
+        from.startTag = std::string(containerHtml.substr(0, startTagEnd));
+        from.endTag = from.ordered ? "</ol>" : "</ul>";
+    }
+    from.inner = std::string(containerHtml.substr(startTagEnd, containerHtml.rfind("</") - startTagEnd));
+    from.originalItems = topLevelElements(from.inner, nullptr);
+    return respellItems(container.items, from, convert, text);
+}
+
+// The items in page order, each untouched one as its text, the others
+// converted, each under the marker it had (a new one under its
+// predecessor's); a list item changed inside its nested lists only keeps its
+// own lines. A list's item is converted as a list of one, a quote's block alone.
+bool SourceBlocks::respellItems(const std::vector<ItemPart> &items, const ItemSource &from, const Convert &convert,
+                                std::string &text)
+{
+    const std::vector<ItemRange> &ranges = *from.ranges;
     const auto wrapped = [&](const std::string &html) {
         // The converter reads a table inside a paragraph, as the page gives it.
-        return html.compare(0, 6, "<table") == 0 ? "<p>" + html + "</p>" : startTag + html + endTag;
+        return html.compare(0, 6, "<table") == 0 ? "<p>" + html + "</p>" : from.startTag + html + from.endTag;
     };
-    const auto quoted = [&](std::string_view converted, const std::string &prefix) {
+    const auto quoted = [&](std::string_view converted, std::string_view prefix) {
         std::string lines;
         for (size_t start = 0; start <= converted.size();) {
             const size_t end = std::min(converted.find('\n', start), converted.size());
@@ -545,45 +558,170 @@ bool SourceBlocks::respellContainer(const PagePart &container, const std::vector
         }
         return lines;
     };
+    const auto original = [&](int item) {
+        const auto &element = from.originalItems[static_cast<size_t>(item)];
+        return from.inner.substr(element.first, element.second - element.first);
+    };
 
     text.clear();
     int previous = -1; // the last item of the source written
-    for (const ItemPart &item : container.items) {
+    for (const ItemPart &item : items) {
         if (item.item >= static_cast<int>(ranges.size()) || (item.item >= 0 && item.item <= previous)
-            || (item.item < 0 && ordered))
+            || (item.item < 0 && from.ordered))
             return false;
         const ItemRange &own = ranges[static_cast<size_t>(item.item >= 0 ? item.item : std::max(previous, 0))];
-        const std::string prefix = source.substr(own.begin, own.markerLength);
+        const std::string_view prefix = from.text.substr(own.begin, own.markerLength);
+        const std::string_view ownText = from.text.substr(own.begin, own.end - own.begin);
         if (!text.empty()) {
             const int before = std::min(std::max(previous, 0), static_cast<int>(ranges.size()) - 2);
             if (before >= 0)
-                text.append(source, ranges[before].end, ranges[before + 1].begin - ranges[before].end);
+                text.append(from.text.substr(ranges[before].end, ranges[before + 1].begin - ranges[before].end));
             else
-                text += quote ? "\n" + quoted("", prefix) + "\n" : "\n";
+                text += from.quote ? "\n" + quoted("", prefix) + "\n" : "\n";
         }
-        bool keep = item.item >= 0 && !item.touched;
-        std::string converted;
-        if (!keep) {
-            converted = trimmed(convert(wrapped(item.html)));
-            keep = item.item >= 0 && originalItems.size() == ranges.size()
-                && converted == trimmed(convert(wrapped(inner.substr(originalItems[item.item].first,
-                    originalItems[item.item].second - originalItems[item.item].first))));
-        }
-        if (keep) {
-            text.append(source, own.begin, own.end - own.begin);
-        } else if (quote) {
-            text += quoted(converted, prefix);
+        std::string nested;
+        if (item.item >= 0 && !item.touched) {
+            text.append(ownText);
+        } else if (item.item >= 0 && item.nestedOnly && !from.quote
+                   && respellNestedLists(ownText, item.lists, convert, nested)) {
+            text += nested;
         } else {
-            const size_t marker = itemMarkerLength(std::string_view(converted).substr(0, converted.find('\n')));
-            if (marker == 0)
-                return false;
-            text += prefix;
-            text.append(converted, marker, none);
+            const std::string converted = trimmed(convert(wrapped(item.html)));
+            if (item.item >= 0 && from.originalItems.size() == ranges.size()
+                && converted == trimmed(convert(wrapped(original(item.item))))) {
+                text.append(ownText);
+            } else if (from.quote) {
+                text += quoted(converted, prefix);
+            } else {
+                const size_t marker = itemMarkerLength(std::string_view(converted).substr(0, converted.find('\n')));
+                if (marker == 0)
+                    return false;
+                text.append(prefix);
+                text.append(converted, marker, none);
+            }
         }
         if (item.item >= 0)
             previous = item.item;
     }
     return !text.empty();
+}
+
+// The lists nested in one list item, read from the item's own text: the
+// first byte of each of their items, and where each list ends.
+namespace {
+struct NestedScan {
+    struct List {
+        bool ordered = false;
+        size_t last = 0;
+        std::vector<size_t> itemFirst;
+    };
+    const char *base = nullptr;
+    size_t size = 0;
+    int depth = 0;
+    int topItems = 0;
+    int topBlocks = 0;
+    bool listOpen = false;
+    std::vector<List> lists;
+};
+
+int enterNested(MD_BLOCKTYPE type, void *, void *userdata)
+{
+    auto *scan = static_cast<NestedScan *>(userdata);
+    if (type == MD_BLOCK_DOC)
+        return 0;
+    ++scan->depth;
+    if (scan->depth == 1)
+        ++scan->topBlocks;
+    else if (scan->depth == 2)
+        ++scan->topItems;
+    else if (scan->depth == 3 && (type == MD_BLOCK_UL || type == MD_BLOCK_OL)) {
+        scan->lists.emplace_back();
+        scan->lists.back().ordered = type == MD_BLOCK_OL;
+        scan->listOpen = true;
+    } else if (scan->depth == 4 && scan->listOpen && type == MD_BLOCK_LI) {
+        scan->lists.back().itemFirst.push_back(none);
+    }
+    return 0;
+}
+
+int leaveNested(MD_BLOCKTYPE type, void *, void *userdata)
+{
+    auto *scan = static_cast<NestedScan *>(userdata);
+    if (type == MD_BLOCK_DOC)
+        return 0;
+    if (scan->depth == 3)
+        scan->listOpen = false;
+    --scan->depth;
+    return 0;
+}
+
+int nestedText(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
+{
+    auto *scan = static_cast<NestedScan *>(userdata);
+    if (!scan->listOpen || scan->depth < 4 || size == 0 || text < scan->base || text + size > scan->base + scan->size)
+        return 0;
+    const size_t at = static_cast<size_t>(text - scan->base);
+    NestedScan::List &list = scan->lists.back();
+    list.last = std::max(list.last, at + size);
+    if (!list.itemFirst.empty())
+        list.itemFirst.back() = std::min(list.itemFirst.back(), at);
+    return 0;
+}
+}
+
+bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<ListPart> &lists, const Convert &convert,
+                                      std::string &text)
+{
+    const std::string itemText(item);
+    NestedScan scan;
+    scan.base = itemText.data();
+    scan.size = itemText.size();
+    MD_PARSER parser{};
+    parser.flags = markdownParserFlags;
+    parser.enter_block = enterNested;
+    parser.leave_block = leaveNested;
+    parser.enter_span = ignoreSpan;
+    parser.leave_span = ignoreSpan;
+    parser.text = nestedText;
+    if (md_parse(itemText.data(), static_cast<MD_SIZE>(itemText.size()), &parser, &scan) != 0 || scan.topBlocks != 1
+        || scan.topItems != 1 || scan.lists.size() != lists.size())
+        return false;
+
+    const Lines lines(itemText);
+    text = itemText;
+    for (size_t index = lists.size(); index-- > 0;) {
+        const NestedScan::List &list = scan.lists[index];
+        if (!lists[index].known || list.itemFirst.empty()
+            || std::find(list.itemFirst.begin(), list.itemFirst.end(), none) != list.itemFirst.end())
+            return false;
+        int lastLine = lines.of(list.last - 1);
+        while (lastLine + 1 < lines.count() && !lines.blank(lastLine + 1))
+            ++lastLine;
+        std::vector<ItemRange> ranges;
+        for (size_t at = 0; at < list.itemFirst.size(); ++at) {
+            const int first = lines.of(list.itemFirst[at]);
+            int last = at + 1 < list.itemFirst.size() ? lines.of(list.itemFirst[at + 1]) - 1 : lastLine;
+            while (last > first && lines.blank(last))
+                --last;
+            const std::string_view line = lines.at(first);
+            const size_t indent = std::min(line.size(), line.find_first_not_of(' '));
+            const size_t marker = itemMarkerLength(line.substr(indent));
+            if (marker == 0 || (!ranges.empty() && lines.starts[static_cast<size_t>(first)] <= ranges.back().end))
+                return false;
+            ranges.push_back({lines.starts[static_cast<size_t>(first)], lines.end(last), indent + marker});
+        }
+        ItemSource from;
+        from.text = itemText;
+        from.ranges = &ranges;
+        from.ordered = list.ordered;
+        from.startTag = list.ordered ? "<ol>" : "<ul>";
+        from.endTag = list.ordered ? "</ol>" : "</ul>";
+        std::string listText;
+        if (!respellItems(lists[index].items, from, convert, listText))
+            return false;
+        text.replace(ranges.front().begin, ranges.back().end - ranges.front().begin, listText);
+    }
+    return true;
 }
 
 // The segment's source with the touched items of each list or quote respelled, when every

@@ -22,10 +22,20 @@ public:
     // One top-level node of the page, in page order: an element the page
     // marked (block >= 0), with its HTML when it was touched; or anything
     // else (block < 0) with its HTML.
+    struct ItemPart;
+    // A list nested in a list item, its items in page order; unknown when the
+    // page could no longer tell them apart.
+    struct ListPart {
+        bool known = false;
+        std::vector<ItemPart> items;
+    };
     struct ItemPart {
         int item = -1; // index among the container's items as given, -1 for a new one
         bool touched = false;
         std::string html;
+        // Of a touched list item changed inside its nested lists only: those lists.
+        bool nestedOnly = false;
+        std::vector<ListPart> lists;
     };
     struct PagePart {
         int block = -1;
@@ -80,8 +90,23 @@ private:
     std::string originalHtml(int first, int count) const;
     bool respellSegment(const Segment &cut, const PagePart *members, const std::string &pageMarkdown,
                         const Convert &convert, std::string &text) const;
+    // Where a container's items come from: `text` holds them at `ranges`.
+    struct ItemSource {
+        std::string_view text;
+        const std::vector<ItemRange> *ranges = nullptr;
+        bool quote = false;
+        bool ordered = false;
+        std::string startTag; // around an item converted alone
+        std::string endTag;
+        std::string inner; // the container's original HTML inside its tags, if known
+        std::vector<std::pair<size_t, size_t>> originalItems;
+    };
     bool respellContainer(const PagePart &container, const std::vector<ItemRange> &ranges, const Convert &convert,
                           std::string &text) const;
+    static bool respellItems(const std::vector<ItemPart> &items, const ItemSource &from, const Convert &convert,
+                             std::string &text);
+    static bool respellNestedLists(std::string_view item, const std::vector<ListPart> &lists, const Convert &convert,
+                                   std::string &text);
 
     std::string source;
     std::string parsed; // until the source is cut

@@ -170,36 +170,79 @@ void TestCommonMark::blocksGoBackAsTheirSource()
             if (blocks.assemble(parts, convert) != expected)
                 failures << name + QStringLiteral(": replacing \"%1\" changed more").arg(QString::fromStdString(text));
         }
-        // A word added to the first item of a list or quote, given item by
-        // item, reads as the same word added with the container converted whole.
-        for (int index = 0; index < blocks.blockCount(); ++index) {
-            const std::string &list = elements[static_cast<size_t>(index)];
-            const bool quote = list.compare(0, 11, "<blockquote") == 0;
-            if (list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0 && !quote)
-                continue;
-            const size_t innerStart = list.find('>') + 1;
-            const std::string inner = list.substr(innerStart, list.rfind("</") - innerStart);
-            SourceBlocks::PagePart edited{index, true, {}, {}};
+        // A word added to the first item of a list or quote, or to the first
+        // item of a list nested in a list's first item, given item by item,
+        // reads as the same word added with the container converted whole.
+        const auto innerOf = [](const std::string &element) {
+            const size_t start = element.find('>') + 1;
+            return element.substr(start, element.rfind("</") - start);
+        };
+        const auto itemsOf = [&](const std::string &container, bool changeFirst, std::string &html) {
+            std::vector<SourceBlocks::ItemPart> items;
+            const std::string inner = innerOf(container);
+            html = container.substr(0, container.find('>') + 1);
             for (const auto &item : SourceBlocks::topLevelElements(inner, nullptr)) {
                 std::string itemHtml = inner.substr(item.first, item.second - item.first);
-                const bool first = edited.items.empty();
-                if (first)
+                const bool changed = changeFirst && items.empty();
+                if (changed)
                     itemHtml.insert(itemHtml.find('>') + 1, "Changed ");
-                edited.html += itemHtml;
-                edited.items.push_back({static_cast<int>(edited.items.size()), first, first ? itemHtml : std::string()});
+                html += itemHtml;
+                items.push_back({static_cast<int>(items.size()), changed, changed ? itemHtml : std::string(), false, {}});
             }
-            edited.html = list.substr(0, innerStart) + edited.html + (quote ? "</blockquote>" : "</" + list.substr(1, 2) + ">");
-            std::vector<SourceBlocks::PagePart> byItem, whole;
-            for (int other = 0; other < blocks.blockCount(); ++other) {
-                byItem.push_back(other == index ? edited : SourceBlocks::PagePart{other, false, {}, {}});
-                whole.push_back(other == index ? SourceBlocks::PagePart{index, true, edited.html, {}} : byItem.back());
+            html += container.substr(container.rfind("</"));
+            return items;
+        };
+        for (int index = 0; index < blocks.blockCount(); ++index) {
+            for (const bool nested : {false, true}) {
+                const std::string &list = elements[static_cast<size_t>(index)];
+                const bool quote = list.compare(0, 11, "<blockquote") == 0;
+                if ((list.compare(0, 3, "<ul") != 0 && list.compare(0, 3, "<ol") != 0 && !quote) || (nested && quote))
+                    continue;
+                SourceBlocks::PagePart edited{index, true, {}, {}};
+                edited.items = itemsOf(list, !nested, edited.html);
+                if (nested) {
+                    // The first item's lists, the first of them with its first item changed.
+                    const std::string listInner = innerOf(list);
+                    const auto listItems = SourceBlocks::topLevelElements(listInner, nullptr);
+                    const auto itemHtml = [&](size_t item) {
+                        return listInner.substr(listItems[item].first, listItems[item].second - listItems[item].first);
+                    };
+                    const std::string firstItem = itemHtml(0);
+                    const std::string firstInner = innerOf(firstItem);
+                    std::string changedItem = firstItem.substr(0, firstItem.find('>') + 1);
+                    size_t copied = 0;
+                    SourceBlocks::ItemPart &top = edited.items[0];
+                    for (const auto &child : SourceBlocks::topLevelElements(firstInner, nullptr)) {
+                        const std::string element = firstInner.substr(child.first, child.second - child.first);
+                        if (element.compare(0, 3, "<ul") != 0 && element.compare(0, 3, "<ol") != 0)
+                            continue;
+                        std::string listHtml;
+                        top.lists.push_back({true, itemsOf(element, top.lists.empty(), listHtml)});
+                        changedItem += firstInner.substr(copied, child.first - copied) + listHtml;
+                        copied = child.second;
+                    }
+                    if (top.lists.empty())
+                        continue;
+                    changedItem += firstInner.substr(copied) + "</li>";
+                    top.touched = top.nestedOnly = true;
+                    top.html = changedItem;
+                    edited.html = list.substr(0, list.find('>') + 1);
+                    for (size_t item = 0; item < listItems.size(); ++item)
+                        edited.html += item == 0 ? changedItem : itemHtml(item);
+                    edited.html += list.substr(list.rfind("</"));
+                }
+                std::vector<SourceBlocks::PagePart> byItem, whole;
+                for (int other = 0; other < blocks.blockCount(); ++other) {
+                    byItem.push_back(other == index ? edited : SourceBlocks::PagePart{other, false, {}, {}});
+                    whole.push_back(other == index ? SourceBlocks::PagePart{index, true, edited.html, {}} : byItem.back());
+                }
+                const std::string itemResult = blocks.assemble(byItem, convert);
+                const std::string wholeResult = blocks.assemble(whole, convert);
+                itemsRespelled += itemResult != wholeResult;
+                if (normalizedHtml(converter.markdownToHtml(itemResult)) != normalizedHtml(converter.markdownToHtml(wholeResult)))
+                    failures << name + QStringLiteral(": the item respelled reads as \"%1\", not as \"%2\"")
+                                           .arg(QString::fromStdString(itemResult), QString::fromStdString(wholeResult));
             }
-            const std::string itemResult = blocks.assemble(byItem, convert);
-            const std::string wholeResult = blocks.assemble(whole, convert);
-            itemsRespelled += itemResult != wholeResult;
-            if (normalizedHtml(converter.markdownToHtml(itemResult)) != normalizedHtml(converter.markdownToHtml(wholeResult)))
-                failures << name + QStringLiteral(": the item respelled reads as \"%1\", not as \"%2\"")
-                                       .arg(QString::fromStdString(itemResult), QString::fromStdString(wholeResult));
         }
     }
     QVERIFY2(failures.isEmpty(), qPrintable(QStringLiteral("%1 failures:\n").arg(failures.size()) + failures.mid(0, 30).join(QLatin1Char('\n'))));

@@ -27,10 +27,13 @@ document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 // the source block it was rendered from (sourceBlock); those changed since
 // are touched. The program writes the others back as their own source. The
 // items of a top-level list, and the blocks of a top-level quote, carry their
-// index too (sourceItem), so that an edit in one of them re-spells it alone;
-// a container whose own attributes changed is re-spelled whole.
+// index too (sourceItem), and so do the items of lists nested in those list
+// items, so that an edit in one of them re-spells it alone. Every item
+// holding a change is touched; the innermost one has a change of its own.
+// A container whose own attributes changed is re-spelled whole.
 var touchedBlocks = new WeakSet();
 var touchedItems = new WeakSet();
+var itemsChangedThemselves = new WeakSet();
 var reshapedContainers = new WeakSet();
 // How often the program read the document in parts, and whether it changed
 // since the last read: the program may take the page's document as read.
@@ -40,11 +43,16 @@ var changedSinceRead = false;
 function forgetTouches() {
   touchedBlocks = new WeakSet();
   touchedItems = new WeakSet();
+  itemsChangedThemselves = new WeakSet();
   reshapedContainers = new WeakSet();
 }
 
+function isList(element) {
+  return element.tagName === "UL" || element.tagName === "OL";
+}
+
 function isContainer(element) {
-  return element.tagName === "UL" || element.tagName === "OL" || element.tagName === "BLOCKQUOTE";
+  return isList(element) || element.tagName === "BLOCKQUOTE";
 }
 
 function touchBlock(node, attributesOfNode) {
@@ -52,13 +60,16 @@ function touchBlock(node, attributesOfNode) {
   if (!block) return;
   touchedBlocks.add(block);
   changedSinceRead = true;
-  if (node === block) {
-    if (attributesOfNode) reshapedContainers.add(block);
-    return;
-  }
   if (!isContainer(block)) return;
-  while (node.parentNode !== block) node = node.parentNode;
-  touchedItems.add(node);
+  if (attributesOfNode && isContainer(node)) reshapedContainers.add(node);
+  // Items taken from or added to a list change no item around it.
+  var own = !isContainer(node);
+  for (var item = node; item !== block; item = item.parentNode) {
+    if (!isItem(item, block)) continue;
+    touchedItems.add(item);
+    if (own) itemsChangedThemselves.add(item);
+    own = false;
+  }
 }
 
 // Changes inside a code block are its editor's, which reports them itself.
@@ -72,15 +83,29 @@ function touchChangedBlocks(records) {
   });
 }
 
+// A child of the top-level container, or an item of a list in one of its
+// items: marked, or new there.
+function isItem(element, block) {
+  if (element.parentNode === block || element.sourceItem !== undefined) return true;
+  var list = element.parentNode;
+  return element.tagName === "LI" && isList(list) && list.parentNode.sourceItem !== undefined
+    && list.parentNode.parentNode === block;
+}
+
 function markItems(container) {
   if (!isContainer(container)) return;
-  for (var item = container.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1)
+  for (var item = container.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1) {
     item.sourceItem = index;
+    if (item.tagName !== "LI" || container.parentNode.tagName === "LI") continue;
+    for (var child = item.firstElementChild; child; child = child.nextElementSibling)
+      if (isList(child)) markItems(child);
+  }
 }
 
 // A touched container's items in page order: the index of each untouched
-// one, [index or -1 for a new one, HTML] for the others; null where they can
-// no longer be told apart.
+// one, [index or -1 for a new one, HTML, nested lists] for the others; null
+// where they can no longer be told apart. The nested lists of an item changed
+// inside them only are those lists' items likewise, else null.
 function itemParts(container) {
   if (!isContainer(container) || reshapedContainers.has(container)) return null;
   var items = [];
@@ -89,9 +114,18 @@ function itemParts(container) {
     if (child.nodeType !== Node.ELEMENT_NODE || (container.tagName !== "BLOCKQUOTE") !== (child.tagName === "LI"))
       return null;
     if (child.sourceItem !== undefined && !touchedItems.has(child)) items.push(child.sourceItem);
-    else items.push([child.sourceItem === undefined ? -1 : child.sourceItem, topLevelHtml(child)]);
+    else items.push([child.sourceItem === undefined ? -1 : child.sourceItem, topLevelHtml(child), nestedListParts(child)]);
   }
   return items;
+}
+
+function nestedListParts(item) {
+  if (item.tagName !== "LI" || item.sourceItem === undefined || itemsChangedThemselves.has(item)
+      || item.parentNode.parentNode.tagName === "LI") return null;
+  var lists = [];
+  for (var child = item.firstElementChild; child; child = child.nextElementSibling)
+    if (isList(child)) lists.push(itemParts(child));
+  return lists;
 }
 
 function markModified() {
