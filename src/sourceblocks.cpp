@@ -672,7 +672,23 @@ int nestedText(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
 bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<ListPart> &lists, const Convert &convert,
                                       std::string &text)
 {
-    const std::string itemText(item);
+    // An item of a nested list is read without its indentation, which every
+    // line has but empty ones.
+    const size_t indent = std::min(item.size(), item.find_first_not_of(' '));
+    std::string itemText;
+    for (size_t start = 0; start <= item.size();) {
+        const size_t end = std::min(item.find('\n', start), item.size());
+        const std::string_view line = item.substr(start, end - start);
+        if (start > 0)
+            itemText += '\n';
+        if (!line.empty()) {
+            const size_t firstText = line.find_first_not_of(' ');
+            if (line.size() <= indent || (firstText != none && firstText < indent))
+                return false;
+            itemText.append(line.substr(indent));
+        }
+        start = end + 1;
+    }
     NestedScan scan;
     scan.base = itemText.data();
     scan.size = itemText.size();
@@ -720,6 +736,19 @@ bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<L
         if (!respellItems(lists[index].items, from, convert, listText))
             return false;
         text.replace(ranges.front().begin, ranges.back().end - ranges.front().begin, listText);
+    }
+    if (indent > 0) {
+        std::string indented;
+        for (size_t start = 0; start <= text.size();) {
+            const size_t end = std::min(text.find('\n', start), text.size());
+            if (start > 0)
+                indented += '\n';
+            if (end > start)
+                indented.append(indent, ' ');
+            indented.append(text, start, end - start);
+            start = end + 1;
+        }
+        text = std::move(indented);
     }
     return true;
 }

@@ -735,7 +735,7 @@ QByteArray writersDocument()
         text += "Section " + QByteArray::number(n) + "\n-----------\n\n"
                 "A hard-wrapped paragraph " + mark + " with __strong__ words\nand _emphasis_, a [reference][ref"
                 + QByteArray::number(n) + "] and &#10084; here,\nending on its third line.\n\n"
-                "* first item " + mark + "\n* second item\n    * nested " + mark + "\n    * nested sibling\n\n"
+                "* first item " + mark + "\n* second item\n    * nested " + mark + "\n    * nested sibling\n        * deeper " + mark + "\n\n"
                 "1.  ordered " + mark + "\n    wrapped\n2.  last\n\n"
                 "> A quoted note " + mark + "\n> wrapped here.\n>\n> Second quoted\n> paragraph.\n\n"
                 "| Name | Value |\n|:-----|------:|\n| cell " + mark + " | 1 |\n| other | 22 |\n\n"
@@ -773,6 +773,7 @@ void TestLifecycle::editChangesOnlyItsBlock_data()
     QTest::newRow("a word typed in a list item") << "first item Mark6" << "type" << "* first item Mark6 Added" << 1;
     QTest::newRow("a list item added") << "first item Mark6" << "enter" << "* Added" << 1;
     QTest::newRow("a word typed in a nested item") << "nested Mark6" << "type" << "    * nested Mark6 Added" << 1;
+    QTest::newRow("a word typed in a deeper item") << "deeper Mark6" << "type" << "        * deeper Mark6 Added" << 1;
     QTest::newRow("a wrapped item edited") << "ordered Mark6" << "type" << "1.  ordered Mark6" << 2;
     QTest::newRow("a word typed in a quote") << "quoted note Mark6" << "type" << "> A quoted note Mark6" << 2;
     QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added" << 0;

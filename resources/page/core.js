@@ -28,7 +28,7 @@ document.addEventListener("keydown", function () { keysReceived += 1; }, true);
 // are touched. The program writes the others back as their own source. The
 // items of a top-level list, and the blocks of a top-level quote, carry their
 // index too (sourceItem), and so do the items of lists nested in those list
-// items, so that an edit in one of them re-spells it alone. Every item
+// items at any depth, so that an edit in one of them re-spells it alone. Every item
 // holding a change is touched; the innermost one has a change of its own.
 // A container whose own attributes changed is re-spelled whole.
 var touchedBlocks = new WeakSet();
@@ -83,20 +83,20 @@ function touchChangedBlocks(records) {
   });
 }
 
-// A child of the top-level container, or an item of a list in one of its
-// items: marked, or new there.
+// A child of the top-level container, or an item of a list nested in a list
+// item: marked, or new there.
 function isItem(element, block) {
   if (element.parentNode === block || element.sourceItem !== undefined) return true;
   var list = element.parentNode;
-  return element.tagName === "LI" && isList(list) && list.parentNode.sourceItem !== undefined
-    && list.parentNode.parentNode === block;
+  return element.tagName === "LI" && isList(list) && list.parentNode.tagName === "LI"
+    && list.parentNode.sourceItem !== undefined;
 }
 
 function markItems(container) {
   if (!isContainer(container)) return;
   for (var item = container.firstElementChild, index = 0; item; item = item.nextElementSibling, index += 1) {
     item.sourceItem = index;
-    if (item.tagName !== "LI" || container.parentNode.tagName === "LI") continue;
+    if (item.tagName !== "LI") continue;
     for (var child = item.firstElementChild; child; child = child.nextElementSibling)
       if (isList(child)) markItems(child);
   }
@@ -120,8 +120,7 @@ function itemParts(container) {
 }
 
 function nestedListParts(item) {
-  if (item.tagName !== "LI" || item.sourceItem === undefined || itemsChangedThemselves.has(item)
-      || item.parentNode.parentNode.tagName === "LI") return null;
+  if (item.tagName !== "LI" || item.sourceItem === undefined || itemsChangedThemselves.has(item)) return null;
   var lists = [];
   for (var child = item.firstElementChild; child; child = child.nextElementSibling)
     if (isList(child)) lists.push(itemParts(child));
