@@ -22,9 +22,17 @@ Content::Content(QObject *parent)
 
 bool Content::isValidLinkUrl(const QString &url)
 {
-    static const QRegularExpression address(
-        QStringLiteral("https?://[-a-z0-9]+(\\.[-a-z0-9]+)*\\.[a-zA-Z]{2,}/[-a-zA-Z0-9_:@&?=+,.!/~*'%$]*"));
-    return address.match(url).hasMatch();
+    return !url.trimmed().isEmpty() && !hasScriptScheme(url);
+}
+
+// Browsers read an address without its surrounding spaces and without the
+// control characters inside it, so "java\tscript:" is a script address too.
+bool Content::hasScriptScheme(const QString &url)
+{
+    static const QRegularExpression controls(QStringLiteral("[\\x00-\\x20]"));
+    static const QRegularExpression scriptScheme(QStringLiteral("^(javascript|vbscript|data):"),
+                                                 QRegularExpression::CaseInsensitiveOption);
+    return scriptScheme.match(QString(url).remove(controls)).hasMatch();
 }
 
 void Content::openUrl(const QString &url)

@@ -16,8 +16,10 @@ class Content : public QObject
 public:
     explicit Content(QObject *parent = nullptr);
 
-    // The check the hyperlink dialog applies to the "Link:" field.
+    // The check the hyperlink dialog applies to the "Link:" field: any address
+    // a writer links to, but none that runs script.
     static bool isValidLinkUrl(const QString &url);
+    static bool hasScriptScheme(const QString &url);
 
 signals:
     void setHtmlSignal(const QString &html);
