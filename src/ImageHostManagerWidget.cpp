@@ -110,7 +110,10 @@ void ImageHostManagerWidget::showUploadSuccess(const QString &url)
 {
     disconnect(uploader, nullptr, this, nullptr);
     QMessageBox::information(this, tr("Upload Success"), url, QMessageBox::Ok);
-    QDesktopServices::openUrl(QUrl(url));
+    // Whatever the host answered is opened only if it is a web address.
+    const QUrl address(url);
+    if (address.scheme() == QLatin1String("http") || address.scheme() == QLatin1String("https"))
+        QDesktopServices::openUrl(address);
 }
 
 void ImageHostManagerWidget::showUploadFailure(const QString &error)

@@ -37,7 +37,7 @@ bool Content::hasScriptScheme(const QString &url)
 
 void Content::openUrl(const QString &url)
 {
-    QDesktopServices::openUrl(QUrl(url));
+    emit linkOpened(url);
 }
 
 void Content::modifyLink(const QString &text, const QString &url)

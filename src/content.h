@@ -49,6 +49,7 @@ signals:
     void updateLeftBarSignal(const QVariantList &list);
     void updateSideBarSignal();
     void copyPromptSignal();
+    void linkOpened(const QString &href);
 
 public slots:
     void openUrl(const QString &url);

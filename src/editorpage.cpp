@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QInputMethodEvent>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QPageLayout>
@@ -477,6 +478,12 @@ void EditorPage::ask(const QString &script, const std::function<void(const QVari
 void EditorPage::whenWholeDocument(const std::function<void()> &then)
 {
     ask(QStringLiteral("true"), [then](const QVariant &) { then(); });
+}
+
+void EditorPage::jumpToAnchor(const QString &name)
+{
+    run(QStringLiteral("jumpToAnchor.apply(null, %1)")
+            .arg(QString::fromUtf8(QJsonDocument(QJsonArray{name}).toJson(QJsonDocument::Compact))));
 }
 
 void EditorPage::exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered)

@@ -86,6 +86,8 @@ public:
     // The document as a standalone page built by the page's exportDocument()
     // (empty when the page could not build it), as a PDF, or on paper; the
     // answer comes as with `ask`.
+    // Moves the caret to the element a "#name" link leads to.
+    void jumpToAnchor(const QString &name);
     void exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered);
     void printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered);
     void print(QPrinter *printer, const std::function<void(bool)> &answered);

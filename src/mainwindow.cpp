@@ -156,6 +156,7 @@ void MainWindow::createEditors()
     connect(page, &EditorPage::lost, session, &DocumentSession::pageLost);
     connect(page, &EditorPage::keysTyped, session, &DocumentSession::pageTyped);
     connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
+    connect(&content, &Content::linkOpened, this, &MainWindow::openLink);
     connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);
     connect(session, &DocumentSession::modifiedChanged, this, [this](bool modified) {
         if (!modified)

@@ -234,6 +234,7 @@ private:
     void reportUnreadableDocument();
     void onDiskChanged(MarkdownFile::DiskState state);
     void showRecoveryNotice(const QString &notice);
+    void openLink(const QString &href);
     void updateHighlighterPause();
     void keepLastEditorDockOpen();
     void bringEditorToFront(DocumentSession::Editor editor);

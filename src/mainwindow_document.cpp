@@ -9,9 +9,11 @@
 #include "QWebEngineViewEx.h"
 #include "documenteditors.h"
 #include "highlighter.h"
+#include "linktarget.h"
 #include "recentfiles.h"
 
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDir>
 #include <QDockWidget>
 #include <QEventLoop>
@@ -307,6 +309,35 @@ void MainWindow::onDiskChanged(MarkdownFile::DiskState state)
     documentReplaced();
     showStatusMessage(tr("%1 was changed by another program and has been reloaded.").arg(name),
                       QStringLiteral("#333333"), 3);
+}
+
+// Ctrl+click on a link: only web and mail addresses go to the browser without
+// a question, and nothing that would run script.
+void MainWindow::openLink(const QString &href)
+{
+    const LinkTarget target = LinkTarget::of(href, session->path());
+    switch (target.kind) {
+    case LinkTarget::Web:
+        QDesktopServices::openUrl(target.url);
+        break;
+    case LinkTarget::Anchor:
+        page->jumpToAnchor(target.fragment);
+        break;
+    case LinkTarget::MarkdownFile:
+        if (maybeDiscard())
+            openFile(target.url.toLocalFile());
+        break;
+    case LinkTarget::Other:
+        if (MsgBoxHelper::showMessageBox(QMessageBox::Question, tr("Prompt"),
+                                         tr("Open %1 with the program the system uses for it?")
+                                             .arg(target.url.toDisplayString(QUrl::PreferLocalFile)),
+                                         MsgBoxHelper::YesNo)
+            == QMessageBox::Yes)
+            QDesktopServices::openUrl(target.url);
+        break;
+    case LinkTarget::Script:
+        break;
+    }
 }
 
 void MainWindow::showRecoveryNotice(const QString &notice)

@@ -1,10 +1,13 @@
 // The editor page in the real web engine, as the main window loads it.
 #include "guitestbase.h"
+#include "linktarget.h"
 
 #include <QAction>
 #include <QDockWidget>
 #include <QDesktopServices>
 #include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
@@ -63,6 +66,11 @@ private slots:
     void wordCount();
     void xpathRoundTrip();
     void linkClicks();
+    void ctrlClickOpensOnlyWhatIsSafe_data();
+    void ctrlClickOpensOnlyWhatIsSafe();
+    void ctrlClickFollowsAnchorsAndMarkdownFiles();
+    void linkTargets_data();
+    void linkTargets();
     void linkUrlCheck_data();
     void linkUrlCheck();
     void linkDialog();
@@ -326,6 +334,100 @@ void TestEditorPage::linkClicks()
     QCOMPARE(dialog->findChild<QLineEdit *>(QStringLiteral("linkUrl"))->text(), QStringLiteral("https://example.org/page"));
     dialog->close();
     QCOMPARE(openedUrls.size(), 1);
+}
+
+void TestEditorPage::ctrlClickOpensOnlyWhatIsSafe_data()
+{
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<bool>("yes"); // the answer to a question, if one comes
+    QTest::addColumn<QString>("opened");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("web") << "https://example.org/page" << false << "https://example.org/page" << false;
+    QTest::newRow("mail") << "mailto:someone@example.org" << false << "mailto:someone@example.org" << false;
+    QTest::newRow("script") << "javascript:alert(1)" << true << "" << false;
+    QTest::newRow("script with a tab") << "java\tscript:alert(1)" << true << "" << false;
+    QTest::newRow("local program, refused") << "file:///tmp/evil.sh" << false << "" << true;
+    QTest::newRow("local program, allowed") << "file:///tmp/evil.sh" << true << "file:///tmp/evil.sh" << true;
+    QTest::newRow("other scheme") << "ftp://example.org/file" << true << "ftp://example.org/file" << true;
+}
+
+// Ctrl+click hands web and mail addresses to the browser, asks before
+// anything else leaves the program, and never runs script.
+void TestEditorPage::ctrlClickOpensOnlyWhatIsSafe()
+{
+    QFETCH(QString, href);
+    QFETCH(bool, yes);
+    QFETCH(QString, opened);
+    QFETCH(bool, asked);
+    for (const QString scheme : {QStringLiteral("mailto"), QStringLiteral("file"), QStringLiteral("ftp"), QStringLiteral("javascript")})
+        QDesktopServices::setUrlHandler(scheme, this, "captureUrl");
+    js(QStringLiteral("editorBody().innerHTML = '<p><a>link</a></p>';"
+                      "editorBody().querySelector('a').setAttribute('href', %1[0]); true")
+           .arg(QString::fromUtf8(QJsonDocument(QJsonArray{href}).toJson(QJsonDocument::Compact))));
+    BoxRecorder boxes(yes ? QMessageBox::Yes : QMessageBox::No);
+    js(QStringLiteral("document.querySelector('#bodyeditor a').dispatchEvent("
+                      "new MouseEvent('click', {bubbles: true, cancelable: true, ctrlKey: true})); true"));
+    if (!opened.isEmpty())
+        QTRY_COMPARE(openedUrls, QList<QUrl>{QUrl(opened)});
+    else
+        waitFor([this] { return !openedUrls.isEmpty(); }, 500);
+    QCOMPARE(openedUrls.size(), opened.isEmpty() ? 0 : 1);
+    QCOMPARE(boxes.boxes.size(), asked ? 1 : 0);
+    if (asked)
+        QVERIFY2(boxes.boxes.first().text.contains(QUrl(href).toDisplayString(QUrl::PreferLocalFile)),
+                 qPrintable(boxes.boxes.first().text));
+}
+
+// A link to "#name" moves the caret to the heading of that name; a link to a
+// Markdown file opens it.
+void TestEditorPage::ctrlClickFollowsAnchorsAndMarkdownFiles()
+{
+    QTemporaryDir dir;
+    const QString other = dir.filePath(QStringLiteral("other notes.md"));
+    writeFile(other, "# Other notes\n\nOpened by a link.\n");
+    QString html = QStringLiteral("<p><a href=\"#second-part\">to the second part</a> <a href=\"%1\">other</a></p>")
+                       .arg(QUrl::fromLocalFile(other).toString());
+    for (int i = 0; i < 300; ++i)
+        html += QStringLiteral("<p>filler %1</p>").arg(i);
+    html += QStringLiteral("<h2>Second part</h2><p>end</p>");
+    showHtml(html);
+    const QString click = QStringLiteral("document.querySelectorAll('#bodyeditor a')[%1].dispatchEvent("
+                                         "new MouseEvent('click', {bubbles: true, cancelable: true, ctrlKey: true})); true");
+    js(click.arg(0));
+    QTRY_VERIFY(js(QStringLiteral("var node = getSelection().focusNode; !!node && topLevelBlock(node).tagName === 'H2'")).toBool());
+    // Changes made to the page by the tests before are not kept.
+    BoxRecorder discard(QMessageBox::Discard);
+    js(click.arg(1));
+    QTRY_COMPARE(window->documentSession()->path(), other);
+    QVERIFY(openedUrls.isEmpty());
+}
+
+void TestEditorPage::linkTargets_data()
+{
+    QTest::addColumn<QString>("href");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("url");
+    QTest::newRow("relative Markdown file") << "docs/Part 2.md#intro" << int(LinkTarget::MarkdownFile)
+                                            << "file:///notes/docs/Part 2.md";
+    QTest::newRow("parent folder") << "../README.markdown" << int(LinkTarget::MarkdownFile) << "file:///README.markdown";
+    QTest::newRow("local image") << "images/a.png" << int(LinkTarget::Other) << "file:///notes/images/a.png";
+    QTest::newRow("absolute path") << "/etc/passwd" << int(LinkTarget::Other) << "file:///etc/passwd";
+    QTest::newRow("web in capitals") << "HTTPS://Example.org/" << int(LinkTarget::Web) << "https://example.org/";
+    QTest::newRow("anchor") << "#caf%C3%A9" << int(LinkTarget::Anchor) << "";
+    QTest::newRow("data") << "data:text/html;base64,PHNjcmlwdD4=" << int(LinkTarget::Script) << "";
+}
+
+void TestEditorPage::linkTargets()
+{
+    QFETCH(QString, href);
+    QFETCH(int, kind);
+    QFETCH(QString, url);
+    const LinkTarget target = LinkTarget::of(href, QStringLiteral("/notes/today.md"));
+    QCOMPARE(int(target.kind), kind);
+    if (!url.isEmpty())
+        QCOMPARE(target.url, QUrl(url));
+    if (kind == LinkTarget::Anchor)
+        QCOMPARE(target.fragment, QString::fromUtf8("caf\xC3\xA9"));
 }
 
 void TestEditorPage::linkUrlCheck_data()

@@ -439,6 +439,14 @@ void TestImageHosts::eachTestUploadReportsOnce()
     QCOMPARE(successes.first().text, QStringLiteral("http://cdn.example/up.png"));
     QCOMPARE(opened, QList<QUrl>({QUrl(QStringLiteral("http://cdn.example/up.png"))}));
     QCOMPARE(server.requests.size(), 1);
+
+    // Whatever else a host answers is shown, never opened.
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openedUrl");
+    server.replyBody = R"({"data":{"public_url":"file:///usr/bin/xterm"}})";
+    runTest(0, successes);
+    QCOMPARE(successes.first().text, QStringLiteral("file:///usr/bin/xterm"));
+    QCOMPARE(opened.size(), 1);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 QTEST_MAIN(TestImageHosts)

@@ -223,6 +223,29 @@ function isInViewport(element) {
   return box.bottom >= 0 && box.top <= window.innerHeight;
 }
 
+// A link to "#name" leads to the element of that id, or to the heading whose
+// text makes that name as code hosts make it: lower case, punctuation
+// dropped, spaces as hyphens, "-1", "-2" after repeats.
+function jumpToAnchor(name) {
+  var target = document.getElementById(name);
+  if (!target || !editorBody().contains(target)) {
+    var seen = {};
+    target = Array.prototype.find.call(editorBody().querySelectorAll("h1, h2, h3, h4, h5, h6"), function (heading) {
+      var slug = heading.textContent.trim().toLowerCase().replace(/[^\p{L}\p{N}\p{M}\s_-]/gu, "").replace(/\s/g, "-");
+      var count = seen[slug] || 0;
+      seen[slug] = count + 1;
+      return (count ? slug + "-" + count : slug) === name.toLowerCase();
+    });
+  }
+  if (!target) return false;
+  target.scrollIntoView();
+  var range = document.createRange();
+  range.setStart(target, 0);
+  getSelection().removeAllRanges();
+  getSelection().addRange(range);
+  return true;
+}
+
 function prevHeading(element) {
   for (var node = element; node; node = node.previousElementSibling) {
     if (/^H[1-6]$/.test(node.tagName)) return node;

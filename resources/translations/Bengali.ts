@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>অন্য একটি প্রোগ্রাম %1 পরিবর্তন করেছে এবং এটি আবার লোড করা হয়েছে।</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>সিস্টেম যে প্রোগ্রাম ব্যবহার করে তা দিয়ে %1 খুলবেন?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

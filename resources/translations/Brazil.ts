@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>O arquivo %1 foi alterado por outro programa e foi recarregado.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Abrir %1 com o programa que o sistema usa para isso?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Soubor %1 byl změněn jiným programem a byl znovu načten.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Otevřít %1 v programu, který pro to systém používá?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 er blevet ændret af et andet program og er blevet genindlæst.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Åbn %1 med det program, systemet bruger til det?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>عدّل برنامج آخر الملف %1 وتمت إعادة تحميله.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>هل تريد فتح %1 بالبرنامج الذي يستخدمه النظام لذلك؟</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

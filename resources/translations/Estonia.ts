@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Mõni teine programm on faili %1 muutnud ja fail laaditi uuesti.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Kas avada %1 programmiga, mida süsteem selleks kasutab?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

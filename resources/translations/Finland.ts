@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Toinen ohjelma on muuttanut tiedostoa %1, ja se on ladattu uudelleen.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Avataanko %1 ohjelmalla, jota järjestelmä käyttää siihen?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Le fichier %1 a été modifié par un autre programme et a été rechargé.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Ouvrir %1 avec le programme que le système utilise pour cela ?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 wurde von einem anderen Programm geändert und neu geladen.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 mit dem Programm öffnen, das das System dafür verwendet?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

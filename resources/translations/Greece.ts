@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Το αρχείο %1 τροποποιήθηκε από άλλο πρόγραμμα και φορτώθηκε ξανά.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Άνοιγμα του %1 με το πρόγραμμα που χρησιμοποιεί το σύστημα γι’ αυτό;</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

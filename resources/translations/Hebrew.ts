@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>הקובץ %1 שונה על ידי תוכנית אחרת ונטען מחדש.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>לפתוח את %1 בתוכנה שהמערכת משתמשת בה לשם כך?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

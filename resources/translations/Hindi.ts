@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 को किसी अन्य प्रोग्राम ने बदल दिया है और इसे फिर से लोड कर दिया गया है।</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>क्या %1 को उस प्रोग्राम से खोलें जिसे सिस्टम इसके लिए उपयोग करता है?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>A(z) %1 fájlt egy másik program módosította; a fájl újratöltése megtörtént.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Megnyitja a(z) %1 címet a rendszer által erre használt programmal?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Annað forrit breytti %1 og skráin hefur verið hlaðin inn aftur.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Opna %1 með forritinu sem kerfið notar fyrir það?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>D'athraigh ríomhchlár eile %1 agus athlódáladh é.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>An osclófar %1 leis an ríomhchlár a úsáideann an córas chuige sin?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 è stato modificato da un altro programma ed è stato ricaricato.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Aprire %1 con il programma che il sistema usa per questo?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

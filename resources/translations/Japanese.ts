@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 は別のプログラムによって変更されたため、再読み込みしました。</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 をシステムが使用するプログラムで開きますか?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 файлын басқа бағдарлама өзгертті, сондықтан ол қайта жүктелді.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 жүйе қолданатын бағдарламамен ашылсын ба?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

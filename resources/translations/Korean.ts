@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>다른 프로그램에서 %1 파일을 변경하여 다시 불러왔습니다.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Cita programma mainīja failu %1, un tas tika ielādēts no jauna.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Vai atvērt %1 ar programmu, ko sistēma tam izmanto?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

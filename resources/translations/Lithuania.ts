@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Failą %1 pakeitė kita programa, todėl jis įkeltas iš naujo.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Atidaryti %1 programa, kurią tam naudoja sistema?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 gouf vun engem anere Programm geännert a gouf nei gelueden.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 mam Programm opmaachen, dat de System dofir benotzt?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 telah diubah oleh program lain dan telah dimuat semula.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Buka %1 dengan program yang digunakan oleh sistem untuknya?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 inbidel minn programm ieħor u ġie mgħobbi mill-ġdid.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Tiftaħ %1 bil-programm li s-sistema tuża għalih?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

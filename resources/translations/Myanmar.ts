@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 ကို အခြားပရိုဂရမ်တစ်ခုက ပြောင်းလဲခဲ့သဖြင့် ပြန်လည်ဖွင့်ပြီးပါပြီ။</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 ကို စနစ်က အသုံးပြုသော ပရိုဂရမ်ဖြင့် ဖွင့်မလား?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 is door een ander programma gewijzigd en opnieuw geladen.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 openen met het programma dat het systeem daarvoor gebruikt?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 ble endret av et annet program og er lastet inn på nytt.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Åpne %1 med programmet systemet bruker til det?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 کو کسی دوسرے پروگرام نے تبدیل کر دیا تھا، اس لیے اسے دوبارہ لوڈ کر دیا گیا ہے۔</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>کیا %1 کو اس پروگرام سے کھولیں جو سسٹم اس کے لیے استعمال کرتا ہے؟</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 توسط برنامهٔ دیگری تغییر کرده بود و دوباره بارگذاری شد.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 با برنامه‌ای که سیستم برای آن به کار می‌برد باز شود؟</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

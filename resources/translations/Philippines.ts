@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Binago ng ibang program ang %1 at ni-reload na ito.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Buksan ang %1 gamit ang programang ginagamit ng system para rito?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

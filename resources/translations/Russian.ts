@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Файл %1 был изменен другой программой и загружен заново.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Открыть %1 в программе, которую система использует для этого?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

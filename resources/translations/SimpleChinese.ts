@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 已被其他程序修改，已重新加载。</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>要用系统为此使用的程序打开 %1 吗?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

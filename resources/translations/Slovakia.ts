@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Súbor %1 bol zmenený iným programom a bol znova načítaný.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Otvoriť %1 v programe, ktorý na to systém používa?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

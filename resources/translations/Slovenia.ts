@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Datoteko %1 je spremenil drug program, zato je bila znova naložena.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Ali želite odpreti %1 s programom, ki ga sistem uporablja za to?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

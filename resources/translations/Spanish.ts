@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Otro programa ha modificado %1 y se ha vuelto a cargar.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>¿Abrir %1 con el programa que el sistema usa para ello?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 har ändrats av ett annat program och har lästs in igen.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Öppna %1 med programmet som systemet använder för det?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

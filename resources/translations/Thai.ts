@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 ถูกเปลี่ยนแปลงโดยโปรแกรมอื่นและได้โหลดใหม่แล้ว</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>เปิด %1 ด้วยโปรแกรมที่ระบบใช้สำหรับสิ่งนี้หรือไม่?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 已被其他程式修改，已重新載入。</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>要用系統為此使用的程式開啟 %1 嗎?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

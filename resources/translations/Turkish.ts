@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 dosyası başka bir program tarafından değiştirildi ve yeniden yüklendi.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>%1 sistemin bunun için kullandığı programla açılsın mı?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

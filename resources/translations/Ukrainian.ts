@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>Інша програма змінила файл %1, тому його завантажено повторно.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Відкрити %1 у програмі, яку система використовує для цього?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -1220,6 +1220,10 @@
         <source>%1 was changed by another program and has been reloaded.</source>
         <translation>%1 đã bị một chương trình khác thay đổi và đã được tải lại.</translation>
     </message>
+    <message>
+        <source>Open %1 with the program the system uses for it?</source>
+        <translation>Mở %1 bằng chương trình mà hệ thống dùng cho việc này?</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

@@ -292,4 +292,5 @@ ar = {
 '%1 was changed by another program and has been reloaded.': 'عدّل برنامج آخر الملف %1 وتمت إعادة تحميله.',
 'it holds NUL bytes, so it is not a text file': 'يحتوي على بايتات NUL، لذا فهو ليس ملفًا نصيًا',
 "Don't Save": 'عدم الحفظ',
+'Open %1 with the program the system uses for it?': 'هل تريد فتح %1 بالبرنامج الذي يستخدمه النظام لذلك؟',
 }

@@ -292,4 +292,5 @@ bn = {
 '%1 was changed by another program and has been reloaded.': 'অন্য একটি প্রোগ্রাম %1 পরিবর্তন করেছে এবং এটি আবার লোড করা হয়েছে।',
 'it holds NUL bytes, so it is not a text file': 'এতে NUL বাইট আছে, তাই এটি টেক্সট ফাইল নয়',
 "Don't Save": 'সংরক্ষণ করবেন না',
+'Open %1 with the program the system uses for it?': 'সিস্টেম যে প্রোগ্রাম ব্যবহার করে তা দিয়ে %1 খুলবেন?',
 }

@@ -292,4 +292,5 @@ pt_BR = {
 '%1 was changed by another program and has been reloaded.': 'O arquivo %1 foi alterado por outro programa e foi recarregado.',
 'it holds NUL bytes, so it is not a text file': 'ele contém bytes NUL, portanto não é um arquivo de texto',
 "Don't Save": 'Não salvar',
+'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema usa para isso?',
 }

@@ -292,4 +292,5 @@ cs = {
 '%1 was changed by another program and has been reloaded.': 'Soubor %1 byl změněn jiným programem a byl znovu načten.',
 'it holds NUL bytes, so it is not a text file': 'obsahuje bajty NUL, takže nejde o textový soubor',
 "Don't Save": 'Neukládat',
+'Open %1 with the program the system uses for it?': 'Otevřít %1 v programu, který pro to systém používá?',
 }

@@ -292,4 +292,5 @@ da = {
 '%1 was changed by another program and has been reloaded.': '%1 er blevet ændret af et andet program og er blevet genindlæst.',
 'it holds NUL bytes, so it is not a text file': 'den indeholder NUL-byte, så den er ikke en tekstfil',
 "Don't Save": 'Gem ikke',
+'Open %1 with the program the system uses for it?': 'Åbn %1 med det program, systemet bruger til det?',
 }

@@ -293,4 +293,5 @@ en = {text: text for text in [
     '%1 was changed by another program and has been reloaded.',
     'it holds NUL bytes, so it is not a text file',
     "Don't Save",
+    'Open %1 with the program the system uses for it?',
 ]}

@@ -292,4 +292,5 @@ et = {
 '%1 was changed by another program and has been reloaded.': 'Mõni teine programm on faili %1 muutnud ja fail laaditi uuesti.',
 'it holds NUL bytes, so it is not a text file': 'see sisaldab NUL-baite, seega pole see tekstifail',
 "Don't Save": 'Ära salvesta',
+'Open %1 with the program the system uses for it?': 'Kas avada %1 programmiga, mida süsteem selleks kasutab?',
 }

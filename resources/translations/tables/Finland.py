@@ -292,4 +292,5 @@ fi = {
 '%1 was changed by another program and has been reloaded.': 'Toinen ohjelma on muuttanut tiedostoa %1, ja se on ladattu uudelleen.',
 'it holds NUL bytes, so it is not a text file': 'se sisältää NUL-tavuja, joten se ei ole tekstitiedosto',
 "Don't Save": 'Älä tallenna',
+'Open %1 with the program the system uses for it?': 'Avataanko %1 ohjelmalla, jota järjestelmä käyttää siihen?',
 }

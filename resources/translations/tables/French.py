@@ -292,4 +292,5 @@ fr = {
 '%1 was changed by another program and has been reloaded.': 'Le fichier %1 a été modifié par un autre programme et a été rechargé.',
 'it holds NUL bytes, so it is not a text file': 'il contient des octets NUL, ce n’est donc pas un fichier texte',
 "Don't Save": 'Ne pas enregistrer',
+'Open %1 with the program the system uses for it?': 'Ouvrir %1 avec le programme que le système utilise pour cela\xa0?',
 }

@@ -96,4 +96,5 @@ de.update({
 '%1 was changed by another program and has been reloaded.':'%1 wurde von einem anderen Programm geändert und neu geladen.',
 'it holds NUL bytes, so it is not a text file':'keine Textdatei, da sie NUL-Bytes enthält',
 "Don't Save":'Nicht speichern',
+'Open %1 with the program the system uses for it?': '%1 mit dem Programm öffnen, das das System dafür verwendet?',
 })

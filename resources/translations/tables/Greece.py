@@ -292,4 +292,5 @@ el = {
 '%1 was changed by another program and has been reloaded.': 'Το αρχείο %1 τροποποιήθηκε από άλλο πρόγραμμα και φορτώθηκε ξανά.',
 'it holds NUL bytes, so it is not a text file': 'περιέχει byte NUL, άρα δεν είναι αρχείο κειμένου',
 "Don't Save": 'Να μην γίνει αποθήκευση',
+'Open %1 with the program the system uses for it?': 'Άνοιγμα του %1 με το πρόγραμμα που χρησιμοποιεί το σύστημα γι’ αυτό;',
 }

@@ -292,4 +292,5 @@ he = {
 '%1 was changed by another program and has been reloaded.': 'הקובץ %1 שונה על ידי תוכנית אחרת ונטען מחדש.',
 'it holds NUL bytes, so it is not a text file': 'הוא מכיל בתים מסוג NUL ולכן אינו קובץ טקסט',
 "Don't Save": 'לא לשמור',
+'Open %1 with the program the system uses for it?': 'לפתוח את %1 בתוכנה שהמערכת משתמשת בה לשם כך?',
 }

@@ -292,4 +292,5 @@ hi = {
 '%1 was changed by another program and has been reloaded.': '%1 को किसी अन्य प्रोग्राम ने बदल दिया है और इसे फिर से लोड कर दिया गया है।',
 'it holds NUL bytes, so it is not a text file': 'इसमें NUL बाइट हैं, इसलिए यह टेक्स्ट फ़ाइल नहीं है',
 "Don't Save": 'सहेजें नहीं',
+'Open %1 with the program the system uses for it?': 'क्या %1 को उस प्रोग्राम से खोलें जिसे सिस्टम इसके लिए उपयोग करता है?',
 }

@@ -292,4 +292,5 @@ hu = {
 '%1 was changed by another program and has been reloaded.': 'A(z) %1 fájlt egy másik program módosította; a fájl újratöltése megtörtént.',
 'it holds NUL bytes, so it is not a text file': 'NUL bájtokat tartalmaz, ezért nem szövegfájl',
 "Don't Save": 'Ne mentse',
+'Open %1 with the program the system uses for it?': 'Megnyitja a(z) %1 címet a rendszer által erre használt programmal?',
 }

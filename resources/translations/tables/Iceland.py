@@ -292,4 +292,5 @@ is_ = {
 '%1 was changed by another program and has been reloaded.': 'Annað forrit breytti %1 og skráin hefur verið hlaðin inn aftur.',
 'it holds NUL bytes, so it is not a text file': 'hún inniheldur NUL-bæti og er því ekki textaskrá',
 "Don't Save": 'Ekki vista',
+'Open %1 with the program the system uses for it?': 'Opna %1 með forritinu sem kerfið notar fyrir það?',
 }

@@ -292,4 +292,5 @@ id = {
 '%1 was changed by another program and has been reloaded.': '%1 telah diubah oleh program lain dan telah dimuat ulang.',
 'it holds NUL bytes, so it is not a text file': 'berisi byte NUL, sehingga bukan file teks',
 "Don't Save": 'Jangan Simpan',
+'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan sistem untuk itu?',
 }

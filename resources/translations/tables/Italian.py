@@ -292,4 +292,5 @@ it = {
 '%1 was changed by another program and has been reloaded.': '%1 è stato modificato da un altro programma ed è stato ricaricato.',
 'it holds NUL bytes, so it is not a text file': 'contiene byte NUL, quindi non è un file di testo',
 "Don't Save": 'Non salvare',
+'Open %1 with the program the system uses for it?': 'Aprire %1 con il programma che il sistema usa per questo?',
 }

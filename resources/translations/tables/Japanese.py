@@ -292,4 +292,5 @@ ja = {
 '%1 was changed by another program and has been reloaded.': '%1 は別のプログラムによって変更されたため、再読み込みしました。',
 'it holds NUL bytes, so it is not a text file': 'NUL バイトが含まれているため、テキストファイルではありません',
 "Don't Save": '保存しない',
+'Open %1 with the program the system uses for it?': '%1 をシステムが使用するプログラムで開きますか?',
 }

@@ -292,4 +292,5 @@ kk = {
 '%1 was changed by another program and has been reloaded.': '%1 файлын басқа бағдарлама өзгертті, сондықтан ол қайта жүктелді.',
 'it holds NUL bytes, so it is not a text file': 'онда NUL байттары бар, сондықтан ол мәтіндік файл емес',
 "Don't Save": 'Сақтамау',
+'Open %1 with the program the system uses for it?': '%1 жүйе қолданатын бағдарламамен ашылсын ба?',
 }

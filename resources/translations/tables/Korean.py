@@ -292,4 +292,5 @@ ko = {
 '%1 was changed by another program and has been reloaded.': '다른 프로그램에서 %1 파일을 변경하여 다시 불러왔습니다.',
 'it holds NUL bytes, so it is not a text file': 'NUL 바이트가 포함되어 있어 텍스트 파일이 아닙니다',
 "Don't Save": '저장 안 함',
+'Open %1 with the program the system uses for it?': '시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?',
 }

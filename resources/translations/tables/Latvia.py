@@ -292,4 +292,5 @@ lv = {
 '%1 was changed by another program and has been reloaded.': 'Cita programma mainīja failu %1, un tas tika ielādēts no jauna.',
 'it holds NUL bytes, so it is not a text file': 'tas satur NUL baitus, tāpēc tas nav teksta fails',
 "Don't Save": 'Nesaglabāt',
+'Open %1 with the program the system uses for it?': 'Vai atvērt %1 ar programmu, ko sistēma tam izmanto?',
 }

@@ -292,4 +292,5 @@ lt = {
 '%1 was changed by another program and has been reloaded.': 'Failą %1 pakeitė kita programa, todėl jis įkeltas iš naujo.',
 'it holds NUL bytes, so it is not a text file': 'jame yra NUL baitų, todėl tai nėra tekstinis failas',
 "Don't Save": 'Neįrašyti',
+'Open %1 with the program the system uses for it?': 'Atidaryti %1 programa, kurią tam naudoja sistema?',
 }

@@ -292,4 +292,5 @@ lb = {
 '%1 was changed by another program and has been reloaded.': '%1 gouf vun engem anere Programm geännert a gouf nei gelueden.',
 'it holds NUL bytes, so it is not a text file': 'en enthält NUL-Bytes an ass dofir keen Textfichier',
 "Don't Save": 'Net späicheren',
+'Open %1 with the program the system uses for it?': '%1 mam Programm opmaachen, dat de System dofir benotzt?',
 }

@@ -292,4 +292,5 @@ ms = {
 '%1 was changed by another program and has been reloaded.': '%1 telah diubah oleh program lain dan telah dimuat semula.',
 'it holds NUL bytes, so it is not a text file': 'ia mengandungi bait NUL, jadi ia bukan fail teks',
 "Don't Save": 'Jangan Simpan',
+'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan oleh sistem untuknya?',
 }

@@ -292,4 +292,5 @@ mt = {
 '%1 was changed by another program and has been reloaded.': '%1 inbidel minn programm ieħor u ġie mgħobbi mill-ġdid.',
 'it holds NUL bytes, so it is not a text file': "fih bytes NUL, għalhekk mhuwiex fajl ta' test",
 "Don't Save": 'Tissejvjax',
+'Open %1 with the program the system uses for it?': 'Tiftaħ %1 bil-programm li s-sistema tuża għalih?',
 }

@@ -292,4 +292,5 @@ my = {
 '%1 was changed by another program and has been reloaded.': '%1 ကို အခြားပရိုဂရမ်တစ်ခုက ပြောင်းလဲခဲ့သဖြင့် ပြန်လည်ဖွင့်ပြီးပါပြီ။',
 'it holds NUL bytes, so it is not a text file': 'NUL ဘိုက်များ ပါဝင်သဖြင့် စာသားဖိုင် မဟုတ်ပါ',
 "Don't Save": 'မသိမ်းဘဲထားရန်',
+'Open %1 with the program the system uses for it?': '%1 ကို စနစ်က အသုံးပြုသော ပရိုဂရမ်ဖြင့် ဖွင့်မလား?',
 }

@@ -292,4 +292,5 @@ nl = {
 '%1 was changed by another program and has been reloaded.': '%1 is door een ander programma gewijzigd en opnieuw geladen.',
 'it holds NUL bytes, so it is not a text file': 'het bevat NUL-bytes, dus het is geen tekstbestand',
 "Don't Save": 'Niet opslaan',
+'Open %1 with the program the system uses for it?': '%1 openen met het programma dat het systeem daarvoor gebruikt?',
 }

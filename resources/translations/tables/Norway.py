@@ -292,4 +292,5 @@ no = {
 '%1 was changed by another program and has been reloaded.': '%1 ble endret av et annet program og er lastet inn på nytt.',
 'it holds NUL bytes, so it is not a text file': 'den inneholder NUL-byte, så den er ikke en tekstfil',
 "Don't Save": 'Ikke lagre',
+'Open %1 with the program the system uses for it?': 'Åpne %1 med programmet systemet bruker til det?',
 }

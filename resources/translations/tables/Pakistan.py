@@ -292,4 +292,5 @@ ur = {
 '%1 was changed by another program and has been reloaded.': '%1 کو کسی دوسرے پروگرام نے تبدیل کر دیا تھا، اس لیے اسے دوبارہ لوڈ کر دیا گیا ہے۔',
 'it holds NUL bytes, so it is not a text file': 'اس میں NUL بائٹس ہیں، اس لیے یہ ٹیکسٹ فائل نہیں ہے',
 "Don't Save": 'محفوظ نہ کریں',
+'Open %1 with the program the system uses for it?': 'کیا %1 کو اس پروگرام سے کھولیں جو سسٹم اس کے لیے استعمال کرتا ہے؟',
 }

@@ -292,4 +292,5 @@ fa = {
 '%1 was changed by another program and has been reloaded.': '%1 توسط برنامهٔ دیگری تغییر کرده بود و دوباره بارگذاری شد.',
 'it holds NUL bytes, so it is not a text file': 'دارای بایت\u200cهای NUL است، بنابراین فایل متنی نیست',
 "Don't Save": 'ذخیره نشود',
+'Open %1 with the program the system uses for it?': '%1 با برنامه\u200cای که سیستم برای آن به کار می\u200cبرد باز شود؟',
 }

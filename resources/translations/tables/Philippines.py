@@ -292,4 +292,5 @@ fil = {
 '%1 was changed by another program and has been reloaded.': 'Binago ng ibang program ang %1 at ni-reload na ito.',
 'it holds NUL bytes, so it is not a text file': 'may mga NUL byte ito, kaya hindi ito text file',
 "Don't Save": 'Huwag I-save',
+'Open %1 with the program the system uses for it?': 'Buksan ang %1 gamit ang programang ginagamit ng system para rito?',
 }

@@ -292,4 +292,5 @@ pt = {
 '%1 was changed by another program and has been reloaded.': '%1 foi alterado por outro programa e foi recarregado.',
 'it holds NUL bytes, so it is not a text file': 'contém bytes NUL, pelo que não é um ficheiro de texto',
 "Don't Save": 'Não guardar',
+'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema utiliza para isso?',
 }

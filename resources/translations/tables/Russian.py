@@ -292,4 +292,5 @@ ru = {
 '%1 was changed by another program and has been reloaded.': 'Файл %1 был изменен другой программой и загружен заново.',
 'it holds NUL bytes, so it is not a text file': 'он содержит байты NUL, поэтому не является текстовым файлом',
 "Don't Save": 'Не сохранять',
+'Open %1 with the program the system uses for it?': 'Открыть %1 в программе, которую система использует для этого?',
 }

@@ -292,4 +292,5 @@ zh_CN = {
 '%1 was changed by another program and has been reloaded.': '%1 已被其他程序修改，已重新加载。',
 'it holds NUL bytes, so it is not a text file': '文件包含 NUL 字节，因此不是文本文件',
 "Don't Save": '不保存',
+'Open %1 with the program the system uses for it?': '要用系统为此使用的程序打开 %1 吗?',
 }

@@ -292,4 +292,5 @@ sk = {
 '%1 was changed by another program and has been reloaded.': 'Súbor %1 bol zmenený iným programom a bol znova načítaný.',
 'it holds NUL bytes, so it is not a text file': 'obsahuje bajty NUL, takže nejde o textový súbor',
 "Don't Save": 'Neukladať',
+'Open %1 with the program the system uses for it?': 'Otvoriť %1 v programe, ktorý na to systém používa?',
 }

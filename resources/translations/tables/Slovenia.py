@@ -292,4 +292,5 @@ sl = {
 '%1 was changed by another program and has been reloaded.': 'Datoteko %1 je spremenil drug program, zato je bila znova naložena.',
 'it holds NUL bytes, so it is not a text file': 'vsebuje bajte NUL, zato ni besedilna datoteka',
 "Don't Save": 'Ne shrani',
+'Open %1 with the program the system uses for it?': 'Ali želite odpreti %1 s programom, ki ga sistem uporablja za to?',
 }

@@ -292,4 +292,5 @@ es = {
 '%1 was changed by another program and has been reloaded.': 'Otro programa ha modificado %1 y se ha vuelto a cargar.',
 'it holds NUL bytes, so it is not a text file': 'contiene bytes NUL, por lo que no es un archivo de texto',
 "Don't Save": 'No guardar',
+'Open %1 with the program the system uses for it?': '¿Abrir %1 con el programa que el sistema usa para ello?',
 }

@@ -292,4 +292,5 @@ sv = {
 '%1 was changed by another program and has been reloaded.': '%1 har ändrats av ett annat program och har lästs in igen.',
 'it holds NUL bytes, so it is not a text file': 'den innehåller NUL-byte och är därför inte en textfil',
 "Don't Save": 'Spara inte',
+'Open %1 with the program the system uses for it?': 'Öppna %1 med programmet som systemet använder för det?',
 }

@@ -292,4 +292,5 @@ th = {
 '%1 was changed by another program and has been reloaded.': '%1 ถูกเปลี่ยนแปลงโดยโปรแกรมอื่นและได้โหลดใหม่แล้ว',
 'it holds NUL bytes, so it is not a text file': 'ไฟล์มีไบต์ NUL จึงไม่ใช่ไฟล์ข้อความ',
 "Don't Save": 'ไม่บันทึก',
+'Open %1 with the program the system uses for it?': 'เปิด %1 ด้วยโปรแกรมที่ระบบใช้สำหรับสิ่งนี้หรือไม่?',
 }

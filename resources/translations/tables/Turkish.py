@@ -292,4 +292,5 @@ tr = {
 '%1 was changed by another program and has been reloaded.': '%1 dosyası başka bir program tarafından değiştirildi ve yeniden yüklendi.',
 'it holds NUL bytes, so it is not a text file': 'NUL baytları içerdiği için metin dosyası değil',
 "Don't Save": 'Kaydetme',
+'Open %1 with the program the system uses for it?': '%1 sistemin bunun için kullandığı programla açılsın mı?',
 }

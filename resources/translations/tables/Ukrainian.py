@@ -292,4 +292,5 @@ uk = {
 '%1 was changed by another program and has been reloaded.': 'Інша програма змінила файл %1, тому його завантажено повторно.',
 'it holds NUL bytes, so it is not a text file': 'він містить байти NUL, тому не є текстовим файлом',
 "Don't Save": 'Не зберігати',
+'Open %1 with the program the system uses for it?': 'Відкрити %1 у програмі, яку система використовує для цього?',
 }

@@ -292,4 +292,5 @@ vi = {
 '%1 was changed by another program and has been reloaded.': '%1 đã bị một chương trình khác thay đổi và đã được tải lại.',
 'it holds NUL bytes, so it is not a text file': 'tệp chứa byte NUL nên không phải là tệp văn bản',
 "Don't Save": 'Không lưu',
+'Open %1 with the program the system uses for it?': 'Mở %1 bằng chương trình mà hệ thống dùng cho việc này?',
 }
