@@ -56,6 +56,11 @@ void DocumentEditors::updateSourceText(const QString &markdown)
         setSourceText(markdown, true);
 }
 
+void DocumentEditors::setDocumentFolder(const QString &folder)
+{
+    page->setDocumentFolder(folder);
+}
+
 void DocumentEditors::showInPage(const QString &markdown, bool fromSource, bool keepPlace)
 {
     if (!fromSource)

@@ -28,6 +28,7 @@ public:
     void askPageForDocument(quint64 request, bool handOver) override;
     void restartPage() override;
     void setSourceReadOnly(bool readOnly) override;
+    void setDocumentFolder(const QString &folder) override;
 
 private:
     QPlainTextEditEx *source;

@@ -37,6 +37,7 @@ bool DocumentSession::open(const QString &path, QString *error, bool keepPlace)
         return false;
     filePath = path;
     facts = read;
+    editors->setDocumentFolder(QFileInfo(path).absolutePath());
     replaceDocument(text, keepPlace);
     watch();
     emit fileChanged();
@@ -47,6 +48,7 @@ void DocumentSession::newDocument()
 {
     filePath.clear();
     facts = DiskFacts();
+    editors->setDocumentFolder(QString());
     watch();
     replaceDocument(QString(), false);
     // Both editors start empty, not only the one in front.
@@ -332,6 +334,7 @@ bool DocumentSession::write(const QString &path, const Read &read, QString *erro
         return false;
     facts = written;
     filePath = path;
+    editors->setDocumentFolder(QFileInfo(path).absolutePath());
     watch();
     if (read.revision == edits) {
         unbackedEdits = false;

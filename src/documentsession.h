@@ -72,6 +72,8 @@ public:
         virtual void askPageForDocument(quint64 request, bool handOver) = 0;
         virtual void restartPage() = 0;
         virtual void setSourceReadOnly(bool readOnly) = 0;
+        // Where the document's relative addresses lead; empty for a new document.
+        virtual void setDocumentFolder(const QString &folder) { Q_UNUSED(folder) }
     };
 
     struct Read {

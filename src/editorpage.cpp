@@ -146,6 +146,7 @@ void EditorPage::onBridgeConnected()
     if (ready)
         return;
     ready = true;
+    emit content->documentFolderSignal(documentFolderUrl);
     if (htmlWaiting) {
         htmlWaiting = false;
         if (waitingKeepsPlace)
@@ -478,6 +479,12 @@ void EditorPage::ask(const QString &script, const std::function<void(const QVari
 void EditorPage::whenWholeDocument(const std::function<void()> &then)
 {
     ask(QStringLiteral("true"), [then](const QVariant &) { then(); });
+}
+
+void EditorPage::setDocumentFolder(const QString &folder)
+{
+    documentFolderUrl = folder.isEmpty() ? QString() : QUrl::fromLocalFile(folder + QLatin1Char('/')).toString();
+    emit content->documentFolderSignal(documentFolderUrl);
 }
 
 void EditorPage::jumpToAnchor(const QString &name)

@@ -86,6 +86,8 @@ public:
     // The document as a standalone page built by the page's exportDocument()
     // (empty when the page could not build it), as a PDF, or on paper; the
     // answer comes as with `ask`.
+    // Relative image addresses in the documents given next lead into `folder`.
+    void setDocumentFolder(const QString &folder);
     // Moves the caret to the element a "#name" link leads to.
     void jumpToAnchor(const QString &name);
     void exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered);
@@ -138,6 +140,7 @@ private:
     std::vector<SourceBlocks::PagePart> readParts;
     quint64 readNumber = 0;
     bool patchKeepsPlace = false;
+    QString documentFolderUrl;
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

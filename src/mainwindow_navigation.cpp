@@ -57,8 +57,12 @@ void MainWindow::connectNavigation()
     setLeftBar(sidebarToggle->isChecked());
 }
 
+// With the Visual Editor in front, the page counts and lists what it shows;
+// the Source Code Editor may not even hold the document yet.
 void MainWindow::onEditorChageTimeout()
 {
+    if (isVisualEditorShown())
+        return;
     const QString text = sourceEditor->toPlainText();
     startHeadingScan(text);
     startWordCount(text);

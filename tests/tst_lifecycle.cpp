@@ -9,6 +9,7 @@
 #include "sourceblocks.h"
 #include "backupfiles.h"
 
+#include <QImage>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,6 +74,7 @@ private slots:
     void editChangesOnlyItsBlock_data();
     void editChangesOnlyItsBlock();
     void sourceEditReplacesOnlyItsBlocksInThePage();
+    void imagesBesideTheDocumentShowAndKeepTheirPaths();
     void wordTypedInARealDocumentChangesOnlyItsBlock_data();
     void wordTypedInARealDocumentChangesOnlyItsBlock();
 
@@ -972,6 +974,31 @@ void TestLifecycle::wordTypedInARealDocumentChangesOnlyItsBlock()
     QVERIFY2(changed.filter(marker).size() == 1 && changed.first().contains(marker),
              qPrintable(changed.join(QLatin1Char('\n')) + QStringLiteral("\nbecame\n")
                         + now.mid(same, now.size() - same - sameAtEnd).join(QLatin1Char('\n'))));
+}
+
+// Images beside the document and in a folder below it show in the page; the
+// Markdown keeps their relative paths as written.
+void TestLifecycle::imagesBesideTheDocumentShowAndKeepTheirPaths()
+{
+    QImage image(24, 16, QImage::Format_RGB32);
+    image.fill(Qt::darkGreen);
+    QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("notes/img")));
+    QVERIFY(image.save(dir.filePath(QStringLiteral("notes/diagram.png"))));
+    QVERIFY(image.save(dir.filePath(QStringLiteral("notes/img/detail one.png"))));
+    const QByteArray written = "# Pictures\n\n![A diagram](diagram.png)\n\nDetail: ![one](<img/detail one.png>)\n\nText.\n";
+    openDocument(written, QStringLiteral("notes/pictures.md"));
+    QTRY_COMPARE(js(QStringLiteral("[].filter.call(editorBody().querySelectorAll('img'),"
+                                   "  function (img) { return img.complete && img.naturalWidth === 24; }).length")).toInt(), 2);
+    // The page's word count stands: the Source Code Editor, which does not
+    // hold the document yet, counts nothing over it once its pause is over.
+    auto *words = window->findChild<QLabel *>(QStringLiteral("wordCountLabel"));
+    QTRY_VERIFY2(words->text() == QLatin1String("3"), qPrintable(words->text()));
+    QVERIFY(!waitFor([words] { return words->text() != QLatin1String("3"); }, 3500));
+    typeAtEndOfPage(QStringLiteral(" More"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY_WITH_TIMEOUT(source->toPlainText().contains(QStringLiteral("Text. More")), 30000);
+    QVERIFY2(source->toPlainText().startsWith(QString::fromUtf8(written).section(QStringLiteral("Text."), 0, 0)),
+             qPrintable(source->toPlainText()));
 }
 
 // Back in the Visual Editor after an edit in the source, only the edited

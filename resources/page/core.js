@@ -269,9 +269,20 @@ function isLocalPath(src) {
   return /^\/(?!\/)/.test(src) || /^[a-zA-Z]:[\\/]/.test(src);
 }
 
+// The document's folder as a file URL ending in "/", where its relative
+// image addresses lead; empty for a document without a file.
+var documentFolder = "";
+
+function isRelativePath(src) {
+  return !!src && !/^[a-zA-Z][a-zA-Z0-9+.-]*:/.test(src) && !/^[\/\\#?]/.test(src);
+}
+
+// Local images are shown from their files; the page keeps the address as
+// written for the Markdown.
 function showLocalImages(root) {
   var local = selectWithin(root, "img[src]:not([data-local-src])").filter(function (image) {
-    return isLocalPath(image.getAttribute("src"));
+    var src = image.getAttribute("src");
+    return isLocalPath(src) || (documentFolder && isRelativePath(src));
   });
   if (!local.length) return;
   untracked(function () {
@@ -279,7 +290,8 @@ function showLocalImages(root) {
       var path = image.getAttribute("src");
       var slashed = path.replace(/\\/g, "/");
       image.setAttribute("data-local-src", path);
-      image.setAttribute("src", "file://" + (slashed.charAt(0) === "/" ? "" : "/") + slashed);
+      image.setAttribute("src", isLocalPath(path) ? "file://" + (slashed.charAt(0) === "/" ? "" : "/") + slashed
+                                                  : new URL(slashed, documentFolder).href);
     });
   });
 }

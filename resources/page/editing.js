@@ -417,6 +417,7 @@ function connectBridge(channel) {
     if (element) element.remove();
   });
   contentObj.setHtmlSignal.connect(setDocumentHtml);
+  contentObj.documentFolderSignal.connect(function (folderUrl) { documentFolder = folderUrl; });
   contentObj.patchHtmlSignal.connect(patchDocumentHtml);
   contentObj.rebaseAndPatchHtmlSignal.connect(rebaseAndPatchDocumentHtml);
   contentObj.loadRecentMd();
