@@ -6,9 +6,10 @@
 #include <string>
 
 // How the program reads Markdown. Raw HTML in the Markdown is shown as text,
-// never run in the page.
+// never run in the page. "_x_" and "__x__" are emphasis, as everywhere else
+// Markdown is read.
 constexpr unsigned markdownParserFlags = MD_FLAG_PERMISSIVEAUTOLINKS | MD_FLAG_NOHTML | MD_FLAG_TABLES
-    | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_LATEXMATHSPANS | MD_FLAG_UNDERLINE;
+    | MD_FLAG_STRIKETHROUGH | MD_FLAG_TASKLISTS | MD_FLAG_LATEXMATHSPANS;
 
 // Markdown as md4c writes it in HTML.
 inline std::string renderedMarkdown(const std::string &markdown)

@@ -34,8 +34,8 @@ void TestDocumentConverter::markdownToHtml_data()
            "contenteditable=\"false\">b</x-equation></p>\n<pre contenteditable=\"false\"><code>c\n</code></pre>\n";
     QTest::newRow("raw HTML is shown as text") << "<b>x</b><script>alert(1)</script>\n"
                                                << "<p>&lt;b&gt;x&lt;/b&gt;&lt;script&gt;alert(1)&lt;/script&gt;</p>\n";
-    QTest::newRow("extensions") << "~~s~~ _u_ www.x.org\n\n- [x] t\n"
-                                << "<p><del>s</del> <u>u</u> <a href=\"http://www.x.org\">www.x.org</a></p>\n<ul>\n"
+    QTest::newRow("extensions") << "~~s~~ _e_ __s__ www.x.org\n\n- [x] t\n"
+                                << "<p><del>s</del> <em>e</em> <strong>s</strong> <a href=\"http://www.x.org\">www.x.org</a></p>\n<ul>\n"
                                    "<li class=\"task-list-item\"><input type=\"checkbox\" class=\"task-list-item-checkbox\" "
                                    "disabled checked>t</li>\n</ul>\n";
     QTest::newRow("UTF-8") << QString::fromUtf8("# \xC3\xA9t\xC3\xA9 \xE2\x86\x92\n")

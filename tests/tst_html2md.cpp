@@ -68,6 +68,8 @@ void TestHtml2Md::inlineMarks_data()
                                   << QByteArray("*a**b**c**d*\n");
     QTest::newRow("strike names") << QByteArray("<p><del>a</del> <s>b</s> <strike>c</strike></p>")
                                   << QByteArray("~~a~~ ~~b~~ ~~c~~\n");
+    QTest::newRow("emphasis in emphasis") << QByteArray("<p><em><em>x</em></em> <i><em>y</em> z</i></p>")
+                                         << QByteArray("*_x_* *_y_ z*\n");
     QTest::newRow("underline in its Markdown form") << QByteArray("<p>x <u>u</u> y</p>") << QByteArray("x _u_ y\n");
     QTest::newRow("spaces move outside the marks") << QByteArray("<p>x<strong> bold </strong>y</p>")
                                                    << QByteArray("x **bold** y\n");

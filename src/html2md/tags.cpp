@@ -171,8 +171,12 @@ void TagInlineMark::afterOpeningTag(Converter &c)
     if (c.isInSkippedTag())
         return;
     c.ensureLinePrefix();
-    c.markStarts.push_back(c.markdown.size());
-    c.appendMd(mark);
+    // Directly inside the same mark, just opened: "**" would read as one mark.
+    const std::string &md = c.markdown;
+    const bool inSameMark = !alternate.empty() && !c.markStarts.empty()
+        && c.markStarts.back() + mark.size() == md.size() && md.compare(c.markStarts.back(), mark.size(), mark) == 0;
+    c.markStarts.push_back(md.size());
+    c.appendMd(inSameMark ? alternate : mark);
 }
 
 // Markdown marks must touch their text: spaces at the edges move outside,
@@ -188,6 +192,8 @@ void TagInlineMark::afterClosingTag(Converter &c)
     const size_t start = c.markStarts.back();
     c.markStarts.pop_back();
     std::string &md = c.markdown;
+    const std::string &mark = !alternate.empty() && md.compare(start, alternate.size(), alternate) == 0
+        ? alternate : this->mark;
     if (start + mark.size() > md.size() || md.compare(start, mark.size(), mark) != 0) {
         c.appendMd(mark);
         return;

@@ -16,14 +16,17 @@ struct TagAnchor : Tag {
 };
 
 // Bold, italic and strike-through: the same mark on both sides.
+// A mark around inline text. Right inside the same mark, just opened, the
+// alternate is written ("*_x_*", not "**x**", for emphasis in emphasis).
 struct TagInlineMark : Tag {
-    explicit TagInlineMark(const char *mark) : mark(mark) {}
+    explicit TagInlineMark(const char *mark, const char *alternate = "") : mark(mark), alternate(alternate) {}
     void afterOpeningTag(Converter &c) override;
     void afterClosingTag(Converter &c) override;
     std::string mark;
+    std::string alternate;
 };
 struct TagBold : TagInlineMark { TagBold() : TagInlineMark("**") {} };
-struct TagItalic : TagInlineMark { TagItalic() : TagInlineMark("*") {} };
+struct TagItalic : TagInlineMark { TagItalic() : TagInlineMark("*", "_") {} };
 struct TagStrikethrought : TagInlineMark { TagStrikethrought() : TagInlineMark("~~") {} };
 struct TagUnderline : TagInlineMark { TagUnderline() : TagInlineMark("_") {} };
 
