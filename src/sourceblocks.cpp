@@ -88,6 +88,23 @@ int text(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
     return 0;
 }
 
+// Runs md4c over `markdown`, the scan noting the blocks and text it reports.
+template <typename Scan>
+bool scanned(const std::string &markdown, Scan &scan, int (*enter)(MD_BLOCKTYPE, void *, void *),
+             int (*leave)(MD_BLOCKTYPE, void *, void *), int (*onText)(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *))
+{
+    scan.base = markdown.data();
+    scan.size = markdown.size();
+    MD_PARSER parser{};
+    parser.flags = markdownParserFlags;
+    parser.enter_block = enter;
+    parser.leave_block = leave;
+    parser.enter_span = ignoreSpan;
+    parser.leave_span = ignoreSpan;
+    parser.text = onText;
+    return md_parse(markdown.data(), static_cast<MD_SIZE>(markdown.size()), &parser, &scan) == 0;
+}
+
 struct Lines {
     std::vector<size_t> starts;
     const std::string *text = nullptr;
@@ -314,17 +331,8 @@ void SourceBlocks::locate()
     const std::string parsed = std::move(this->parsed);
     this->parsed.clear();
     BlockScan scan;
-    scan.base = parsed.data();
-    scan.size = parsed.size();
-    MD_PARSER parser{};
-    parser.flags = markdownParserFlags;
-    parser.enter_block = enterBlock;
-    parser.leave_block = leaveBlock;
-    parser.enter_span = ignoreSpan;
-    parser.leave_span = ignoreSpan;
-    parser.text = text;
-    if (md_parse(parsed.data(), static_cast<MD_SIZE>(parsed.size()), &parser, &scan) != 0
-        || static_cast<int>(scan.blocks.size()) != blockCount() || scan.blocks.empty())
+    if (!scanned(parsed, scan, enterBlock, leaveBlock, text) || static_cast<int>(scan.blocks.size()) != blockCount()
+        || scan.blocks.empty())
         return;
 
     const Lines lines(parsed);
@@ -690,17 +698,8 @@ bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<L
         start = end + 1;
     }
     NestedScan scan;
-    scan.base = itemText.data();
-    scan.size = itemText.size();
-    MD_PARSER parser{};
-    parser.flags = markdownParserFlags;
-    parser.enter_block = enterNested;
-    parser.leave_block = leaveNested;
-    parser.enter_span = ignoreSpan;
-    parser.leave_span = ignoreSpan;
-    parser.text = nestedText;
-    if (md_parse(itemText.data(), static_cast<MD_SIZE>(itemText.size()), &parser, &scan) != 0 || scan.topBlocks != 1
-        || scan.topItems != 1 || scan.lists.size() != lists.size())
+    if (!scanned(itemText, scan, enterNested, leaveNested, nestedText) || scan.topBlocks != 1 || scan.topItems != 1
+        || scan.lists.size() != lists.size())
         return false;
 
     const Lines lines(itemText);

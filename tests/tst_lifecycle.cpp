@@ -10,6 +10,8 @@
 #include "backupfiles.h"
 
 #include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -83,6 +85,7 @@ private:
     QString openDocument(const QByteArray &bytes, const QString &name = QStringLiteral("doc.md"));
     void waitForHandOver();
     QString typeAtEndOfPage(const QString &text);
+    void caretAtEndOfText(const QString &marker);
 
     QTemporaryDir dir;
 };
@@ -111,6 +114,18 @@ QString TestLifecycle::typeAtEndOfPage(const QString &text)
                       "getSelection().addRange(r);return true;})()"));
     QTest::keyClicks(view->focusProxy(), text);
     return pageText();
+}
+
+// The caret at the end of the page's text node holding `marker`, in view, with the focus.
+void TestLifecycle::caretAtEndOfText(const QString &marker)
+{
+    QVERIFY(js(QStringLiteral(
+        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
+        "  while ((node = walker.nextNode()) && node.data.indexOf(%1[0]) < 0) {}"
+        "  topLevelBlock(node).scrollIntoView(); editorBody().focus(); var range = document.createRange();"
+        "  range.setStart(node, node.data.length); getSelection().removeAllRanges(); getSelection().addRange(range);"
+        "  return true; })()").arg(QString::fromUtf8(QJsonDocument(QJsonArray{marker}).toJson(QJsonDocument::Compact)))).toBool());
+    focusPage();
 }
 
 void TestLifecycle::openAndHandOver()
@@ -1032,13 +1047,7 @@ void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
     QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('The end. Last') >= 0")).toBool());
     QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
 
-    QVERIFY(js(QStringLiteral(
-        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
-        "  while ((node = walker.nextNode()) && node.data.indexOf('paragraph Mark9') < 0) {}"
-        "  topLevelBlock(node).scrollIntoView(); editorBody().focus(); var range = document.createRange();"
-        "  range.setStart(node, node.data.length); getSelection().removeAllRanges(); getSelection().addRange(range);"
-        "  return true; })()")).toBool());
-    focusPage();
+    caretAtEndOfText(QStringLiteral("paragraph Mark9"));
     QTest::keyClicks(view->focusProxy(), QStringLiteral(" Added"));
     QTRY_VERIFY(titleHasStar());
     clickTab(QStringLiteral("Source Code Editor"));
@@ -1059,13 +1068,7 @@ void TestLifecycle::sourceEditReplacesOnlyItsBlocksInThePage()
     clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(js(QStringLiteral("editorBody().textContent.indexOf('Last Again') >= 0")).toBool());
     QVERIFY(js(QStringLiteral("keptCode.isConnected")).toBool());
-    QVERIFY(js(QStringLiteral(
-        "(function () { var walker = document.createTreeWalker(editorBody(), NodeFilter.SHOW_TEXT), node;"
-        "  while ((node = walker.nextNode()) && node.data.indexOf('paragraph Mark1') < 0) {}"
-        "  topLevelBlock(node).scrollIntoView(); editorBody().focus(); var range = document.createRange();"
-        "  range.setStart(node, node.data.length); getSelection().removeAllRanges(); getSelection().addRange(range);"
-        "  return true; })()")).toBool());
-    focusPage();
+    caretAtEndOfText(QStringLiteral("paragraph Mark1"));
     QTest::keyClicks(view->focusProxy(), QStringLiteral(" Extra"));
     const QString beforeExtra = source->toPlainText();
     clickTab(QStringLiteral("Source Code Editor"));
