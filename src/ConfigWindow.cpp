@@ -199,6 +199,15 @@ QWidget *ConfigWindow::buildGeneralPage()
         emit showLeftSidebarClickSignal(checked);
     });
 
+    remoteImagesBox = new QCheckBox(page);
+    remoteImagesBox->setObjectName(QStringLiteral("remoteImagesBox"));
+    remoteImagesBox->setChecked(settings->value(QStringLiteral("loadRemoteImages"), true).toBool());
+    group("Load remote images", remoteImagesBox);
+    connect(remoteImagesBox, &QCheckBox::clicked, this, [this](bool checked) {
+        appSettings()->setValue(QStringLiteral("loadRemoteImages"), checked);
+        emit remoteImagesToggledSignal(checked);
+    });
+
     group("Image Copy Method", imageCopyBox);
     connect(imageCopyBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [](int index) { appSettings()->setValue(QStringLiteral("saveImageType"), index); });
@@ -466,10 +475,12 @@ void ConfigWindow::retranslate()
     groups.value(QStringLiteral("Automatic Backup"))->setTitle(tr("Automatic Backup"));
     groups.value(QStringLiteral("Show Left Sidebar"))->setTitle(tr("Show Left Sidebar"));
     groups.value(QStringLiteral("Image Copy Method"))->setTitle(tr("Image Copy Method"));
+    groups.value(QStringLiteral("Load remote images"))->setTitle(tr("Load remote images"));
     groups.value(QStringLiteral("Zoom"))->setTitle(tr("Zoom"));
     groups.value(QStringLiteral("File Association"))->setTitle(tr("File Association"));
     backupBox->setText(tr("Enable"));
     sidebarBox->setText(tr("Enable"));
+    remoteImagesBox->setText(tr("Enable"));
     associationBox->setText(tr("Associate with .md Files"));
     languageBox->setItemText(0, tr("System Default"));
     fillChoiceBoxes();

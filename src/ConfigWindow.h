@@ -30,6 +30,7 @@ signals:
     void zoomValueChangeSignal(double zoom);
     void showLeftSidebarClickSignal(bool checked);
     void autoBackupToggledSignal(bool enabled);
+    void remoteImagesToggledSignal(bool allowed);
     void changeCodeMirrorStyleSignal();
     void editorThemeChangedSignal();
 
@@ -70,6 +71,7 @@ private:
     QComboBox *languageBox = nullptr;
     QComboBox *startupBox = nullptr;
     QCheckBox *backupBox = nullptr;
+    QCheckBox *remoteImagesBox = nullptr;
     QCheckBox *sidebarBox = nullptr;
     QComboBox *imageCopyBox = nullptr;
     QSpinBox *zoomBox = nullptr;

@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QPointer>
 #include <QWebChannel>
+#include <QWebEngineCookieStore>
 #include <QWebEngineProfile>
 #include <QWebEngineView>
 
@@ -111,6 +112,14 @@ EditorPage::EditorPage(QWebEngineView *view, Content *content, QObject *parent)
     connect(content, &Content::loadRecentMdSignal, this, &EditorPage::onBridgeConnected);
     connect(content, &Content::wholeDocumentWantedSignal, this, &EditorPage::giveWholeDocumentAgain);
     connect(view->page(), &QWebEnginePage::renderProcessTerminated, this, &EditorPage::onRendererTerminated);
+    view->page()->setUrlRequestInterceptor(&remoteImages);
+    // The page needs no cookies: remote images get none, and none are kept.
+    view->page()->profile()->cookieStore()->setCookieFilter([](const QWebEngineCookieStore::FilterRequest &) { return false; });
+}
+
+void EditorPage::setRemoteImagesAllowed(bool allowed)
+{
+    remoteImages.setAllowed(allowed);
 }
 
 void EditorPage::load(const PageSettings &pageSettings)

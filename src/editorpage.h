@@ -2,6 +2,7 @@
 
 #include "documentconverter.h"
 #include "pagetemplate.h"
+#include "remoteimagegate.h"
 #include "sourceblocks.h"
 
 #include <QJsonObject>
@@ -86,6 +87,8 @@ public:
     // The document as a standalone page built by the page's exportDocument()
     // (empty when the page could not build it), as a PDF, or on paper; the
     // answer comes as with `ask`.
+    // Whether the page may fetch images from the network ("Load remote images").
+    void setRemoteImagesAllowed(bool allowed);
     // Relative image addresses in the documents given next lead into `folder`.
     void setDocumentFolder(const QString &folder);
     // Moves the caret to the element a "#name" link leads to.
@@ -141,6 +144,7 @@ private:
     quint64 readNumber = 0;
     bool patchKeepsPlace = false;
     QString documentFolderUrl;
+    RemoteImageGate remoteImages;
     PageSettings settings;
     bool ready = false;
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.

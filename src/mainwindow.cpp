@@ -149,6 +149,7 @@ void MainWindow::createEditors()
     webView->setObjectName(QStringLiteral("webView"));
     page = new EditorPage(webView, &content, this);
     page->setObjectName(QStringLiteral("editorPage"));
+    page->setRemoteImagesAllowed(appSettings()->value(QStringLiteral("loadRemoteImages"), true).toBool());
     editors = std::make_unique<DocumentEditors>(sourceEditor, page);
     session = new DocumentSession(editors.get(), this);
     session->setObjectName(QStringLiteral("documentSession"));
@@ -407,6 +408,7 @@ void MainWindow::createConfigWindow()
     connect(configWindow, &ConfigWindow::zoomValueChangeSignal, webView, &QWebEngineView::setZoomFactor);
     connect(configWindow, &ConfigWindow::showLeftSidebarClickSignal, this, &MainWindow::showLeftBar);
     connect(configWindow, &ConfigWindow::autoBackupToggledSignal, this, &MainWindow::applyBackupSetting);
+    connect(configWindow, &ConfigWindow::remoteImagesToggledSignal, page, &EditorPage::setRemoteImagesAllowed);
     connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
     connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
 }

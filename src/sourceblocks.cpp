@@ -476,6 +476,10 @@ void SourceBlocks::locate()
         for (size_t item = 0; item < block.itemFirst.size(); ++item) {
             const int first = lines.of(block.itemFirst[item]);
             int last = item + 1 < block.itemFirst.size() ? lines.of(block.itemFirst[item + 1]) - 1 : lastLine;
+            // Items that share a line (a carriage return alone ends a line for
+            // md4c, not here) cannot be told apart.
+            if (last < first)
+                break;
             while (last > first && empty(last))
                 --last;
             const size_t marker = quote ? quoteMarkerLength(lines.at(first)) : itemMarkerLength(lines.at(first));
@@ -716,6 +720,8 @@ bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<L
         for (size_t at = 0; at < list.itemFirst.size(); ++at) {
             const int first = lines.of(list.itemFirst[at]);
             int last = at + 1 < list.itemFirst.size() ? lines.of(list.itemFirst[at + 1]) - 1 : lastLine;
+            if (last < first)
+                return false;
             while (last > first && lines.blank(last))
                 --last;
             const std::string_view line = lines.at(first);

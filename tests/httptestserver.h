@@ -30,6 +30,7 @@ class HttpTestServer : public QObject
 public:
     int status = 200;
     QByteArray replyBody;
+    QByteArray extraHeaders; // whole lines, each ending in "\r\n"
     QList<ReceivedRequest> requests;
 
     HttpTestServer()
@@ -87,8 +88,8 @@ private:
         requests.append(request);
         const QByteArray reason = status == 200 ? "OK" : "Internal Server Error";
         socket->write("HTTP/1.1 " + QByteArray::number(status) + ' ' + reason
-                      + "\r\nContent-Type: application/json\r\nConnection: close\r\nContent-Length: "
-                      + QByteArray::number(replyBody.size()) + "\r\n\r\n" + replyBody);
+                      + "\r\nContent-Type: application/json\r\nConnection: close\r\n" + extraHeaders
+                      + "Content-Length: " + QByteArray::number(replyBody.size()) + "\r\n\r\n" + replyBody);
         socket->disconnectFromHost();
     }
 

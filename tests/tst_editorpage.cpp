@@ -1,8 +1,12 @@
 // The editor page in the real web engine, as the main window loads it.
 #include "guitestbase.h"
 #include "linktarget.h"
+#include "httptestserver.h"
+#include "ConfigWindow.h"
+#include "appsettings.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QDesktopServices>
 #include <QDir>
@@ -69,6 +73,7 @@ private slots:
     void ctrlClickOpensOnlyWhatIsSafe_data();
     void ctrlClickOpensOnlyWhatIsSafe();
     void ctrlClickFollowsAnchorsAndMarkdownFiles();
+    void remoteImagesFollowTheSetting();
     void linkTargets_data();
     void linkTargets();
     void linkUrlCheck_data();
@@ -400,6 +405,36 @@ void TestEditorPage::ctrlClickFollowsAnchorsAndMarkdownFiles()
     js(click.arg(1));
     QTRY_COMPARE(window->documentSession()->path(), other);
     QVERIFY(openedUrls.isEmpty());
+}
+
+// With "Load remote images" off the page asks the network for nothing; with
+// it on, image requests carry no cookie and no referrer.
+void TestEditorPage::remoteImagesFollowTheSetting()
+{
+    HttpTestServer server;
+    server.extraHeaders = "Set-Cookie: reader=42; Path=/\r\n";
+    const auto images = [&server](const QStringList &names) {
+        QString html;
+        for (const QString &name : names)
+            html += QStringLiteral("<p><img src=\"%1\"></p>").arg(server.url(QLatin1Char('/') + name).toString());
+        return html;
+    };
+    auto *box = window->findChild<ConfigWindow *>()->findChild<QCheckBox *>(QStringLiteral("remoteImagesBox"));
+    QVERIFY(box->isChecked());
+    box->click();
+    showHtml(images({QStringLiteral("pixel.png")}));
+    QVERIFY(!waitFor([&server] { return !server.requests.isEmpty(); }, 1000));
+
+    box->click();
+    QVERIFY(appSettings()->value(QStringLiteral("loadRemoteImages")).toBool());
+    showHtml(images({QStringLiteral("a.png"), QStringLiteral("b.png")}));
+    QTRY_COMPARE(server.requests.size(), 2);
+    showHtml(images({QStringLiteral("c.png")}));
+    QTRY_COMPARE(server.requests.size(), 3);
+    for (const ReceivedRequest &request : qAsConst(server.requests)) {
+        QVERIFY2(request.header("Cookie").isEmpty(), request.path.constData());
+        QVERIFY2(request.header("Referer").isEmpty(), request.path.constData());
+    }
 }
 
 void TestEditorPage::linkTargets_data()

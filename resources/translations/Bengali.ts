@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>এই থিমটি মুছে ফেলবেন?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>দূরবর্তী ছবি লোড করুন</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Odstranit tento motiv?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Načítat vzdálené obrázky</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Vil du slette dette tema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Indlæs eksterne billeder</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>هل تريد حذف هذا الثيم؟</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>تحميل الصور البعيدة</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Delete this theme?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Load remote images</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Kas kustutada see teema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Laadi kaugpildid</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

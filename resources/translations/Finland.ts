@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Poistetaanko tämä teema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Lataa etäkuvat</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

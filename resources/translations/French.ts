@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Supprimer ce thème ?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Charger les images distantes</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Dieses Design löschen?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Externe Bilder laden</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

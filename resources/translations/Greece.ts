@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Διαγραφή αυτού του θέματος;</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Φόρτωση απομακρυσμένων εικόνων</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>למחוק את ערכת הנושא הזו?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>טעינת תמונות מרוחקות</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

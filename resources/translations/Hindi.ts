@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>इस थीम को हटाएँ?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>दूरस्थ चित्र लोड करें</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

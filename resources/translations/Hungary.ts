@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Törli ezt a témát?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Távoli képek betöltése</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

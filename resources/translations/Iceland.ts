@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Eyða þessu þema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Hlaða inn fjartengdum myndum</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

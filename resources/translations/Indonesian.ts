@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Hapus tema ini?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Muat gambar jarak jauh</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Scrios an téama seo?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Luchtaigh íomhánna cianda</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Eliminare questo tema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Carica immagini remote</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>このテーマを削除しますか？</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>リモート画像を読み込む</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Бұл теманы жою керек пе?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Қашықтағы суреттерді жүктеу</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

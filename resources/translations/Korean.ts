@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>이 테마를 삭제하시겠습니까?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>원격 이미지 불러오기</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Dzēst šo motīvu?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Ielādēt attālos attēlus</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Šalinti šią temą?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Įkelti nuotolinius paveikslėlius</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Dësen Design läschen?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Extern Biller lueden</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

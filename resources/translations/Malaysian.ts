@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Padam tema ini?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Muatkan imej jauh</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

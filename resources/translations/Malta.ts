@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Tħassar din it-tema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Tella immaġini mill-bogħod</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>ဤအပြင်အဆင်ကို ဖျက်မလား။</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>အဝေးမှ ပုံများကို ဖွင့်ရန်</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

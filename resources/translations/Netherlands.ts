@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Dit thema verwijderen?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Externe afbeeldingen laden</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

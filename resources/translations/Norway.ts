@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Vil du slette dette temaet?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Last inn eksterne bilder</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

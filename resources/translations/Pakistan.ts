@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>یہ تھیم حذف کریں؟</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>دور دراز کی تصاویر لوڈ کریں</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

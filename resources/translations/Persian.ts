@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>این پوسته حذف شود؟</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>بارگیری تصاویر راه دور</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Burahin ang temang ito?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>I-load ang mga remote na larawan</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

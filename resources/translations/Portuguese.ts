@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Eliminar este tema?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Carregar imagens remotas</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Удалить эту тему?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Загружать удалённые изображения</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>确定删除此主题吗？</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>加载远程图片</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Odstrániť tento motív?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Načítavať vzdialené obrázky</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Želite izbrisati to temo?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Nalagaj oddaljene slike</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Vill du ta bort det här temat?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Läs in fjärrbilder</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

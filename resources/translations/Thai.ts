@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>ลบธีมนี้หรือไม่</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>โหลดรูปภาพระยะไกล</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>要刪除此主題嗎？</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>載入遠端圖片</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

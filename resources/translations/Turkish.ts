@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Bu tema silinsin mi?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Uzak görselleri yükle</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

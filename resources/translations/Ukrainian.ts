@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Видалити цю тему?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Завантажувати віддалені зображення</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

@@ -324,6 +324,10 @@
         <source>Delete this theme?</source>
         <translation>Xóa chủ đề này?</translation>
     </message>
+    <message>
+        <source>Load remote images</source>
+        <translation>Tải hình ảnh từ xa</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>

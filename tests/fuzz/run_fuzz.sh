@@ -37,6 +37,8 @@ add '# Heading
 
 $$x^2$$ ~~strike~~ _under_ **bold**'
 add '<div style="display:none">h</div><script>s</script>t<title>T</title><!-- c --><p>é 漢字 😀</p>'
+# Lines ended by a carriage return alone: items md4c sees on lines of their own.
+add $'- a\r- b\r  - c\r\r> q\r> r\r'
 
 "$work/build/fuzz_conversion" -artifact_prefix="$work/" -max_total_time="$seconds" -max_len=4096 -timeout=10 -rss_limit_mb=2048 \
   -print_final_stats=1 "$corpus" 2>&1 | tail -n 20

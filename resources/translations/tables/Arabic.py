@@ -293,4 +293,5 @@ ar = {
 'it holds NUL bytes, so it is not a text file': 'يحتوي على بايتات NUL، لذا فهو ليس ملفًا نصيًا',
 "Don't Save": 'عدم الحفظ',
 'Open %1 with the program the system uses for it?': 'هل تريد فتح %1 بالبرنامج الذي يستخدمه النظام لذلك؟',
+'Load remote images': 'تحميل الصور البعيدة',
 }

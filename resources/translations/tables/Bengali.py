@@ -293,4 +293,5 @@ bn = {
 'it holds NUL bytes, so it is not a text file': 'এতে NUL বাইট আছে, তাই এটি টেক্সট ফাইল নয়',
 "Don't Save": 'সংরক্ষণ করবেন না',
 'Open %1 with the program the system uses for it?': 'সিস্টেম যে প্রোগ্রাম ব্যবহার করে তা দিয়ে %1 খুলবেন?',
+'Load remote images': 'দূরবর্তী ছবি লোড করুন',
 }

@@ -293,4 +293,5 @@ pt_BR = {
 'it holds NUL bytes, so it is not a text file': 'ele contém bytes NUL, portanto não é um arquivo de texto',
 "Don't Save": 'Não salvar',
 'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema usa para isso?',
+'Load remote images': 'Carregar imagens remotas',
 }

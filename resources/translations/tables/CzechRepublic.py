@@ -293,4 +293,5 @@ cs = {
 'it holds NUL bytes, so it is not a text file': 'obsahuje bajty NUL, takže nejde o textový soubor',
 "Don't Save": 'Neukládat',
 'Open %1 with the program the system uses for it?': 'Otevřít %1 v programu, který pro to systém používá?',
+'Load remote images': 'Načítat vzdálené obrázky',
 }

@@ -293,4 +293,5 @@ da = {
 'it holds NUL bytes, so it is not a text file': 'den indeholder NUL-byte, så den er ikke en tekstfil',
 "Don't Save": 'Gem ikke',
 'Open %1 with the program the system uses for it?': 'Åbn %1 med det program, systemet bruger til det?',
+'Load remote images': 'Indlæs eksterne billeder',
 }

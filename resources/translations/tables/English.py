@@ -294,4 +294,5 @@ en = {text: text for text in [
     'it holds NUL bytes, so it is not a text file',
     "Don't Save",
     'Open %1 with the program the system uses for it?',
+    'Load remote images',
 ]}

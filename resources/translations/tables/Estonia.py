@@ -293,4 +293,5 @@ et = {
 'it holds NUL bytes, so it is not a text file': 'see sisaldab NUL-baite, seega pole see tekstifail',
 "Don't Save": 'Ära salvesta',
 'Open %1 with the program the system uses for it?': 'Kas avada %1 programmiga, mida süsteem selleks kasutab?',
+'Load remote images': 'Laadi kaugpildid',
 }

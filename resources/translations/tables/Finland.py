@@ -293,4 +293,5 @@ fi = {
 'it holds NUL bytes, so it is not a text file': 'se sisältää NUL-tavuja, joten se ei ole tekstitiedosto',
 "Don't Save": 'Älä tallenna',
 'Open %1 with the program the system uses for it?': 'Avataanko %1 ohjelmalla, jota järjestelmä käyttää siihen?',
+'Load remote images': 'Lataa etäkuvat',
 }

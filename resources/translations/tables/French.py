@@ -293,4 +293,5 @@ fr = {
 'it holds NUL bytes, so it is not a text file': 'il contient des octets NUL, ce n’est donc pas un fichier texte',
 "Don't Save": 'Ne pas enregistrer',
 'Open %1 with the program the system uses for it?': 'Ouvrir %1 avec le programme que le système utilise pour cela\xa0?',
+'Load remote images': 'Charger les images distantes',
 }

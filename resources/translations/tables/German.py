@@ -97,4 +97,5 @@ de.update({
 'it holds NUL bytes, so it is not a text file':'keine Textdatei, da sie NUL-Bytes enthält',
 "Don't Save":'Nicht speichern',
 'Open %1 with the program the system uses for it?': '%1 mit dem Programm öffnen, das das System dafür verwendet?',
+'Load remote images': 'Externe Bilder laden',
 })

@@ -293,4 +293,5 @@ el = {
 'it holds NUL bytes, so it is not a text file': 'περιέχει byte NUL, άρα δεν είναι αρχείο κειμένου',
 "Don't Save": 'Να μην γίνει αποθήκευση',
 'Open %1 with the program the system uses for it?': 'Άνοιγμα του %1 με το πρόγραμμα που χρησιμοποιεί το σύστημα γι’ αυτό;',
+'Load remote images': 'Φόρτωση απομακρυσμένων εικόνων',
 }

@@ -293,4 +293,5 @@ he = {
 'it holds NUL bytes, so it is not a text file': 'הוא מכיל בתים מסוג NUL ולכן אינו קובץ טקסט',
 "Don't Save": 'לא לשמור',
 'Open %1 with the program the system uses for it?': 'לפתוח את %1 בתוכנה שהמערכת משתמשת בה לשם כך?',
+'Load remote images': 'טעינת תמונות מרוחקות',
 }

@@ -293,4 +293,5 @@ hi = {
 'it holds NUL bytes, so it is not a text file': 'इसमें NUL बाइट हैं, इसलिए यह टेक्स्ट फ़ाइल नहीं है',
 "Don't Save": 'सहेजें नहीं',
 'Open %1 with the program the system uses for it?': 'क्या %1 को उस प्रोग्राम से खोलें जिसे सिस्टम इसके लिए उपयोग करता है?',
+'Load remote images': 'दूरस्थ चित्र लोड करें',
 }

@@ -293,4 +293,5 @@ hu = {
 'it holds NUL bytes, so it is not a text file': 'NUL bájtokat tartalmaz, ezért nem szövegfájl',
 "Don't Save": 'Ne mentse',
 'Open %1 with the program the system uses for it?': 'Megnyitja a(z) %1 címet a rendszer által erre használt programmal?',
+'Load remote images': 'Távoli képek betöltése',
 }

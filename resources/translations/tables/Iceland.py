@@ -293,4 +293,5 @@ is_ = {
 'it holds NUL bytes, so it is not a text file': 'hún inniheldur NUL-bæti og er því ekki textaskrá',
 "Don't Save": 'Ekki vista',
 'Open %1 with the program the system uses for it?': 'Opna %1 með forritinu sem kerfið notar fyrir það?',
+'Load remote images': 'Hlaða inn fjartengdum myndum',
 }

@@ -293,4 +293,5 @@ id = {
 'it holds NUL bytes, so it is not a text file': 'berisi byte NUL, sehingga bukan file teks',
 "Don't Save": 'Jangan Simpan',
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan sistem untuk itu?',
+'Load remote images': 'Muat gambar jarak jauh',
 }

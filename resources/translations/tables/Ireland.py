@@ -293,4 +293,5 @@ ga = {
 'it holds NUL bytes, so it is not a text file': 'tá bearta NUL ann, mar sin ní comhad téacs é',
 "Don't Save": 'Ná sábháil',
 'Open %1 with the program the system uses for it?': 'An osclófar %1 leis an ríomhchlár a úsáideann an córas chuige sin?',
+'Load remote images': 'Luchtaigh íomhánna cianda',
 }

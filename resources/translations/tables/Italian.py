@@ -293,4 +293,5 @@ it = {
 'it holds NUL bytes, so it is not a text file': 'contiene byte NUL, quindi non è un file di testo',
 "Don't Save": 'Non salvare',
 'Open %1 with the program the system uses for it?': 'Aprire %1 con il programma che il sistema usa per questo?',
+'Load remote images': 'Carica immagini remote',
 }

@@ -293,4 +293,5 @@ ja = {
 'it holds NUL bytes, so it is not a text file': 'NUL バイトが含まれているため、テキストファイルではありません',
 "Don't Save": '保存しない',
 'Open %1 with the program the system uses for it?': '%1 をシステムが使用するプログラムで開きますか?',
+'Load remote images': 'リモート画像を読み込む',
 }

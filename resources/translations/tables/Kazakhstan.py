@@ -293,4 +293,5 @@ kk = {
 'it holds NUL bytes, so it is not a text file': 'онда NUL байттары бар, сондықтан ол мәтіндік файл емес',
 "Don't Save": 'Сақтамау',
 'Open %1 with the program the system uses for it?': '%1 жүйе қолданатын бағдарламамен ашылсын ба?',
+'Load remote images': 'Қашықтағы суреттерді жүктеу',
 }

@@ -293,4 +293,5 @@ ko = {
 'it holds NUL bytes, so it is not a text file': 'NUL 바이트가 포함되어 있어 텍스트 파일이 아닙니다',
 "Don't Save": '저장 안 함',
 'Open %1 with the program the system uses for it?': '시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?',
+'Load remote images': '원격 이미지 불러오기',
 }

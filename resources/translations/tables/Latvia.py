@@ -293,4 +293,5 @@ lv = {
 'it holds NUL bytes, so it is not a text file': 'tas satur NUL baitus, tāpēc tas nav teksta fails',
 "Don't Save": 'Nesaglabāt',
 'Open %1 with the program the system uses for it?': 'Vai atvērt %1 ar programmu, ko sistēma tam izmanto?',
+'Load remote images': 'Ielādēt attālos attēlus',
 }

@@ -293,4 +293,5 @@ lt = {
 'it holds NUL bytes, so it is not a text file': 'jame yra NUL baitų, todėl tai nėra tekstinis failas',
 "Don't Save": 'Neįrašyti',
 'Open %1 with the program the system uses for it?': 'Atidaryti %1 programa, kurią tam naudoja sistema?',
+'Load remote images': 'Įkelti nuotolinius paveikslėlius',
 }

@@ -293,4 +293,5 @@ lb = {
 'it holds NUL bytes, so it is not a text file': 'en enthält NUL-Bytes an ass dofir keen Textfichier',
 "Don't Save": 'Net späicheren',
 'Open %1 with the program the system uses for it?': '%1 mam Programm opmaachen, dat de System dofir benotzt?',
+'Load remote images': 'Extern Biller lueden',
 }

@@ -293,4 +293,5 @@ ms = {
 'it holds NUL bytes, so it is not a text file': 'ia mengandungi bait NUL, jadi ia bukan fail teks',
 "Don't Save": 'Jangan Simpan',
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan oleh sistem untuknya?',
+'Load remote images': 'Muatkan imej jauh',
 }

@@ -293,4 +293,5 @@ mt = {
 'it holds NUL bytes, so it is not a text file': "fih bytes NUL, għalhekk mhuwiex fajl ta' test",
 "Don't Save": 'Tissejvjax',
 'Open %1 with the program the system uses for it?': 'Tiftaħ %1 bil-programm li s-sistema tuża għalih?',
+'Load remote images': 'Tella immaġini mill-bogħod',
 }

@@ -293,4 +293,5 @@ my = {
 'it holds NUL bytes, so it is not a text file': 'NUL ဘိုက်များ ပါဝင်သဖြင့် စာသားဖိုင် မဟုတ်ပါ',
 "Don't Save": 'မသိမ်းဘဲထားရန်',
 'Open %1 with the program the system uses for it?': '%1 ကို စနစ်က အသုံးပြုသော ပရိုဂရမ်ဖြင့် ဖွင့်မလား?',
+'Load remote images': 'အဝေးမှ ပုံများကို ဖွင့်ရန်',
 }

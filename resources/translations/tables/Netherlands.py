@@ -293,4 +293,5 @@ nl = {
 'it holds NUL bytes, so it is not a text file': 'het bevat NUL-bytes, dus het is geen tekstbestand',
 "Don't Save": 'Niet opslaan',
 'Open %1 with the program the system uses for it?': '%1 openen met het programma dat het systeem daarvoor gebruikt?',
+'Load remote images': 'Externe afbeeldingen laden',
 }

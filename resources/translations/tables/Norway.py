@@ -293,4 +293,5 @@ no = {
 'it holds NUL bytes, so it is not a text file': 'den inneholder NUL-byte, så den er ikke en tekstfil',
 "Don't Save": 'Ikke lagre',
 'Open %1 with the program the system uses for it?': 'Åpne %1 med programmet systemet bruker til det?',
+'Load remote images': 'Last inn eksterne bilder',
 }

@@ -293,4 +293,5 @@ ur = {
 'it holds NUL bytes, so it is not a text file': 'اس میں NUL بائٹس ہیں، اس لیے یہ ٹیکسٹ فائل نہیں ہے',
 "Don't Save": 'محفوظ نہ کریں',
 'Open %1 with the program the system uses for it?': 'کیا %1 کو اس پروگرام سے کھولیں جو سسٹم اس کے لیے استعمال کرتا ہے؟',
+'Load remote images': 'دور دراز کی تصاویر لوڈ کریں',
 }

@@ -293,4 +293,5 @@ fa = {
 'it holds NUL bytes, so it is not a text file': 'دارای بایت\u200cهای NUL است، بنابراین فایل متنی نیست',
 "Don't Save": 'ذخیره نشود',
 'Open %1 with the program the system uses for it?': '%1 با برنامه\u200cای که سیستم برای آن به کار می\u200cبرد باز شود؟',
+'Load remote images': 'بارگیری تصاویر راه دور',
 }

@@ -293,4 +293,5 @@ fil = {
 'it holds NUL bytes, so it is not a text file': 'may mga NUL byte ito, kaya hindi ito text file',
 "Don't Save": 'Huwag I-save',
 'Open %1 with the program the system uses for it?': 'Buksan ang %1 gamit ang programang ginagamit ng system para rito?',
+'Load remote images': 'I-load ang mga remote na larawan',
 }

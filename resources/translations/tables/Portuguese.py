@@ -293,4 +293,5 @@ pt = {
 'it holds NUL bytes, so it is not a text file': 'contém bytes NUL, pelo que não é um ficheiro de texto',
 "Don't Save": 'Não guardar',
 'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema utiliza para isso?',
+'Load remote images': 'Carregar imagens remotas',
 }

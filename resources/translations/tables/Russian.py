@@ -293,4 +293,5 @@ ru = {
 'it holds NUL bytes, so it is not a text file': 'он содержит байты NUL, поэтому не является текстовым файлом',
 "Don't Save": 'Не сохранять',
 'Open %1 with the program the system uses for it?': 'Открыть %1 в программе, которую система использует для этого?',
+'Load remote images': 'Загружать удалённые изображения',
 }

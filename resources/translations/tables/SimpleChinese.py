@@ -293,4 +293,5 @@ zh_CN = {
 'it holds NUL bytes, so it is not a text file': '文件包含 NUL 字节，因此不是文本文件',
 "Don't Save": '不保存',
 'Open %1 with the program the system uses for it?': '要用系统为此使用的程序打开 %1 吗?',
+'Load remote images': '加载远程图片',
 }

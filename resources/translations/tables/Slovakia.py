@@ -293,4 +293,5 @@ sk = {
 'it holds NUL bytes, so it is not a text file': 'obsahuje bajty NUL, takže nejde o textový súbor',
 "Don't Save": 'Neukladať',
 'Open %1 with the program the system uses for it?': 'Otvoriť %1 v programe, ktorý na to systém používa?',
+'Load remote images': 'Načítavať vzdialené obrázky',
 }

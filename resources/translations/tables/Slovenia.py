@@ -293,4 +293,5 @@ sl = {
 'it holds NUL bytes, so it is not a text file': 'vsebuje bajte NUL, zato ni besedilna datoteka',
 "Don't Save": 'Ne shrani',
 'Open %1 with the program the system uses for it?': 'Ali želite odpreti %1 s programom, ki ga sistem uporablja za to?',
+'Load remote images': 'Nalagaj oddaljene slike',
 }

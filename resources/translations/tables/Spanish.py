@@ -293,4 +293,5 @@ es = {
 'it holds NUL bytes, so it is not a text file': 'contiene bytes NUL, por lo que no es un archivo de texto',
 "Don't Save": 'No guardar',
 'Open %1 with the program the system uses for it?': '¿Abrir %1 con el programa que el sistema usa para ello?',
+'Load remote images': 'Cargar imágenes remotas',
 }

@@ -293,4 +293,5 @@ sv = {
 'it holds NUL bytes, so it is not a text file': 'den innehåller NUL-byte och är därför inte en textfil',
 "Don't Save": 'Spara inte',
 'Open %1 with the program the system uses for it?': 'Öppna %1 med programmet som systemet använder för det?',
+'Load remote images': 'Läs in fjärrbilder',
 }

@@ -293,4 +293,5 @@ th = {
 'it holds NUL bytes, so it is not a text file': 'ไฟล์มีไบต์ NUL จึงไม่ใช่ไฟล์ข้อความ',
 "Don't Save": 'ไม่บันทึก',
 'Open %1 with the program the system uses for it?': 'เปิด %1 ด้วยโปรแกรมที่ระบบใช้สำหรับสิ่งนี้หรือไม่?',
+'Load remote images': 'โหลดรูปภาพระยะไกล',
 }

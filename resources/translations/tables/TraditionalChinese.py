@@ -293,4 +293,5 @@ zh_TW = {
 'it holds NUL bytes, so it is not a text file': '檔案包含 NUL 位元組，因此不是文字檔',
 "Don't Save": '不要儲存',
 'Open %1 with the program the system uses for it?': '要用系統為此使用的程式開啟 %1 嗎?',
+'Load remote images': '載入遠端圖片',
 }

@@ -293,4 +293,5 @@ tr = {
 'it holds NUL bytes, so it is not a text file': 'NUL baytları içerdiği için metin dosyası değil',
 "Don't Save": 'Kaydetme',
 'Open %1 with the program the system uses for it?': '%1 sistemin bunun için kullandığı programla açılsın mı?',
+'Load remote images': 'Uzak görselleri yükle',
 }

@@ -293,4 +293,5 @@ uk = {
 'it holds NUL bytes, so it is not a text file': 'він містить байти NUL, тому не є текстовим файлом',
 "Don't Save": 'Не зберігати',
 'Open %1 with the program the system uses for it?': 'Відкрити %1 у програмі, яку система використовує для цього?',
+'Load remote images': 'Завантажувати віддалені зображення',
 }

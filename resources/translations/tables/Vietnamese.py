@@ -293,4 +293,5 @@ vi = {
 'it holds NUL bytes, so it is not a text file': 'tệp chứa byte NUL nên không phải là tệp văn bản',
 "Don't Save": 'Không lưu',
 'Open %1 with the program the system uses for it?': 'Mở %1 bằng chương trình mà hệ thống dùng cho việc này?',
+'Load remote images': 'Tải hình ảnh từ xa',
 }
