@@ -231,6 +231,42 @@ std::string trimmed(std::string text)
     return text;
 }
 
+// The lines of each item of a list or quote, given the first byte md4c
+// reported in each (none missing) and the container's last: from the item's
+// first line to the last one with text before the next item's, the last item
+// to the end of the container. Empty where items share a line (a carriage
+// return alone ends a line for md4c, not here) or a first line has no marker.
+struct ItemLines {
+    int first;
+    int last;
+    size_t markerLength;
+};
+
+template <typename IsEmpty, typename MarkerLength>
+std::vector<ItemLines> itemLines(const Lines &lines, const std::vector<size_t> &itemFirst, size_t containerLast,
+                                 IsEmpty empty, MarkerLength markerLength)
+{
+    if (itemFirst.empty() || std::find(itemFirst.begin(), itemFirst.end(), none) != itemFirst.end())
+        return {};
+    int lastLine = lines.of(containerLast - 1);
+    while (lastLine + 1 < lines.count() && !lines.blank(lastLine + 1))
+        ++lastLine;
+    std::vector<ItemLines> items;
+    for (size_t item = 0; item < itemFirst.size(); ++item) {
+        const int first = lines.of(itemFirst[item]);
+        int last = item + 1 < itemFirst.size() ? lines.of(itemFirst[item + 1]) - 1 : lastLine;
+        if (last < first || (!items.empty() && first <= items.back().last))
+            return {};
+        while (last > first && empty(last))
+            --last;
+        const size_t marker = markerLength(lines.at(first));
+        if (marker == 0)
+            return {};
+        items.push_back({first, last, marker});
+    }
+    return items;
+}
+
 struct LineSegment {
     int first;
     int last;
@@ -466,31 +502,22 @@ void SourceBlocks::locate()
             return lines.blank(line)
                 || (quote && lines.at(line).substr(quoteMarkerLength(lines.at(line))).find_first_not_of(" \t\r") == none);
         };
-        if (!block.container || block.itemFirst.empty() || block.first == none
-            || std::find(block.itemFirst.begin(), block.itemFirst.end(), none) != block.itemFirst.end())
+        if (!block.container || block.first == none)
             continue;
-        int lastLine = lines.of(block.last - 1);
-        while (lastLine + 1 < lines.count() && !lines.blank(lastLine + 1))
-            ++lastLine;
+        const auto items = itemLines(lines, block.itemFirst, block.last, empty, [quote](std::string_view line) {
+            return quote ? quoteMarkerLength(line) : itemMarkerLength(line);
+        });
         std::vector<ItemRange> ranges;
-        for (size_t item = 0; item < block.itemFirst.size(); ++item) {
-            const int first = lines.of(block.itemFirst[item]);
-            int last = item + 1 < block.itemFirst.size() ? lines.of(block.itemFirst[item + 1]) - 1 : lastLine;
-            // Items that share a line (a carriage return alone ends a line for
-            // md4c, not here) cannot be told apart.
-            if (last < first)
-                break;
-            while (last > first && empty(last))
-                --last;
-            const size_t marker = quote ? quoteMarkerLength(lines.at(first)) : itemMarkerLength(lines.at(first));
-            const int sourceFirst = sourceLineOf[static_cast<size_t>(first)];
-            const int sourceLast = sourceLineOf[static_cast<size_t>(last)];
-            if (marker == 0 || sourceFirst < 0 || sourceLast < sourceFirst
+        for (const ItemLines &item : items) {
+            const int sourceFirst = sourceLineOf[static_cast<size_t>(item.first)];
+            const int sourceLast = sourceLineOf[static_cast<size_t>(item.last)];
+            if (sourceFirst < 0 || sourceLast < sourceFirst
                 || (!ranges.empty() && sourceLines.starts[static_cast<size_t>(sourceFirst)] <= ranges.back().end))
                 break;
-            ranges.push_back({sourceLines.starts[static_cast<size_t>(sourceFirst)], sourceLines.end(sourceLast), marker});
+            ranges.push_back({sourceLines.starts[static_cast<size_t>(sourceFirst)], sourceLines.end(sourceLast),
+                              item.markerLength});
         }
-        if (ranges.size() == block.itemFirst.size())
+        if (!items.empty() && ranges.size() == items.size())
             containerItems.emplace_back(static_cast<int>(index), std::move(ranges));
     }
 }
@@ -710,27 +737,18 @@ bool SourceBlocks::respellNestedLists(std::string_view item, const std::vector<L
     text = itemText;
     for (size_t index = lists.size(); index-- > 0;) {
         const NestedScan::List &list = scan.lists[index];
-        if (!lists[index].known || list.itemFirst.empty()
-            || std::find(list.itemFirst.begin(), list.itemFirst.end(), none) != list.itemFirst.end())
+        const auto items = itemLines(
+            lines, list.itemFirst, list.last, [&lines](int line) { return lines.blank(line); },
+            [](std::string_view line) {
+                const size_t indent = std::min(line.size(), line.find_first_not_of(' '));
+                const size_t marker = itemMarkerLength(line.substr(indent));
+                return marker == 0 ? 0 : indent + marker;
+            });
+        if (!lists[index].known || items.empty())
             return false;
-        int lastLine = lines.of(list.last - 1);
-        while (lastLine + 1 < lines.count() && !lines.blank(lastLine + 1))
-            ++lastLine;
         std::vector<ItemRange> ranges;
-        for (size_t at = 0; at < list.itemFirst.size(); ++at) {
-            const int first = lines.of(list.itemFirst[at]);
-            int last = at + 1 < list.itemFirst.size() ? lines.of(list.itemFirst[at + 1]) - 1 : lastLine;
-            if (last < first)
-                return false;
-            while (last > first && lines.blank(last))
-                --last;
-            const std::string_view line = lines.at(first);
-            const size_t indent = std::min(line.size(), line.find_first_not_of(' '));
-            const size_t marker = itemMarkerLength(line.substr(indent));
-            if (marker == 0 || (!ranges.empty() && lines.starts[static_cast<size_t>(first)] <= ranges.back().end))
-                return false;
-            ranges.push_back({lines.starts[static_cast<size_t>(first)], lines.end(last), indent + marker});
-        }
+        for (const ItemLines &item : items)
+            ranges.push_back({lines.starts[static_cast<size_t>(item.first)], lines.end(item.last), item.markerLength});
         ItemSource from;
         from.text = itemText;
         from.ranges = &ranges;
