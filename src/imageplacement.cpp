@@ -81,6 +81,13 @@ bool isLocalImagePath(const QString &text)
     return drivePath.match(text).hasMatch() || rootedPath.match(text).hasMatch();
 }
 
+bool isRelativeImagePath(const QString &text)
+{
+    static const QRegularExpression relativePath(
+        QStringLiteral("^(?![a-zA-Z][a-zA-Z0-9+.-]*:)[^/\\\\\\x00-\\x1f][^\\x00-\\x1f]*[^/\\\\\\x00-\\x1f]$"));
+    return relativePath.match(text).hasMatch() && !text.trimmed().isEmpty();
+}
+
 bool containsWebAddress(const QString &text)
 {
     static const QRegularExpression webAddress(

@@ -27,8 +27,10 @@ struct SavedImage {
 // for a null image and for an untitled document.
 SavedImage saveClipboardImage(const QImage &image, const QString &documentPath);
 
-// The two forms the "Set Image" window accepts.
+// The forms the "Set Image" window accepts.
 bool isLocalImagePath(const QString &text);
 bool containsWebAddress(const QString &text);
+// A path relative to the document's folder ("diagram.png", "../img/a b.png").
+bool isRelativeImagePath(const QString &text);
 
 }

@@ -64,7 +64,8 @@ void SetImageWindow::chooseFile()
 void SetImageWindow::acceptLink()
 {
     const QString link = edit->text();
-    if (!ImagePlacement::containsWebAddress(link) && !ImagePlacement::isLocalImagePath(link)) {
+    if (!ImagePlacement::containsWebAddress(link) && !ImagePlacement::isLocalImagePath(link)
+        && !ImagePlacement::isRelativeImagePath(link)) {
         QToolTip::showText(edit->mapToGlobal(QPoint(0, edit->height())), tr("Invalid Image Path"), edit);
         return;
     }

@@ -479,6 +479,7 @@ void TestEditingCommands::imageWindow_data()
     QTest::newRow("source, local path") << false << "/pictures/my cat.png" << "![Image ALT](/pictures/my%20cat.png)";
     QTest::newRow("source, web address") << false << "https://example.com/a.png" << "![Image ALT](https://example.com/a.png)";
     QTest::newRow("page, web address") << true << "https://example.com/a b.png" << "https://example.com/a%20b.png";
+    QTest::newRow("source, path beside the document") << false << "img/diagram.png" << "![Image ALT](img/diagram.png)";
 }
 
 void TestEditingCommands::imageWindow()
@@ -497,7 +498,7 @@ void TestEditingCommands::imageWindow()
     QPointer<QWidget> alive(imageWindow);
     auto *edit = imageWindow->findChild<QLineEdit *>(QStringLiteral("imageLink"));
     auto *ok = imageWindow->findChild<QPushButton *>(QStringLiteral("okImage"));
-    edit->setText(QStringLiteral("pictures/relative.png"));
+    edit->setText(QStringLiteral("javascript:alert(1)"));
     ok->click();
     QVERIFY(alive && alive->isVisible());
     edit->setText(link);

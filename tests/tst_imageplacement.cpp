@@ -167,16 +167,22 @@ void TestImagePlacement::pathChecks_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("local");
     QTest::addColumn<bool>("web");
+    QTest::addColumn<bool>("relative");
 
-    QTest::newRow("drive path") << "C:\\Users\\me\\a.png" << true << false;
-    QTest::newRow("drive path, forward") << "d:/pictures/a b.png" << true << false;
-    QTest::newRow("rooted path") << "/home/me/a.png" << true << false;
-    QTest::newRow("relative path") << "pictures/a.png" << false << false;
-    QTest::newRow("folder only") << "/home/me/" << false << false;
-    QTest::newRow("web address") << "https://example.com/a.png" << false << true;
-    QTest::newRow("web address in text") << "see http://img.example.org/x?y=1 here" << false << true;
-    QTest::newRow("host without slash") << "https://example.com" << false << false;
-    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("drive path") << "C:\\Users\\me\\a.png" << true << false << false;
+    QTest::newRow("drive path, forward") << "d:/pictures/a b.png" << true << false << false;
+    QTest::newRow("rooted path") << "/home/me/a.png" << true << false << false;
+    QTest::newRow("relative path") << "pictures/a.png" << false << false << true;
+    QTest::newRow("beside the document") << "diagram.png" << false << false << true;
+    QTest::newRow("parent folder") << "..\\img\\a b.png" << false << false << true;
+    QTest::newRow("folder only") << "/home/me/" << false << false << false;
+    QTest::newRow("relative folder only") << "img/" << false << false << false;
+    QTest::newRow("web address") << "https://example.com/a.png" << false << true << false;
+    QTest::newRow("web address in text") << "see http://img.example.org/x?y=1 here" << false << true << true;
+    QTest::newRow("host without slash") << "https://example.com" << false << false << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false << false << false;
+    QTest::newRow("empty") << "" << false << false << false;
+    QTest::newRow("spaces") << "   " << false << false << false;
 }
 
 void TestImagePlacement::pathChecks()
@@ -184,8 +190,10 @@ void TestImagePlacement::pathChecks()
     QFETCH(QString, text);
     QFETCH(bool, local);
     QFETCH(bool, web);
+    QFETCH(bool, relative);
     QCOMPARE(ImagePlacement::isLocalImagePath(text), local);
     QCOMPARE(ImagePlacement::containsWebAddress(text), web);
+    QCOMPARE(ImagePlacement::isRelativeImagePath(text), relative);
 }
 
 void TestImagePlacement::plainTextAsHtml_data()
