@@ -1,9 +1,9 @@
 # Generates the Qt resource file for the page assets installed by npm
-# (CodeMirror, KaTeX, Font Awesome, the GitHub preview styles), so that no
+# (CodeMirror, KaTeX, DOMPurify, Font Awesome, the GitHub preview styles), so that no
 # third-party file lives in the repository.
 
 set(PAGE_ASSETS_DIR "${CMAKE_SOURCE_DIR}/node_modules")
-foreach(pkg codemirror katex font-awesome github-markdown-css)
+foreach(pkg codemirror katex font-awesome github-markdown-css dompurify)
   if(NOT EXISTS "${PAGE_ASSETS_DIR}/${pkg}/package.json")
     message(FATAL_ERROR "Page asset package '${pkg}' is missing; run scripts/install-deps.sh")
   endif()
@@ -69,6 +69,10 @@ list(SORT _katex_fonts)
 foreach(font IN LISTS _katex_fonts)
   _qrc_file("${font}" "${_katex}/${font}")
 endforeach()
+_qrc_end()
+
+_qrc_prefix(/dompurify)
+_qrc_file(purify.min.js "${PAGE_ASSETS_DIR}/dompurify/dist/purify.min.js")
 _qrc_end()
 
 set(_fa "${PAGE_ASSETS_DIR}/font-awesome")

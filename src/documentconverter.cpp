@@ -1,6 +1,7 @@
 #include "documentconverter.h"
 
 #include "html2md/html2md.h"
+#include "htmlislands.h"
 #include "markdownflags.h"
 
 #include <QStringList>
@@ -121,7 +122,7 @@ QString DocumentConverter::markdownToHtml(const std::string &markdown) const
 
 std::string DocumentConverter::markdownToHtmlUtf8(const std::string &markdown) const
 {
-    std::string html = renderedMarkdown(markdown);
+    std::string html = HtmlIslands::render(markdown);
     replaceAll(html, "<x-equation type=\"display\">", "<x-equation type=\"display\" contenteditable=\"false\">");
     replaceAll(html, "<x-equation>", "<x-equation contenteditable=\"false\">");
     replaceAll(html, "<pre>", "<pre contenteditable=\"false\">");

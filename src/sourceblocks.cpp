@@ -1,5 +1,6 @@
 #include "sourceblocks.h"
 
+#include "htmlislands.h"
 #include "markdownflags.h"
 
 #include <md4c.h>
@@ -89,9 +90,11 @@ int text(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
 }
 
 // Runs md4c over `markdown`, the scan noting the blocks and text it reports.
+// From `from` on: what comes before it is not Markdown (front matter).
 template <typename Scan>
 bool scanned(const std::string &markdown, Scan &scan, int (*enter)(MD_BLOCKTYPE, void *, void *),
-             int (*leave)(MD_BLOCKTYPE, void *, void *), int (*onText)(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *))
+             int (*leave)(MD_BLOCKTYPE, void *, void *), int (*onText)(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *),
+             size_t from = 0)
 {
     scan.base = markdown.data();
     scan.size = markdown.size();
@@ -102,7 +105,7 @@ bool scanned(const std::string &markdown, Scan &scan, int (*enter)(MD_BLOCKTYPE,
     parser.enter_span = ignoreSpan;
     parser.leave_span = ignoreSpan;
     parser.text = onText;
-    return md_parse(markdown.data(), static_cast<MD_SIZE>(markdown.size()), &parser, &scan) == 0;
+    return md_parse(markdown.data() + from, static_cast<MD_SIZE>(markdown.size() - from), &parser, &scan) == 0;
 }
 
 struct Lines {
@@ -367,8 +370,33 @@ void SourceBlocks::locate()
     const std::string parsed = std::move(this->parsed);
     this->parsed.clear();
     BlockScan scan;
-    if (!scanned(parsed, scan, enterBlock, leaveBlock, text) || static_cast<int>(scan.blocks.size()) != blockCount()
-        || scan.blocks.empty())
+    const size_t frontMatter = HtmlIslands::frontMatterLength(parsed);
+    if (frontMatter > 0) {
+        scan.blocks.emplace_back();
+        scan.blocks.back().first = 0;
+        scan.blocks.back().last = frontMatter;
+    }
+    if (!scanned(parsed, scan, enterBlock, leaveBlock, text, frontMatter))
+        return;
+    // An HTML block that holds the blocks up to the one closing its element
+    // is one element of the page.
+    for (const HtmlIslands::Island &island : HtmlIslands::find(parsed)) {
+        if (!island.spansBlocks)
+            continue;
+        const auto inside = [&island](const BlockScan::Block &block) {
+            return block.first != none && block.first >= island.begin && block.last <= island.end;
+        };
+        const auto first = std::find_if(scan.blocks.begin(), scan.blocks.end(), inside);
+        auto last = first;
+        for (auto block = first; block != scan.blocks.end() && (inside(*block) || block->first == none); ++block)
+            if (inside(*block))
+                last = block;
+        if (first == scan.blocks.end())
+            continue;
+        first->last = last->last;
+        scan.blocks.erase(std::next(first), std::next(last));
+    }
+    if (static_cast<int>(scan.blocks.size()) != blockCount() || scan.blocks.empty())
         return;
 
     const Lines lines(parsed);

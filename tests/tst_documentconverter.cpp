@@ -1,5 +1,6 @@
 #include "documentconverter.h"
 #include "htmlcompare.h"
+#include "htmlislands.h"
 
 #include <QtTest>
 
@@ -32,8 +33,20 @@ void TestDocumentConverter::markdownToHtml_data()
         << "$a$ $$b$$\n\n```\nc\n```\n"
         << "<p><x-equation contenteditable=\"false\">a</x-equation> <x-equation type=\"display\" "
            "contenteditable=\"false\">b</x-equation></p>\n<pre contenteditable=\"false\"><code>c\n</code></pre>\n";
-    QTest::newRow("raw HTML is shown as text") << "<b>x</b><script>alert(1)</script>\n"
-                                               << "<p>&lt;b&gt;x&lt;/b&gt;&lt;script&gt;alert(1)&lt;/script&gt;</p>\n";
+    QTest::newRow("raw HTML reaches the page only inside attributes")
+        << "<b>x *y*</b><script>alert(1)</script> ![a <i>\"</i>](p.png)\n"
+        << "<p><x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;b&gt;x *y*&lt;/b&gt;\" "
+           "data-html=\"&lt;b&gt;x &lt;em&gt;y&lt;/em&gt;&lt;/b&gt;\"></x-html><x-html type=\"inline\" "
+           "contenteditable=\"false\" data-source=\"&lt;script&gt;alert(1)&lt;/script&gt;\"></x-html> "
+           "<img src=\"p.png\" alt=\"a &lt;i&gt;&quot;&lt;/i&gt;\"></p>\n";
+    QTest::newRow("a pair across emphasis is two islands")
+        << "<b>*x</b>*\n"
+        << "<p><x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;b&gt;\"></x-html><em>x"
+           "<x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;/b&gt;\"></x-html></em></p>\n";
+    QTest::newRow("front matter; a rule before a blank line is none")
+        << "---\na: 1\n---\n---\n\n---\n"
+        << "<x-html type=\"front-matter\" contenteditable=\"false\" data-source=\"---&#10;a: 1&#10;---\"></x-html>\n"
+           "<hr>\n<hr>\n";
     QTest::newRow("extensions") << "~~s~~ _e_ __s__ www.x.org\n\n- [x] t\n"
                                 << "<p><del>s</del> <em>e</em> <strong>s</strong> <a href=\"http://www.x.org\">www.x.org</a></p>\n<ul>\n"
                                    "<li class=\"task-list-item\"><input type=\"checkbox\" class=\"task-list-item-checkbox\" "
@@ -158,6 +171,13 @@ void TestDocumentConverter::roundTripKeepsTheDocument_data()
     QTest::newRow("formulas") << "inline $\\frac{a*b}{c_1} \\\\ d$ and display $$\\sum_{i=1}^n x_i$$\n";
     QTest::newRow("quote") << "> quoted\n> text\n\nafter\n";
     QTest::newRow("links and images") << "[t](http://x.com \"T\") ![i](a.png)\n";
+    QTest::newRow("raw HTML of a README")
+        << "---\ntitle: \"A , b\"\n\n---\n<div align=\"center\">\n  <img src=\"logo.png\" width=\"120\">\n\n"
+           "# Tool\n\n[![ci](https://x.org/b.svg)](https://x.org)\n</div>\n\n"
+           "Press <kbd>Ctrl</kbd>+<kbd>S</kbd>, x<sup>2 *y*</sup> <a\nhref=\"#t\">top</a>\n\n"
+           "<details>\n<summary>More</summary>\n\n- hidden *list*\n\n</details>\n\n"
+           "- item <br>\n\n  <p align=\"right\">\n  x\n  </p>\n\n> <!-- note -->\n> quoted <b>b</b>\n\n"
+           "| a | b |\n|---|---|\n| x<br>y | z |\n";
     QTest::newRow("literal characters") << "5 * 3 = 15, a_b, \\_c\\_, \\~, \\$5, 1984\\. x, \\# y, &amp;copy;\n";
 }
 
@@ -168,6 +188,14 @@ void TestDocumentConverter::roundTripKeepsTheDocument()
     const QString back = converter.htmlToMarkdown(html);
     QCOMPARE(normalizedHtml(converter.markdownToHtml(back.toStdString())), normalizedHtml(html));
     QCOMPARE(converter.htmlToMarkdown(converter.markdownToHtml(back.toStdString())), back);
+    // Inside a list the converter indents by its own measure.
+    const auto sources = [](const QString &text) {
+        QStringList found;
+        for (const HtmlIslands::Island &island : HtmlIslands::find(text.toStdString()))
+            found << QString::fromStdString(island.source).replace(QRegularExpression(QStringLiteral("(^|\n)[ \t]+")), QStringLiteral("\\1"));
+        return found;
+    };
+    QCOMPARE(sources(back), sources(markdown));
 }
 
 QTEST_APPLESS_MAIN(TestDocumentConverter)

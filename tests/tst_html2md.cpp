@@ -283,7 +283,7 @@ void TestHtml2Md::formatTable()
     QFETCH(QByteArray, table);
     QFETCH(bool, hasHeader);
     QFETCH(QByteArray, formatted);
-    QCOMPARE(QByteArray::fromStdString(html2md::formatTable(table.toStdString(), hasHeader)), formatted);
+    QCOMPARE(QByteArray::fromStdString(html2md::formatTable(table.toStdString(), hasHeader, {})), formatted);
 }
 
 void TestHtml2Md::balance_data()

@@ -402,6 +402,9 @@ function collectReaderText(node, pieces) {
     pieces.push("\n", codeBlockValue(node), "\n");
   } else if (node.tagName === "X-EQUATION") {
     pieces.push(formulaSource(node));
+  } else if (node.tagName === "X-HTML") {
+    // Raw HTML is not counted, as in the Source Code Editor's count.
+    pieces.push(" ");
   } else if (node.tagName === "BR") {
     pieces.push("\n");
   } else {

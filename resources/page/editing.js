@@ -66,6 +66,7 @@ function prepareBlocks(nodes) {
     if (node.nodeType !== Node.ELEMENT_NODE) return;
     buildCodeBlocks(node);
     renderFormulas(node);
+    fillIslands(node);
     showLocalImages(node);
   });
 }
@@ -405,7 +406,9 @@ function insertPayload(payload, range) {
     selection.removeAllRanges();
     selection.addRange(range);
   }
+  var inserted = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? Array.prototype.slice.call(node.childNodes) : [node];
   if (!replaceSelection(node)) return;
+  inserted.forEach(function (child) { if (child.nodeType === Node.ELEMENT_NODE) fillIslands(child); });
   showLocalImages(editorBody());
   markModified();
 }

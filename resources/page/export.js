@@ -75,6 +75,7 @@ function exportedBlocks(forWord) {
       holder.querySelectorAll("x-equation").forEach(function (copy, index) {
         copy.replaceWith(exportedFormula(formulas[index], forWord));
       });
+      holder.querySelectorAll("x-html").forEach(function (copy) { copy.replaceWith(exportedIsland(copy)); });
       body.appendChild(holder.firstChild);
     }
   });

@@ -14,7 +14,7 @@ function matcher(text, caseSensitive) {
 
 function insideWidget(node) {
   var element = node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement;
-  return !element || !!element.closest(".cm-editor-wrapper, x-equation");
+  return !element || !!element.closest(".cm-editor-wrapper, x-equation, x-html");
 }
 
 function textNodesIn(block) {

@@ -203,7 +203,8 @@ void Converter::endTag()
 {
     inTag = false;
     sampleLastChars();
-    if (!closingTag
+    // An island's attributes hold its source, which may say anything.
+    if (!closingTag && currentTag.compare(0, 7, "x-html ") != 0
         && (currentTag.find("display:none") != std::string::npos
             || currentTag.find("visibility:hidden") != std::string::npos
             || currentTag.find("opacity:0") != std::string::npos)) {
@@ -254,19 +255,24 @@ void Converter::handleEntity()
     handleText('&');
 }
 
-std::string Converter::decodeEntities(const std::string &text) const
+// Attribute values as the web engine writes them: a no-break space is kept
+// as one, and the line feeds of an island's source may come as references.
+std::string Converter::decodedAttributeValue(const std::string &text) const
 {
     if (text.find('&') == std::string::npos)
         return text;
+    static const std::pair<const char *, const char *> inAttributes[] = {
+        {"&quot;", "\""}, {"&lt;", "<"}, {"&gt;", ">"}, {"&amp;", "&"}, {"&nbsp;", "\xC2\xA0"}, {"&#10;", "\n"}};
     std::string decoded;
     decoded.reserve(text.size());
     for (size_t at = 0; at < text.size();) {
         bool replaced = false;
         if (text[at] == '&') {
-            for (const auto &entity : entities) {
-                if (text.compare(at, entity.first.size(), entity.first) == 0) {
+            for (const auto &entity : inAttributes) {
+                const size_t length = std::char_traits<char>::length(entity.first);
+                if (text.compare(at, length, entity.first) == 0) {
                     decoded += entity.second;
-                    at += entity.first.size();
+                    at += length;
                     replaced = true;
                     break;
                 }
@@ -430,6 +436,14 @@ void Converter::appendMd(const std::string &text)
         put(text);
 }
 
+void Converter::appendIsland(const std::string &text)
+{
+    if (skippingText)
+        return;
+    appendMd(islandMarkerStart + std::to_string(islands.size()) + islandMarkerEnd);
+    islands.push_back(text);
+}
+
 void Converter::put(char ch)
 {
     if (ch == '\n') {
@@ -509,7 +523,7 @@ std::string Converter::attribute(const std::string &name) const
         const size_t close = raw.find(raw[open], open + 1);
         if (close == std::string::npos)
             return {};
-        return decodeEntities(raw.substr(open + 1, close - open - 1));
+        return decodedAttributeValue(raw.substr(open + 1, close - open - 1));
     }
     return {};
 }
@@ -653,6 +667,33 @@ void Converter::cleanUp()
     while (tidy.size() >= 2 && tidy[tidy.size() - 1] == '\n' && tidy[tidy.size() - 2] == '\n')
         tidy.pop_back();
     markdown.swap(tidy);
+    putIslandsBack();
+}
+
+void Converter::putIslandsBack()
+{
+    if (islands.empty())
+        return;
+    std::string result;
+    result.reserve(markdown.size());
+    size_t from = 0;
+    for (size_t at = markdown.find(islandMarkerStart); at != std::string::npos;
+         at = markdown.find(islandMarkerStart, at + 1)) {
+        const size_t digits = at + islandMarkerStart.size();
+        const size_t end = markdown.find(islandMarkerEnd, digits);
+        if (end == std::string::npos || end == digits || end - digits > 9
+            || markdown.find_first_not_of("0123456789", digits) != end)
+            continue;
+        const size_t index = std::stoul(markdown.substr(digits, end - digits));
+        if (index >= islands.size())
+            continue;
+        result.append(markdown, from, at - from);
+        result += islands[index];
+        from = end + islandMarkerEnd.size();
+        at = from - 1;
+    }
+    result.append(markdown, from, std::string::npos);
+    markdown.swap(result);
 }
 
 std::string toMarkdown(const std::string &html, bool *ok)

@@ -51,6 +51,9 @@ public:
     // Output primitives used by the rules.
     void appendMd(char ch);
     void appendMd(const std::string &text);
+    // Text that the final tidying must not touch: it stands in the output
+    // as a marker until then.
+    void appendIsland(const std::string &text);
     void shortenMd(size_t count);
     bool isInSkippedTag() const { return skippingText; }
     std::string attribute(const std::string &name) const;
@@ -95,6 +98,7 @@ public:
     bool skipTagWhitespace = true;
 
     std::vector<ListLevel> lists;
+    std::vector<std::string> islands;
     bool tableHasHeader = false;
     bool inHeading = false;
     bool inMath = false;
@@ -122,9 +126,10 @@ private:
     void handleText(char ch);
     void handleVerbatim(char ch);
     void handleEntity();
-    std::string decodeEntities(const std::string &text) const;
+    std::string decodedAttributeValue(const std::string &text) const;
     void updateTextHandling();
     void cleanUp();
+    void putIslandsBack();
     char nextInputByte(size_t offset) const;
     bool needsEscape(char ch) const;
     bool safeLineStart(size_t at) const;
@@ -142,6 +147,11 @@ std::string toMarkdown(const std::string &html, bool *ok = nullptr);
 
 // Rebuilds a finished Markdown table with aligned columns. Without a header row,
 // an empty one is added, so that every row stays a data row.
-std::string formatTable(const std::string &table, bool hasHeader);
+// Where an island stands in the output until the final tidying: its number
+// between these two.
+inline const std::string islandMarkerStart = "\x02island";
+inline const std::string islandMarkerEnd = "\x03";
+
+std::string formatTable(const std::string &table, bool hasHeader, const std::vector<std::string> &islands);
 
 }

@@ -58,7 +58,24 @@ std::string separatorCell(const std::string &cell, size_t width)
 
 }
 
-std::string formatTable(const std::string &table, bool hasHeader)
+// A cell's width as written, with its islands in place of their markers.
+size_t cellWidth(const std::string &cell, const std::vector<std::string> &islands)
+{
+    size_t width = cell.size();
+    for (size_t at = cell.find(islandMarkerStart); at != std::string::npos; at = cell.find(islandMarkerStart, at + 1)) {
+        const size_t end = cell.find(islandMarkerEnd, at);
+        const size_t digits = at + islandMarkerStart.size();
+        if (end == std::string::npos || end == digits || end - digits > 9
+            || cell.find_first_not_of("0123456789", digits) != end)
+            continue;
+        const size_t index = std::stoul(cell.substr(digits, end - digits));
+        if (index < islands.size())
+            width = width - (end + islandMarkerEnd.size() - at) + islands[index].size();
+    }
+    return width;
+}
+
+std::string formatTable(const std::string &table, bool hasHeader, const std::vector<std::string> &islands)
 {
     std::vector<std::vector<std::string>> rows;
     size_t lineBegin = 0;
@@ -98,7 +115,7 @@ std::string formatTable(const std::string &table, bool hasHeader)
     std::vector<size_t> widths(columns, 1);
     for (const auto &row : rows)
         for (size_t column = 0; column < columns; ++column)
-            widths[column] = std::max(widths[column], row[column].size());
+            widths[column] = std::max(widths[column], cellWidth(row[column], islands));
 
     std::string result;
     for (size_t index = 0; index < rows.size(); ++index) {
@@ -111,7 +128,7 @@ std::string formatTable(const std::string &table, bool hasHeader)
             } else {
                 result += ' ';
                 result += cell;
-                result += std::string(widths[column] - cell.size(), ' ');
+                result += std::string(widths[column] - cellWidth(cell, islands), ' ');
                 result += " |";
             }
         }

@@ -115,6 +115,32 @@ std::string inlineCodeSpan(const std::string &code)
 
 // A block inside a list item starts on a line of its own; after a paragraph
 // of the item a blank line comes first, as it does in a loose list.
+std::string withoutCommonIndentation(const std::string &text)
+{
+    size_t common = std::string::npos;
+    for (size_t begin = 0; begin < text.size();) {
+        size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end;
+        const size_t indent = text.find_first_not_of(" \t", begin);
+        if (indent < end)
+            common = std::min(common, indent - begin);
+        begin = end + 1;
+    }
+    if (common == 0 || common == std::string::npos)
+        return text;
+    std::string result;
+    for (size_t begin = 0; begin < text.size();) {
+        size_t end = text.find('\n', begin);
+        end = end == std::string::npos ? text.size() : end;
+        if (end - begin > common)
+            result.append(text, begin + common, end - begin - common);
+        if (end < text.size())
+            result += '\n';
+        begin = end + 1;
+    }
+    return result;
+}
+
 void startItemBlock(Converter &c)
 {
     if (c.lastChar != '\n' || c.previousTag == "p")
@@ -164,6 +190,7 @@ void registerTagRules(std::unordered_map<std::string, std::shared_ptr<Tag>> &rul
     rules["u"] = std::make_shared<TagUnderline>();
     rules["ul"] = std::make_shared<TagUnorderedList>();
     rules["x-equation"] = std::make_shared<TagEquation>();
+    rules["x-html"] = std::make_shared<TagIsland>();
 }
 
 void TagInlineMark::afterOpeningTag(Converter &c)
@@ -565,7 +592,7 @@ void TagTable::afterClosingTag(Converter &c)
         return;
     const std::string table = c.markdown.substr(c.tableStart);
     c.shortenMd(table.size());
-    c.appendMd(formatTable(table, c.tableHasHeader));
+    c.appendMd(formatTable(table, c.tableHasHeader, c.islands));
 }
 
 void TagTableRow::afterOpeningTag(Converter &c)
@@ -628,6 +655,56 @@ void TagEquation::afterClosingTag(Converter &c)
 {
     c.inMath = false;
     c.appendMd(delimiter);
+}
+
+// Raw HTML and front matter go back as they were written; what the page
+// shows inside the island is never read.
+void TagIsland::afterOpeningTag(Converter &c)
+{
+    const std::string kind = c.attribute("type");
+    std::string source = c.attribute("data-source");
+    const size_t end = c.html.find("</x-html>", c.position);
+    c.position = end == std::string::npos ? c.html.size() : end + 9;
+    if (c.isInSkippedTag() || source.empty())
+        return;
+    if (kind == "inline") {
+        c.appendIsland(source);
+        return;
+    }
+    while (!source.empty() && (source.back() == '\n' || source.back() == '\r'))
+        source.pop_back();
+    if (c.innermostIsList()) {
+        if (c.markdown.size() != c.blockStart)
+            startItemBlock(c);
+    } else {
+        if (c.lastChar != '\n')
+            c.appendMd('\n');
+        if (c.secondLastChar != '\n' && !c.markdown.empty())
+            c.appendMd('\n');
+    }
+    // Inside lists and quotes the lines keep their indentation relative to
+    // each other only: the converter's own line prefix sets the rest.
+    if (!c.containers.empty())
+        source = withoutCommonIndentation(source);
+    // The lines after the first go on inside the open lists and quotes.
+    const std::string prefix = c.linePrefix();
+    std::string blankPrefix = prefix;
+    while (!blankPrefix.empty() && (blankPrefix.back() == ' ' || blankPrefix.back() == '\t'))
+        blankPrefix.pop_back();
+    std::string text;
+    size_t lineBegin = 0;
+    for (size_t lineEnd = source.find('\n'); lineBegin <= source.size(); lineEnd = source.find('\n', lineBegin)) {
+        if (lineEnd == std::string::npos)
+            lineEnd = source.size();
+        if (lineBegin > 0)
+            text += lineEnd == lineBegin ? blankPrefix : prefix;
+        text.append(source, lineBegin, lineEnd - lineBegin);
+        if (lineEnd < source.size())
+            text += '\n';
+        lineBegin = lineEnd + 1;
+    }
+    c.appendIsland(text);
+    c.appendMd('\n');
 }
 
 }

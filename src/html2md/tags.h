@@ -58,6 +58,10 @@ struct TagHeader3 : TagHeader { TagHeader3() : TagHeader(3) {} };
 struct TagHeader4 : TagHeader { TagHeader4() : TagHeader(4) {} };
 struct TagHeader5 : TagHeader { TagHeader5() : TagHeader(5) {} };
 struct TagHeader6 : TagHeader { TagHeader6() : TagHeader(6) {} };
+struct TagIsland : Tag {
+    void afterOpeningTag(Converter &c) override;
+    void afterClosingTag(Converter &) override {}
+};
 struct TagIgnored : Tag {
     void afterOpeningTag(Converter &) override {}
     void afterClosingTag(Converter &) override {}
