@@ -163,6 +163,7 @@ QByteArray hostileDocument(const QUrl &probe)
                       "[a script link](javascript:" + ran + ")\n"
                       "![an image <body> \" onerror=\"" + ran + "](missing.png \"<html>\\\" onerror=\\\"" + ran + "\")\n"
                       "<img src=missing.png onerror=\"" + ran + "\">\n\n"
+                      "Press <kbd>Ctrl</kbd>\n\n<details>\n<summary>Island summary</summary>\n\nInside.\n\n</details>\n\n"
                       "Inline $\\alpha+\\beta$ formula.\n\n$$\\gamma^{2}$$\n\n```cpp\nint x;\n```\n\n";
     for (int section = 2; section <= 3; ++section) {
         text += "## Section " + QByteArray::number(section) + "\n\n";
@@ -209,6 +210,7 @@ void TestExport::exportedDocument()
     const QString html = QString::fromUtf8(file.readAll());
     QCOMPARE(html.endsWith(QLatin1Char('\n')), !forWord);
     QVERIFY(!html.contains(QStringLiteral("javascript:"), Qt::CaseInsensitive));
+    QVERIFY(!html.contains(QStringLiteral("data-source")));
     const QRegularExpressionMatch address = QRegularExpression(QStringLiteral("url\\((?![\"']?data:).{0,40}")).match(html);
     QVERIFY2(!address.hasMatch(), qPrintable(address.captured()));
 
@@ -226,7 +228,7 @@ void TestExport::exportedDocument()
                               ": e.removeAttribute('style')); true"));
     const QString shown = pageJs(QStringLiteral("document.body.innerText")).toString();
     for (const char *part : {"Some exported text with contenteditable=\"true\" and id=\"bodyeditor\" in it.",
-                             "a titled link", "a script link", "int x;", "Last words."})
+                             "a titled link", "a script link", "int x;", "Press Ctrl", "Island summary", "Last words."})
         QVERIFY2(shown.contains(QLatin1String(part)), part);
     QCOMPARE(shown.contains(QStringLiteral("Table of Contents")), tableOfContents);
     if (tableOfContents)
