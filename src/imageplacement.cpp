@@ -1,6 +1,8 @@
 #include "imageplacement.h"
 
 #include "appsettings.h"
+#include "htmlislands.h"
+#include "markdownflags.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,7 +11,16 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+#include <QUrl>
 #include <QUuid>
+
+#include <md4c.h>
+
+#include <algorithm>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace ImagePlacement {
 
@@ -21,6 +32,125 @@ bool makeAssetsFolder(const QString &documentPath)
 {
     return QDir().mkpath(assetsFolder(documentPath));
 }
+
+bool isRelativeAddress(const QString &address)
+{
+    static const QRegularExpression schemeOrRoot(QStringLiteral("^([a-zA-Z][a-zA-Z0-9+.-]*:|[/\\#?])"));
+    return !address.isEmpty() && !schemeOrRoot.match(address).hasMatch();
+}
+
+// Where md4c finds image addresses: byte ranges of the source that hold an
+// address exactly as written.
+struct ImageScan {
+    const char *base = nullptr;
+    size_t size = 0;
+    std::vector<std::pair<size_t, size_t>> addresses;
+};
+
+int noteImage(MD_SPANTYPE type, void *detail, void *userdata)
+{
+    if (type != MD_SPAN_IMG)
+        return 0;
+    auto *scan = static_cast<ImageScan *>(userdata);
+    const MD_ATTRIBUTE &src = static_cast<const MD_SPAN_IMG_DETAIL *>(detail)->src;
+    const bool plain = src.size > 0 && src.substr_offsets[1] == src.size && src.substr_types[0] == MD_TEXT_NORMAL;
+    if (plain && src.text >= scan->base && src.text + src.size <= scan->base + scan->size)
+        scan->addresses.emplace_back(static_cast<size_t>(src.text - scan->base), src.size);
+    return 0;
+}
+
+int ignoreSpan(MD_SPANTYPE, void *, void *)
+{
+    return 0;
+}
+
+int ignoreBlock(MD_BLOCKTYPE, void *, void *)
+{
+    return 0;
+}
+
+int ignoreText(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *)
+{
+    return 0;
+}
+
+std::vector<std::pair<size_t, size_t>> imageAddresses(const std::string &markdown)
+{
+    ImageScan scan;
+    scan.base = markdown.data();
+    scan.size = markdown.size();
+    const size_t frontMatter = HtmlIslands::frontMatterLength(markdown);
+    MD_PARSER parser{};
+    parser.flags = markdownParserFlags;
+    parser.enter_block = ignoreBlock;
+    parser.leave_block = ignoreBlock;
+    parser.enter_span = noteImage;
+    parser.leave_span = ignoreSpan;
+    parser.text = ignoreText;
+    md_parse(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter), &parser, &scan);
+    static const QRegularExpression imageSource(
+        QStringLiteral("<img\\b[^>]*?\\ssrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    for (const HtmlIslands::Island &island : HtmlIslands::find(markdown)) {
+        if (island.kind == HtmlIslands::Kind::FrontMatter)
+            continue;
+        const std::string raw = markdown.substr(island.begin, island.end - island.begin);
+        // Offsets come back in bytes: the island is matched as Latin-1.
+        QRegularExpressionMatchIterator found = imageSource.globalMatch(QString::fromLatin1(raw.data(), int(raw.size())));
+        while (found.hasNext()) {
+            const QRegularExpressionMatch match = found.next();
+            for (int group = 1; group <= 3; ++group)
+                if (match.capturedStart(group) >= 0 && match.capturedLength(group) > 0)
+                    scan.addresses.emplace_back(island.begin + size_t(match.capturedStart(group)),
+                                                size_t(match.capturedLength(group)));
+        }
+    }
+    std::sort(scan.addresses.begin(), scan.addresses.end());
+    scan.addresses.erase(std::unique(scan.addresses.begin(), scan.addresses.end()), scan.addresses.end());
+    return scan.addresses;
+}
+}
+
+QString pathForDocument(const QString &documentPath, const QString &path)
+{
+    if (documentPath.isEmpty() || !QFileInfo(path).isAbsolute())
+        return path;
+    const QString relative = QFileInfo(documentPath).absoluteDir().relativeFilePath(path);
+    // On another drive there is no relative path.
+    return QFileInfo(relative).isAbsolute() ? path : relative;
+}
+
+QString movedImagePaths(const QString &markdown, const QString &fromFolder, const QString &toFolder)
+{
+    const QDir from(fromFolder);
+    const QDir to(toFolder);
+    if (fromFolder.isEmpty() || toFolder.isEmpty() || from.absolutePath() == to.absolutePath())
+        return markdown;
+    const std::string text = markdown.toStdString();
+    std::string moved;
+    size_t copied = 0;
+    for (const auto &address : imageAddresses(text)) {
+        const QString written = QString::fromUtf8(text.data() + address.first, int(address.second));
+        if (!isRelativeAddress(written))
+            continue;
+        const int queryAt = written.indexOf(QRegularExpression(QStringLiteral("[?#]")));
+        const QString path = queryAt < 0 ? written : written.left(queryAt);
+        const bool encoded = path.contains(QLatin1Char('%'));
+        const QString file = encoded ? QUrl::fromPercentEncoding(path.toUtf8()) : path;
+        QString relative = to.relativeFilePath(from.absoluteFilePath(file));
+        if (QFileInfo(relative).isAbsolute())
+            continue;
+        const bool quoted = address.first > 0 && std::string_view("<\"'").find(text[address.first - 1]) != std::string_view::npos;
+        if (encoded || (!quoted && relative.contains(QLatin1Char(' '))))
+            relative = QString::fromUtf8(QUrl::toPercentEncoding(relative, "/!$&'()*+,;=:@-._~"));
+        moved.append(text, copied, address.first - copied);
+        moved += QString(relative + written.mid(path.size())).toStdString();
+        copied = address.first + address.second;
+    }
+    if (copied == 0)
+        return markdown;
+    moved.append(text, copied, std::string::npos);
+    return QString::fromStdString(moved);
 }
 
 QString assetsFolder(const QString &documentPath)

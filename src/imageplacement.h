@@ -27,6 +27,16 @@ struct SavedImage {
 // for a null image and for an untitled document.
 SavedImage saveClipboardImage(const QImage &image, const QString &documentPath);
 
+// How a document at `documentPath` names the file at `path`: relative to its
+// folder where one can lead there, so that the document and its images can
+// move together; `path` itself for a new document.
+QString pathForDocument(const QString &documentPath, const QString &path);
+
+// `markdown` moved from `fromFolder` to `toFolder`: relative image addresses
+// (Markdown images and raw HTML img elements) rewritten to lead to the same
+// files from the new folder. Addresses with escapes or entities stay.
+QString movedImagePaths(const QString &markdown, const QString &fromFolder, const QString &toFolder);
+
 // The forms the "Set Image" window accepts.
 bool isLocalImagePath(const QString &text);
 bool containsWebAddress(const QString &text);

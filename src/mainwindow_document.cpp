@@ -2,6 +2,8 @@
 // the recent list, the questions before changes are lost, and the editor in
 // front. The document's own state lives in its DocumentSession.
 #include "mainwindow.h"
+
+#include "imageplacement.h"
 #include "ui_mainwindow.h"
 
 #include "MsgBoxHelper.h"
@@ -187,7 +189,21 @@ bool MainWindow::saveDocumentAs(const DocumentSession::Read &read)
         QStringLiteral("Markdown %1 (*.md *.mdx);;MD %1 (*.md);;MDX %1 (*.mdx);;All %1 (*)").arg(files));
     if (path.isEmpty())
         return false;
-    return writeDocument(path, read);
+    if (session->path().isEmpty())
+        return writeDocument(path, read);
+    // Relative image addresses are rewritten to reach the same files from the
+    // new folder; the editors then hold the text as written.
+    DocumentSession::Read moved = read;
+    moved.markdown = ImagePlacement::movedImagePaths(read.markdown, QFileInfo(session->path()).absolutePath(),
+                                                     QFileInfo(path).absolutePath());
+    if (!writeDocument(path, moved))
+        return false;
+    if (moved.markdown != read.markdown) {
+        QString error;
+        session->open(path, &error, true);
+        documentReplaced();
+    }
+    return true;
 }
 
 bool MainWindow::saveToFile(const QString &markdown)

@@ -137,7 +137,7 @@ void MainWindow::on_actionImage_triggered()
 
 void MainWindow::insertImageLink(const QString &link)
 {
-    QString placed = ImagePlacement::placeImageFile(session->path(), link);
+    QString placed = ImagePlacement::pathForDocument(session->path(), ImagePlacement::placeImageFile(session->path(), link));
     placed.replace(QLatin1Char('\\'), QLatin1Char('/'));
     const QString encoded = QUrl(placed).toString(QUrl::FullyEncoded);
     if (isVisualEditorShown())

@@ -46,7 +46,9 @@ Records recordsFor(const QMimeData &data, const QString &documentPath, const Doc
         const QImage image = qvariant_cast<QImage>(data.imageData());
         const ImagePlacement::SavedImage saved = ImagePlacement::saveClipboardImage(image, documentPath);
         if (!saved.path.isEmpty())
-            result.records << fileRecord(saved.fileName, forwardSlashes(saved.path), QStringLiteral("img"));
+            result.records << fileRecord(saved.fileName,
+                                         forwardSlashes(ImagePlacement::pathForDocument(documentPath, saved.path)),
+                                         QStringLiteral("img"));
     } else if (data.hasHtml()) {
         const QString markdown = converter.htmlToMarkdown(data.html());
         result.records << htmlRecord(converter.markdownToHtml(markdown.toStdString()));
@@ -57,8 +59,9 @@ Records recordsFor(const QMimeData &data, const QString &documentPath, const Doc
                 continue;
             const QString file = url.toLocalFile();
             const bool image = mimeTypes.mimeTypeForFile(file).name().startsWith(QStringLiteral("image/"));
+            const QString placed = ImagePlacement::placeImageFile(documentPath, file);
             result.records << fileRecord(url.fileName(),
-                                         forwardSlashes(ImagePlacement::placeImageFile(documentPath, file)),
+                                         forwardSlashes(ImagePlacement::pathForDocument(documentPath, placed)),
                                          image ? QStringLiteral("img") : QStringLiteral("a"));
         }
     } else if (data.hasText()) {

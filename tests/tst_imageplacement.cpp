@@ -48,6 +48,8 @@ private slots:
     void clipboardImage();
     void pathChecks_data();
     void pathChecks();
+    void imagePathsFollowTheDocument_data();
+    void imagePathsFollowTheDocument();
     void plainTextAsHtml_data();
     void plainTextAsHtml();
     void pastedImage();
@@ -196,6 +198,32 @@ void TestImagePlacement::pathChecks()
     QCOMPARE(ImagePlacement::isRelativeImagePath(text), relative);
 }
 
+void TestImagePlacement::imagePathsFollowTheDocument_data()
+{
+    QTest::addColumn<QString>("markdown");
+    QTest::addColumn<QString>("moved"); // from /notes/docs to /notes/archive/2026
+    QTest::newRow("beside and below") << "![a](a.png) ![b](img/b.png \"T\")\n" << "![a](../../docs/a.png) ![b](../../docs/img/b.png \"T\")\n";
+    QTest::newRow("parent, query, spaces") << "![p](../p.png?v=2) ![s](<sub dir/s.png>) ![e](my%20s.png)\n"
+                                           << "![p](../../p.png?v=2) ![s](<../../docs/sub dir/s.png>) ![e](../../docs/my%20s.png)\n";
+    QTest::newRow("absolute, web, anchors and code stay")
+        << "![r](/abs/r.png) ![w](https://x.org/w.png) [l](a.png) `![c](c.png)`\n\n    ![i](i.png)\n"
+        << "![r](/abs/r.png) ![w](https://x.org/w.png) [l](a.png) `![c](c.png)`\n\n    ![i](i.png)\n";
+    QTest::newRow("references and raw HTML")
+        << "---\nimage: a.png\n---\n![r][ref] <img width=\"9\" src=\"h.png\">\n\n[ref]: r.png\n"
+        << "---\nimage: a.png\n---\n![r][ref] <img width=\"9\" src=\"../../docs/h.png\">\n\n[ref]: ../../docs/r.png\n";
+}
+
+void TestImagePlacement::imagePathsFollowTheDocument()
+{
+    QFETCH(QString, markdown);
+    QFETCH(QString, moved);
+    QCOMPARE(ImagePlacement::movedImagePaths(markdown, QStringLiteral("/notes/docs"), QStringLiteral("/notes/archive/2026")), moved);
+    QCOMPARE(ImagePlacement::movedImagePaths(moved, QStringLiteral("/notes/archive/2026"), QStringLiteral("/notes/docs")), markdown);
+    QCOMPARE(ImagePlacement::pathForDocument(QStringLiteral("/notes/docs/a.md"), QStringLiteral("/notes/docs/img/x.png")),
+             QStringLiteral("img/x.png"));
+    QCOMPARE(ImagePlacement::pathForDocument(QString(), QStringLiteral("/notes/x.png")), QStringLiteral("/notes/x.png"));
+}
+
 void TestImagePlacement::plainTextAsHtml_data()
 {
     QTest::addColumn<QString>("text");
@@ -232,9 +260,8 @@ void TestImagePlacement::pastedImage()
     const QJsonObject record = result.records.first();
     QCOMPARE(record.value(QStringLiteral("type")).toString(), QStringLiteral("img"));
     const QString url = record.value(QStringLiteral("url")).toString();
-    QVERIFY(url.startsWith(dir.path() + QStringLiteral("/notes.assets/")));
-    QVERIFY(url.endsWith(record.value(QStringLiteral("title")).toString()));
-    QCOMPARE(QImage(url).pixelColor(1, 1), QColor(Qt::green));
+    QCOMPARE(url, QStringLiteral("notes.assets/") + record.value(QStringLiteral("title")).toString());
+    QCOMPARE(QImage(dir.filePath(url)).pixelColor(1, 1), QColor(Qt::green));
 }
 
 void TestImagePlacement::pastedImageInUntitledDocumentIsRefused()
@@ -258,14 +285,13 @@ void TestImagePlacement::droppedFilesInOrder()
     data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third)});
     const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
     QCOMPARE(result.records.size(), 3);
-    const QString assets = dir.filePath(QStringLiteral("notes.assets/"));
     const QStringList titles{"b.png", "report.pdf", "a.png"};
     const QStringList types{"img", "a", "img"};
     for (int i = 0; i < 3; ++i) {
         QCOMPARE(result.records[i].value(QStringLiteral("title")).toString(), titles[i]);
         QCOMPARE(result.records[i].value(QStringLiteral("type")).toString(), types[i]);
-        QCOMPARE(result.records[i].value(QStringLiteral("url")).toString(), assets + titles[i]);
-        QVERIFY(QFileInfo::exists(assets + titles[i]));
+        QCOMPARE(result.records[i].value(QStringLiteral("url")).toString(), QStringLiteral("notes.assets/") + titles[i]);
+        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets/") + titles[i])));
     }
 }
 
