@@ -4,6 +4,7 @@
 #include "MsgBoxHelper.h"
 #include "QWebEngineViewEx.h"
 #include "exporthtml.h"
+#include "markdownflags.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -116,8 +117,9 @@ void MainWindow::on_actionGet_HTML_triggered()
         reportUnreadableDocument();
         return;
     }
+    // Shown and copied as text: raw HTML stands as written.
     const QString html = ExportHtml::plainHtml(
-        converter.markdownToHtml(DocumentConverter::isolateTables(markdown).toStdString()));
+        QString::fromStdString(renderedMarkdown(DocumentConverter::isolateTables(markdown).toStdString())));
 
     QDialog dialog(this);
     dialog.setObjectName(QStringLiteral("getHtmlDialog"));
