@@ -38,6 +38,8 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 const QString systemDefault = QStringLiteral("System Default");
 const QString codeMirrorDemo = QStringLiteral("https://codemirror.net/5/demo/theme.html");
@@ -118,7 +120,7 @@ ConfigWindow::ConfigWindow(QWidget *parent)
 
     tree = new QTreeView(this);
     tree->setObjectName(QStringLiteral("configTree"));
-    tree->setFixedWidth(200);
+    tree->setMinimumWidth(180);
     tree->setHeaderHidden(true);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree->setStyleSheet(QStringLiteral("QTreeView { font-size: 13px; } QTreeView::item { padding-top: 3px; padding-bottom: 3px; }"));
@@ -499,6 +501,8 @@ void ConfigWindow::retranslate()
     fontSizeLabel->setText(tr("Font Size"));
     for (const auto &member : colourMembers())
         colourLabels.value(member.first)->setText(tr(member.second));
+    // The list of pages is as wide as its longest entry in this language.
+    tree->setFixedWidth(std::max(180, static_cast<QAbstractItemView *>(tree)->sizeHintForColumn(0) + tree->indentation() + 2 * tree->frameWidth() + 16));
 }
 
 void ConfigWindow::changeEvent(QEvent *event)
@@ -589,6 +593,7 @@ void ConfigWindow::onThemeChanged(int index)
         if (editedTheme.contains(it.key()))
             showColour(it.value(), editedTheme.value(it.key()).toString());
     deleteButton->setEnabled(!isBuiltInTheme(name));
+    emit editorThemeChangedSignal();
 }
 
 void ConfigWindow::onColorButtonClicked()

@@ -1,6 +1,6 @@
 #include "MsgBoxHelper.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QIcon>
 #include <QLayout>
 #include <QPushButton>
@@ -8,7 +8,7 @@
 QMessageBox::StandardButton MsgBoxHelper::showMessageBox(QMessageBox::Icon icon, const QString &title,
                                                          const QString &text, int kind)
 {
-    QMessageBox box(icon, title, text);
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     box.setWindowModality(Qt::ApplicationModal);
     switch (kind) {
@@ -32,7 +32,7 @@ QMessageBox::StandardButton MsgBoxHelper::showMessageBox(QMessageBox::Icon icon,
 
 QMessageBox::StandardButton MsgBoxHelper::askToSave(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text);
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, QApplication::activeWindow());
     box.setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton *save = box.addButton(QMessageBox::Save);

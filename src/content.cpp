@@ -1,7 +1,9 @@
 #include "content.h"
 
 #include <QClipboard>
+#include <QApplication>
 #include <QDebug>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFormLayout>
 #include <QGuiApplication>
@@ -52,7 +54,8 @@ void Content::addLink(const QString &selection)
 
 void Content::showLinkDialog(const QString &text, const QString &url, bool modify)
 {
-    auto *dialog = new QWidget(nullptr, Qt::Window | Qt::WindowCloseButtonHint);
+    // Over the window the writer works in, centred on it.
+    auto *dialog = new QDialog(QApplication::activeWindow(), Qt::Dialog | Qt::WindowCloseButtonHint);
     dialog->setObjectName(QStringLiteral("linkDialog"));
     dialog->setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

@@ -349,6 +349,13 @@ bool EditorPage::eventFilter(QObject *watched, QEvent *event)
     }
     if (watched != inputTarget)
         return false;
+    // The engine would take Ctrl+K as "delete to the end of the line"; it is
+    // the window's link command.
+    if (event->type() == QEvent::ShortcutOverride
+        && static_cast<QKeyEvent *>(event)->matches(QKeySequence::DeleteEndOfLine)) {
+        event->ignore();
+        return true;
+    }
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod)
         emit keysTyped();
     if (!holdingInput) {
@@ -500,6 +507,12 @@ void EditorPage::jumpToAnchor(const QString &name)
 {
     run(QStringLiteral("jumpToAnchor.apply(null, %1)")
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{name}).toJson(QJsonDocument::Compact))));
+}
+
+void EditorPage::setPlaceholder(const QString &text)
+{
+    run(QStringLiteral("setPlaceholder.apply(null, %1)")
+            .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))));
 }
 
 void EditorPage::exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered)

@@ -93,6 +93,8 @@ public:
     void setDocumentFolder(const QString &folder);
     // Moves the caret to the element a "#name" link leads to.
     void jumpToAnchor(const QString &name);
+    // What an empty document shows, in the interface's language.
+    void setPlaceholder(const QString &text);
     void exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered);
     void printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered);
     void print(QPrinter *printer, const std::function<void(bool)> &answered);

@@ -25,6 +25,11 @@ QString find(const QString &text, bool caseSensitive, bool backwards)
     return QStringLiteral("findText('%1', %2, %3)").arg(escapeForJs(text), flag(caseSensitive), flag(backwards));
 }
 
+QString findAsTyped(const QString &text, bool caseSensitive)
+{
+    return QStringLiteral("findText('%1', %2, false, true)").arg(escapeForJs(text), flag(caseSensitive));
+}
+
 QString replace(const QString &text, const QString &replacement, bool caseSensitive)
 {
     return QStringLiteral("replaceSelectedMatch('%1', '%2', %3)")

@@ -173,15 +173,19 @@ void MainWindow::createEditors()
     outlineTree->setHeaderLabel(tr("Title"));
 }
 
+// Again whenever a theme is chosen or saved in the settings: it shows at once.
 void MainWindow::applyEditorTheme()
 {
     sourceEditor->setAutoFillBackground(true);
     sourceEditor->setFrameShape(QFrame::NoFrame);
     const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
-    highlighter = new Highlighter(sourceEditor->document());
+    if (!highlighter) {
+        highlighter = new Highlighter(sourceEditor->document());
+        editors->setHighlighter(highlighter);
+        updateHighlighterPause();
+        connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::onCursorPositionChanged);
+    }
     highlighter->loadTheme(name);
-    editors->setHighlighter(highlighter);
-    updateHighlighterPause();
 
     const QJsonObject &theme = highlighter->themeObject;
     QFont font(theme.value(QStringLiteral("fontFamily")).toString());
@@ -198,7 +202,6 @@ void MainWindow::applyEditorTheme()
     sourceEditor->setPalette(palette);
     sourceEditor->setStyleSheet(QString());
     sourceEditor->viewport()->update();
-    connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::onCursorPositionChanged);
 }
 
 // The whole line of the cursor is shaded.
@@ -410,6 +413,7 @@ void MainWindow::createConfigWindow()
     connect(configWindow, &ConfigWindow::autoBackupToggledSignal, this, &MainWindow::applyBackupSetting);
     connect(configWindow, &ConfigWindow::remoteImagesToggledSignal, page, &EditorPage::setRemoteImagesAllowed);
     connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
+    connect(configWindow, &ConfigWindow::editorThemeChangedSignal, this, &MainWindow::applyEditorTheme);
     connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
 }
 
@@ -464,8 +468,11 @@ bool MainWindow::isVisualEditorShown() const
     return session->editorInFront() == DocumentSession::Editor::Visual;
 }
 
-void MainWindow::showStatusMessage(const QString &text, const QString &colour, int seconds)
+void MainWindow::showStatusMessage(const QString &text, const QString &colour, int seconds, bool quiet)
 {
+    if (quiet && !statusIsQuiet && statusClearTimer->isActive())
+        return;
+    statusIsQuiet = quiet;
     statusLabel->setStyleSheet(QStringLiteral("color: %1;").arg(colour));
     statusLabel->setText(text);
     // One timer, restarted: a newer message keeps its full time on screen.
@@ -530,6 +537,7 @@ void MainWindow::retranslateCodeTexts()
     fileTree->setHeaderLabel(tr("Files"));
     sidebarToggle->setToolTip(sidebarToggle->isChecked() ? tr("Hide Left Sidebar") : tr("Show Left Sidebar"));
     outlineTree->setHeaderLabel(tr("Title"));
+    page->setPlaceholder(tr("Please click here..."));
     updateTitle();
 }
 

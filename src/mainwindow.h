@@ -57,7 +57,8 @@ public:
 
     void updateTitle();
     bool isVisualEditorShown() const;
-    void showStatusMessage(const QString &text, const QString &colour, int seconds);
+    // A quiet message (a backup's) never hides one the user asked for while it shows.
+    void showStatusMessage(const QString &text, const QString &colour, int seconds, bool quiet = false);
     void applyActionIcons();
     void loadEditorPage();
     // True when the document may be replaced or closed: it is saved, or the
@@ -248,8 +249,8 @@ private:
     void startWordCount(const QString &text);
     void filterOutline(const QString &text);
     void refreshSidebarIcon();
-    void findInSource(bool backwards);
-    void findInPage(bool backwards);
+    void findInSource(bool backwards, bool asTyped = false);
+    void findInPage(bool backwards, bool asTyped = false);
     void loadFolderWhenExpanded(QTreeWidgetItem *item);
     void startBackups();
     void applyBackupSetting(bool enabled);
@@ -262,6 +263,7 @@ private:
     void reportExport(bool written, const QString &path, const QString &error);
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
+    void reportImageNeedsSavedDocument();
     void applyHeading(int level);
     QPoint pagePoint(QPoint viewPoint) const;
     void insertIntoSource(const QString &text);
@@ -281,6 +283,7 @@ private:
     std::unique_ptr<DocumentEditors> editors;
     DocumentSession *session = nullptr;
     Highlighter *highlighter = nullptr;
+    bool statusIsQuiet = false;
     DocumentConverter converter;
 
     QDockWidget *sourceDock = nullptr;

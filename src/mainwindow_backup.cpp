@@ -67,7 +67,7 @@ bool MainWindow::backup(const QString &markdown)
     }
     if (!BackupFiles::write(currentBackupPath, markdown, session->path()))
         return false;
-    showStatusMessage(tr("Backup Successful"), QStringLiteral("#333333"), 3);
+    showStatusMessage(tr("Backup Successful"), QStringLiteral("#333333"), 3, true);
     return true;
 }
 
@@ -77,7 +77,7 @@ void MainWindow::deleteBackup(const QString &path)
         return;
     currentBackupPath.clear();
     currentBackupName.clear();
-    showStatusMessage(tr("Backup Deleted"), QStringLiteral("#333333"), 3);
+    showStatusMessage(tr("Backup Deleted"), QStringLiteral("#333333"), 3, true);
 }
 
 // A backup left behind by a window that ended with unsaved changes, newer

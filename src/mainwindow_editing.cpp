@@ -9,9 +9,11 @@
 #include "appsettings.h"
 #include "latexeditordialog.h"
 #include "markdownediting.h"
+#include "pastedata.h"
 #include "tabledialog.h"
 
 #include <QApplication>
+#include <QMimeData>
 #include <QClipboard>
 #include <QCursor>
 #include <QDockWidget>
@@ -156,7 +158,8 @@ void MainWindow::on_actionQuot_triggered()
 
 void MainWindow::on_actionParagraph_triggered()
 {
-    page->run(QStringLiteral("document.execCommand('formatblock', false, 'p')"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('formatblock', false, 'p')"),
+                   [this] { MarkdownEditing::makeParagraphs(sourceEditor); });
 }
 
 void MainWindow::on_actionOrderLine_triggered()
@@ -189,12 +192,13 @@ void MainWindow::on_actionIndent_triggered()
 
 void MainWindow::on_actionClear_triggered()
 {
-    page->run(QStringLiteral("document.execCommand('removeFormat')"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('removeFormat')"),
+                   [this] { MarkdownEditing::removeInlineMarkup(sourceEditor); });
 }
 
 void MainWindow::on_actionUnlink_triggered()
 {
-    page->run(QStringLiteral("document.execCommand('unlink')"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('unlink')"), [this] { MarkdownEditing::removeLinks(sourceEditor); });
 }
 
 void MainWindow::on_actionUndo_triggered()
@@ -209,12 +213,12 @@ void MainWindow::on_actionRedo_triggered()
 
 void MainWindow::on_actionCopy_triggered()
 {
-    page->run(QStringLiteral("document.execCommand('copy')"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('copy')"), [this] { sourceEditor->copy(); });
 }
 
 void MainWindow::on_actionCut_triggered()
 {
-    page->run(QStringLiteral("document.execCommand('cut')"));
+    pageOrMarkdown(QStringLiteral("document.execCommand('cut')"), [this] { sourceEditor->cut(); });
 }
 
 void MainWindow::on_actionDel_triggered()
@@ -230,13 +234,24 @@ void MainWindow::on_actionSelectAll_triggered()
 
 void MainWindow::on_actionPaste_triggered()
 {
-    dispatchMimeData(QGuiApplication::clipboard()->mimeData());
+    const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+    if (isVisualEditorShown()) {
+        dispatchMimeData(data);
+    } else if (data && session->state() == DocumentSession::State::Source) {
+        const PasteData::Records result = PasteData::recordsFor(*data, session->path(), converter);
+        if (result.imageNeedsSavedDocument)
+            reportImageNeedsSavedDocument();
+        insertIntoSource(result.markdown);
+    }
 }
 
 void MainWindow::on_actionPasteAsText_triggered()
 {
-    emit content.dealCopySignal({{QStringLiteral("text"), QGuiApplication::clipboard()->text()},
-                                 {QStringLiteral("type"), QStringLiteral("text")}});
+    const QString text = QGuiApplication::clipboard()->text();
+    if (isVisualEditorShown())
+        emit content.dealCopySignal({{QStringLiteral("text"), text}, {QStringLiteral("type"), QStringLiteral("text")}});
+    else if (session->state() == DocumentSession::State::Source)
+        sourceEditor->insertPlainText(text);
 }
 
 void MainWindow::setZoom(double factor, const QVariant &stored)

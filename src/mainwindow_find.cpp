@@ -32,7 +32,14 @@ void MainWindow::createFindPanel()
     caseSensitiveBox = panel->caseSensitiveBox;
     connect(panel->findNextButton, &QPushButton::clicked, this, &MainWindow::onFindNext);
     connect(findEdit, &QLineEdit::returnPressed, this, &MainWindow::onFindNext);
-    connect(findEdit, &QLineEdit::textChanged, this, &MainWindow::onFindNext);
+    connect(findEdit, &QLineEdit::textChanged, this, [this] {
+        if (findEdit->text().trimmed().isEmpty())
+            return;
+        if (isVisualEditorShown())
+            findInPage(false, true);
+        else if (!findEdit->text().trimmed().isEmpty())
+            findInSource(false, true);
+    });
     connect(panel->findPreviousButton, &QPushButton::clicked, this, &MainWindow::onFindPrevious);
     connect(panel->replaceButton, &QPushButton::clicked, this, &MainWindow::onReplace);
     connect(panel->replaceAndFindButton, &QPushButton::clicked, this, &MainWindow::onReplaceAndFind);
@@ -51,8 +58,13 @@ void MainWindow::on_actionReplace_triggered()
     on_actionFind_triggered();
 }
 
-void MainWindow::findInSource(bool backwards)
+void MainWindow::findInSource(bool backwards, bool asTyped)
 {
+    if (asTyped) {
+        QTextCursor from = sourceEditor->textCursor();
+        from.setPosition(from.selectionStart());
+        sourceEditor->setTextCursor(from);
+    }
     QTextDocument::FindFlags flags;
     if (caseSensitiveBox->isChecked())
         flags |= QTextDocument::FindCaseSensitively;
@@ -65,9 +77,11 @@ void MainWindow::findInSource(bool backwards)
     sourceEditor->find(text, flags);
 }
 
-void MainWindow::findInPage(bool backwards)
+void MainWindow::findInPage(bool backwards, bool asTyped)
 {
-    const QString script = FindSnippets::find(findEdit->text().trimmed(), caseSensitiveBox->isChecked(), backwards);
+    const QString text = findEdit->text().trimmed();
+    const QString script = asTyped ? FindSnippets::findAsTyped(text, caseSensitiveBox->isChecked())
+                                   : FindSnippets::find(text, caseSensitiveBox->isChecked(), backwards);
     page->ask(script, [this](const QVariant &found) {
         if (!(found.type() == QVariant::Bool && found.toBool()))
             showStatusMessage(tr("No matching text found!"), failureColour, messageSeconds);

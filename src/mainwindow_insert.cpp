@@ -75,8 +75,9 @@ QMenu *MainWindow::tableMenu(const QPoint &point)
                     [this, pageCall, point] { runTableCommand(pageCall, point); });
         }
     }
-    QAction *exportAction = menu->addAction(QIcon(QStringLiteral(":/resources/icons/export-excel.svg")),
-                                            tr("Export to Excel"));
+    QAction *exportAction = menu->addAction(
+        ActionIcons::svgIconFromFile(QStringLiteral(":/resources/icons/export-excel.svg"), palette().color(QPalette::WindowText)),
+        tr("Export to Excel"));
     exportAction->setObjectName(QStringLiteral("exportTableToExcel"));
     const QPoint at = pagePoint(point);
     connect(exportAction, &QAction::triggered, this, [this, at] {
@@ -152,13 +153,17 @@ void MainWindow::dispatchMimeData(const QMimeData *data)
         return;
     const PasteData::Records result = PasteData::recordsFor(*data, session->path(), converter);
     if (result.imageNeedsSavedDocument)
-        MsgBoxHelper::showMessageBox(
-            QMessageBox::Information, tr("Prompt"),
-            tr("The current document has not been saved. Please save the file first before pasting images."),
-            MsgBoxHelper::OkOnly);
+        reportImageNeedsSavedDocument();
     for (const QJsonObject &record : result.records)
         emit content.dealCopySignal(record);
     webView->page()->profile()->clearHttpCache();
+}
+
+void MainWindow::reportImageNeedsSavedDocument()
+{
+    MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Prompt"),
+                                 tr("The current document has not been saved. Please save the file first before pasting images."),
+                                 MsgBoxHelper::OkOnly);
 }
 
 void MainWindow::dropEventWebView(QDropEvent *event)

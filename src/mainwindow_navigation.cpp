@@ -77,43 +77,25 @@ void MainWindow::startHeadingScan(const QString &markdown)
 
 void MainWindow::onUpdateLeftBar()
 {
-    const QList<HeaderData> headings = headingWatcher.future().result();
-    outlineTree->clear();
-    QTreeWidgetItem *levelOne = nullptr;
-    for (const HeaderData &heading : headings) {
-        auto *item = heading.level == 1 || !levelOne ? new QTreeWidgetItem(outlineTree)
-                                                     : new QTreeWidgetItem(levelOne);
-        if (heading.level == 1)
-            levelOne = item;
-        item->setText(0, heading.text);
-        item->setToolTip(0, heading.text);
-        item->setData(0, Qt::UserRole, QVariant::fromValue(heading));
-    }
+    QList<Outline::Entry> entries;
+    for (const HeaderData &heading : headingWatcher.future().result())
+        entries.append({heading.level == 1, heading.text, QVariant::fromValue(heading)});
+    Outline::fillTree(outlineTree, entries);
 }
 
 void MainWindow::onUpdateLeftBarWebView(const QVariantList &list)
 {
-    outlineTree->clear();
+    QList<Outline::Entry> entries;
     int levelOneCount = 1;
     int levelTwoCount = 1;
-    QTreeWidgetItem *levelOne = nullptr;
     for (const QVariant &entry : list) {
         const QVariantMap heading = entry.toMap();
         const bool isLevelOne = heading.value(QStringLiteral("tag")).toString() == QLatin1String("h1");
-        QTreeWidgetItem *item = nullptr;
-        QString selector;
-        if (isLevelOne) {
-            selector = Outline::pageHeadingSelector(QStringLiteral("h1"), levelOneCount++);
-            item = levelOne = new QTreeWidgetItem(outlineTree);
-        } else {
-            selector = Outline::pageHeadingSelector(QStringLiteral("h2"), levelTwoCount++);
-            item = levelOne ? new QTreeWidgetItem(levelOne) : new QTreeWidgetItem(outlineTree);
-        }
-        const QString text = heading.value(QStringLiteral("text")).toString();
-        item->setText(0, text);
-        item->setToolTip(0, text);
-        item->setData(0, Qt::UserRole, selector);
+        const QString selector = isLevelOne ? Outline::pageHeadingSelector(QStringLiteral("h1"), levelOneCount++)
+                                            : Outline::pageHeadingSelector(QStringLiteral("h2"), levelTwoCount++);
+        entries.append({isLevelOne, heading.value(QStringLiteral("text")).toString(), selector});
     }
+    Outline::fillTree(outlineTree, entries);
 }
 
 void MainWindow::onTreeItemClicked(QTreeWidgetItem *item, int column)

@@ -1,6 +1,7 @@
 #include "markdownediting.h"
 
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
 
@@ -58,7 +59,18 @@ void insertHorizontalRule(QPlainTextEdit *editor)
 void insertCodeBlock(QPlainTextEdit *editor)
 {
     QTextCursor cursor = editor->textCursor();
-    cursor.insertText(QStringLiteral("```\n") + cursor.selectedText() + QStringLiteral("\n```"));
+    const QTextDocument *document = editor->document();
+    const QTextBlock first = document->findBlock(cursor.selectionStart());
+    const QTextBlock last = document->findBlock(cursor.selectionEnd());
+    const bool textBefore = cursor.selectionStart() > first.position();
+    const bool textAfter = cursor.selectionEnd() < last.position() + last.length() - 1;
+    QString selected = cursor.selectedText();
+    selected.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QString opening = (textBefore ? QStringLiteral("\n") : QString()) + QStringLiteral("```\n");
+    const int start = cursor.selectionStart();
+    cursor.insertText(opening + selected + QStringLiteral("\n```") + (textAfter ? QStringLiteral("\n") : QString()));
+    if (selected.isEmpty())
+        cursor.setPosition(start + opening.size());
     editor->setTextCursor(cursor);
 }
 
@@ -67,6 +79,95 @@ void deleteSelection(QPlainTextEdit *editor)
     QTextCursor cursor = editor->textCursor();
     cursor.removeSelectedText();
     editor->setTextCursor(cursor);
+}
+
+namespace {
+// Replaces the selection, or with none the caret's line, by `change` of it,
+// as one undo step; the result stays selected.
+void changeSelectionOrLine(QPlainTextEdit *editor, const std::function<QString(const QString &)> &change)
+{
+    QTextCursor cursor = editor->textCursor();
+    if (!cursor.hasSelection()) {
+        cursor.movePosition(QTextCursor::StartOfBlock);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    }
+    QString text = cursor.selectedText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    const QString changed = change(text);
+    if (changed == text)
+        return;
+    const int start = cursor.selectionStart();
+    cursor.insertText(changed);
+    cursor.setPosition(start, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+}
+}
+
+QString withoutInlineMarkup(QString text)
+{
+    static const QRegularExpression links(QStringLiteral("!?\\[([^\\]]*)\\]\\([^)]*\\)"));
+    static const QRegularExpression pairs(QStringLiteral("(\\*\\*|~~)(.+?)\\1"));
+    static const QRegularExpression strongUnderscores(QStringLiteral("(?<!\\w)__(\\S(?:.*?\\S)?)__(?!\\w)"));
+    static const QRegularExpression stars(QStringLiteral("\\*(\\S(?:.*?\\S)?)\\*"));
+    static const QRegularExpression underscores(QStringLiteral("(?<!\\w)_(\\S(?:.*?\\S)?)_(?!\\w)"));
+    static const QRegularExpression code(QStringLiteral("(`+)(.+?)\\1"));
+    text.replace(links, QStringLiteral("\\1"));
+    text.replace(code, QStringLiteral("\\2"));
+    text.replace(pairs, QStringLiteral("\\2"));
+    text.replace(strongUnderscores, QStringLiteral("\\1"));
+    text.replace(stars, QStringLiteral("\\1"));
+    text.replace(underscores, QStringLiteral("\\1"));
+    return text;
+}
+
+void removeInlineMarkup(QPlainTextEdit *editor)
+{
+    if (editor->textCursor().hasSelection())
+        changeSelectionOrLine(editor, withoutInlineMarkup);
+}
+
+void removeLinks(QPlainTextEdit *editor)
+{
+    static const QRegularExpression link(QStringLiteral("(?<!!)\\[([^\\]]*)\\]\\([^)]*\\)|<((?:https?|mailto):[^>\\s]+)>"));
+    QTextCursor cursor = editor->textCursor();
+    if (cursor.hasSelection()) {
+        changeSelectionOrLine(editor, [](QString text) {
+            return text.replace(link, QStringLiteral("\\1\\2"));
+        });
+        return;
+    }
+    const QTextBlock block = cursor.block();
+    const int caret = cursor.position() - block.position();
+    for (auto found = link.globalMatch(block.text()); found.hasNext();) {
+        const QRegularExpressionMatch match = found.next();
+        if (caret < match.capturedStart() || caret > match.capturedEnd())
+            continue;
+        cursor.setPosition(block.position() + match.capturedStart());
+        cursor.setPosition(block.position() + match.capturedEnd(), QTextCursor::KeepAnchor);
+        cursor.insertText(match.captured(1) + match.captured(2));
+        editor->setTextCursor(cursor);
+        return;
+    }
+}
+
+void makeParagraphs(QPlainTextEdit *editor)
+{
+    static const QRegularExpression marker(QStringLiteral("^[ \\t]*(?:#{1,6}[ \\t]+|>[ \\t]?|(?:[-*+]|\\d{1,9}[.)])[ \\t]+(?:\\[[ xX]\\][ \\t]+)?)"));
+    QTextCursor cursor = editor->textCursor();
+    const QTextDocument *document = editor->document();
+    QTextCursor lines(editor->document());
+    lines.setPosition(document->findBlock(cursor.selectionStart()).position());
+    const QTextBlock last = document->findBlock(cursor.selectionEnd());
+    lines.setPosition(last.position() + last.length() - 1, QTextCursor::KeepAnchor);
+    editor->setTextCursor(lines);
+    changeSelectionOrLine(editor, [](const QString &text) {
+        QStringList changed = text.split(QLatin1Char('\n'));
+        for (QString &line : changed)
+            for (QRegularExpressionMatch match = marker.match(line); match.hasMatch() && match.capturedLength() > 0;
+                 match = marker.match(line))
+                line.remove(0, match.capturedLength());
+        return changed.join(QLatin1Char('\n'));
+    });
 }
 
 QString markdownTable(int rows, int columns)

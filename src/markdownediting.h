@@ -17,8 +17,18 @@ void prefixLine(QPlainTextEdit *editor, const QString &prefix);
 // Prefixes every block the selection touches, as one undo step; `prefixFor` gets 1, 2, 3 ...
 void prefixSelectedBlocks(QPlainTextEdit *editor, const std::function<QString(int)> &prefixFor);
 void insertHorizontalRule(QPlainTextEdit *editor);
+// Fences always stand on lines of their own; with nothing selected the caret
+// waits on the empty line between them.
 void insertCodeBlock(QPlainTextEdit *editor);
 void deleteSelection(QPlainTextEdit *editor);
+// Emphasis, strong, strike-through, code marks and links in the selection
+// give way to their text.
+void removeInlineMarkup(QPlainTextEdit *editor);
+QString withoutInlineMarkup(QString text);
+// The links in the selection, or the one at the caret, give way to their text.
+void removeLinks(QPlainTextEdit *editor);
+// Heading, quote and list markers go from the lines the selection touches.
+void makeParagraphs(QPlainTextEdit *editor);
 
 // A table of `rows` lines (the header counts) and `columns` cells, starting with a line feed.
 QString markdownTable(int rows, int columns);

@@ -3,6 +3,9 @@
 #include <QList>
 #include <QMetaType>
 #include <QString>
+#include <QVariant>
+
+class QTreeWidget;
 
 // One level-1 or level-2 heading found in the Markdown text.
 struct HeaderData {
@@ -21,5 +24,15 @@ QList<HeaderData> scanHeadings(const QString &markdown);
 
 // The page's address of its `ordinal`-th heading with tag "h1" or "h2".
 QString pageHeadingSelector(const QString &tag, int ordinal);
+
+// One entry of the outline tree: a level-1 heading, or one under the last.
+struct Entry {
+    bool topLevel = true;
+    QString text;
+    QVariant data;
+};
+// Fills `tree` with `entries`. The entries expanded and the one marked
+// before stay so where the same headings are still there.
+void fillTree(QTreeWidget *tree, const QList<Entry> &entries);
 
 }

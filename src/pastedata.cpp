@@ -21,6 +21,12 @@ QJsonObject fileRecord(const QString &title, const QString &url, const QString &
     return {{QStringLiteral("title"), title}, {QStringLiteral("url"), url}, {QStringLiteral("type"), type}};
 }
 
+// An address as a Markdown link destination: in angle brackets when it holds spaces.
+QString markdownAddress(const QString &path)
+{
+    return path.contains(QLatin1Char(' ')) ? QLatin1Char('<') + path + QLatin1Char('>') : path;
+}
+
 QJsonObject htmlRecord(const QString &html)
 {
     return {{QStringLiteral("html"), html}, {QStringLiteral("type"), QStringLiteral("html")}};
@@ -45,13 +51,14 @@ Records recordsFor(const QMimeData &data, const QString &documentPath, const Doc
         }
         const QImage image = qvariant_cast<QImage>(data.imageData());
         const ImagePlacement::SavedImage saved = ImagePlacement::saveClipboardImage(image, documentPath);
-        if (!saved.path.isEmpty())
-            result.records << fileRecord(saved.fileName,
-                                         forwardSlashes(ImagePlacement::pathForDocument(documentPath, saved.path)),
-                                         QStringLiteral("img"));
+        if (!saved.path.isEmpty()) {
+            const QString path = forwardSlashes(ImagePlacement::pathForDocument(documentPath, saved.path));
+            result.records << fileRecord(saved.fileName, path, QStringLiteral("img"));
+            result.markdown = QStringLiteral("![](%1)").arg(markdownAddress(path));
+        }
     } else if (data.hasHtml()) {
-        const QString markdown = converter.htmlToMarkdown(data.html());
-        result.records << htmlRecord(converter.markdownToHtml(markdown.toStdString()));
+        result.markdown = converter.htmlToMarkdown(data.html()).trimmed();
+        result.records << htmlRecord(converter.markdownToHtml(result.markdown.toStdString()));
     } else if (data.hasUrls()) {
         const QMimeDatabase mimeTypes;
         for (const QUrl &url : data.urls()) {
@@ -60,12 +67,15 @@ Records recordsFor(const QMimeData &data, const QString &documentPath, const Doc
             const QString file = url.toLocalFile();
             const bool image = mimeTypes.mimeTypeForFile(file).name().startsWith(QStringLiteral("image/"));
             const QString placed = ImagePlacement::placeImageFile(documentPath, file);
-            result.records << fileRecord(url.fileName(),
-                                         forwardSlashes(ImagePlacement::pathForDocument(documentPath, placed)),
-                                         image ? QStringLiteral("img") : QStringLiteral("a"));
+            const QString path = forwardSlashes(ImagePlacement::pathForDocument(documentPath, placed));
+            result.records << fileRecord(url.fileName(), path, image ? QStringLiteral("img") : QStringLiteral("a"));
+            result.markdown += (result.markdown.isEmpty() ? QString() : QStringLiteral("\n"))
+                + (image ? QStringLiteral("![%1](%2)") : QStringLiteral("[%1](%2)"))
+                      .arg(url.fileName().toHtmlEscaped(), markdownAddress(path));
         }
     } else if (data.hasText()) {
         result.records << htmlRecord(plainTextAsHtml(data.text()));
+        result.markdown = data.text();
     }
     return result;
 }

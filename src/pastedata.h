@@ -16,6 +16,8 @@ QString plainTextAsHtml(const QString &text);
 
 struct Records {
     QList<QJsonObject> records;
+    // The same as Markdown, for the Source Code Editor.
+    QString markdown;
     // Image data cannot be kept for a document that has no folder yet.
     bool imageNeedsSavedDocument = false;
 };

@@ -65,7 +65,8 @@ private slots:
     void zoom_data();
     void zoom();
     void ctrlSlashSwitchesEditors();
-    void pageOnlyCommandsReachTheHiddenPage();
+    void editCommandsActOnTheSourceInFront();
+    void pageKeysDoWhatTheySay();
     void keyboardPasteInsertsTextAsText();
     void copyConfirmation();
     void tablePicker_data();
@@ -204,25 +205,106 @@ void TestEditingCommands::ctrlSlashSwitchesEditors()
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockEditor"))->isVisible());
 }
 
-void TestEditingCommands::pageOnlyCommandsReachTheHiddenPage()
+// With the Source Code Editor in front, the Edit commands act on its text
+// and leave the hidden page alone.
+void TestEditingCommands::editCommandsActOnTheSourceInFront()
 {
     setPageHtml(QStringLiteral("<p><b>bold</b> and <a href=\"https://example.com/\">link</a></p><p>end</p>"));
     window->changeMode(2);
     QTRY_VERIFY(!window->isVisualEditorShown());
     QTRY_VERIFY(!source->isReadOnly());
-    source->selectAll();
-    typeInSource(QStringLiteral("markdown"));
-    js(QStringLiteral("var r=document.createRange();r.selectNodeContents(document.querySelector('#bodyeditor p'));"
-                      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
+    const QString page = js(QStringLiteral("editorBody().innerHTML")).toString();
+    source->setPlainText(QStringLiteral("# Title\n\n**bold** and [link](https://example.com/)"));
+    QTextCursor cursor = source->textCursor();
+    cursor.setPosition(9);
+    cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    source->setTextCursor(cursor);
     action("actionClear")->trigger();
-    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor b').length")).toInt(), 0);
-    action("actionUnlink")->trigger();
-    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('#bodyeditor a').length")).toInt(), 0);
+    QCOMPARE(source->toPlainText(), QStringLiteral("# Title\n\nbold and link"));
+    source->moveCursor(QTextCursor::Start);
+    action("actionParagraph")->trigger();
+    QCOMPARE(source->toPlainText(), QStringLiteral("Title\n\nbold and link"));
 
-    QGuiApplication::clipboard()->setText(QStringLiteral("x <y> & z"));
+    source->selectAll();
+    action("actionCopy")->trigger();
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("Title\n\nbold and link"));
+    action("actionCut")->trigger();
+    QCOMPARE(source->toPlainText(), QString());
+    QGuiApplication::clipboard()->setText(QStringLiteral("x [l](u) <y>"));
+    action("actionPaste")->trigger();
+    cursor = source->textCursor();
+    cursor.setPosition(4);
+    source->setTextCursor(cursor);
+    action("actionUnlink")->trigger();
+    source->moveCursor(QTextCursor::End);
+    QCOMPARE(source->toPlainText(), QStringLiteral("x l <y>"));
+    auto *html = new QMimeData;
+    html->setHtml(QStringLiteral("<p>from <b>HTML</b></p>"));
+    html->setText(QStringLiteral("from HTML"));
+    QGuiApplication::clipboard()->setMimeData(html);
+    action("actionPaste")->trigger();
     action("actionPasteAsText")->trigger();
-    QTRY_VERIFY(pageText().contains(QStringLiteral("x <y> & z")));
-    QCOMPARE(source->toPlainText(), QStringLiteral("markdown"));
+    QCOMPARE(source->toPlainText(), QStringLiteral("x l <y>from **HTML**from HTML"));
+    QCOMPARE(js(QStringLiteral("editorBody().innerHTML")).toString(), page);
+}
+
+// Keys in the page do what they promise: Ctrl+K asks for a link around the
+// selection, Tab moves between cells (adding a row after the last) and
+// indents list items, Shift+Tab goes back; the focus never leaves the
+// document; a deleted code block comes back with Ctrl+Z.
+void TestEditingCommands::pageKeysDoWhatTheySay()
+{
+    setPageHtml(QStringLiteral("<p id=\"p\">a word here</p><table><thead><tr><th>h1</th><th>h2</th></tr></thead>"
+                               "<tbody><tr><td>c1</td><td>c2</td></tr></tbody></table>"
+                               "<ul><li>one</li><li>two</li><li>three</li></ul><pre><code>code()\n</code></pre><p>end</p>"));
+    QWidget *keys = view->focusProxy();
+    const auto caretIn = [this](const QString &selector, bool select) {
+        js(QStringLiteral("var e=document.querySelector('%1'), r=document.createRange(); r.selectNodeContents(e.firstChild);"
+                          "if (!%2) r.collapse(false); getSelection().removeAllRanges(); getSelection().addRange(r); true")
+               .arg(selector, select ? QStringLiteral("true") : QStringLiteral("false")));
+    };
+    const QString caretCell = QStringLiteral("getSelection().anchorNode.nodeType === 1 ? getSelection().anchorNode.textContent"
+                                             " : getSelection().anchorNode.parentNode.closest('th, td').textContent");
+
+    js(QStringLiteral("var r=document.createRange(), t=document.getElementById('p').firstChild; r.setStart(t, 2);"
+                      "r.setEnd(t, 6); getSelection().removeAllRanges(); getSelection().addRange(r); true"));
+    QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier);
+    QTRY_VERIFY(linkDialog());
+    QCOMPARE(linkDialog()->findChild<QLineEdit *>(QStringLiteral("linkText"))->text(), QStringLiteral("word"));
+    QCOMPARE(pageText().left(11), QStringLiteral("a word here"));
+    linkDialog()->close();
+
+    focusPage();
+    caretIn(QStringLiteral("th"), false);
+    QTest::keyClick(keys, Qt::Key_Tab);
+    QTRY_COMPARE(js(caretCell).toString(), QStringLiteral("h2"));
+    QTest::keyClick(keys, Qt::Key_Tab);
+    QTRY_COMPARE(js(caretCell).toString(), QStringLiteral("c1"));
+    QTest::keyClick(keys, Qt::Key_Tab, Qt::ShiftModifier);
+    QTRY_COMPARE(js(caretCell).toString(), QStringLiteral("h2"));
+    caretIn(QStringLiteral("tbody td:last-child"), false);
+    QTest::keyClick(keys, Qt::Key_Tab);
+    QTRY_COMPARE(js(QStringLiteral("document.querySelector('table').rows.length")).toInt(), 3);
+    QTest::keyClicks(keys, QStringLiteral("new"));
+    QTRY_COMPARE(js(QStringLiteral("document.querySelector('table').rows[2].cells[0].textContent")).toString(),
+                 QStringLiteral("new"));
+
+    caretIn(QStringLiteral("li:nth-child(2)"), false);
+    QTest::keyClick(keys, Qt::Key_Tab);
+    QTRY_COMPARE(js(QStringLiteral("document.querySelector('ul').outerHTML")).toString(),
+                 QStringLiteral("<ul><li>one<ul><li>two</li></ul></li><li>three</li></ul>"));
+    QTest::keyClicks(keys, QStringLiteral("!"));
+    QTest::keyClick(keys, Qt::Key_Tab, Qt::ShiftModifier);
+    QTRY_COMPARE(js(QStringLiteral("document.querySelector('ul').outerHTML")).toString(),
+                 QStringLiteral("<ul><li>one</li><li>two!</li><li>three</li></ul>"));
+    QVERIFY(js(QStringLiteral("document.activeElement === editorBody()")).toBool());
+
+    js(QStringLiteral("document.querySelector('.cm-editor-wrapper .cm-btn.delete').click(); true"));
+    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 0);
+    focusPage();
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 1);
+    QCOMPARE(js(QStringLiteral("codeBlockValue(document.querySelector('.cm-editor-wrapper'))")).toString(), QStringLiteral("code()"));
 }
 
 void TestEditingCommands::keyboardPasteInsertsTextAsText()
@@ -278,9 +360,15 @@ void TestEditingCommands::tablePicker()
     if (visual) {
         const QString shape = QStringLiteral(
             "(function(){var t=document.querySelector('#bodyeditor table');return t?t.rows.length+'x'+t.rows[0].cells.length:'none';})()");
-        if (click)
+        if (click) {
             QTRY_COMPARE(js(shape).toString(), QStringLiteral("3x2"));
-        else
+            // A block of its own, after the paragraph, with the caret in its first cell.
+            QVERIFY(js(QStringLiteral("[].map.call(editorBody().children, function (e) { return e.tagName; }).join()"))
+                        .toString()
+                        .startsWith(QStringLiteral("P,TABLE")));
+            QVERIFY(js(QStringLiteral("getSelection().anchorNode.closest ? !!getSelection().anchorNode.closest('th')"
+                                      " : !!getSelection().anchorNode.parentNode.closest('th')")).toBool());
+        } else
             QCOMPARE(js(shape).toString(), QStringLiteral("none"));
         QCOMPARE(source->toPlainText(), QStringLiteral("text"));
     } else {

@@ -6,13 +6,21 @@
 #include <QtTest>
 
 namespace {
-// "|" marks the cursor; "[" and "]" the anchor and the position of a selection.
+// "|" marks the cursor; without one, "[" and "]" mark the anchor and the
+// position of a selection, or "«" and "»" where the text holds brackets.
 void place(QPlainTextEdit &editor, QString marked)
 {
-    const int anchor = marked.indexOf(QLatin1Char('['));
-    marked.remove(QLatin1Char('['));
-    const int position = marked.indexOf(QLatin1Char(']'));
-    marked.remove(QLatin1Char(']'));
+    const bool guillemets = marked.contains(QChar(0xAB));
+    const QChar open = guillemets ? QChar(0xAB) : QLatin1Char('[');
+    const QChar close = guillemets ? QChar(0xBB) : QLatin1Char(']');
+    const bool caretOnly = marked.contains(QLatin1Char('|'));
+    const int anchor = caretOnly ? -1 : marked.indexOf(open);
+    int position = -1;
+    if (!caretOnly) {
+        marked.remove(open);
+        position = marked.indexOf(close);
+        marked.remove(close);
+    }
     const int caret = marked.indexOf(QLatin1Char('|'));
     marked.remove(QLatin1Char('|'));
     editor.setPlainText(marked);
@@ -26,7 +34,7 @@ void place(QPlainTextEdit &editor, QString marked)
     editor.setTextCursor(cursor);
 }
 
-enum Command { Bold, Heading1, Heading2, Heading3, Quote, Ordered, Unordered, Rule, CodeBlock, Delete };
+enum Command { Bold, Heading1, Heading2, Heading3, Quote, Ordered, Unordered, Rule, CodeBlock, Delete, Clear, Unlink, Paragraph };
 
 void run(QPlainTextEdit &editor, Command command)
 {
@@ -42,6 +50,9 @@ void run(QPlainTextEdit &editor, Command command)
     case Rule: insertHorizontalRule(&editor); break;
     case CodeBlock: insertCodeBlock(&editor); break;
     case Delete: deleteSelection(&editor); break;
+    case Clear: removeInlineMarkup(&editor); break;
+    case Unlink: removeLinks(&editor); break;
+    case Paragraph: makeParagraphs(&editor); break;
     }
 }
 }
@@ -89,7 +100,17 @@ void TestMarkdownEditing::commands_data()
     QTest::newRow("rule at end of text") << Rule << "text|" << "text\n\n---\n";
     QTest::newRow("rule in mid line") << Rule << "te|xt" << "te\n\n---\nxt";
     QTest::newRow("code block around selection") << CodeBlock << "[int x;]" << "```\nint x;\n```";
-    QTest::newRow("code block, no selection") << CodeBlock << "a|" << "a```\n\n```";
+    QTest::newRow("code block after text") << CodeBlock << "a|" << "a\n```\n\n```";
+    QTest::newRow("code block inside a line") << CodeBlock << "a|b" << "a\n```\n\n```\nb";
+    QTest::newRow("clear") << Clear << QString::fromUtf8("x \u00AB**b** _i_ ~~s~~ `c` [l](u) ![p](i.png) snake_case_name\u00BB y")
+                           << "x b i s c l p snake_case_name y";
+    QTest::newRow("clear needs a selection") << Clear << "**b|**" << "**b**";
+    QTest::newRow("remove the link at the caret") << Unlink << "[a](x) and [li|nk](y \"t\") <https://z.org>"
+                                                  << "[a](x) and link <https://z.org>";
+    QTest::newRow("remove the links selected") << Unlink << QString::fromUtf8("\u00AB[a](x) ![i](p.png) <https://z.org>\u00BB")
+                                               << "a ![i](p.png) https://z.org";
+    QTest::newRow("paragraphs") << Paragraph << QString::fromUtf8("# \u00ABh\n> - [ ] task\n  12. item\n> > q\u00BBuote\nafter")
+                                << "h\ntask\nitem\nquote\nafter";
     QTest::newRow("delete selection") << Delete << "ke[ep]" << "ke";
     QTest::newRow("delete without selection") << Delete << "ke|ep" << "keep";
 }

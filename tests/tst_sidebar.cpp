@@ -63,6 +63,8 @@ private slots:
     void wordCountIsTheSameInBothEditors_data();
     void wordCountIsTheSameInBothEditors();
     void findInTheSource();
+    void findAsYouTypeStartsWhereItBegan_data();
+    void findAsYouTypeStartsWhereItBegan();
     void findInThePage();
     void replaceInTheSource();
     void replaceInThePage();
@@ -262,7 +264,9 @@ void TestSidebar::findInTheSource()
     action("actionFind")->trigger();
     QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockFind"))->isVisible());
-    // The last occurrence was selected: the search wraps to the first.
+    // The selected occurrence is the match; the next wraps to the first.
+    QCOMPARE(source->textCursor().selectionStart(), 23);
+    window->onFindNext();
     QCOMPARE(source->textCursor().selectionStart(), 0);
 
     window->onFindNext();
@@ -280,6 +284,38 @@ void TestSidebar::findInTheSource()
     QCOMPARE(status(), QString());
 }
 
+// Typed letter by letter, the search stays on the first match from where it began.
+void TestSidebar::findAsYouTypeStartsWhereItBegan_data()
+{
+    QTest::addColumn<bool>("inPage");
+    QTest::newRow("source") << false;
+    QTest::newRow("page") << true;
+}
+
+void TestSidebar::findAsYouTypeStartsWhereItBegan()
+{
+    QFETCH(bool, inPage);
+    if (inPage) {
+        setPage(QStringLiteral("<p id=\"a\">an apple, apples</p><p id=\"b\">more apples</p>"));
+        js(QStringLiteral("var r=document.createRange();r.setStart(document.getElementById('a').firstChild, 0);"
+                          "getSelection().removeAllRanges();getSelection().addRange(r);true"));
+    } else {
+        toSource();
+        source->setPlainText(QStringLiteral("an apple, apples\nmore apples"));
+        source->moveCursor(QTextCursor::Start);
+    }
+    findEdit->clear();
+    QTest::keyClicks(findEdit, QStringLiteral("apples"), Qt::NoModifier, 30);
+    if (inPage) {
+        QTRY_COMPARE(js(QStringLiteral("getSelection().toString() + '@' + getSelection().anchorNode.parentNode.id + "
+                                       "getSelection().anchorOffset")).toString(),
+                     QStringLiteral("apples@a10"));
+    } else {
+        QCOMPARE(source->textCursor().selectionStart(), 10);
+        QCOMPARE(source->textCursor().selectedText(), QStringLiteral("apples"));
+    }
+}
+
 void TestSidebar::findInThePage()
 {
     setPage(QStringLiteral("<p id=\"a\">alpha</p><p id=\"b\">ALPHA</p><p id=\"c\">rest</p>"));
@@ -288,12 +324,12 @@ void TestSidebar::findInThePage()
     const QString selectedIn = QStringLiteral("window.getSelection().anchorNode.parentNode.id");
     action("actionFind")->trigger();
     QCOMPARE(findEdit->text(), QStringLiteral("alpha"));
+    window->onFindNext();
     QTRY_COMPARE(js(selectedIn).toString(), QStringLiteral("b"));
     window->onFindNext();
     QTRY_COMPARE(js(selectedIn).toString(), QStringLiteral("a"));
 
     findEdit->clear();
-    QTRY_COMPARE(status(), QStringLiteral("No matching text found!"));
     findEdit->setText(QStringLiteral("absent"));
     QTRY_COMPARE(status(), QStringLiteral("No matching text found!"));
 }

@@ -5,12 +5,21 @@
 
 var codeBlockObserver = null;
 
+// The mode of a fence's language: by its label, else by the names and
+// aliases CodeMirror knows ("bash", "js", "yml"); the fence keeps its name.
 function findLanguageKey(label) {
   var wanted = String(label || "").toLowerCase();
   for (var key in languageLabels) {
     if (languageLabels[key].toLowerCase() === wanted) return key;
   }
-  return "";
+  var known = wanted && CodeMirror.findModeByName ? CodeMirror.findModeByName(wanted) : null;
+  if (!known && wanted && CodeMirror.findModeByExtension) known = CodeMirror.findModeByExtension(wanted);
+  if (!known) return "";
+  var mimes = known.mimes || [known.mime];
+  for (var index = 0; index < mimes.length; index++) {
+    if (languageLabels.hasOwnProperty(mimes[index])) return mimes[index];
+  }
+  return CodeMirror.modes.hasOwnProperty(known.mode) ? known.mime : "";
 }
 
 function codeBlockLanguage(wrapper) {
@@ -65,7 +74,9 @@ function addCodeMirror(code, lang, buildNow) {
   var remove = toolbarButton("delete", "delete", "fa-trash");
   var language = toolbarButton("lang", "", "");
   language.textContent = lang || "plaintext";
-  [copy, clear, remove, language].forEach(function (button) { toolbar.appendChild(button); });
+  // Delete stands apart from the others, at the far end.
+  remove.style.marginLeft = "12px";
+  [language, copy, clear, remove].forEach(function (button) { toolbar.appendChild(button); });
   wrapper.appendChild(toolbar);
   wrapper.addEventListener("mouseenter", function () { toolbar.style.display = "flex"; });
   wrapper.addEventListener("mouseleave", function () { toolbar.style.display = "none"; });
@@ -86,8 +97,13 @@ function addCodeMirror(code, lang, buildNow) {
     wrapper.cmInstance.setValue("");
     markModified();
   });
+  // Deleted as an edit of the page, so that Undo brings the block back.
   remove.addEventListener("click", function () {
-    wrapper.remove();
+    var range = document.createRange();
+    range.selectNode(wrapper);
+    getSelection().removeAllRanges();
+    getSelection().addRange(range);
+    document.execCommand("delete");
     markModified();
   });
   language.addEventListener("click", function (event) {
@@ -215,6 +231,9 @@ function openLanguageMenu(wrapper, button) {
   Object.keys(languageLabels).forEach(function (key) {
     var item = document.createElement("li");
     item.textContent = languageLabels[key];
+    // The filter knows a language by its other names too ("bash" for shell).
+    var info = key && CodeMirror.findModeByMIME ? CodeMirror.findModeByMIME(key) : null;
+    item.names = [languageLabels[key]].concat(info ? [info.name].concat(info.alias || []) : []).join(" ").toLowerCase();
     item.addEventListener("click", function (event) {
       event.stopPropagation();
       buildCodeMirror(wrapper);
@@ -229,10 +248,17 @@ function openLanguageMenu(wrapper, button) {
   filter.addEventListener("input", function () {
     var wanted = filter.value.toLowerCase();
     list.querySelectorAll("li").forEach(function (item) {
-      item.style.display = item.textContent.toLowerCase().indexOf(wanted) >= 0 ? "" : "none";
+      item.style.display = item.names.indexOf(wanted) >= 0 ? "" : "none";
     });
   });
   filter.addEventListener("click", function (event) { event.stopPropagation(); });
+  filter.addEventListener("keydown", function (event) {
+    if (event.key === "Escape") closeLanguageMenu();
+    if (event.key !== "Enter") return;
+    event.preventDefault();
+    var first = Array.prototype.find.call(list.querySelectorAll("li"), function (item) { return item.style.display !== "none"; });
+    if (first) first.click();
+  });
   menu.appendChild(filter);
   menu.appendChild(list);
   document.body.appendChild(menu);

@@ -456,8 +456,70 @@ function connectBridge(channel) {
   contentObj.updateSideBarSignal.connect(updateSideBar);
 }
 
+// A list item goes into a list of its own kind in the item before it.
+function indentItem(item) {
+  var before = item.previousElementSibling;
+  if (!before || before.tagName !== "LI") return;
+  var nested = before.lastElementChild;
+  if (!nested || nested.tagName !== item.parentNode.tagName) {
+    nested = document.createElement(item.parentNode.tagName);
+    before.appendChild(nested);
+  }
+  nested.appendChild(item);
+}
+
+// A nested item comes out after the item holding its list, taking the items
+// after it along as its own nested list.
+function outdentItem(item) {
+  var list = item.parentNode;
+  var holder = list.parentNode;
+  if (!holder || holder.tagName !== "LI") return;
+  if (item.nextElementSibling) {
+    var rest = list.cloneNode(false);
+    while (item.nextElementSibling) rest.appendChild(item.nextElementSibling);
+    item.appendChild(rest);
+  }
+  holder.parentNode.insertBefore(item, holder.nextSibling);
+  if (!list.children.length) list.remove();
+}
+
+// Tab moves between table cells and indents list items; it never takes the
+// focus out of the document. Code blocks handle it themselves.
+function handleTab(event) {
+  if (event.key !== "Tab" || event.ctrlKey || event.altKey || event.metaKey) return;
+  var selection = getSelection();
+  if (!selection.rangeCount) return;
+  var node = selection.getRangeAt(0).startContainer;
+  var element = node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement;
+  if (!element || element.closest(".cm-editor-wrapper")) return;
+  event.preventDefault();
+  var cell = element.closest("td, th");
+  var item = element.closest("li");
+  if (cell && editorBody().contains(cell)) {
+    moveBetweenCells(cell, event.shiftKey);
+  } else if (item && editorBody().contains(item)) {
+    // The caret's node moves with its item: it is put back where it was.
+    var range = selection.getRangeAt(0);
+    var start = { node: range.startContainer, offset: range.startOffset };
+    var end = { node: range.endContainer, offset: range.endOffset };
+    if (event.shiftKey) outdentItem(item);
+    else indentItem(item);
+    var kept = document.createRange();
+    kept.setStart(start.node, start.offset);
+    kept.setEnd(end.node, end.offset);
+    selection.removeAllRanges();
+    selection.addRange(kept);
+  }
+}
+
+function setPlaceholder(text) {
+  document.documentElement.dataset.focusPlaceholder = text;
+  editorBody().setAttribute("data-placeholder", text);
+}
+
 window.addEventListener("load", function () {
   var body = editorBody();
+  body.addEventListener("keydown", handleTab);
   document.execCommand("enableObjectResizing", false, true);
   document.execCommand("enableInlineTableEditing", false, true);
 

@@ -99,9 +99,9 @@ function selectAndShow(range) {
   show();
 }
 
-// Selects the next (or previous) match after the selection, wrapping round
-// once; answers whether there was one.
-function findText(text, caseSensitive, backwards) {
+// Selects the next (or previous) match after the selection (or, as the text
+// is typed, from its start), wrapping round once; answers whether there was one.
+function findText(text, caseSensitive, backwards, fromSelectionStart) {
   var body = editorBody();
   body.focus();
   var blocks = Array.prototype.slice.call(body.childNodes);
@@ -115,8 +115,8 @@ function findText(text, caseSensitive, backwards) {
     var matches = matchesIn(read, text, caseSensitive);
     if (step === 0 && current) {
       var range = selection.getRangeAt(0);
-      var boundary = backwards ? positionIn(read, range.startContainer, range.startOffset)
-                               : positionIn(read, range.endContainer, range.endOffset);
+      var boundary = backwards || fromSelectionStart ? positionIn(read, range.startContainer, range.startOffset)
+                                                     : positionIn(read, range.endContainer, range.endOffset);
       matches = matches.filter(function (match) { return backwards ? match.end <= boundary : match.start >= boundary; });
     }
     if (matches.length) {

@@ -78,8 +78,46 @@ function insertTable(rows, cols) {
     }
     table.appendChild(body);
   }
-  replaceSelection(table);
+  // A table is a block of its own: after the block holding the caret, or in
+  // place of an empty one.
+  var node = selection.getRangeAt(0).startContainer;
+  var block = node === editorBody() ? null : topLevelBlock(node);
+  if (block && block.nodeType === Node.ELEMENT_NODE && block.textContent.trim() === "" && !block.querySelector("img")) {
+    editorBody().replaceChild(table, block);
+  } else if (block) {
+    editorBody().insertBefore(table, block.nextSibling);
+  } else {
+    editorBody().appendChild(table);
+  }
+  placeCaretIn(table.rows[0].cells[0]);
   markModified();
+}
+
+function placeCaretIn(cell) {
+  var range = document.createRange();
+  range.selectNodeContents(cell);
+  if (cell.textContent === "") range.collapse(true);
+  getSelection().removeAllRanges();
+  getSelection().addRange(range);
+}
+
+// Tab goes to the next cell, Shift+Tab to the one before; Tab in the last
+// cell adds a row.
+function moveBetweenCells(cell, backwards) {
+  var table = cell.closest("table");
+  var cells = Array.prototype.slice.call(table.querySelectorAll("th, td")).filter(function (candidate) {
+    return candidate.closest("table") === table;
+  });
+  var index = cells.indexOf(cell) + (backwards ? -1 : 1);
+  if (index < 0) return;
+  if (index >= cells.length) {
+    var row = filledRow("td", cell.parentNode.cells.length);
+    firstBody(table, true).appendChild(row);
+    placeCaretIn(row.cells[0]);
+    markModified();
+    return;
+  }
+  placeCaretIn(cells[index]);
 }
 
 function insertTableRow(x, y, type) {

@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Text:</source>
-        <translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -619,7 +619,7 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -630,7 +630,7 @@
     </message>
     <message>
         <source>Export</source>
-        <translation>Export</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Export</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Pokud zvolíte „Ne“, můžete to později změnit v nastavení.</translation
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Pokud zvolíte „Ne“, můžete to později změnit v nastavení.</translation
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

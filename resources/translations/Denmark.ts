@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Tip</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Tip</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,7 +742,7 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1376,7 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source> version %1</source>
-        <translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

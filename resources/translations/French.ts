@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -581,7 +581,7 @@
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg)</source>
-        <translation>Images (*.png *.jpg *.jpeg)</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Images (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Upload Success</source>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -646,11 +646,11 @@
     </message>
     <message>
         <source>Options</source>
-        <translation>Options</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Options</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -694,7 +694,7 @@
     </message>
     <message>
         <source>Image</source>
-        <translation>Image</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Image</translation>
     </message>
     <message>
         <source>New</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1376,7 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source> version %1</source>
-        <translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

@@ -16,7 +16,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
     </message>
     <message>
         <source>Creation Time</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Text:</source>
-        <translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -478,7 +478,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
     </message>
     <message>
         <source>Upload URL</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -553,7 +553,7 @@
     </message>
     <message>
         <source>Name</source>
-        <translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
     </message>
     <message>
         <source>Upload URL</source>
@@ -619,7 +619,7 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +958,7 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>

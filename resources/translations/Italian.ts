@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -626,7 +626,7 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>File</translation>
     </message>
     <message>
         <source>Export</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,7 +742,7 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Backup</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Backup</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1244,11 +1244,11 @@
     </message>
     <message>
         <source>No</source>
-        <translation>No</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>No</translation>
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Se scegli «No», potrai modificarlo in seguito dal menu delle impostazioni.</tr
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Se scegli «No», potrai modificarlo in seguito dal menu delle impostazioni.</tr
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

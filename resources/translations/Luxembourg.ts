@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,11 +337,11 @@
     </message>
     <message>
         <source>Text:</source>
-        <translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -619,7 +619,7 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,11 +742,11 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation>Updates</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Updates</translation>
     </message>
     <message>
         <source>Print</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -842,7 +842,7 @@
     </message>
     <message>
         <source>Paragraph</source>
-        <translation>Paragraph</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Paragraph</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Wann Dir „Neen“ wielt, kënnt Dir dat méi spéit an den Astellungen ännere
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Wann Dir „Neen“ wielt, kënnt Dir dat méi spéit an den Astellungen ännere
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

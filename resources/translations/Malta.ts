@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Jekk tagħżel “Le”, tista' tbiddel dan aktar tard mill-menu tal-issettjar.<
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Jekk tagħżel “Le”, tista' tbiddel dan aktar tard mill-menu tal-issettjar.<
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

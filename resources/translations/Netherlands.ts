@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -654,7 +654,7 @@
     </message>
     <message>
         <source>Help</source>
-        <translation>Help</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Help</translation>
     </message>
     <message>
         <source>toolBar</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,11 +742,11 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translation>Updates</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Updates</translation>
     </message>
     <message>
         <source>Print</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Als u “Nee” kiest, kunt u dit later wijzigen in het menu Instellingen.</tran
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Als u “Nee” kiest, kunt u dit later wijzigen in het menu Instellingen.</tran
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

@@ -102,7 +102,7 @@
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation>Strikethrough</translation>
+        <translation>Guhit sa Gitna</translation>
     </message>
     <message>
         <source>Table Color</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translation>Palakihin</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -274,7 +274,7 @@
     </message>
     <message>
         <source>Tip</source>
-        <translation>Tip</translation>
+        <translation>Payo</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
@@ -341,7 +341,7 @@
     </message>
     <message>
         <source>Link:</source>
-        <translation>Link:</translation>
+        <translation>Kawing:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translation>Puna</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -439,7 +439,7 @@
     </message>
     <message>
         <source>keyword...</source>
-        <translation>keyword...</translation>
+        <translation>susing salita...</translation>
     </message>
     <message>
         <source>Find Previous</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -522,11 +522,11 @@
     </message>
     <message>
         <source>Key</source>
-        <translation>Key</translation>
+        <translation>Susi</translation>
     </message>
     <message>
         <source>Value</source>
-        <translation>Value</translation>
+        <translation>Halaga</translation>
     </message>
 </context>
 <context>
@@ -565,7 +565,7 @@
     </message>
     <message>
         <source>JSON Path</source>
-        <translation>JSON Path</translation>
+        <translation>Landas ng JSON</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -619,14 +619,14 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translation>Dialog</translation>
+        <translation>Diyalogo</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translation>File</translation>
+        <translation>Talaksan</translation>
     </message>
     <message>
         <source>Export</source>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translation>Pormat</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translation>Palakihin</translation>
     </message>
     <message>
         <source>Help</source>
@@ -666,7 +666,7 @@
     </message>
     <message>
         <source>Bold</source>
-        <translation>Bold</translation>
+        <translation>Makapal</translation>
     </message>
     <message>
         <source>Ordered List</source>
@@ -690,7 +690,7 @@
     </message>
     <message>
         <source>Link</source>
-        <translation>Link</translation>
+        <translation>Kawing</translation>
     </message>
     <message>
         <source>Image</source>
@@ -726,7 +726,7 @@
     </message>
     <message>
         <source>Strikethrough</source>
-        <translation>Strikethrough</translation>
+        <translation>Guhit sa Gitna</translation>
     </message>
     <message>
         <source>Insert Table</source>
@@ -738,11 +738,11 @@
     </message>
     <message>
         <source>Code Block</source>
-        <translation>Code Block</translation>
+        <translation>Bloke ng Code</translation>
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translation>Puna</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -770,7 +770,7 @@
     </message>
     <message>
         <source>Backup</source>
-        <translation>Backup</translation>
+        <translation>Reserbang Kopya</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
@@ -814,31 +814,31 @@
     </message>
     <message>
         <source>Heading 1</source>
-        <translation>Heading 1</translation>
+        <translation>Pamagat 1</translation>
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
-        <translation>Heading 2</translation>
+        <translation>Pamagat 2</translation>
     </message>
     <message>
         <source>Heading 3</source>
-        <translation>Heading 3</translation>
+        <translation>Pamagat 3</translation>
     </message>
     <message>
         <source>Heading 4</source>
-        <translation>Heading 4</translation>
+        <translation>Pamagat 4</translation>
     </message>
     <message>
         <source>Heading 5</source>
-        <translation>Heading 5</translation>
+        <translation>Pamagat 5</translation>
     </message>
     <message>
         <source>Heading 6</source>
-        <translation>Heading 6</translation>
+        <translation>Pamagat 6</translation>
     </message>
     <message>
         <source>Paragraph</source>
@@ -850,7 +850,7 @@
     </message>
     <message>
         <source>Italic</source>
-        <translation>Italic</translation>
+        <translation>Pahilis</translation>
     </message>
     <message>
         <source>Paste as Plain Text</source>
@@ -946,11 +946,11 @@
     </message>
     <message>
         <source>Source Code Editor</source>
-        <translation>Source Code Editor</translation>
+        <translation>Editor ng Source Code</translation>
     </message>
     <message>
         <source>Visual Editor</source>
-        <translation>Visual Editor</translation>
+        <translation>Biswal na Editor</translation>
     </message>
     <message>
         <source>Enter keywords to search...</source>
@@ -970,7 +970,7 @@
     </message>
     <message>
         <source>File Browser</source>
-        <translation>File Browser</translation>
+        <translation>Tagapag-browse ng Talaksan</translation>
     </message>
     <message>
         <source>Recently Opened</source>
@@ -1094,7 +1094,7 @@
     </message>
     <message>
         <source>HTML File (*.html)</source>
-        <translation>HTML File (*.html)</translation>
+        <translation>Talaksang HTML (*.html)</translation>
     </message>
     <message>
         <source>Export Word File</source>
@@ -1102,7 +1102,7 @@
     </message>
     <message>
         <source>Word File (*.doc)</source>
-        <translation>Word File (*.doc)</translation>
+        <translation>Talaksang Word (*.doc)</translation>
     </message>
     <message>
         <source>Export PDF File</source>
@@ -1110,7 +1110,7 @@
     </message>
     <message>
         <source>PDF File (*.pdf)</source>
-        <translation>PDF File (*.pdf)</translation>
+        <translation>Talaksang PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The page could not be printed.</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1198,7 +1198,7 @@
     </message>
     <message>
         <source>Encoding: %1</source>
-        <translation>Encoding: %1</translation>
+        <translation>Pag-encode: %1</translation>
     </message>
     <message>
         <source>Do you want to save the changes to %1?</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Kung pipiliin mo ang “Hindi”, maaari mo itong baguhin sa ibang pagkakataon s
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Kung pipiliin mo ang “Hindi”, maaari mo itong baguhin sa ibang pagkakataon s
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

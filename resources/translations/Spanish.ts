@@ -178,7 +178,7 @@
     </message>
     <message>
         <source>General</source>
-        <translation>General</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>General</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1244,7 +1244,7 @@
     </message>
     <message>
         <source>No</source>
-        <translation>No</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>No</translation>
     </message>
     <message>
         <source>OK</source>

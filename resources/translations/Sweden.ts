@@ -214,7 +214,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,7 +337,7 @@
     </message>
     <message>
         <source>Text:</source>
-        <translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
@@ -416,7 +416,7 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +514,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -638,7 +638,7 @@
     </message>
     <message>
         <source>Format</source>
-        <translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +650,7 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -742,7 +742,7 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -818,7 +818,7 @@
     </message>
     <message>
         <source>H1</source>
-        <translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1142,7 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1248,7 +1248,7 @@
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1307,7 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1368,7 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1376,7 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source> version %1</source>
-        <translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

@@ -19,6 +19,9 @@ table = next(namespace[name + suffix] for name in candidates for suffix in ("", 
 # Qt takes the interface's direction from this entry.
 right_to_left = language.split("_")[0] in ("ar", "he", "fa", "ur")
 table = dict(table, QT_LAYOUT_DIRECTION="RTL" if right_to_left else "LTR")
+# Texts that read the same as in English are marked so in the catalogue; the
+# translation test takes any other text left in English for a missing one.
+unchanged = set(namespace.get("unchanged", []))
 missing = []
 for message in tree.getroot().iter("message"):
     source = message.find("source").text or ""
@@ -31,6 +34,14 @@ for message in tree.getroot().iter("message"):
         sys.exit("place markers differ: %r" % source)
     translation.text = text
     translation.attrib.pop("type", None)
+    comment = message.find("translatorcomment")
+    if text == source and source in unchanged:
+        if comment is None:
+            comment = ET.Element("translatorcomment")
+            message.insert(list(message).index(translation), comment)
+        comment.text = "unchanged"
+    elif comment is not None:
+        message.remove(comment)
 tree.write(catalogue, encoding="utf-8", xml_declaration=True)
 if missing:
     sys.exit("no translation for: %r" % missing)

@@ -295,3 +295,6 @@ ar = {
 'Open %1 with the program the system uses for it?': 'هل تريد فتح %1 بالبرنامج الذي يستخدمه النظام لذلك؟',
 'Load remote images': 'تحميل الصور البعيدة',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ bn = {
 'Open %1 with the program the system uses for it?': 'সিস্টেম যে প্রোগ্রাম ব্যবহার করে তা দিয়ে %1 খুলবেন?',
 'Load remote images': 'দূরবর্তী ছবি লোড করুন',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

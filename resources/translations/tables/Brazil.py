@@ -295,3 +295,6 @@ pt_BR = {
 'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema usa para isso?',
 'Load remote images': 'Carregar imagens remotas',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Link:', 'Link', 'Feedback', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ cs = {
 'Open %1 with the program the system uses for it?': 'Otevřít %1 v programu, který pro to systém používá?',
 'Load remote images': 'Načítat vzdálené obrázky',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Text:', 'Dialog', 'Export', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ da = {
 'Open %1 with the program the system uses for it?': 'Åbn %1 med det program, systemet bruger til det?',
 'Load remote images': 'Indlæs eksterne billeder',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Tip', 'Link:', 'Link', 'Feedback', 'H1', 'Navigation', 'LaTeX', 'OK', ' version %1']

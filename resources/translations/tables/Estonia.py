@@ -295,3 +295,6 @@ et = {
 'Open %1 with the program the system uses for it?': 'Kas avada %1 programmiga, mida süsteem selleks kasutab?',
 'Load remote images': 'Laadi kaugpildid',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Link:', 'Link', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ fi = {
 'Open %1 with the program the system uses for it?': 'Avataanko %1 ohjelmalla, jota järjestelmä käyttää siihen?',
 'Load remote images': 'Lataa etäkuvat',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ fr = {
 'Open %1 with the program the system uses for it?': 'Ouvrir %1 avec le programme que le système utilise pour cela\xa0?',
 'Load remote images': 'Charger les images distantes',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Format', 'Options', 'Image', 'H1', 'Navigation', 'LaTeX', 'OK', 'Images (*.png *.jpg *.jpeg)', ' version %1']

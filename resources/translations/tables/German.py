@@ -99,3 +99,6 @@ de.update({
 'Open %1 with the program the system uses for it?': '%1 mit dem Programm öffnen, das das System dafür verwendet?',
 'Load remote images': 'Externe Bilder laden',
 })
+
+# Texts that read the same in this language as in English.
+unchanged = ['Name', 'Zoom', 'Text:', 'Link:', 'Dialog', 'Format', 'Link', 'H1', 'Navigation', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ el = {
 'Open %1 with the program the system uses for it?': 'Άνοιγμα του %1 με το πρόγραμμα που χρησιμοποιεί το σύστημα γι’ αυτό;',
 'Load remote images': 'Φόρτωση απομακρυσμένων εικόνων',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ he = {
 'Open %1 with the program the system uses for it?': 'לפתוח את %1 בתוכנה שהמערכת משתמשת בה לשם כך?',
 'Load remote images': 'טעינת תמונות מרוחקות',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

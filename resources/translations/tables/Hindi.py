@@ -295,3 +295,6 @@ hi = {
 'Open %1 with the program the system uses for it?': 'क्या %1 को उस प्रोग्राम से खोलें जिसे सिस्टम इसके लिए उपयोग करता है?',
 'Load remote images': 'दूरस्थ चित्र लोड करें',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

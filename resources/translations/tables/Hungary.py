@@ -295,3 +295,6 @@ hu = {
 'Open %1 with the program the system uses for it?': 'Megnyitja a(z) %1 címet a rendszer által erre használt programmal?',
 'Load remote images': 'Távoli képek betöltése',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

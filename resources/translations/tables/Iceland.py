@@ -295,3 +295,6 @@ is_ = {
 'Open %1 with the program the system uses for it?': 'Opna %1 með forritinu sem kerfið notar fyrir það?',
 'Load remote images': 'Hlaða inn fjartengdum myndum',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ id = {
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan sistem untuk itu?',
 'Load remote images': 'Muat gambar jarak jauh',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Dialog', 'File', 'Edit', 'Format', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ ga = {
 'Open %1 with the program the system uses for it?': 'An osclófar %1 leis an ríomhchlár a úsáideann an córas chuige sin?',
 'Load remote images': 'Luchtaigh íomhánna cianda',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

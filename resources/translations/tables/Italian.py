@@ -295,3 +295,6 @@ it = {
 'Open %1 with the program the system uses for it?': 'Aprire %1 con il programma che il sistema usa per questo?',
 'Load remote images': 'Carica immagini remote',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Link:', 'File', 'Link', 'Feedback', 'Backup', 'H1', 'LaTeX', 'No', 'OK']

@@ -295,3 +295,6 @@ ja = {
 'Open %1 with the program the system uses for it?': '%1 をシステムが使用するプログラムで開きますか?',
 'Load remote images': 'リモート画像を読み込む',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

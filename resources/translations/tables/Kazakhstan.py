@@ -295,3 +295,6 @@ kk = {
 'Open %1 with the program the system uses for it?': '%1 жүйе қолданатын бағдарламамен ашылсын ба?',
 'Load remote images': 'Қашықтағы суреттерді жүктеу',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

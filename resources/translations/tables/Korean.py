@@ -295,3 +295,6 @@ ko = {
 'Open %1 with the program the system uses for it?': '시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?',
 'Load remote images': '원격 이미지 불러오기',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ lv = {
 'Open %1 with the program the system uses for it?': 'Vai atvērt %1 ar programmu, ko sistēma tam izmanto?',
 'Load remote images': 'Ielādēt attālos attēlus',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ lt = {
 'Open %1 with the program the system uses for it?': 'Atidaryti %1 programa, kurią tam naudoja sistema?',
 'Load remote images': 'Įkelti nuotolinius paveikslėlius',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

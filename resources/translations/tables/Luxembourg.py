@@ -295,3 +295,6 @@ lb = {
 'Open %1 with the program the system uses for it?': '%1 mam Programm opmaachen, dat de System dofir benotzt?',
 'Load remote images': 'Extern Biller lueden',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Text:', 'Link:', 'Dialog', 'Format', 'Link', 'Feedback', 'Updates', 'H1', 'Paragraph', 'LaTeX', 'OK']

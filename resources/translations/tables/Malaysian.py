@@ -295,3 +295,6 @@ ms = {
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan oleh sistem untuknya?',
 'Load remote images': 'Muatkan imej jauh',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Dialog', 'Edit', 'Format', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ mt = {
 'Open %1 with the program the system uses for it?': 'Tiftaħ %1 bil-programm li s-sistema tuża għalih?',
 'Load remote images': 'Tella immaġini mill-bogħod',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Link:', 'Format', 'Link', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ my = {
 'Open %1 with the program the system uses for it?': '%1 ကို စနစ်က အသုံးပြုသော ပရိုဂရမ်ဖြင့် ဖွင့်မလား?',
 'Load remote images': 'အဝေးမှ ပုံများကို ဖွင့်ရန်',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ nl = {
 'Open %1 with the program the system uses for it?': '%1 openen met het programma dat het systeem daarvoor gebruikt?',
 'Load remote images': 'Externe afbeeldingen laden',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Link:', 'Help', 'Link', 'Feedback', 'Updates', 'H1', 'LaTeX', 'OK']

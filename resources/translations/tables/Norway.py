@@ -295,3 +295,6 @@ no = {
 'Open %1 with the program the system uses for it?': 'Åpne %1 med programmet systemet bruker til det?',
 'Load remote images': 'Last inn eksterne bilder',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Format', 'H1', 'LaTeX', 'OK']

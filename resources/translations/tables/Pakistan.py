@@ -295,3 +295,6 @@ ur = {
 'Open %1 with the program the system uses for it?': 'کیا %1 کو اس پروگرام سے کھولیں جو سسٹم اس کے لیے استعمال کرتا ہے؟',
 'Load remote images': 'دور دراز کی تصاویر لوڈ کریں',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ fa = {
 'Open %1 with the program the system uses for it?': '%1 با برنامه\u200cای که سیستم برای آن به کار می\u200cبرد باز شود؟',
 'Load remote images': 'بارگیری تصاویر راه دور',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

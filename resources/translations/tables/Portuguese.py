@@ -295,3 +295,6 @@ pt = {
 'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema utiliza para isso?',
 'Load remote images': 'Carregar imagens remotas',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ ru = {
 'Open %1 with the program the system uses for it?': 'Открыть %1 в программе, которую система использует для этого?',
 'Load remote images': 'Загружать удалённые изображения',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ zh_CN = {
 'Open %1 with the program the system uses for it?': '要用系统为此使用的程序打开 %1 吗?',
 'Load remote images': '加载远程图片',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

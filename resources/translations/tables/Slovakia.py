@@ -295,3 +295,6 @@ sk = {
 'Open %1 with the program the system uses for it?': 'Otvoriť %1 v programe, ktorý na to systém používa?',
 'Load remote images': 'Načítavať vzdialené obrázky',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Text:', 'Export', 'H1', 'LaTeX', 'OK']

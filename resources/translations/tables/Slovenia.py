@@ -295,3 +295,6 @@ sl = {
 'Open %1 with the program the system uses for it?': 'Ali želite odpreti %1 s programom, ki ga sistem uporablja za to?',
 'Load remote images': 'Nalagaj oddaljene slike',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

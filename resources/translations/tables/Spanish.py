@@ -295,3 +295,6 @@ es = {
 'Open %1 with the program the system uses for it?': '¿Abrir %1 con el programa que el sistema usa para ello?',
 'Load remote images': 'Cargar imágenes remotas',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['General', 'Zoom', 'H1', 'LaTeX', 'No']

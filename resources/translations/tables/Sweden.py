@@ -295,3 +295,6 @@ sv = {
 'Open %1 with the program the system uses for it?': 'Öppna %1 med programmet som systemet använder för det?',
 'Load remote images': 'Läs in fjärrbilder',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['Zoom', 'Text:', 'Format', 'Feedback', 'H1', 'LaTeX', 'OK', ' version %1']

@@ -295,3 +295,6 @@ th = {
 'Open %1 with the program the system uses for it?': 'เปิด %1 ด้วยโปรแกรมที่ระบบใช้สำหรับสิ่งนี้หรือไม่?',
 'Load remote images': 'โหลดรูปภาพระยะไกล',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

@@ -295,3 +295,6 @@ zh_TW = {
 'Open %1 with the program the system uses for it?': '要用系統為此使用的程式開啟 %1 嗎?',
 'Load remote images': '載入遠端圖片',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

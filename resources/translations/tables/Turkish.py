@@ -295,3 +295,6 @@ tr = {
 'Open %1 with the program the system uses for it?': '%1 sistemin bunun için kullandığı programla açılsın mı?',
 'Load remote images': 'Uzak görselleri yükle',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX']

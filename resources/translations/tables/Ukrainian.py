@@ -295,3 +295,6 @@ uk = {
 'Open %1 with the program the system uses for it?': 'Відкрити %1 у програмі, яку система використовує для цього?',
 'Load remote images': 'Завантажувати віддалені зображення',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']

@@ -295,3 +295,6 @@ vi = {
 'Open %1 with the program the system uses for it?': 'Mở %1 bằng chương trình mà hệ thống dùng cho việc này?',
 'Load remote images': 'Tải hình ảnh từ xa',
 }
+
+# Texts that read the same in this language as in English.
+unchanged = ['H1', 'LaTeX', 'OK']
