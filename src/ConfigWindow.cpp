@@ -160,12 +160,20 @@ QWidget *ConfigWindow::buildGeneralPage()
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(20, 20, 20, 20);
+    // Each group's title is a label of its own above its frame: the style's
+    // own group titles cut off the last letter of some translated titles.
     const auto group = [&](const char *key, QWidget *control) {
+        auto *title = new QLabel(page);
+        title->setObjectName(QString::fromLatin1(key).remove(QLatin1Char(' ')) + QStringLiteral("Title"));
         auto *box = new QGroupBox(page);
         auto *inner = new QVBoxLayout(box);
         inner->addWidget(control);
-        layout->addWidget(box);
-        groups.insert(QLatin1String(key), box);
+        auto *section = new QVBoxLayout;
+        section->setSpacing(4);
+        section->addWidget(title);
+        section->addWidget(box);
+        layout->addLayout(section);
+        groups.insert(QLatin1String(key), title);
         return box;
     };
 
@@ -472,14 +480,14 @@ void ConfigWindow::retranslate()
     treeModel->item(1)->setText(treeTexts[1]);
     for (int i = 0; i < 3; ++i)
         treeModel->item(1)->child(i)->setText(treeTexts[2 + i]);
-    groups.value(QStringLiteral("Language"))->setTitle(tr("Language"));
-    groups.value(QStringLiteral("Startup Options"))->setTitle(tr("Startup Options"));
-    groups.value(QStringLiteral("Automatic Backup"))->setTitle(tr("Automatic Backup"));
-    groups.value(QStringLiteral("Show Left Sidebar"))->setTitle(tr("Show Left Sidebar"));
-    groups.value(QStringLiteral("Image Copy Method"))->setTitle(tr("Image Copy Method"));
-    groups.value(QStringLiteral("Load remote images"))->setTitle(tr("Load remote images"));
-    groups.value(QStringLiteral("Zoom"))->setTitle(tr("Zoom"));
-    groups.value(QStringLiteral("File Association"))->setTitle(tr("File Association"));
+    groups.value(QStringLiteral("Language"))->setText(tr("Language"));
+    groups.value(QStringLiteral("Startup Options"))->setText(tr("Startup Options"));
+    groups.value(QStringLiteral("Automatic Backup"))->setText(tr("Automatic Backup"));
+    groups.value(QStringLiteral("Show Left Sidebar"))->setText(tr("Show Left Sidebar"));
+    groups.value(QStringLiteral("Image Copy Method"))->setText(tr("Image Copy Method"));
+    groups.value(QStringLiteral("Load remote images"))->setText(tr("Load remote images"));
+    groups.value(QStringLiteral("Zoom"))->setText(tr("Zoom"));
+    groups.value(QStringLiteral("File Association"))->setText(tr("File Association"));
     backupBox->setText(tr("Enable"));
     sidebarBox->setText(tr("Enable"));
     remoteImagesBox->setText(tr("Enable"));

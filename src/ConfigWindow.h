@@ -67,7 +67,7 @@ private:
     QStandardItemModel *treeModel = nullptr;
     QStackedWidget *pages = nullptr;
 
-    QMap<QString, QGroupBox *> groups;
+    QMap<QString, QLabel *> groups; // the titles of the general page's groups
     QComboBox *languageBox = nullptr;
     QComboBox *startupBox = nullptr;
     QCheckBox *backupBox = nullptr;

@@ -3,12 +3,23 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPushButton>
+
+QWidget *MsgBoxHelper::dialogParent()
+{
+    if (QWidget *active = QApplication::activeWindow())
+        return active;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && qobject_cast<QMainWindow *>(widget))
+            return widget;
+    return nullptr;
+}
 
 QMessageBox::StandardButton MsgBoxHelper::showMessageBox(QMessageBox::Icon icon, const QString &title,
                                                          const QString &text, int kind)
 {
-    QMessageBox box(icon, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(icon, title, text, QMessageBox::NoButton, dialogParent());
     box.setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     box.setWindowModality(Qt::ApplicationModal);
     switch (kind) {
@@ -32,7 +43,7 @@ QMessageBox::StandardButton MsgBoxHelper::showMessageBox(QMessageBox::Icon icon,
 
 QMessageBox::StandardButton MsgBoxHelper::askToSave(const QString &title, const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, QApplication::activeWindow());
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, dialogParent());
     box.setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     box.setWindowModality(Qt::ApplicationModal);
     QPushButton *save = box.addButton(QMessageBox::Save);

@@ -7,7 +7,10 @@ class MsgBoxHelper
 public:
     enum Kind { YesOnly = 0, YesNo = 1, OkOnly = 2 };
 
-    // A modal, fixed-size box without parent. Returns the button pressed;
+    // The window a question belongs over: the active one, else the main window.
+    static QWidget *dialogParent();
+
+    // A modal, fixed-size box over dialogParent(). Returns the button pressed;
     // single-button kinds always give QMessageBox::Yes.
     static QMessageBox::StandardButton showMessageBox(QMessageBox::Icon icon, const QString &title,
                                                       const QString &text, int kind);

@@ -1,7 +1,8 @@
 #include "content.h"
 
+#include "MsgBoxHelper.h"
+
 #include <QClipboard>
-#include <QApplication>
 #include <QDebug>
 #include <QDialog>
 #include <QDesktopServices>
@@ -55,7 +56,7 @@ void Content::addLink(const QString &selection)
 void Content::showLinkDialog(const QString &text, const QString &url, bool modify)
 {
     // Over the window the writer works in, centred on it.
-    auto *dialog = new QDialog(QApplication::activeWindow(), Qt::Dialog | Qt::WindowCloseButtonHint);
+    auto *dialog = new QDialog(MsgBoxHelper::dialogParent(), Qt::Dialog | Qt::WindowCloseButtonHint);
     dialog->setObjectName(QStringLiteral("linkDialog"));
     dialog->setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
     dialog->setAttribute(Qt::WA_DeleteOnClose);

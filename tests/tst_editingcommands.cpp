@@ -271,6 +271,7 @@ void TestEditingCommands::pageKeysDoWhatTheySay()
     QTest::keyClick(keys, Qt::Key_K, Qt::ControlModifier);
     QTRY_VERIFY(linkDialog());
     QCOMPARE(linkDialog()->findChild<QLineEdit *>(QStringLiteral("linkText"))->text(), QStringLiteral("word"));
+    QVERIFY((linkDialog()->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() < 60);
     QCOMPARE(pageText().left(11), QStringLiteral("a word here"));
     linkDialog()->close();
 

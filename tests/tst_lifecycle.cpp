@@ -439,6 +439,8 @@ void TestLifecycle::unsavedChangesAreAskedAbout()
         QVERIFY(box);
         asked.text = box->text();
         QVERIFY(static_cast<QObject *>(box->defaultButton()) == box->button(QMessageBox::Save));
+        // Over the window it is about.
+        QVERIFY((box->frameGeometry().center() - window->frameGeometry().center()).manhattanLength() < 60);
         if (answer == QLatin1String("escape"))
             QTest::keyClick(box, Qt::Key_Escape);
         else if (answer == QLatin1String("enter"))

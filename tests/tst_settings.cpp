@@ -9,6 +9,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
@@ -350,9 +352,12 @@ void TestSettings::editorThemes()
     QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:black;")));
     QVERIFY(remove->isEnabled());
 
-    writeFile(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#7f7f7f\"}");
+    writeFile(folder + QStringLiteral("/nolink.json"), "{\"headingColor\": \"#7f7f7f\", \"editorBackground\": \"#203040\"}");
     settings->onThemeChanged(themes->currentIndex());
     QVERIFY(heading->styleSheet().endsWith(QStringLiteral("color:white;")));
+    // The Source Code Editor takes the chosen theme at once.
+    auto *source = window->findChild<QPlainTextEdit *>(QStringLiteral("sourceEditor"));
+    QCOMPARE(source->palette().color(QPalette::Base), QColor(QStringLiteral("#203040")));
 
     themes->setCurrentIndex(themes->findText(QStringLiteral("LiGhT")));
     QVERIFY(!remove->isEnabled());
@@ -399,7 +404,28 @@ void TestSettings::germanRetranslatesEveryWindow()
     QCOMPARE(window->findChild<QPushButton *>(QStringLiteral("findNextButton"))->text(),
              probe.translate("FindPanel", "Find Next"));
     QCOMPARE(config()->findChild<QComboBox *>(QStringLiteral("startupBox"))->currentIndex(), 0);
-    languages->setCurrentIndex(languages->findText(QStringLiteral("English")));
+    QTRY_COMPARE(js(QStringLiteral("editorBody().getAttribute('data-placeholder')")).toString(),
+                 probe.translate("MainWindow", "Please click here..."));
+    // Longer texts get the room they need: the group titles and the list of
+    // pages, in German and in Japanese.
+    for (const QString &language : {QStringLiteral("Deutsch"), QString::fromUtf8("日本語")}) {
+        languages->setCurrentIndex(languages->findText(language));
+        QTRY_VERIFY(config()->windowTitle() != QLatin1String("Configuration"));
+        config()->show();
+        for (const char *group : {"AutomaticBackupTitle", "ShowLeftSidebarTitle", "LoadremoteimagesTitle", "ImageCopyMethodTitle"}) {
+            auto *title = config()->findChild<QLabel *>(QLatin1String(group));
+            QVERIFY2(title && title->width() >= title->sizeHint().width(), group);
+        }
+        auto *pagesTree = config()->findChild<QTreeView *>(QStringLiteral("configTree"));
+        for (const QModelIndex &entry : pagesTree->model()->match(pagesTree->model()->index(0, 0), Qt::DisplayRole, QStringLiteral("*"), -1,
+                                                                   Qt::MatchWildcard | Qt::MatchRecursive))
+            QVERIFY2(pagesTree->visualRect(entry).left() + pagesTree->fontMetrics().horizontalAdvance(entry.data().toString())
+                         < pagesTree->viewport()->width(),
+                     qPrintable(entry.data().toString()));
+        config()->hide();
+        languages->setCurrentIndex(languages->findText(QStringLiteral("English")));
+        QTRY_COMPARE(config()->windowTitle(), QStringLiteral("Configuration"));
+    }
     QTRY_COMPARE(window->findChild<QMenu *>(QStringLiteral("menuFile"))->title(), QStringLiteral("File"));
 }
 
