@@ -395,6 +395,10 @@ void MainWindow::bringEditorToFront(DocumentSession::Editor editor)
 {
     session->switchTo(editor);
     updateHighlighterPause();
+    // The table commands work on the page's tables only: in the Source Code
+    // Editor they are off rather than doing nothing.
+    for (auto it = tablePageCalls.cbegin(); it != tablePageCalls.cend(); ++it)
+        it.key()->setEnabled(editor == DocumentSession::Editor::Visual);
 }
 
 // The last editor left open has no close button, and its View entry stays on.

@@ -13,6 +13,7 @@
 #include "tabledialog.h"
 
 #include <QApplication>
+#include <QWebEnginePage>
 #include <QMimeData>
 #include <QClipboard>
 #include <QCursor>
@@ -211,14 +212,21 @@ void MainWindow::on_actionRedo_triggered()
     pageOrMarkdown(QStringLiteral("document.execCommand('redo')"), [this] { sourceEditor->redo(); });
 }
 
+// The engine's own clipboard actions: a script may not reach the clipboard.
 void MainWindow::on_actionCopy_triggered()
 {
-    pageOrMarkdown(QStringLiteral("document.execCommand('copy')"), [this] { sourceEditor->copy(); });
+    if (isVisualEditorShown())
+        webView->triggerPageAction(QWebEnginePage::Copy);
+    else
+        sourceEditor->copy();
 }
 
 void MainWindow::on_actionCut_triggered()
 {
-    pageOrMarkdown(QStringLiteral("document.execCommand('cut')"), [this] { sourceEditor->cut(); });
+    if (isVisualEditorShown())
+        webView->triggerPageAction(QWebEnginePage::Cut);
+    else if (session->state() == DocumentSession::State::Source)
+        sourceEditor->cut();
 }
 
 void MainWindow::on_actionDel_triggered()
@@ -323,10 +331,17 @@ void MainWindow::on_actionTable_triggered()
         insertIntoSource(table);
 }
 
+// At `point` of the view, or from the menus at the caret's table cell.
 void MainWindow::runTableCommand(const QString &pageCall, QPoint point)
 {
-    if (point == QPoint(-1, -1))
-        point = webView->mapFromGlobal(QCursor::pos());
+    if (point == QPoint(-1, -1)) {
+        page->ask(QStringLiteral("caretCellPoint()"), [this, pageCall](const QVariant &at) {
+            const QVariantList xy = at.toList();
+            if (xy.size() == 2)
+                page->run(pageCall.arg(xy.at(0).toInt()).arg(xy.at(1).toInt()));
+        });
+        return;
+    }
     const QPoint at = pagePoint(point);
     page->ask(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, pageCall, at](const QVariant &tags) {
         if (tags.toString().contains(QStringLiteral("TABLE")))

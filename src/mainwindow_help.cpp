@@ -100,11 +100,14 @@ void MainWindow::checkForUpdate(bool manual)
 void MainWindow::handleUpdateReply(QNetworkReply *reply, bool manual)
 {
     reply->deleteLater();
-    if (reply->error() != QNetworkReply::NoError)
+    const QString remote = reply->error() == QNetworkReply::NoError ? QString::fromUtf8(reply->readAll()).trimmed() : QString();
+    // Asked for, a check that could not be made says so.
+    if (remote.isEmpty()) {
+        if (manual)
+            MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Update Prompt"), tr("Could not check for updates."),
+                                         MsgBoxHelper::OkOnly);
         return;
-    const QString remote = QString::fromUtf8(reply->readAll()).trimmed();
-    if (remote.isEmpty())
-        return;
+    }
     if (!UpdateCheck::isNewer(remote, QCoreApplication::applicationVersion())) {
         if (manual)
             MsgBoxHelper::showMessageBox(QMessageBox::Information, tr("Update Prompt"),

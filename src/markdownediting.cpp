@@ -122,22 +122,45 @@ QString withoutInlineMarkup(QString text)
 
 void removeInlineMarkup(QPlainTextEdit *editor)
 {
-    if (editor->textCursor().hasSelection())
-        changeSelectionOrLine(editor, withoutInlineMarkup);
+    QTextCursor cursor = editor->textCursor();
+    if (!cursor.hasSelection())
+        return;
+    // The marks right around the selection belong to it ("**" and "**" around a selected word).
+    const QString text = editor->document()->toPlainText();
+    int start = cursor.selectionStart();
+    int end = cursor.selectionEnd();
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const QString &mark : {QStringLiteral("**"), QStringLiteral("__"), QStringLiteral("~~"), QStringLiteral("*"),
+                                    QStringLiteral("_"), QStringLiteral("`")}) {
+            if (text.midRef(start - mark.size(), mark.size()) == mark && text.midRef(end, mark.size()) == mark) {
+                start -= mark.size();
+                end += mark.size();
+                grown = true;
+                break;
+            }
+        }
+    }
+    cursor.setPosition(start);
+    cursor.setPosition(end, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+    changeSelectionOrLine(editor, withoutInlineMarkup);
 }
 
 void removeLinks(QPlainTextEdit *editor)
 {
     static const QRegularExpression link(QStringLiteral("(?<!!)\\[([^\\]]*)\\]\\([^)]*\\)|<((?:https?|mailto):[^>\\s]+)>"));
     QTextCursor cursor = editor->textCursor();
-    if (cursor.hasSelection()) {
+    QString selected = cursor.selectedText();
+    if (selected.contains(link)) {
         changeSelectionOrLine(editor, [](QString text) {
             return text.replace(link, QStringLiteral("\\1\\2"));
         });
         return;
     }
-    const QTextBlock block = cursor.block();
-    const int caret = cursor.position() - block.position();
+    // Else the link the caret, or the selection, is in.
+    const QTextBlock block = editor->document()->findBlock(cursor.selectionStart());
+    const int caret = cursor.selectionStart() - block.position();
     for (auto found = link.globalMatch(block.text()); found.hasNext();) {
         const QRegularExpressionMatch match = found.next();
         if (caret < match.capturedStart() || caret > match.capturedEnd())

@@ -172,9 +172,12 @@ void TestBackup::ticksOverwriteOneFile()
     QCOMPARE(first.size(), 1);
     window->autoBackup(); // nothing changed since: nothing written
     typeAtSourceEnd(QStringLiteral(" second"));
+    // A result the user asked for stays on screen over the backup's message.
+    window->showStatusMessage(QStringLiteral("Replaced 3 occurrences"), QStringLiteral("#333333"), 3);
     window->autoBackup();
     QCOMPARE(backups(), first);
     QCOMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString(), QStringLiteral("first second"));
+    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Replaced 3 occurrences"));
 
     // The Visual Editor's text is read from the page.
     clickTab(QStringLiteral("Visual Editor"));

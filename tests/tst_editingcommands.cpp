@@ -1,12 +1,14 @@
 // The editing commands in the real window: which editor each acts on, the
 // table picker, the context menu, links, formulas, images, paste and drop.
 #include "appsettings.h"
+#include "documentconverter.h"
 #include "guitestbase.h"
 #include "latexeditordialog.h"
 #include "mypushbutton.h"
 #include "tabledialog.h"
 
 #include <QClipboard>
+#include <QDesktopServices>
 #include <QDialogButtonBox>
 #include <QDockWidget>
 #include <QLabel>
@@ -67,6 +69,7 @@ private slots:
     void ctrlSlashSwitchesEditors();
     void editCommandsActOnTheSourceInFront();
     void pageKeysDoWhatTheySay();
+    void everyEnabledCommandShowsAnEffect();
     void keyboardPasteInsertsTextAsText();
     void copyConfirmation();
     void tablePicker_data();
@@ -86,7 +89,11 @@ private slots:
     void droppedFilesInOrder();
     void localImagesShowAndKeepTheirPath();
 
+public slots:
+    void captureUrl(const QUrl &url) { openedUrls << url; }
+
 private:
+    QList<QUrl> openedUrls;
     void setPageHtml(const QString &html);
     void activateTab(const QString &title);
     QPoint viewPointOf(const QString &selector);
@@ -308,6 +315,101 @@ void TestEditingCommands::pageKeysDoWhatTheySay()
     QCOMPARE(js(QStringLiteral("codeBlockValue(document.querySelector('.cm-editor-wrapper'))")).toString(), QStringLiteral("code()"));
 }
 
+// Every menu and tool-bar entry, in each editor, on a document of the usual
+// kinds of block with a table cell's word selected: each one either shows
+// a visible effect (text, selection, clipboard, a window, a message, an
+// address opened, the zoom) or is disabled there.
+void TestEditingCommands::everyEnabledCommandShowsAnEffect()
+{
+    const QString markdown = QStringLiteral("# Title\n\nSome **bold** text with a [link](https://example.com/) and `code`.\n\n"
+                                            "| a | b |\n|---|---|\n| cell | two |\n| three | four |\n\n- item\n");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "captureUrl");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "captureUrl");
+    const QSet<QString> skipped{"actionExit", "actionNewWindow"};
+    QSet<QString> names;
+    for (QAction *action : window->findChildren<QAction *>())
+        if (action->objectName().startsWith(QLatin1String("action")) && !skipped.contains(action->objectName()))
+            names.insert(action->objectName());
+    QStringList silent;
+    for (const bool visual : {true, false}) {
+        for (const QString &name : names) {
+            // The document, with the word "cell" (or the link, for Unlink) selected.
+            const QString word = name == QLatin1String("actionUnlink")                                  ? QStringLiteral("link")
+                : name == QLatin1String("actionClear") || name == QLatin1String("actionIndent") ? QStringLiteral("bold")
+                : name == QLatin1String("actionShiftLeftColumn")                                 ? QStringLiteral("two")
+                                                                                                 : QStringLiteral("cell");
+            if (visual) {
+                if (!window->isVisualEditorShown())
+                    activateTab(QStringLiteral("Visual Editor"));
+                setPageHtml(DocumentConverter().markdownToHtml(markdown.toStdString()));
+                js(QStringLiteral("(function(){var w=document.createTreeWalker(editorBody(),NodeFilter.SHOW_TEXT),n;"
+                                  "while((n=w.nextNode())&&n.data.indexOf('%1')<0){}var r=document.createRange();"
+                                  "r.setStart(n,n.data.indexOf('%1'));r.setEnd(n,n.data.indexOf('%1')+%2);"
+                                  "getSelection().removeAllRanges();getSelection().addRange(r);return true;})()")
+                       .arg(word).arg(word.size()));
+            } else {
+                if (window->isVisualEditorShown())
+                    activateTab(QStringLiteral("Source Code Editor"));
+                source->setPlainText(markdown);
+                QTextCursor cursor = source->textCursor();
+                cursor.setPosition(markdown.indexOf(word));
+                cursor.setPosition(markdown.indexOf(word) + word.size(), QTextCursor::KeepAnchor);
+                source->setTextCursor(cursor);
+            }
+            QAction *action = window->findChild<QAction *>(name);
+            if (!action->isEnabled())
+                continue;
+            // Undo and Redo need something done first.
+            if (name == QLatin1String("actionUndo") || name == QLatin1String("actionRedo")) {
+                if (visual)
+                    js(QStringLiteral("document.execCommand('insertText', false, 'typed'); true"));
+                else
+                    source->insertPlainText(QStringLiteral("typed"));
+                if (name == QLatin1String("actionRedo"))
+                    window->findChild<QAction *>(QStringLiteral("actionUndo"))->trigger();
+                waitFor([] { return false; }, 100);
+            }
+            auto *findDock = window->findChild<QDockWidget *>(QStringLiteral("dockFind"));
+            findDock->hide();
+            const auto state = [&] {
+                return QStringList{visual ? js(QStringLiteral("editorBody().innerHTML + '|' + getSelection().toString()")).toString()
+                                          : source->toPlainText() + QString::number(source->textCursor().anchor())
+                                                + QString::number(source->textCursor().position()),
+                                   QGuiApplication::clipboard()->text(), statusText(), QString::number(view->zoomFactor()),
+                                   findDock->isVisible() ? QStringLiteral("find") : QString()};
+            };
+            QGuiApplication::clipboard()->setText(QStringLiteral("clipboard before"));
+            window->showStatusMessage(QString(), QString(), 0);
+            const QStringList before = state();
+            openedUrls.clear();
+            bool windowShown = false;
+            QList<QPointer<QWidget>> shownBefore;
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->isVisible())
+                    shownBefore << widget;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, [&] {
+                for (QWidget *widget : QApplication::topLevelWidgets()) {
+                    if (widget->isVisible() && !shownBefore.contains(widget) && !qobject_cast<QMenu *>(widget)) {
+                        windowShown = true;
+                        widget->close();
+                    }
+                }
+            });
+            closer.start(30);
+            action->trigger();
+            const bool effect = waitFor([&] { return windowShown || !openedUrls.isEmpty() || state() != before; }, 3000);
+            closer.stop();
+            for (QWidget *widget : QApplication::topLevelWidgets())
+                if (widget->isVisible() && !shownBefore.contains(widget))
+                    widget->close();
+            if (!effect)
+                silent << (visual ? QStringLiteral("page: ") : QStringLiteral("source: ")) + name;
+        }
+    }
+    QVERIFY2(silent.isEmpty(), qPrintable(silent.join(QStringLiteral(", "))));
+}
+
 void TestEditingCommands::keyboardPasteInsertsTextAsText()
 {
     setPageHtml(QStringLiteral("<p>start</p>"));
@@ -439,8 +541,12 @@ void TestEditingCommands::contextMenuEntries()
         shown = entries(menu);
         if (QAction *formula = entry(menu, QStringLiteral("LaTeX")); formula && formula->menu())
             formulaEntries = entries(formula->menu());
-        if (QAction *table = entry(menu, QStringLiteral("Table")); table && table->menu())
+        if (QAction *table = entry(menu, QStringLiteral("Table")); table && table->menu()) {
             tableEntries = entries(table->menu());
+            for (QAction *command : table->menu()->actions())
+                if (!command->isSeparator() && command->icon().pixmap(16).isNull())
+                    tableEntries << QStringLiteral("no icon: ") + command->text();
+        }
         menu->close();
     });
     emit view->customContextMenuRequested(point);

@@ -121,11 +121,13 @@ void TestEditorPage::handshakeShowsTheStartupFile()
 void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
 {
     showHtml(QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
-                            "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"));
-    QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 1);
-    QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar .cm-btn'),"
+                            "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"
+                            "<pre contenteditable=\"false\"><code class=\"language-bash\">echo $HOME\n</code></pre>"));
+    QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 2);
+    // Delete stands apart, at the far end from the language.
+    QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar')[0].children,"
                                "function(b){return b.className}).join(',')")).toString(),
-             QStringLiteral("cm-btn copy,cm-btn clear,cm-btn delete,cm-btn lang"));
+             QStringLiteral("cm-btn lang,cm-btn copy,cm-btn clear,cm-btn delete"));
     QCOMPARE(js(QStringLiteral("document.querySelector('.cm-btn.lang').textContent")).toString(), QStringLiteral("python"));
     QVERIFY(js(QStringLiteral("/^el-\\d+-\\d{1,3}$/.test(document.querySelector('.cm-editor-wrapper').id)")).toBool());
     QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('.cm-editor-wrapper').cmInstance")).toBool());
@@ -134,6 +136,20 @@ void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
     QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('x-equation .katex')")).toBool());
     QCOMPARE(js(QStringLiteral("document.querySelector('x-equation annotation').textContent")).toString(),
              QStringLiteral("x^2"));
+
+    // A fence's other name finds its language's mode and keeps its name; in
+    // the language list, Enter takes the first entry the filter leaves.
+    const QString bash = QStringLiteral("document.querySelectorAll('.cm-editor-wrapper')[1]");
+    QTRY_VERIFY(js(bash + QStringLiteral(".cmInstance !== undefined")).toBool());
+    QCOMPARE(js(bash + QStringLiteral(".cmInstance.getOption('mode')")).toString(), QStringLiteral("text/x-sh"));
+    QCOMPARE(js(QStringLiteral("codeBlockLanguage(%1)").arg(bash)).toString(), QStringLiteral("bash"));
+    js(bash + QStringLiteral(".querySelector('.cm-btn.lang').click(); true"));
+    QTRY_VERIFY(js(QStringLiteral("document.activeElement === document.querySelector('#cm-language-menu input')")).toBool());
+    focusPage();
+    QTest::keyClicks(view->focusProxy(), QStringLiteral("yml"));
+    QTest::keyClick(view->focusProxy(), Qt::Key_Return);
+    QTRY_COMPARE(js(QStringLiteral("codeBlockLanguage(%1)").arg(bash)).toString(), QStringLiteral("yaml"));
+    QVERIFY(!js(QStringLiteral("!!document.getElementById('cm-language-menu')")).toBool());
 }
 
 void TestEditorPage::inlineFormulasStayInTheirLine_data()

@@ -1,6 +1,19 @@
 // Table editing at a point of the page: the cell under the point decides.
 "use strict";
 
+// The middle of the table cell holding the caret, in page coordinates; null
+// outside a table.
+function caretCellPoint() {
+  var selection = getSelection();
+  if (!selection.rangeCount) return null;
+  var node = selection.getRangeAt(0).startContainer;
+  var element = node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement;
+  var cell = element ? element.closest("td, th") : null;
+  if (!cell || !editorBody().contains(cell)) return null;
+  var box = cell.getBoundingClientRect();
+  return [Math.round(box.left + box.width / 2), Math.round(box.top + box.height / 2)];
+}
+
 function cellAt(x, y) {
   var element = document.elementFromPoint(x, y);
   var cell = element ? element.closest("td, th") : null;

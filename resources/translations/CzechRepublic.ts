@@ -337,7 +337,8 @@
     </message>
     <message>
         <source>Text:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
@@ -514,7 +515,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -619,7 +621,8 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -630,7 +633,8 @@
     </message>
     <message>
         <source>Export</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Export</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -818,7 +822,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1147,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1234,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Otevřít %1 v programu, který pro to systém používá?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Aktualizace se nepodařilo zkontrolovat.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1258,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1318,8 @@ Pokud zvolíte „Ne“, můžete to později změnit v nastavení.</translation
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1380,8 @@ Pokud zvolíte „Ne“, můžete to později změnit v nastavení.</translation
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -274,7 +275,8 @@
     </message>
     <message>
         <source>Tip</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Tip</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Tip</translation>
     </message>
     <message>
         <source>Association failed: may require administrator privileges.</source>
@@ -341,7 +343,8 @@
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +419,8 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +518,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -650,7 +655,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +696,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,7 +749,8 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -818,7 +826,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +967,8 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1152,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1239,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Åbn %1 med det program, systemet bruger til det?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Kunne ikke søge efter opdateringer.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1263,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1323,8 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1385,8 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1394,8 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     </message>
     <message>
         <source> version %1</source>
-        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

@@ -1228,6 +1228,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Open %1 with the program the system uses for it?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Could not check for updates.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>

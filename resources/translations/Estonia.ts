@@ -341,7 +341,8 @@
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -514,7 +515,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -690,7 +692,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -818,7 +821,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1146,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1233,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Kas avada %1 programmiga, mida süsteem selleks kasutab?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Uuendusi ei õnnestunud kontrollida.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1257,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1317,8 @@ Kui valite „Ei“, saate seda hiljem sätetes muuta.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1379,8 @@ Kui valite „Ei“, saate seda hiljem sätetes muuta.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

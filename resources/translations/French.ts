@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -514,7 +515,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -581,7 +583,8 @@
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg)</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Images (*.png *.jpg *.jpeg)</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Images (*.png *.jpg *.jpeg)</translation>
     </message>
     <message>
         <source>Upload Success</source>
@@ -638,7 +641,8 @@
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -646,11 +650,13 @@
     </message>
     <message>
         <source>Options</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Options</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -694,7 +700,8 @@
     </message>
     <message>
         <source>Image</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Image</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Image</translation>
     </message>
     <message>
         <source>New</source>
@@ -818,7 +825,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +966,8 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1151,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1238,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Ouvrir %1 avec le programme que le système utilise pour cela ?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Impossible de rechercher les mises à jour.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1262,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1322,8 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1384,8 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1393,8 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     </message>
     <message>
         <source> version %1</source>
-        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

@@ -16,7 +16,8 @@
     </message>
     <message>
         <source>Name</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Creation Time</source>
@@ -214,7 +215,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,11 +339,13 @@
     </message>
     <message>
         <source>Text:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -478,7 +482,8 @@
     </message>
     <message>
         <source>Name</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Upload URL</source>
@@ -514,7 +519,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -553,7 +559,8 @@
     </message>
     <message>
         <source>Name</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Name</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Upload URL</source>
@@ -619,7 +626,8 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -638,7 +646,8 @@
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +659,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +700,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -818,7 +829,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -958,7 +970,8 @@
     </message>
     <message>
         <source>Navigation</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Navigation</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Navigation</translation>
     </message>
     <message>
         <source>Select Folder</source>
@@ -1142,7 +1155,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1242,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>%1 mit dem Programm öffnen, das das System dafür verwendet?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Es konnte nicht nach Aktualisierungen gesucht werden.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1266,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1326,8 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1388,8 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

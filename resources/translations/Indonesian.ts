@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -514,7 +515,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -541,7 +543,8 @@
     </message>
     <message>
         <source>Edit</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Edit</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -619,14 +622,16 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translatorcomment>unchanged</translatorcomment><translation>File</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>File</translation>
     </message>
     <message>
         <source>Export</source>
@@ -634,11 +639,13 @@
     </message>
     <message>
         <source>Edit</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Edit</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +657,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -818,7 +826,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1151,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1238,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Buka %1 dengan program yang digunakan sistem untuk itu?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Tidak dapat memeriksa pembaruan.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1262,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1322,8 @@ Jika Anda memilih “Tidak”, Anda dapat mengubahnya nanti di menu pengaturan.<
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1384,8 @@ Jika Anda memilih “Tidak”, Anda dapat mengubahnya nanti di menu pengaturan.<
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

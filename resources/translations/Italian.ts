@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -341,7 +342,8 @@
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +418,8 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +517,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -626,7 +630,8 @@
     <name>MainWindow</name>
     <message>
         <source>File</source>
-        <translatorcomment>unchanged</translatorcomment><translation>File</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>File</translation>
     </message>
     <message>
         <source>Export</source>
@@ -650,7 +655,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +696,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,7 +749,8 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -770,7 +778,8 @@
     </message>
     <message>
         <source>Backup</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Backup</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Backup</translation>
     </message>
     <message>
         <source>Restore Default Zoom</source>
@@ -818,7 +827,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1152,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1239,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Aprire %1 con il programma che il sistema usa per questo?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Impossibile verificare la disponibilità di aggiornamenti.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1244,11 +1259,13 @@
     </message>
     <message>
         <source>No</source>
-        <translatorcomment>unchanged</translatorcomment><translation>No</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>No</translation>
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1324,8 @@ Se scegli «No», potrai modificarlo in seguito dal menu delle impostazioni.</tr
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1386,8 @@ Se scegli «No», potrai modificarlo in seguito dal menu delle impostazioni.</tr
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

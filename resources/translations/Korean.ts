@@ -818,7 +818,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1143,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1227,6 +1229,10 @@
     <message>
         <source>Open %1 with the program the system uses for it?</source>
         <translation>시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?</translation>
+    </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>업데이트를 확인할 수 없습니다.</translation>
     </message>
 </context>
 <context>

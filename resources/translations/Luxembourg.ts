@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,11 +338,13 @@
     </message>
     <message>
         <source>Text:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +419,8 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +518,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -619,7 +624,8 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -638,7 +644,8 @@
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +657,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -690,7 +698,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,11 +751,13 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Updates</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Updates</translation>
     </message>
     <message>
         <source>Print</source>
@@ -818,7 +829,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -842,7 +854,8 @@
     </message>
     <message>
         <source>Paragraph</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Paragraph</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Paragraph</translation>
     </message>
     <message>
         <source>Paragraph Indent</source>
@@ -1142,7 +1155,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1242,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>%1 mam Programm opmaachen, dat de System dofir benotzt?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Et konnt net no Aktualiséierunge gesicht ginn.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1266,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1326,8 @@ Wann Dir „Neen“ wielt, kënnt Dir dat méi spéit an den Astellungen ännere
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1388,8 @@ Wann Dir „Neen“ wielt, kënnt Dir dat méi spéit an den Astellungen ännere
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

@@ -514,7 +514,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -541,7 +542,8 @@
     </message>
     <message>
         <source>Edit</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Edit</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Delete</source>
@@ -619,7 +621,8 @@
     <name>LaTeXEditorDialog</name>
     <message>
         <source>Dialog</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Dialog</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Dialog</translation>
     </message>
 </context>
 <context>
@@ -634,11 +637,13 @@
     </message>
     <message>
         <source>Edit</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Edit</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -818,7 +823,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1148,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1235,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Buka %1 dengan program yang digunakan oleh sistem untuknya?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Tidak dapat menyemak kemas kini.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1259,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1319,8 @@ Jika anda memilih “Tidak”, anda boleh mengubahnya kemudian dalam menu tetapa
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1381,8 @@ Jika anda memilih “Tidak”, anda boleh mengubahnya kemudian dalam menu tetapa
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

@@ -341,7 +341,8 @@
     </message>
     <message>
         <source>Link:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link:</translation>
     </message>
     <message>
         <source>Confirm</source>
@@ -416,7 +417,8 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +516,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -654,7 +657,8 @@
     </message>
     <message>
         <source>Help</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Help</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Help</translation>
     </message>
     <message>
         <source>toolBar</source>
@@ -690,7 +694,8 @@
     </message>
     <message>
         <source>Link</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Link</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Link</translation>
     </message>
     <message>
         <source>Image</source>
@@ -742,11 +747,13 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Updates</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Updates</translation>
     </message>
     <message>
         <source>Print</source>
@@ -818,7 +825,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1150,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1237,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>%1 openen met het programma dat het systeem daarvoor gebruikt?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Kon niet op updates controleren.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1261,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1321,8 @@ Als u “Nee” kiest, kunt u dit later wijzigen in het menu Instellingen.</tran
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1383,8 @@ Als u “Nee” kiest, kunt u dit later wijzigen in het menu Instellingen.</tran
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

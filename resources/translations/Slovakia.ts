@@ -337,7 +337,8 @@
     </message>
     <message>
         <source>Text:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
@@ -514,7 +515,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -630,7 +632,8 @@
     </message>
     <message>
         <source>Export</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Export</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Edit</source>
@@ -818,7 +821,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1146,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1233,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Otvoriť %1 v programe, ktorý na to systém používa?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Aktualizácie sa nepodarilo skontrolovať.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1257,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1317,8 @@ Ak zvolíte „Nie“, môžete to neskôr zmeniť v nastaveniach.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1379,8 @@ Ak zvolíte „Nie“, môžete to neskôr zmeniť v nastaveniach.</translation>
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>

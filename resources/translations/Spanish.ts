@@ -178,7 +178,8 @@
     </message>
     <message>
         <source>General</source>
-        <translatorcomment>unchanged</translatorcomment><translation>General</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>General</translation>
     </message>
     <message>
         <source>Appearance</source>
@@ -214,7 +215,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -650,7 +652,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -818,7 +821,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1146,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1233,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>¿Abrir %1 con el programa que el sistema usa para ello?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>No se pudo comprobar si hay actualizaciones.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1244,7 +1253,8 @@
     </message>
     <message>
         <source>No</source>
-        <translatorcomment>unchanged</translatorcomment><translation>No</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>No</translation>
     </message>
     <message>
         <source>OK</source>

@@ -214,7 +214,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>File Association</source>
@@ -337,7 +338,8 @@
     </message>
     <message>
         <source>Text:</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Text:</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Text:</translation>
     </message>
     <message>
         <source>Link:</source>
@@ -416,7 +418,8 @@
     <name>FeedbackDialog</name>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Email Feedback</source>
@@ -514,7 +517,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -638,7 +642,8 @@
     </message>
     <message>
         <source>Format</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Format</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Format</translation>
     </message>
     <message>
         <source>Table</source>
@@ -650,7 +655,8 @@
     </message>
     <message>
         <source>Zoom</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Zoom</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Help</source>
@@ -742,7 +748,8 @@
     </message>
     <message>
         <source>Feedback</source>
-        <translatorcomment>unchanged</translatorcomment><translation>Feedback</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>Feedback</translation>
     </message>
     <message>
         <source>Updates</source>
@@ -818,7 +825,8 @@
     </message>
     <message>
         <source>H1</source>
-        <translatorcomment>unchanged</translatorcomment><translation>H1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>H1</translation>
     </message>
     <message>
         <source>Heading 2</source>
@@ -1142,7 +1150,8 @@
     </message>
     <message>
         <source>LaTeX</source>
-        <translatorcomment>unchanged</translatorcomment><translation>LaTeX</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>LaTeX</translation>
     </message>
     <message>
         <source>Modify</source>
@@ -1228,6 +1237,10 @@
         <source>Open %1 with the program the system uses for it?</source>
         <translation>Öppna %1 med programmet som systemet använder för det?</translation>
     </message>
+    <message>
+        <source>Could not check for updates.</source>
+        <translation>Det gick inte att söka efter uppdateringar.</translation>
+    </message>
 </context>
 <context>
     <name>MarkdownFile</name>
@@ -1248,7 +1261,8 @@
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Save</source>
@@ -1307,7 +1321,8 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
@@ -1368,7 +1383,8 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source>OK</source>
-        <translatorcomment>unchanged</translatorcomment><translation>OK</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation>OK</translation>
     </message>
     <message>
         <source>is an easily accessible Markdown editing tool. Users can use it to write documents and it also supports exporting to PDF and other features.</source>
@@ -1376,7 +1392,8 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     </message>
     <message>
         <source> version %1</source>
-        <translatorcomment>unchanged</translatorcomment><translation> version %1</translation>
+        <translatorcomment>unchanged</translatorcomment>
+        <translation> version %1</translation>
     </message>
     <message>
         <source>by the Penwick developers</source>

@@ -294,6 +294,7 @@ ar = {
 "Don't Save": 'عدم الحفظ',
 'Open %1 with the program the system uses for it?': 'هل تريد فتح %1 بالبرنامج الذي يستخدمه النظام لذلك؟',
 'Load remote images': 'تحميل الصور البعيدة',
+'Could not check for updates.': 'تعذّر التحقق من وجود تحديثات.',
 }
 
 # Texts that read the same in this language as in English.

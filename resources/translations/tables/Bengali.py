@@ -294,6 +294,7 @@ bn = {
 "Don't Save": 'সংরক্ষণ করবেন না',
 'Open %1 with the program the system uses for it?': 'সিস্টেম যে প্রোগ্রাম ব্যবহার করে তা দিয়ে %1 খুলবেন?',
 'Load remote images': 'দূরবর্তী ছবি লোড করুন',
+'Could not check for updates.': 'আপডেট পরীক্ষা করা যায়নি।',
 }
 
 # Texts that read the same in this language as in English.

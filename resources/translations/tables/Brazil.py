@@ -294,6 +294,7 @@ pt_BR = {
 "Don't Save": 'Não salvar',
 'Open %1 with the program the system uses for it?': 'Abrir %1 com o programa que o sistema usa para isso?',
 'Load remote images': 'Carregar imagens remotas',
+'Could not check for updates.': 'Não foi possível verificar atualizações.',
 }
 
 # Texts that read the same in this language as in English.

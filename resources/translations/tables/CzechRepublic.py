@@ -294,6 +294,7 @@ cs = {
 "Don't Save": 'Neukládat',
 'Open %1 with the program the system uses for it?': 'Otevřít %1 v programu, který pro to systém používá?',
 'Load remote images': 'Načítat vzdálené obrázky',
+'Could not check for updates.': 'Aktualizace se nepodařilo zkontrolovat.',
 }
 
 # Texts that read the same in this language as in English.

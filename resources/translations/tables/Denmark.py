@@ -294,6 +294,7 @@ da = {
 "Don't Save": 'Gem ikke',
 'Open %1 with the program the system uses for it?': 'Åbn %1 med det program, systemet bruger til det?',
 'Load remote images': 'Indlæs eksterne billeder',
+'Could not check for updates.': 'Kunne ikke søge efter opdateringer.',
 }
 
 # Texts that read the same in this language as in English.

@@ -295,4 +295,5 @@ en = {text: text for text in [
     "Don't Save",
     'Open %1 with the program the system uses for it?',
     'Load remote images',
+    'Could not check for updates.',
 ]}

@@ -294,6 +294,7 @@ et = {
 "Don't Save": 'Ära salvesta',
 'Open %1 with the program the system uses for it?': 'Kas avada %1 programmiga, mida süsteem selleks kasutab?',
 'Load remote images': 'Laadi kaugpildid',
+'Could not check for updates.': 'Uuendusi ei õnnestunud kontrollida.',
 }
 
 # Texts that read the same in this language as in English.

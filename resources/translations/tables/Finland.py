@@ -294,6 +294,7 @@ fi = {
 "Don't Save": 'Älä tallenna',
 'Open %1 with the program the system uses for it?': 'Avataanko %1 ohjelmalla, jota järjestelmä käyttää siihen?',
 'Load remote images': 'Lataa etäkuvat',
+'Could not check for updates.': 'Päivityksiä ei voitu tarkistaa.',
 }
 
 # Texts that read the same in this language as in English.

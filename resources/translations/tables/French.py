@@ -294,6 +294,7 @@ fr = {
 "Don't Save": 'Ne pas enregistrer',
 'Open %1 with the program the system uses for it?': 'Ouvrir %1 avec le programme que le système utilise pour cela\xa0?',
 'Load remote images': 'Charger les images distantes',
+'Could not check for updates.': 'Impossible de rechercher les mises à jour.',
 }
 
 # Texts that read the same in this language as in English.

@@ -98,6 +98,7 @@ de.update({
 "Don't Save":'Nicht speichern',
 'Open %1 with the program the system uses for it?': '%1 mit dem Programm öffnen, das das System dafür verwendet?',
 'Load remote images': 'Externe Bilder laden',
+'Could not check for updates.': 'Es konnte nicht nach Aktualisierungen gesucht werden.',
 })
 
 # Texts that read the same in this language as in English.

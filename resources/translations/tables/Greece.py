@@ -294,6 +294,7 @@ el = {
 "Don't Save": 'Να μην γίνει αποθήκευση',
 'Open %1 with the program the system uses for it?': 'Άνοιγμα του %1 με το πρόγραμμα που χρησιμοποιεί το σύστημα γι’ αυτό;',
 'Load remote images': 'Φόρτωση απομακρυσμένων εικόνων',
+'Could not check for updates.': 'Δεν ήταν δυνατός ο έλεγχος για ενημερώσεις.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ he = {
 "Don't Save": 'לא לשמור',
 'Open %1 with the program the system uses for it?': 'לפתוח את %1 בתוכנה שהמערכת משתמשת בה לשם כך?',
 'Load remote images': 'טעינת תמונות מרוחקות',
+'Could not check for updates.': 'לא ניתן היה לבדוק אם יש עדכונים.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ hi = {
 "Don't Save": 'सहेजें नहीं',
 'Open %1 with the program the system uses for it?': 'क्या %1 को उस प्रोग्राम से खोलें जिसे सिस्टम इसके लिए उपयोग करता है?',
 'Load remote images': 'दूरस्थ चित्र लोड करें',
+'Could not check for updates.': 'अपडेट की जाँच नहीं की जा सकी।',
 }
 
 # Texts that read the same in this language as in English.

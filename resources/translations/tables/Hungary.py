@@ -294,6 +294,7 @@ hu = {
 "Don't Save": 'Ne mentse',
 'Open %1 with the program the system uses for it?': 'Megnyitja a(z) %1 címet a rendszer által erre használt programmal?',
 'Load remote images': 'Távoli képek betöltése',
+'Could not check for updates.': 'Nem sikerült frissítéseket keresni.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ is_ = {
 "Don't Save": 'Ekki vista',
 'Open %1 with the program the system uses for it?': 'Opna %1 með forritinu sem kerfið notar fyrir það?',
 'Load remote images': 'Hlaða inn fjartengdum myndum',
+'Could not check for updates.': 'Ekki tókst að leita að uppfærslum.',
 }
 
 # Texts that read the same in this language as in English.

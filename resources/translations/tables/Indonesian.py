@@ -294,6 +294,7 @@ id = {
 "Don't Save": 'Jangan Simpan',
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan sistem untuk itu?',
 'Load remote images': 'Muat gambar jarak jauh',
+'Could not check for updates.': 'Tidak dapat memeriksa pembaruan.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ ga = {
 "Don't Save": 'Ná sábháil',
 'Open %1 with the program the system uses for it?': 'An osclófar %1 leis an ríomhchlár a úsáideann an córas chuige sin?',
 'Load remote images': 'Luchtaigh íomhánna cianda',
+'Could not check for updates.': 'Níorbh fhéidir nuashonruithe a sheiceáil.',
 }
 
 # Texts that read the same in this language as in English.

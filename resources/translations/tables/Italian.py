@@ -294,6 +294,7 @@ it = {
 "Don't Save": 'Non salvare',
 'Open %1 with the program the system uses for it?': 'Aprire %1 con il programma che il sistema usa per questo?',
 'Load remote images': 'Carica immagini remote',
+'Could not check for updates.': 'Impossibile verificare la disponibilità di aggiornamenti.',
 }
 
 # Texts that read the same in this language as in English.

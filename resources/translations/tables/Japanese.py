@@ -294,6 +294,7 @@ ja = {
 "Don't Save": '保存しない',
 'Open %1 with the program the system uses for it?': '%1 をシステムが使用するプログラムで開きますか?',
 'Load remote images': 'リモート画像を読み込む',
+'Could not check for updates.': '更新を確認できませんでした。',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ kk = {
 "Don't Save": 'Сақтамау',
 'Open %1 with the program the system uses for it?': '%1 жүйе қолданатын бағдарламамен ашылсын ба?',
 'Load remote images': 'Қашықтағы суреттерді жүктеу',
+'Could not check for updates.': 'Жаңартуларды тексеру мүмкін болмады.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ ko = {
 "Don't Save": '저장 안 함',
 'Open %1 with the program the system uses for it?': '시스템이 사용하는 프로그램으로 %1을(를) 여시겠습니까?',
 'Load remote images': '원격 이미지 불러오기',
+'Could not check for updates.': '업데이트를 확인할 수 없습니다.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ lv = {
 "Don't Save": 'Nesaglabāt',
 'Open %1 with the program the system uses for it?': 'Vai atvērt %1 ar programmu, ko sistēma tam izmanto?',
 'Load remote images': 'Ielādēt attālos attēlus',
+'Could not check for updates.': 'Neizdevās pārbaudīt atjauninājumus.',
 }
 
 # Texts that read the same in this language as in English.

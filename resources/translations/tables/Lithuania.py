@@ -294,6 +294,7 @@ lt = {
 "Don't Save": 'Neįrašyti',
 'Open %1 with the program the system uses for it?': 'Atidaryti %1 programa, kurią tam naudoja sistema?',
 'Load remote images': 'Įkelti nuotolinius paveikslėlius',
+'Could not check for updates.': 'Nepavyko patikrinti naujinimų.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ lb = {
 "Don't Save": 'Net späicheren',
 'Open %1 with the program the system uses for it?': '%1 mam Programm opmaachen, dat de System dofir benotzt?',
 'Load remote images': 'Extern Biller lueden',
+'Could not check for updates.': 'Et konnt net no Aktualiséierunge gesicht ginn.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ ms = {
 "Don't Save": 'Jangan Simpan',
 'Open %1 with the program the system uses for it?': 'Buka %1 dengan program yang digunakan oleh sistem untuknya?',
 'Load remote images': 'Muatkan imej jauh',
+'Could not check for updates.': 'Tidak dapat menyemak kemas kini.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ mt = {
 "Don't Save": 'Tissejvjax',
 'Open %1 with the program the system uses for it?': 'Tiftaħ %1 bil-programm li s-sistema tuża għalih?',
 'Load remote images': 'Tella immaġini mill-bogħod',
+'Could not check for updates.': 'Ma setax jiġi ċċekkjat jekk hemmx aġġornamenti.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ my = {
 "Don't Save": 'မသိမ်းဘဲထားရန်',
 'Open %1 with the program the system uses for it?': '%1 ကို စနစ်က အသုံးပြုသော ပရိုဂရမ်ဖြင့် ဖွင့်မလား?',
 'Load remote images': 'အဝေးမှ ပုံများကို ဖွင့်ရန်',
+'Could not check for updates.': 'အပ်ဒိတ်များကို စစ်ဆေး၍ မရပါ။',
 }
 
 # Texts that read the same in this language as in English.

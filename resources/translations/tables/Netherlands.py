@@ -294,6 +294,7 @@ nl = {
 "Don't Save": 'Niet opslaan',
 'Open %1 with the program the system uses for it?': '%1 openen met het programma dat het systeem daarvoor gebruikt?',
 'Load remote images': 'Externe afbeeldingen laden',
+'Could not check for updates.': 'Kon niet op updates controleren.',
 }
 
 # Texts that read the same in this language as in English.

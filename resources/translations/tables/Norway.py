@@ -294,6 +294,7 @@ no = {
 "Don't Save": 'Ikke lagre',
 'Open %1 with the program the system uses for it?': 'Åpne %1 med programmet systemet bruker til det?',
 'Load remote images': 'Last inn eksterne bilder',
+'Could not check for updates.': 'Kunne ikke se etter oppdateringer.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ ur = {
 "Don't Save": 'محفوظ نہ کریں',
 'Open %1 with the program the system uses for it?': 'کیا %1 کو اس پروگرام سے کھولیں جو سسٹم اس کے لیے استعمال کرتا ہے؟',
 'Load remote images': 'دور دراز کی تصاویر لوڈ کریں',
+'Could not check for updates.': 'اپ ڈیٹس کی جانچ نہیں ہو سکی۔',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ fa = {
 "Don't Save": 'ذخیره نشود',
 'Open %1 with the program the system uses for it?': '%1 با برنامه\u200cای که سیستم برای آن به کار می\u200cبرد باز شود؟',
 'Load remote images': 'بارگیری تصاویر راه دور',
+'Could not check for updates.': 'بررسی به\u200cروزرسانی\u200cها ممکن نشد.',
 }
 
 # Texts that read the same in this language as in English.

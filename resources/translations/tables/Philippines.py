@@ -294,6 +294,7 @@ fil = {
 "Don't Save": 'Huwag I-save',
 'Open %1 with the program the system uses for it?': 'Buksan ang %1 gamit ang programang ginagamit ng system para rito?',
 'Load remote images': 'I-load ang mga remote na larawan',
+'Could not check for updates.': 'Hindi masuri kung may mga update.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ ru = {
 "Don't Save": 'Не сохранять',
 'Open %1 with the program the system uses for it?': 'Открыть %1 в программе, которую система использует для этого?',
 'Load remote images': 'Загружать удалённые изображения',
+'Could not check for updates.': 'Не удалось проверить наличие обновлений.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ zh_CN = {
 "Don't Save": '不保存',
 'Open %1 with the program the system uses for it?': '要用系统为此使用的程序打开 %1 吗?',
 'Load remote images': '加载远程图片',
+'Could not check for updates.': '无法检查更新。',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ sk = {
 "Don't Save": 'Neukladať',
 'Open %1 with the program the system uses for it?': 'Otvoriť %1 v programe, ktorý na to systém používa?',
 'Load remote images': 'Načítavať vzdialené obrázky',
+'Could not check for updates.': 'Aktualizácie sa nepodarilo skontrolovať.',
 }
 
 # Texts that read the same in this language as in English.

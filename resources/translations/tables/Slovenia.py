@@ -294,6 +294,7 @@ sl = {
 "Don't Save": 'Ne shrani',
 'Open %1 with the program the system uses for it?': 'Ali želite odpreti %1 s programom, ki ga sistem uporablja za to?',
 'Load remote images': 'Nalagaj oddaljene slike',
+'Could not check for updates.': 'Posodobitev ni bilo mogoče preveriti.',
 }
 
 # Texts that read the same in this language as in English.

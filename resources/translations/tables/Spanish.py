@@ -294,6 +294,7 @@ es = {
 "Don't Save": 'No guardar',
 'Open %1 with the program the system uses for it?': '¿Abrir %1 con el programa que el sistema usa para ello?',
 'Load remote images': 'Cargar imágenes remotas',
+'Could not check for updates.': 'No se pudo comprobar si hay actualizaciones.',
 }
 
 # Texts that read the same in this language as in English.

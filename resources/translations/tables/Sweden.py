@@ -294,6 +294,7 @@ sv = {
 "Don't Save": 'Spara inte',
 'Open %1 with the program the system uses for it?': 'Öppna %1 med programmet som systemet använder för det?',
 'Load remote images': 'Läs in fjärrbilder',
+'Could not check for updates.': 'Det gick inte att söka efter uppdateringar.',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ th = {
 "Don't Save": 'ไม่บันทึก',
 'Open %1 with the program the system uses for it?': 'เปิด %1 ด้วยโปรแกรมที่ระบบใช้สำหรับสิ่งนี้หรือไม่?',
 'Load remote images': 'โหลดรูปภาพระยะไกล',
+'Could not check for updates.': 'ไม่สามารถตรวจสอบการอัปเดตได้',
 }
 
 # Texts that read the same in this language as in English.

@@ -294,6 +294,7 @@ zh_TW = {
 "Don't Save": '不要儲存',
 'Open %1 with the program the system uses for it?': '要用系統為此使用的程式開啟 %1 嗎?',
 'Load remote images': '載入遠端圖片',
+'Could not check for updates.': '無法檢查更新。',
 }
 
 # Texts that read the same in this language as in English.

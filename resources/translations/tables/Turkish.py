@@ -294,6 +294,7 @@ tr = {
 "Don't Save": 'Kaydetme',
 'Open %1 with the program the system uses for it?': '%1 sistemin bunun için kullandığı programla açılsın mı?',
 'Load remote images': 'Uzak görselleri yükle',
+'Could not check for updates.': 'Güncellemeler denetlenemedi.',
 }
 
 # Texts that read the same in this language as in English.

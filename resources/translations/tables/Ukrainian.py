@@ -294,6 +294,7 @@ uk = {
 "Don't Save": 'Не зберігати',
 'Open %1 with the program the system uses for it?': 'Відкрити %1 у програмі, яку система використовує для цього?',
 'Load remote images': 'Завантажувати віддалені зображення',
+'Could not check for updates.': 'Не вдалося перевірити наявність оновлень.',
 }
 
 # Texts that read the same in this language as in English.

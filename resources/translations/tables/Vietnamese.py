@@ -294,6 +294,7 @@ vi = {
 "Don't Save": 'Không lưu',
 'Open %1 with the program the system uses for it?': 'Mở %1 bằng chương trình mà hệ thống dùng cho việc này?',
 'Load remote images': 'Tải hình ảnh từ xa',
+'Could not check for updates.': 'Không thể kiểm tra bản cập nhật.',
 }
 
 # Texts that read the same in this language as in English.
