@@ -135,6 +135,9 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The docks go with the window's children: what they report on the way is not a switch.
+    for (QDockWidget *dock : {sourceDock, visualDock})
+        dock->disconnect(this);
     // The page answers what is still pending while it goes, after the widgets it would touch.
     page->shutDown();
     delete printer;
