@@ -109,7 +109,6 @@ struct Scan {
     // One block's inline content, or one HTML block.
     struct Context {
         bool html = false;
-        std::vector<std::pair<size_t, size_t>> pieces; // the source text reported, in order
         std::vector<Token> tokens;
         std::string source;
         size_t begin = none;
@@ -140,43 +139,29 @@ struct Scan {
 
     // The source of an inline island: its bytes, less the markers and
     // indentation md4c skipped at the start of each continuation line.
-    std::string inlineSource(const Context &context, size_t begin, size_t end) const
+    std::string inlineSource(size_t begin, size_t end) const
     {
         std::string source;
-        size_t at = begin;
-        const auto gapTo = [&](size_t to) {
-            while (at < to) {
-                const size_t newline = std::string_view(base + at, to - at).find('\n');
-                if (newline == std::string_view::npos) {
-                    source.append(base + at, to - at);
-                    at = to;
-                    return;
-                }
-                source.append(base + at, newline + 1);
-                at += newline + 1;
-                while (at < to && (base[at] == ' ' || base[at] == '\t' || base[at] == '>'))
-                    ++at;
-            }
-        };
-        for (const auto &piece : context.pieces) {
-            if (piece.first < begin || piece.first < at)
-                continue;
-            if (piece.second > end)
+        for (size_t at = begin; at < end;) {
+            const size_t newline = std::string_view(base + at, end - at).find('\n');
+            if (newline == std::string_view::npos) {
+                source.append(base + at, end - at);
                 break;
-            gapTo(piece.first);
-            source.append(base + piece.first, piece.second - piece.first);
-            at = piece.second;
+            }
+            source.append(base + at, newline + 1);
+            at += newline + 1;
+            while (at < end && (base[at] == ' ' || base[at] == '\t' || base[at] == '>'))
+                ++at;
         }
-        gapTo(end);
         return source;
     }
 
-    void addInline(const Context &context, const Token &first, const Token &last)
+    void addInline(const Token &first, const Token &last)
     {
         HtmlIslands::Island island;
         island.begin = first.begin;
         island.end = last.end;
-        island.source = inlineSource(context, island.begin, island.end);
+        island.source = inlineSource(island.begin, island.end);
         islands.push_back(std::move(island));
     }
 
@@ -206,7 +191,7 @@ struct Scan {
         }
         for (size_t index = 0; index < tokens.size(); ++index) {
             const size_t last = partner[index] >= 0 ? static_cast<size_t>(partner[index]) : index;
-            addInline(context, tokens[index], tokens[last]);
+            addInline(tokens[index], tokens[last]);
             index = last;
         }
     }
@@ -257,13 +242,14 @@ struct Scan {
         if (contexts.empty())
             return;
         Context &context = contexts.back();
+        if (!context.html && type != MD_TEXT_HTML)
+            return;
         const bool fromSource = inSource(text, length) && length > 0;
         const size_t at = fromSource ? static_cast<size_t>(text - base) : 0;
-        if (fromSource)
-            noteTop(at, length);
         if (context.html) {
             context.source.append(text, length);
             if (fromSource) {
+                noteTop(at, length);
                 context.begin = std::min(context.begin, at);
                 context.end = std::max(context.end, at + length);
             }
@@ -271,16 +257,16 @@ struct Scan {
         }
         if (!fromSource)
             return;
-        context.pieces.emplace_back(at, at + length);
-        if (type != MD_TEXT_HTML)
-            return;
         if (context.images > 0) {
             escaped.push_back({at, at + length, -1});
             return;
         }
-        // A tag broken over lines comes in one piece per line.
+        // A tag broken over lines comes in one piece per line, with only the
+        // line break and indentation between.
         if (!context.tokens.empty() && base[context.tokens.back().end - 1] != '>'
-            && context.pieces.size() >= 2 && context.pieces[context.pieces.size() - 2].second == context.tokens.back().end) {
+            && std::string_view(base + context.tokens.back().end, at - context.tokens.back().end)
+                       .find_first_not_of(" \t\r\n>")
+                == std::string_view::npos) {
             context.tokens.back().end = at + length;
             return;
         }
@@ -386,8 +372,14 @@ Scan scanned(const std::string &markdown)
         island.source = markdown.substr(0, frontMatter);
         scan.islands.push_back(std::move(island));
     }
-    // Without a "<" there is no raw HTML to find.
-    if (markdown.find('<', frontMatter) == none)
+    // Raw HTML starts with "<" and a letter, "/", "!" or "?": without one
+    // there is none to find.
+    bool mayHoldHtml = false;
+    for (size_t at = markdown.find('<', frontMatter); at != none && !mayHoldHtml; at = markdown.find('<', at + 1)) {
+        const unsigned char next = at + 1 < markdown.size() ? static_cast<unsigned char>(markdown[at + 1]) : 0;
+        mayHoldHtml = std::isalpha(next) || next == '/' || next == '!' || next == '?';
+    }
+    if (!mayHoldHtml)
         return scan;
     MD_PARSER parser{};
     parser.flags = markdownParserFlags;
@@ -547,9 +539,14 @@ std::string HtmlIslands::render(const std::string &markdown)
     }
     std::sort(render.ranges.begin(), render.ranges.end(), [](const Range &a, const Range &b) { return a.begin < b.begin; });
     render.html.reserve(markdown.size() + markdown.size() / 4);
-    md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter),
-            [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<Render *>(userdata)->write(text, size); },
-            &render, markdownParserFlags, 0);
+    if (render.ranges.empty())
+        md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter),
+                [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<Render *>(userdata)->html.append(text, size); },
+                &render, markdownParserFlags, 0);
+    else
+        md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter),
+                [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<Render *>(userdata)->write(text, size); },
+                &render, markdownParserFlags, 0);
     if (render.capturing >= 0)
         render.finish();
     return render.html;

@@ -204,10 +204,11 @@ void Converter::endTag()
     inTag = false;
     sampleLastChars();
     // An island's attributes hold its source, which may say anything.
-    if (!closingTag && currentTag.compare(0, 7, "x-html ") != 0
+    if (!closingTag
         && (currentTag.find("display:none") != std::string::npos
             || currentTag.find("visibility:hidden") != std::string::npos
-            || currentTag.find("opacity:0") != std::string::npos)) {
+            || currentTag.find("opacity:0") != std::string::npos)
+        && currentTag.compare(0, 7, "x-html ") != 0) {
         updateTextHandling();
         return;
     }

@@ -98,7 +98,6 @@ public:
     bool skipTagWhitespace = true;
 
     std::vector<ListLevel> lists;
-    std::vector<std::string> islands;
     bool tableHasHeader = false;
     bool inHeading = false;
     bool inMath = false;
@@ -115,6 +114,7 @@ public:
     std::vector<size_t> quoteOpenedAt;  // output length when each open quote began
     size_t blockStart = std::string::npos; // where the text of a list item begins
     std::vector<size_t> markStarts;        // open inline marks (bold, italic, strike)
+    std::vector<std::string> islands;      // raw HTML and front matter, in the order of their markers
 
     // Output was edited at `from`; positions remembered for wrapping are redone.
     void outputEditedAt(size_t from);

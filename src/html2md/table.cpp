@@ -62,6 +62,8 @@ std::string separatorCell(const std::string &cell, size_t width)
 size_t cellWidth(const std::string &cell, const std::vector<std::string> &islands)
 {
     size_t width = cell.size();
+    if (islands.empty())
+        return width;
     for (size_t at = cell.find(islandMarkerStart); at != std::string::npos; at = cell.find(islandMarkerStart, at + 1)) {
         const size_t end = cell.find(islandMarkerEnd, at);
         const size_t digits = at + islandMarkerStart.size();
