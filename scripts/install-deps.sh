@@ -11,6 +11,7 @@ packages=(
   libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev libuchardet-dev
   xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
   fonts-noto-core fonts-noto-cjk xdotool
+  librsvg2-bin dpkg-dev desktop-file-utils appstream
   clang libclang-rt-14-dev
   nodejs npm
 )

@@ -1,9 +1,10 @@
 #include "ConfigWindow.h"
 
-#include "MsgBoxHelper.h"
-#include "RegistryHelper.h"
 #include "appsettings.h"
 #include "languages.h"
+#include "MsgBoxHelper.h"
+#include "RegistryHelper.h"
+#include "resources.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -43,11 +44,6 @@
 namespace {
 const QString systemDefault = QStringLiteral("System Default");
 const QString codeMirrorDemo = QStringLiteral("https://codemirror.net/5/demo/theme.html");
-
-QString themesFolder()
-{
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/themes");
-}
 
 QString appPath()
 {

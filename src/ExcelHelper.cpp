@@ -191,7 +191,7 @@ bool ExcelHelper::writeWorkbook(const QList<QStringList> &rows, const QString &p
     return target.commit();
 }
 
-void ExcelHelper::exportToExcel(const QString &html)
+void ExcelHelper::exportToExcel(const QString &html, const QString &startPath)
 {
     if (html.isEmpty()) {
         QMessageBox::warning(nullptr, tr("Export Failed"), tr("The HTML content is empty."), QMessageBox::Ok);
@@ -204,7 +204,8 @@ void ExcelHelper::exportToExcel(const QString &html)
         return;
     }
     const QString desktop = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
-    const QString path = QFileDialog::getSaveFileName(nullptr, tr("Save Excel"), desktop + QStringLiteral("/export.xlsx"),
+    const QString path = QFileDialog::getSaveFileName(nullptr, tr("Save Excel"),
+                                                      startPath.isEmpty() ? desktop + QStringLiteral("/export.xlsx") : startPath,
                                                       tr("Excel Files (*.xlsx)"));
     if (path.isEmpty())
         return;

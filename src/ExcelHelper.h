@@ -13,7 +13,8 @@ public:
     using QObject::QObject;
 
     // Asks for the file and reports the result itself.
-    void exportToExcel(const QString &html);
+    // `startPath`: where the file dialog starts; the desktop when empty.
+    void exportToExcel(const QString &html, const QString &startPath = QString());
 
     // The cell texts of every "tr" of `html`, read leniently as HTML; `parsed`
     // is false when `html` is not markup at all or ends inside a tag.

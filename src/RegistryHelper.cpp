@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QSettings>
 
+#include <algorithm>
+
 namespace {
 // Whether the registered `command` starts this program, ignoring quotes and letter case.
 bool commandRunsApp(const QString &command, const QString &handler, const QString &appPath)
@@ -125,26 +127,73 @@ bool RegistryHelper::deleteDefaultMdHandler(const QString &appPath)
 #else
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <QTextStream>
 
-// The XDG way: a desktop file in the user's applications folder and the
-// default for text/markdown in the user's mimeapps.list.
+// The XDG way. The desktop entry is the installed one when Penwick is
+// installed, else one of the user's own; the default for Markdown goes into
+// the user's mimeapps.list, and into any desktop-specific list of the user's
+// that names another default, which would otherwise win.
 namespace {
-const QString desktopName = QStringLiteral("penwick.desktop");
-const QString markdownType = QStringLiteral("text/markdown");
+const QString desktopName = QStringLiteral("app.penwick.Penwick.desktop");
+const QStringList markdownTypes{QStringLiteral("text/markdown"), QStringLiteral("text/x-markdown")};
 const QString defaultsGroup = QStringLiteral("[Default Applications]");
 
-QString desktopFilePath()
+QString userApplications()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications/")
-        + desktopName;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications");
 }
 
-QString mimeAppsPath()
+QString privateDesktopPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QStringLiteral("/mimeapps.list");
+    return userApplications() + QLatin1Char('/') + desktopName;
+}
+
+// An entry installed with the program, in one of the system's data folders.
+QString installedDesktopPath()
+{
+    const QString own = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation)) {
+        const QString path = folder + QStringLiteral("/applications/") + desktopName;
+        if (folder != own && QFileInfo::exists(path))
+            return path;
+    }
+    return {};
+}
+
+QStringList currentDesktops()
+{
+    return qEnvironmentVariable("XDG_CURRENT_DESKTOP").toLower().split(QLatin1Char(':'), Qt::SkipEmptyParts);
+}
+
+// The user's lists, desktop-specific ones first, then the plain one.
+QStringList userMimeAppsLists()
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QStringList lists;
+    for (const QString &desktop : currentDesktops())
+        lists << config + QLatin1Char('/') + desktop + QStringLiteral("-mimeapps.list");
+    lists << config + QStringLiteral("/mimeapps.list");
+    return lists;
+}
+
+// Every list in its order of precedence: the user's, the system's
+// configuration, then the applications folders.
+QStringList mimeAppsLists()
+{
+    QStringList lists = userMimeAppsLists();
+    QStringList bases;
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericConfigLocation).mid(1))
+        bases << folder + QLatin1Char('/');
+    for (const QString &folder : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
+        bases << folder + QStringLiteral("/applications/");
+    for (const QString &base : qAsConst(bases)) {
+        for (const QString &desktop : currentDesktops())
+            lists << base + desktop + QStringLiteral("-mimeapps.list");
+        lists << base + QStringLiteral("mimeapps.list");
+    }
+    return lists;
 }
 
 QStringList readLines(const QString &path)
@@ -167,9 +216,9 @@ bool writeLines(const QString &path, QStringList lines)
     return file.commit();
 }
 
-// The line of mimeapps.list holding the text/markdown default, or -1; `group`
-// gets the line of the defaults group header, or -1.
-int defaultLine(const QStringList &lines, int *group)
+// The line of a list holding the default for `type`, or -1; `group` gets the
+// line of the defaults group header, or -1.
+int defaultLine(const QStringList &lines, const QString &type, int *group)
 {
     *group = -1;
     bool inDefaults = false;
@@ -179,80 +228,136 @@ int defaultLine(const QStringList &lines, int *group)
             inDefaults = line == defaultsGroup;
             if (inDefaults)
                 *group = i;
-        } else if (inDefaults && line.startsWith(markdownType + QLatin1Char('='))) {
+        } else if (inDefaults && line.startsWith(type + QLatin1Char('='))) {
             return i;
         }
     }
     return -1;
 }
 
-QString markdownDefault()
+QString defaultIn(const QString &list)
 {
     int group = -1;
-    const QStringList lines = readLines(mimeAppsPath());
-    const int line = defaultLine(lines, &group);
+    const QStringList lines = readLines(list);
+    const int line = defaultLine(lines, markdownTypes.first(), &group);
     return line < 0 ? QString() : lines[line].section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed();
+}
+
+// The default the desktop uses: from the first list that names one.
+QString markdownDefault()
+{
+    for (const QString &list : mimeAppsLists()) {
+        const QString handler = defaultIn(list);
+        if (!handler.isEmpty())
+            return handler;
+    }
+    return {};
+}
+
+QString execLine(const QString &desktopPath)
+{
+    for (const QString &line : readLines(desktopPath))
+        if (line.startsWith(QLatin1String("Exec=")))
+            return line.mid(5);
+    return {};
+}
+
+// Whether the entry at `desktopPath` starts the program at `appPath`: its
+// command names that path, or a program the search path resolves to it.
+bool entryRuns(const QString &desktopPath, const QString &appPath)
+{
+    const QString command = execLine(desktopPath);
+    if (commandRunsApp(command, desktopName, appPath))
+        return true;
+    const QString program = command.section(QLatin1Char(' '), 0, 0).remove(QLatin1Char('"'));
+    const QString found = program.isEmpty() ? QString() : QStandardPaths::findExecutable(program);
+    return !found.isEmpty() && QFileInfo(found).canonicalFilePath() == QFileInfo(appPath).canonicalFilePath();
+}
+
+void setDefaultIn(const QString &list, const QString &handler)
+{
+    QStringList lines = readLines(list);
+    for (int index = 0; index < markdownTypes.size(); ++index) {
+        int group = -1;
+        const int line = defaultLine(lines, markdownTypes[index], &group);
+        const QString entry = markdownTypes[index] + QLatin1Char('=') + handler + QLatin1Char(';');
+        if (line >= 0)
+            lines[line] = entry;
+        else if (group >= 0)
+            lines.insert(std::min(group + 1 + index, int(lines.size())), entry);
+        else
+            lines << defaultsGroup << entry;
+    }
+    writeLines(list, lines);
+}
+
+void removeDefaultIn(const QString &list)
+{
+    QStringList lines = readLines(list);
+    bool changed = false;
+    for (const QString &type : markdownTypes) {
+        int group = -1;
+        const int line = defaultLine(lines, type, &group);
+        if (line >= 0 && lines[line].section(QLatin1Char('='), 1).section(QLatin1Char(';'), 0, 0).trimmed() == desktopName) {
+            lines.removeAt(line);
+            changed = true;
+        }
+    }
+    if (changed)
+        writeLines(list, lines);
+}
+
+// "Open With" lists read the desktop database, not the entries themselves.
+void updateDesktopDatabase()
+{
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("update-desktop-database"));
+    if (!tool.isEmpty())
+        QProcess::execute(tool, {userApplications()});
 }
 }
 
 bool RegistryHelper::isDefaultMdHandler(const QString &appPath)
 {
-    const QString handler = markdownDefault();
-    if (handler.isEmpty())
+    if (markdownDefault() != desktopName)
         return false;
-    QString command;
-    if (handler == desktopName) {
-        for (const QString &line : readLines(desktopFilePath()))
-            if (line.startsWith(QLatin1String("Exec=")))
-                command = line.mid(5);
-    }
-    return commandRunsApp(command, handler, appPath);
+    const QString entry = QFileInfo::exists(privateDesktopPath()) ? privateDesktopPath() : installedDesktopPath();
+    return !entry.isEmpty() && entryRuns(entry, appPath);
 }
 
 bool RegistryHelper::setDefaultMdHandler(const QString &appPath)
 {
-    const QStringList desktop{QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"),
-                              QStringLiteral("Name=Penwick"), QStringLiteral("Comment=Markdown editor"),
-                              QStringLiteral("Exec=\"%1\" %f").arg(QDir::toNativeSeparators(appPath)),
-                              QStringLiteral("MimeType=") + markdownType + QLatin1Char(';'),
-                              QStringLiteral("Terminal=false"), QStringLiteral("NoDisplay=true")};
-    if (!writeLines(desktopFilePath(), desktop)) {
-        qDebug() << "RegistryHelper::setDefaultMdHandler: failed to create/open command key" << desktopFilePath();
-        return false;
+    const QString installed = installedDesktopPath();
+    if (installed.isEmpty() || !entryRuns(installed, appPath)) {
+        const QStringList desktop{QStringLiteral("[Desktop Entry]"), QStringLiteral("Type=Application"),
+                                  QStringLiteral("Name=Penwick"), QStringLiteral("Comment=Markdown editor"),
+                                  QStringLiteral("Exec=\"%1\" %F").arg(QDir::toNativeSeparators(appPath)),
+                                  QStringLiteral("Icon=app.penwick.Penwick"),
+                                  QStringLiteral("MimeType=") + markdownTypes.join(QLatin1Char(';')) + QLatin1Char(';'),
+                                  QStringLiteral("Terminal=false"), QStringLiteral("Categories=Utility;TextEditor;")};
+        if (!writeLines(privateDesktopPath(), desktop)) {
+            qDebug() << "RegistryHelper::setDefaultMdHandler: cannot write" << privateDesktopPath();
+            return false;
+        }
+    } else if (QFile::exists(privateDesktopPath())) {
+        QFile::remove(privateDesktopPath());
     }
-    QStringList lines = readLines(mimeAppsPath());
-    int group = -1;
-    const int line = defaultLine(lines, &group);
-    const QString entry = markdownType + QLatin1Char('=') + desktopName + QLatin1Char(';');
-    if (line >= 0)
-        lines[line] = entry;
-    else if (group >= 0)
-        lines.insert(group + 1, entry);
-    else
-        lines << defaultsGroup << entry;
-    if (!writeLines(mimeAppsPath(), lines)) {
-        qDebug() << "RegistryHelper::setDefaultMdHandler: failed to set ext default value" << mimeAppsPath();
-        return false;
-    }
-    const bool verified = isDefaultMdHandler(appPath);
-    qDebug() << "RegistryHelper::setDefaultMdHandler: verification result =" << verified;
-    return verified;
+    const QStringList lists = userMimeAppsLists();
+    for (const QString &list : lists)
+        if (list == lists.last() || !defaultIn(list).isEmpty())
+            setDefaultIn(list, desktopName);
+    updateDesktopDatabase();
+    return isDefaultMdHandler(appPath);
 }
 
 bool RegistryHelper::deleteDefaultMdHandler(const QString &appPath)
 {
-    // Another program's default is left alone; only Penwick's own entry goes.
-    if (markdownDefault() == desktopName) {
-        QStringList lines = readLines(mimeAppsPath());
-        int group = -1;
-        lines.removeAt(defaultLine(lines, &group));
-        writeLines(mimeAppsPath(), lines);
-    }
-    if (QFile::exists(desktopFilePath()) && !QFile::remove(desktopFilePath()))
-        qDebug() << "RegistryHelper::deleteDefaultMdHandler: RegDeleteTree failed" << desktopFilePath();
-    const bool still = isDefaultMdHandler(appPath);
-    qDebug() << "RegistryHelper::deleteDefaultMdHandler: stillAssociated =" << still;
-    return !still;
+    // Another program's default is left alone; only Penwick's own entries go.
+    for (const QString &list : userMimeAppsLists())
+        removeDefaultIn(list);
+    if (QFile::exists(privateDesktopPath()) && !QFile::remove(privateDesktopPath()))
+        qDebug() << "RegistryHelper::deleteDefaultMdHandler: cannot remove" << privateDesktopPath();
+    updateDesktopDatabase();
+    return !isDefaultMdHandler(appPath);
 }
 #endif
 

@@ -1,5 +1,7 @@
 #include "documentfile.h"
 
+#include <QStandardPaths>
+
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFile>
@@ -240,4 +242,15 @@ QString suggestedFileName(const QString &outlineFirstEntry, const QString &markd
     }
     name = name.remove(forbidden).trimmed();
     return name.isEmpty() ? QString() : name + QStringLiteral(".md");
+}
+
+QString pathBesideDocument(const QString &documentPath, const QString &fallbackName, const QString &suffix)
+{
+    if (!documentPath.isEmpty()) {
+        const QFileInfo document(documentPath);
+        return document.absolutePath() + QLatin1Char('/') + document.completeBaseName() + suffix;
+    }
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString name = QFileInfo(fallbackName).completeBaseName();
+    return folder + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("Untitled") : name) + suffix;
 }

@@ -65,3 +65,8 @@ Q_DECLARE_METATYPE(MarkdownFile::DiskState)
 // level-1 or level-2 heading, else the first 20 characters; without the
 // characters file names may not hold, with ".md". Empty when nothing is left.
 QString suggestedFileName(const QString &outlineFirstEntry, const QString &markdown);
+
+// Where a dialog that writes a file made from the document starts: in the
+// document's folder (the documents folder for a new one), named after the
+// document (else `fallbackName`) with `suffix` (".html").
+QString pathBesideDocument(const QString &documentPath, const QString &fallbackName, const QString &suffix);

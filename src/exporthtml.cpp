@@ -2,6 +2,7 @@
 
 #include "appsettings.h"
 #include "productlinks.h"
+#include "resources.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -93,7 +94,7 @@ Styles stylesFromSettings()
     const QString theme = settings->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
     const QString codeStyle = settings->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
     Styles styles;
-    styles.theme = readText(QCoreApplication::applicationDirPath() + QStringLiteral("/themes/%1.css").arg(theme));
+    styles.theme = readText(themesFolder() + QStringLiteral("/%1.css").arg(theme));
     styles.codeMirror = readText(QStringLiteral(":/codemirror/lib/codemirror.css"));
     if (codeStyle != QLatin1String("default"))
         styles.codeTheme = readText(QStringLiteral(":/codemirror/theme/%1.css").arg(codeStyle));

@@ -1,18 +1,20 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "MsgBoxHelper.h"
-#include "QPlainTextEditEx.h"
-#include "QWebEngineViewEx.h"
 #include "actionicons.h"
-#include "documenteditors.h"
 #include "appsettings.h"
-#include "highlighter.h"
 #include "ConfigWindow.h"
-#include "RegistryHelper.h"
+#include "documenteditors.h"
+#include "highlighter.h"
+#include "MsgBoxHelper.h"
 #include "pagetemplate.h"
 #include "palettes.h"
+#include "QPlainTextEditEx.h"
+#include "QWebEngineViewEx.h"
 #include "recentfiles.h"
+#include "RegistryHelper.h"
+#include "resources.h"
+#include "windowlayout.h"
 
 #include <QActionGroup>
 #include <QCloseEvent>
@@ -30,12 +32,12 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QUrl>
 #include <QSettings>
 #include <QTextStream>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <QWebChannel>
 #include <QWebEngineProfile>
@@ -125,6 +127,9 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         connectNavigation();
         startBackups();
         createConfigWindow();
+        // As the user left it; the document goes to the editor shown in front.
+        if (WindowLayout::restore(this, visualDock, sourceDock))
+            bringEditorToFront(DocumentSession::Editor::Source);
         checkForUpdate(false);
         QTimer::singleShot(500, this, [this] { promptFileAssociation(this); });
     } catch (const std::exception &e) {
@@ -386,7 +391,7 @@ void MainWindow::applyActionIcons()
 
 void MainWindow::loadEditorPage()
 {
-    page->load(pageSettingsFromStore(QCoreApplication::applicationDirPath() + QStringLiteral("/themes"),
+    page->load(pageSettingsFromStore(themesFolder(),
                                      tr("Please click here...")));
 }
 
@@ -439,13 +444,27 @@ void MainWindow::changeTheme()
     QApplication::setPalette(Palettes::forScheme(scheme));
     rebuildOutlineStyleSheet();
     applyActionIcons();
+    // Dark darkens both editors as well, where they show the default themes;
+    // a theme of the user's own choosing stays.
+    const bool dark = scheme == 1;
+    const auto follow = [dark](const QString &key, const QString &light, const QString &darkName) {
+        const QString current = appSettings()->value(key, light).toString();
+        if (current == (dark ? light : darkName))
+            appSettings()->setValue(key, dark ? darkName : light);
+    };
+    follow(QStringLiteral("EditorThemeName"), QStringLiteral("light"), QStringLiteral("dark"));
+    follow(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light"), QStringLiteral("github-markdown-dark"));
+    if (configWindow)
+        configWindow->refreshThemeList();
+    applyEditorTheme();
+    changeCssTheme();
     emit changeThemeSignal();
 }
 
 void MainWindow::changeCssTheme()
 {
     const QString name = appSettings()->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
-    QString url = QUrl::fromLocalFile(QCoreApplication::applicationDirPath() + QStringLiteral("/themes/%1.css").arg(name))
+    QString url = QUrl::fromLocalFile(themesFolder() + QStringLiteral("/%1.css").arg(name))
                             .toString(QUrl::FullyEncoded);
     page->run(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
 }
@@ -546,8 +565,10 @@ void MainWindow::retranslateCodeTexts()
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {
-    if (maybeDiscard())
-        event->accept();
-    else
+    if (!maybeDiscard()) {
         event->ignore();
+        return;
+    }
+    WindowLayout::save(this);
+    event->accept();
 }

@@ -264,6 +264,8 @@ private:
     // The command's snippet when the Visual Editor is shown, else its Markdown edit.
     void pageOrMarkdown(const QString &snippet, const std::function<void()> &markdownEdit);
     void reportImageNeedsSavedDocument();
+    // Where an export's file dialog starts: beside the document, named after it.
+    QString exportTarget(const QString &suffix) const;
     void applyHeading(int level);
     QPoint pagePoint(QPoint viewPoint) const;
     void insertIntoSource(const QString &text);

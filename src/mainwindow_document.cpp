@@ -184,8 +184,11 @@ bool MainWindow::saveDocumentAs(const DocumentSession::Read &read)
     const QTreeWidgetItem *firstEntry = outlineTree->topLevelItem(0);
     const QString suggestion = suggestedFileName(firstEntry ? firstEntry->text(0) : QString(), read.markdown);
     const QString files = tr("Files");
+    const QString start = session->path().isEmpty()
+        ? pathBesideDocument(QString(), suggestion, QStringLiteral(".md"))
+        : session->path();
     const QString path = QFileDialog::getSaveFileName(
-        this, tr("Save Markdown File"), suggestion,
+        this, tr("Save Markdown File"), start,
         QStringLiteral("Markdown %1 (*.md *.mdx);;MD %1 (*.md);;MDX %1 (*.mdx);;All %1 (*)").arg(files));
     if (path.isEmpty())
         return false;

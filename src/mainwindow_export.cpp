@@ -3,6 +3,7 @@
 
 #include "MsgBoxHelper.h"
 #include "QWebEngineViewEx.h"
+#include "documentfile.h"
 #include "exporthtml.h"
 #include "markdownflags.h"
 
@@ -18,6 +19,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 #include <QWebEnginePage>
 
@@ -44,9 +46,17 @@ void MainWindow::reportExport(bool written, const QString &path, const QString &
                                      MsgBoxHelper::OkOnly);
 }
 
+QString MainWindow::exportTarget(const QString &suffix) const
+{
+    const QTreeWidgetItem *firstEntry = outlineTree->topLevelItem(0);
+    return pathBesideDocument(session->path(), suggestedFileName(firstEntry ? firstEntry->text(0) : QString(), QString()),
+                              suffix);
+}
+
 void MainWindow::exportPage(const QString &title, const QString &filter, bool forWord, const QString &lineEnd)
 {
-    const QString path = QFileDialog::getSaveFileName(this, title, QString(), filter);
+    const QString path = QFileDialog::getSaveFileName(this, title, exportTarget(forWord ? QStringLiteral(".doc") : QStringLiteral(".html")),
+                                                      filter);
     if (path.isEmpty())
         return;
     const bool tableOfContents =
@@ -74,7 +84,8 @@ void MainWindow::on_actionWordDocx_triggered()
 
 void MainWindow::on_actionPDF_triggered()
 {
-    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF File"), QString(), tr("PDF File (*.pdf)"));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Export PDF File"), exportTarget(QStringLiteral(".pdf")),
+                                                      tr("PDF File (*.pdf)"));
     if (path.isEmpty())
         return;
     const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),

@@ -15,6 +15,7 @@
 
 #include <QCursor>
 #include <QDropEvent>
+#include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
@@ -81,10 +82,11 @@ QMenu *MainWindow::tableMenu(const QPoint &point)
     exportAction->setObjectName(QStringLiteral("exportTableToExcel"));
     const QPoint at = pagePoint(point);
     connect(exportAction, &QAction::triggered, this, [this, at] {
-        page->ask(QStringLiteral("getTableHtml(%1,%2)").arg(at.x()).arg(at.y()), [](const QVariant &table) {
+        const QString target = exportTarget(QStringLiteral(".xlsx"));
+        page->ask(QStringLiteral("getTableHtml(%1,%2)").arg(at.x()).arg(at.y()), [target](const QVariant &table) {
             const QString html = table.toString();
             if (!html.isEmpty())
-                ExcelHelper().exportToExcel(html);
+                ExcelHelper().exportToExcel(html, target);
         });
     });
     return menu;
@@ -131,7 +133,7 @@ void MainWindow::dealModifyLaTeXSignal(const QString &forluma, const QString &xp
 
 void MainWindow::on_actionImage_triggered()
 {
-    auto *window = new SetImageWindow(this);
+    auto *window = new SetImageWindow(this, session->path().isEmpty() ? QString() : QFileInfo(session->path()).absolutePath());
     connect(window, &SetImageWindow::accepted, this, &MainWindow::insertImageLink);
     window->show();
 }

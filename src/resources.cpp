@@ -1,5 +1,9 @@
 #include "resources.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
 #include <QtGlobal>
 
 static void initResourcesOutsideNamespace()
@@ -12,4 +16,11 @@ static void initResourcesOutsideNamespace()
 void initPenwickResources()
 {
     initResourcesOutsideNamespace();
+}
+
+QString themesFolder()
+{
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/themes");
+    const QString installed = QCoreApplication::applicationDirPath() + QStringLiteral("/../share/penwick/themes");
+    return QFileInfo::exists(beside) || !QFileInfo::exists(installed) ? beside : QDir::cleanPath(installed);
 }

@@ -12,8 +12,9 @@
 #include <QShortcut>
 #include <QToolTip>
 
-SetImageWindow::SetImageWindow(QWidget *mainWindow)
+SetImageWindow::SetImageWindow(QWidget *mainWindow, const QString &startFolder)
     : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint)
+    , startFolder(startFolder)
 {
     setObjectName(QStringLiteral("setImageWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -56,7 +57,7 @@ SetImageWindow::SetImageWindow(QWidget *mainWindow)
 void SetImageWindow::chooseFile()
 {
     const QString path = QFileDialog::getOpenFileName(
-        this, tr("Choose Image"), QDir::homePath(), tr("Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)"));
+        this, tr("Choose Image"), startFolder.isEmpty() ? QDir::homePath() : startFolder, tr("Images (*.jpg *.jpeg *.bmp *.png *.gif);;All Files (*.*)"));
     if (!path.isEmpty())
         edit->setText(path);
 }

@@ -10,7 +10,8 @@ class SetImageWindow : public QWidget
 {
     Q_OBJECT
 public:
-    explicit SetImageWindow(QWidget *mainWindow);
+    // `startFolder`: where choosing a file starts, the document's folder.
+    explicit SetImageWindow(QWidget *mainWindow, const QString &startFolder = QString());
 
     QLineEdit *linkEdit() const { return edit; }
 
@@ -22,4 +23,5 @@ private:
     void acceptLink();
 
     QLineEdit *edit = nullptr;
+    QString startFolder;
 };

@@ -48,14 +48,17 @@ void answerModals(const QList<ModalAnswer> &answers)
     timer->start(30);
 }
 
-ModalAnswer chooseFile(const QString &path, QString *title)
+ModalAnswer chooseFile(const QString &path, QString *title, QString *offered)
 {
-    return [path, title](QWidget *modal) {
+    return [path, title, offered](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         QVERIFY(dialog);
         if (title)
             *title = dialog->windowTitle();
-        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+        if (offered)
+            *offered = dialog->directory().absoluteFilePath(name->text());
+        name->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
     };
 }
@@ -124,9 +127,15 @@ void GuiTestBase::showWindow(const QString &startupFile)
     // The first-run association question would stop the test, and the update
     // check stays on this machine.
     appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    // Each window starts with the layout it is built with, unless a test keeps the last.
+    if (!keepWindowLayout) {
+        appSettings()->remove(QStringLiteral("windowGeometry"));
+        appSettings()->remove(QStringLiteral("windowState"));
+    }
     ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
     window = new MainWindow(startupFile);
-    window->resize(1100, 800);
+    if (!keepWindowLayout)
+        window->resize(1100, 800);
     window->show();
     view = window->findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
     source = window->findChild<QPlainTextEditEx *>(QStringLiteral("sourceEditor"));

@@ -23,7 +23,8 @@ void answerModal(const ModalAnswer &answer);
 void answerModals(const QList<ModalAnswer> &answers);
 
 // An answer that accepts a file dialog on `path`, recording the dialog's title.
-ModalAnswer chooseFile(const QString &path, QString *title = nullptr);
+// `offered`: the folder and name the dialog started with.
+ModalAnswer chooseFile(const QString &path, QString *title = nullptr, QString *offered = nullptr);
 
 struct SeenBox {
     QString title;
@@ -64,6 +65,8 @@ protected:
     void showWindow(const QString &startupFile = QString());
     // Deletes the window without any question; safe to call when none is open.
     void closeWindow();
+    // A window then takes the size and layout the last one left.
+    bool keepWindowLayout = false;
 
     QVariant js(const QString &script) const;
     QString pageText() const;

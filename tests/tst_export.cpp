@@ -198,10 +198,13 @@ void TestExport::exportedDocument()
     QString title;
     SeenBox question;
     SeenBox result;
-    answerModals({chooseFile(path, &title), pressButton(tableOfContents ? QMessageBox::Yes : QMessageBox::No, &question),
+    QString offered;
+    answerModals({chooseFile(path, &title, &offered), pressButton(tableOfContents ? QMessageBox::Yes : QMessageBox::No, &question),
                   pressButton(QMessageBox::Ok, &result)});
     action(actionName.toLatin1().constData())->trigger();
     QTRY_COMPARE(result.text, QStringLiteral("Export Successful"));
+    // The dialog starts beside the document, with its name.
+    QCOMPARE(offered, dir.filePath(forWord ? QStringLiteral("exported.doc") : QStringLiteral("exported.html")));
     QCOMPARE(title, forWord ? QStringLiteral("Export Word File") : QStringLiteral("Export HTML File"));
     QCOMPARE(question.text, QStringLiteral("Do you want to generate a fixed table of contents sidebar with heading navigation?"));
 

@@ -19,6 +19,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QDockWidget>
+#include <QMainWindow>
 #include <QScrollBar>
 #include <QDirIterator>
 #include <QAbstractButton>
@@ -61,6 +62,7 @@ private slots:
     void missingRecentFileIsReportedAndRemoved();
     void unsavedChangesAreAskedAbout_data();
     void unsavedChangesAreAskedAbout();
+    void windowComesBackAsItWasLeft();
     void newClearsBothEditors();
     void unwritableFileIsReported();
     void earlyTabSwitchAndSaveKeepTheFile();
@@ -472,6 +474,45 @@ void TestLifecycle::unsavedChangesAreAskedAbout()
     QCOMPARE(QDir(BackupFiles::folder()).entryList(QDir::Files).isEmpty(), replaced);
     if (command == QLatin1String("close") && !replaced)
         QVERIFY(window->isVisible() && titleHasStar());
+}
+
+// Closed with the Source Code Editor in front, the navigation shown and a
+// size of its own, the window comes back so, the document in the source.
+void TestLifecycle::windowComesBackAsItWasLeft()
+{
+    const QString path = openDocument("# Kept\n\nThe layout stays.\n");
+    window->resize(820, 610);
+    window->move(40, 30);
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
+    window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->show();
+    QVERIFY(window->close());
+    delete window;
+    window = nullptr;
+
+    keepWindowLayout = true;
+    showWindow(path);
+    keepWindowLayout = false;
+    QCOMPARE(window->size(), QSize(820, 610));
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
+    QTRY_VERIFY(!window->isVisualEditorShown());
+    QTRY_COMPARE(source->toPlainText(), QStringLiteral("# Kept\n\nThe layout stays.\n"));
+    QVERIFY(!source->isReadOnly());
+
+    // A saved layout that hides both editors shows the Visual Editor.
+    closeWindow();
+    QMainWindow hidingBoth;
+    for (const QString &name : {QStringLiteral("dockEditor"), QStringLiteral("dockWebView")}) {
+        auto *dock = new QDockWidget(&hidingBoth);
+        dock->setObjectName(name);
+        hidingBoth.addDockWidget(Qt::RightDockWidgetArea, dock);
+        dock->hide();
+    }
+    appSettings()->setValue(QStringLiteral("windowState"), hidingBoth.saveState());
+    keepWindowLayout = true;
+    showWindow(path);
+    keepWindowLayout = false;
+    QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockWebView"))->isVisible());
 }
 
 void TestLifecycle::newClearsBothEditors()

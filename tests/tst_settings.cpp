@@ -9,19 +9,20 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
-#include <QPlainTextEdit>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QInputDialog>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QTreeView>
 
@@ -33,7 +34,8 @@ QString mimeApps()
 
 QString desktopFile()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/applications/penwick.desktop");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/applications/app.penwick.Penwick.desktop");
 }
 }
 
@@ -69,6 +71,7 @@ private slots:
     void associationRoundTrip();
     void otherProgramsDefaultIsKept();
     void partialRegistrationIsNotAssociated();
+    void associationWithAnInstalledEntry();
     void firstRunQuestionIsAskedOnce();
 
 private:
@@ -283,8 +286,15 @@ void TestSettings::colourScheme()
     QCOMPARE(QApplication::palette().color(QPalette::Window).name(), QStringLiteral("#353535"));
     QCOMPARE(QApplication::palette().color(QPalette::Base).name(), QStringLiteral("#191919"));
     QCOMPARE(config()->findChild<QTreeView *>()->palette().color(QPalette::Window).name(), QStringLiteral("#353535"));
+    // Both editors turn dark with the window, and back.
+    auto *source = window->findChild<QPlainTextEdit *>(QStringLiteral("sourceEditor"));
+    const QString previewStyle = QStringLiteral("document.getElementById('themecss').getAttribute('href')");
+    QCOMPARE(source->palette().color(QPalette::Base).name(), QStringLiteral("#1e1e1e"));
+    QTRY_VERIFY(js(previewStyle).toString().endsWith(QLatin1String("github-markdown-dark.css")));
     actions[0]->trigger();
     QCOMPARE(QApplication::palette().color(QPalette::Window).name(), QStringLiteral("#f0f0f0"));
+    QTRY_VERIFY(js(previewStyle).toString().endsWith(QLatin1String("github-markdown-light.css")));
+    QVERIFY(source->palette().color(QPalette::Base).lightness() > 200);
 }
 
 void TestSettings::unknownSchemeIsBlueSky()
@@ -437,9 +447,10 @@ void TestSettings::associationRoundTrip()
     QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
     QVERIFY(RegistryHelper::setDefaultMdHandler(app));
     QVERIFY(RegistryHelper::isDefaultMdHandler(QStringLiteral("/OPT/pen wick/PENWICK")));
-    QVERIFY(readFile(desktopFile()).contains("Exec=\"/opt/Pen Wick/penwick\" %f"));
-    QVERIFY(readFile(desktopFile()).contains("MimeType=text/markdown;"));
-    QVERIFY(readFile(mimeApps()).contains("[Default Applications]\ntext/markdown=penwick.desktop;"));
+    QVERIFY(readFile(desktopFile()).contains("Exec=\"/opt/Pen Wick/penwick\" %F"));
+    QVERIFY(readFile(desktopFile()).contains("MimeType=text/markdown;text/x-markdown;"));
+    QVERIFY(readFile(mimeApps()).contains("[Default Applications]\ntext/markdown=app.penwick.Penwick.desktop;\n"
+                                          "text/x-markdown=app.penwick.Penwick.desktop;"));
     QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/usr/bin/other")));
     QVERIFY(RegistryHelper::deleteDefaultMdHandler(app));
     QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
@@ -456,16 +467,46 @@ void TestSettings::otherProgramsDefaultIsKept()
                                               "text/markdown=ghostwriter.desktop;\nimage/png=eog.desktop;\n"));
     QVERIFY(RegistryHelper::setDefaultMdHandler(QStringLiteral("/opt/penwick")));
     const QByteArray taken = readFile(mimeApps());
-    QVERIFY(taken.contains("text/markdown=penwick.desktop;\nimage/png=eog.desktop;"));
+    QVERIFY(taken.contains("text/markdown=app.penwick.Penwick.desktop;\ntext/x-markdown=app.penwick.Penwick.desktop;\n"
+                           "image/png=eog.desktop;"));
     QVERIFY(taken.contains("text/plain=gedit.desktop;"));
     QVERIFY(!taken.contains("ghostwriter"));
 }
 
 void TestSettings::partialRegistrationIsNotAssociated()
 {
-    writeFile(mimeApps(), "[Default Applications]\ntext/markdown=penwick.desktop;\n");
+    writeFile(mimeApps(), "[Default Applications]\ntext/markdown=app.penwick.Penwick.desktop;\n");
     QFile::remove(desktopFile());
     QVERIFY(!RegistryHelper::isDefaultMdHandler(QStringLiteral("/opt/penwick")));
+}
+
+// Installed, Penwick's own desktop entry is the default, and no private one
+// is written; a desktop-specific list that names another default is set too.
+void TestSettings::associationWithAnInstalledEntry()
+{
+    QTemporaryDir system;
+    QVERIFY(QDir(system.path()).mkpath(QStringLiteral("applications")));
+    const QString app = QCoreApplication::applicationFilePath();
+    writeFile(system.filePath(QStringLiteral("applications/app.penwick.Penwick.desktop")),
+              "[Desktop Entry]\nType=Application\nName=Penwick\nExec=" + app.toUtf8() + " %F\nMimeType=text/markdown;\n");
+    const QByteArray dataDirs = qgetenv("XDG_DATA_DIRS");
+    const QByteArray desktop = qgetenv("XDG_CURRENT_DESKTOP");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
+    qputenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME");
+    const QString gnomeList = QFileInfo(mimeApps()).path() + QStringLiteral("/gnome-mimeapps.list");
+    writeFile(gnomeList, "[Default Applications]\ntext/markdown=ghostwriter.desktop;\n");
+    QFile::remove(mimeApps());
+    QFile::remove(desktopFile());
+
+    QVERIFY(!RegistryHelper::isDefaultMdHandler(app));
+    QVERIFY(RegistryHelper::setDefaultMdHandler(app));
+    QVERIFY(!QFile::exists(desktopFile()));
+    QVERIFY(readFile(gnomeList).contains("text/markdown=app.penwick.Penwick.desktop;"));
+    QVERIFY(RegistryHelper::deleteDefaultMdHandler(app));
+    QVERIFY(!readFile(gnomeList).contains("penwick"));
+    QFile::remove(gnomeList);
+    qputenv("XDG_DATA_DIRS", dataDirs);
+    qputenv("XDG_CURRENT_DESKTOP", desktop);
 }
 
 void TestSettings::firstRunQuestionIsAskedOnce()
