@@ -118,6 +118,7 @@ protected:
 
 private:
     void giveHtml(const QString &html);
+    void whenCodeModesLoaded(const std::function<void()> &then, int attempts = 60);
     bool patchPage(SourceBlocks &next, bool keepPlace);
     bool takeReadDocument(QVariantList &blockOfElement);
     void giveWholeDocumentAgain();

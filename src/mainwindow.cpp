@@ -88,6 +88,8 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     setObjectName(QStringLiteral("MainWindow"));
     try {
         createEditors();
+        // The page loads in the engine's own process while the window is built.
+        loadEditorPage();
         rebuildOutlineStyleSheet();
         setWindowIcon(QIcon(QStringLiteral(":/resources/logo.png")));
         updateTitle();
@@ -105,7 +107,6 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
 
         webView->setContextMenuPolicy(Qt::CustomContextMenu);
         createStatusBarWidgets();
-        loadEditorPage();
         // The page takes the document once it is ready; until then it answers with it.
         if (startupFile.isEmpty() || !openDocument(startupFile, false))
             QTimer::singleShot(0, this, [this] { offerNewerBackup(QString()); });

@@ -171,7 +171,7 @@ QByteArray hostileDocument(const QUrl &probe)
             text += "A paragraph of ordinary words that fills the page, number " + QByteArray::number(paragraph)
                     + ", long enough to wrap over more than one line in a window of usual width.\n\n";
     }
-    return text + "Last words.\n";
+    return text + "```python\ndef far_away(): pass\n```\n\nLast words.\n";
 }
 }
 
@@ -214,6 +214,9 @@ void TestExport::exportedDocument()
     QCOMPARE(html.endsWith(QLatin1Char('\n')), !forWord);
     QVERIFY(!html.contains(QStringLiteral("javascript:"), Qt::CaseInsensitive));
     QVERIFY(!html.contains(QStringLiteral("data-source")));
+    // Code is coloured in its language, whose mode loads when first needed.
+    QVERIFY(html.contains(QStringLiteral("<span class=\"cm-type\">int</span>")));
+    QVERIFY(html.contains(QStringLiteral("<span class=\"cm-keyword\">def</span>")));
     const QRegularExpressionMatch address = QRegularExpression(QStringLiteral("url\\((?![\"']?data:).{0,40}")).match(html);
     QVERIFY2(!address.hasMatch(), qPrintable(address.captured()));
 

@@ -19,7 +19,43 @@ function findLanguageKey(label) {
   for (var index = 0; index < mimes.length; index++) {
     if (languageLabels.hasOwnProperty(mimes[index])) return mimes[index];
   }
-  return CodeMirror.modes.hasOwnProperty(known.mode) ? known.mime : "";
+  return known.mime;
+}
+
+// Mode files load when a code block first needs them, not with the page.
+CodeMirror.modeURL = "qrc:/codemirror/mode/%N/%N.js";
+
+function modeNameOf(key) {
+  if (!key || key === "plaintext") return "";
+  var info = CodeMirror.findModeByMIME(key);
+  return info ? info.mode : key;
+}
+
+function whenModeLoaded(key, then) {
+  var name = modeNameOf(key);
+  if (!name || name === "null" || CodeMirror.modes.hasOwnProperty(name)) then();
+  else CodeMirror.requireMode(name, then);
+}
+
+// Sets a code block's mode, again once its file is in.
+function setCodeMode(editor, key) {
+  editor.setOption("mode", key);
+  whenModeLoaded(key, function () { editor.setOption("mode", key); });
+}
+
+// Whether every mode the document's code blocks need is in; starts loading
+// the others. Exports and printing colour every block.
+function codeModesReady() {
+  var ready = true;
+  editorBody().querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper) {
+    var lang = codeBlockLanguage(wrapper);
+    var name = modeNameOf(lang && lang !== "plaintext" ? findLanguageKey(lang) : "");
+    if (name && name !== "null" && !CodeMirror.modes.hasOwnProperty(name)) {
+      ready = false;
+      CodeMirror.requireMode(name, function () {});
+    }
+  });
+  return ready;
 }
 
 function codeBlockLanguage(wrapper) {
@@ -187,6 +223,7 @@ function buildCodeMirror(wrapper, focus) {
     lineWrapping: true
   });
   wrapper.cmInstance = editor;
+  setCodeMode(editor, mode);
   editor.on("beforeChange", function (instance, change) {
     if (change.origin === "setValue" && change.text.length > 1 && change.text[change.text.length - 1] === "") {
       change.update(change.from, change.to, change.text.slice(0, -1));
@@ -237,7 +274,7 @@ function openLanguageMenu(wrapper, button) {
     item.addEventListener("click", function (event) {
       event.stopPropagation();
       buildCodeMirror(wrapper);
-      wrapper.cmInstance.setOption("mode", key || "plaintext");
+      setCodeMode(wrapper.cmInstance, key || "plaintext");
       touchBlock(wrapper);
       button.textContent = languageLabels[key];
       closeLanguageMenu();
