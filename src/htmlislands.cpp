@@ -10,13 +10,6 @@
 namespace {
 constexpr size_t none = std::string::npos;
 
-bool isVoidElement(std::string_view name)
-{
-    static const char *const names[] = {"area", "base", "br", "col", "embed", "hr", "img", "input",
-                                        "link", "meta", "param", "source", "track", "wbr"};
-    return std::any_of(std::begin(names), std::end(names), [name](const char *known) { return name == known; });
-}
-
 // What one piece of raw HTML does to the elements open around it.
 struct Tag {
     enum Kind { Open, Close, Whole } kind = Whole;
@@ -38,7 +31,7 @@ Tag readTag(std::string_view raw)
     const bool selfClosing = last != std::string_view::npos && raw[last] == '/';
     if (closing)
         tag.kind = Tag::Close;
-    else if (!isVoidElement(tag.name) && !selfClosing)
+    else if (!HtmlIslands::isVoidElement(tag.name) && !selfClosing)
         tag.kind = Tag::Open;
     return tag;
 }
@@ -478,6 +471,13 @@ struct Render {
         }
     }
 };
+}
+
+bool HtmlIslands::isVoidElement(std::string_view name)
+{
+    static const char *const names[] = {"area", "base", "br", "col", "embed", "hr", "img", "input",
+                                        "link", "meta", "param", "source", "track", "wbr"};
+    return std::any_of(std::begin(names), std::end(names), [name](const char *known) { return name == known; });
 }
 
 size_t HtmlIslands::frontMatterLength(std::string_view markdown)

@@ -30,6 +30,9 @@ public:
     // line before the line feed; 0 without one.
     static size_t frontMatterLength(std::string_view markdown);
 
+    // Elements that never hold content, so never stay open ("br", "img").
+    static bool isVoidElement(std::string_view name);
+
     // Every island of `markdown`, in document order.
     static std::vector<Island> find(const std::string &markdown);
 

@@ -12,13 +12,6 @@
 namespace {
 constexpr size_t none = std::string::npos;
 
-bool isVoidElement(std::string_view name)
-{
-    static const char *const names[] = {"area", "base", "br", "col", "embed", "hr", "img", "input",
-                                        "link", "meta", "param", "source", "track", "wbr"};
-    return std::any_of(std::begin(names), std::end(names), [name](const char *known) { return name == known; });
-}
-
 // The source positions md4c hands out for each top-level block: every text
 // it reports points into the parsed buffer, and so does a code block's info
 // string.
@@ -309,7 +302,7 @@ std::vector<std::pair<size_t, size_t>> SourceBlocks::topLevelElements(const std:
                     copied = nameEnd;
                 }
             }
-            if (!isVoidElement(name) && html[tagEnd - 1] != '/')
+            if (!HtmlIslands::isVoidElement(name) && html[tagEnd - 1] != '/')
                 ++depth;
         }
         if (depth == 0 && elementStart != none) {
