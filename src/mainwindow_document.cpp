@@ -2,16 +2,15 @@
 // the recent list, the questions before changes are lost, and the editor in
 // front. The document's own state lives in its DocumentSession.
 #include "mainwindow.h"
-
-#include "imageplacement.h"
 #include "ui_mainwindow.h"
 
+#include "documenteditors.h"
+#include "highlighter.h"
+#include "imageplacement.h"
+#include "linktarget.h"
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
-#include "documenteditors.h"
-#include "highlighter.h"
-#include "linktarget.h"
 #include "recentfiles.h"
 
 #include <QCoreApplication>

@@ -13,14 +13,14 @@
 #include "tabledialog.h"
 
 #include <QApplication>
-#include <QWebEnginePage>
-#include <QMimeData>
 #include <QClipboard>
 #include <QCursor>
 #include <QDockWidget>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QMimeData>
 #include <QSettings>
+#include <QWebEnginePage>
 
 namespace {
 const QString statusColour = QStringLiteral("#333333");
