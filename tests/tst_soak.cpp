@@ -461,14 +461,18 @@ bool TestSoak::endRenderer()
     const int seenBefore = answers->seen.size();
     const qint64 ended = window->editorPage()->rendererProcessId();
     ::kill(pid_t(ended), SIGKILL);
-    if (pageHeldIt)
-        SOAK_CHECK(waitFor([&] { return answers->seen.size() > seenBefore; }, 20000),
-                   QStringLiteral("a notice says what was recovered"));
     SOAK_CHECK(waitFor([&] { return window->editorPage()->rendererProcessId() != ended; }, 20000),
                QStringLiteral("a new renderer started"));
+    // A hand-over may finish between the kill and the moment the program
+    // learns of it: the Source Code Editor then holds the whole document and
+    // there is nothing to recover.
+    const bool noticed = pageHeldIt && waitFor([&] { return answers->seen.size() > seenBefore; }, 3000);
+    if (pageHeldIt && !noticed)
+        SOAK_CHECK(window->documentSession()->state() == DocumentSession::State::Source,
+                   QStringLiteral("a notice says what was recovered"));
     if (!waitForPage())
         return false;
-    if (!pageHeldIt || answers->seen.last().endsWith(QLatin1String("Nothing was lost.")))
+    if (!noticed || answers->seen.last().endsWith(QLatin1String("Nothing was lost.")))
         return true;
     bool read = false;
     const QStringList found = typedWordsIn(window->currentMarkdown(&read)).mid(typedWordsIn(base).size());
