@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QDockWidget>
 #include <QMainWindow>
+#include <QScreen>
 #include <QScrollBar>
 #include <QDirIterator>
 #include <QAbstractButton>
@@ -498,6 +499,16 @@ void TestLifecycle::windowComesBackAsItWasLeft()
     QTRY_VERIFY(!window->isVisualEditorShown());
     QTRY_COMPARE(source->toPlainText(), QStringLiteral("# Kept\n\nThe layout stays.\n"));
     QVERIFY(!source->isReadOnly());
+
+    // A window left where no screen is any longer comes back on screen.
+    window->move(window->screen()->geometry().right() + 400, 100);
+    QVERIFY(window->close());
+    delete window;
+    window = nullptr;
+    keepWindowLayout = true;
+    showWindow(path);
+    keepWindowLayout = false;
+    QVERIFY(window->screen()->availableGeometry().intersects(window->frameGeometry()));
 
     // A saved layout that hides both editors shows the Visual Editor.
     closeWindow();
