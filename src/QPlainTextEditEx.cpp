@@ -1,6 +1,7 @@
 #include "QPlainTextEditEx.h"
 
 #include "appsettings.h"
+#include "markdownediting.h"
 #include "startup.h"
 
 #include <QFile>
@@ -177,6 +178,14 @@ void QPlainTextEditEx::keyPressEvent(QKeyEvent *event)
                         event->isAutoRepeat(), ushort(event->count()));
         QPlainTextEdit::keyPressEvent(&plain);
         event->setAccepted(plain.isAccepted());
+        return;
+    }
+    // Tab moves between table cells and indents list items, as in the page.
+    const bool tab = event->key() == Qt::Key_Tab && event->modifiers() == Qt::NoModifier;
+    const bool backTab = event->key() == Qt::Key_Backtab;
+    if ((tab || backTab) && !isReadOnly()
+        && (MarkdownEditing::moveBetweenCells(this, backTab) || MarkdownEditing::indentListItem(this, backTab))) {
+        event->accept();
         return;
     }
     QPlainTextEdit::keyPressEvent(event);

@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QVector>
 
 #include <algorithm>
 
@@ -191,6 +192,115 @@ void makeParagraphs(QPlainTextEdit *editor)
                 line.remove(0, match.capturedLength());
         return changed.join(QLatin1Char('\n'));
     });
+}
+
+namespace {
+bool isTableRow(const QString &line)
+{
+    return line.trimmed().startsWith(QLatin1Char('|'));
+}
+
+bool isDelimiterRow(const QString &line)
+{
+    static const QRegularExpression delimiter(QStringLiteral("^\\s*\\|?(\\s*:?-+:?\\s*\\|)+\\s*:?-*:?\\s*$"));
+    return delimiter.match(line).hasMatch();
+}
+
+// Where the bars of a row stand; escaped ones are text.
+QVector<int> barsOf(const QString &line)
+{
+    QVector<int> bars;
+    for (int at = 0; at < line.size(); ++at) {
+        if (line.at(at) == QLatin1Char('\\'))
+            ++at;
+        else if (line.at(at) == QLatin1Char('|'))
+            bars << at;
+    }
+    return bars;
+}
+
+// Selects the text of the cell between the bars at `open` and `close` of `block`.
+void selectCell(QPlainTextEdit *editor, const QTextBlock &block, int open, int close)
+{
+    const QString line = block.text();
+    int begin = open + 1;
+    int end = close;
+    while (begin < end && line.at(begin) == QLatin1Char(' '))
+        ++begin;
+    while (end > begin && line.at(end - 1) == QLatin1Char(' '))
+        --end;
+    if (begin == end && open + 2 <= close)
+        begin = end = open + 2;
+    QTextCursor cursor(block);
+    cursor.setPosition(block.position() + begin);
+    cursor.setPosition(block.position() + end, QTextCursor::KeepAnchor);
+    editor->setTextCursor(cursor);
+}
+
+// The row before or after `block`, past the delimiter row; invalid outside the table.
+QTextBlock neighbourRow(QTextBlock block, bool backwards)
+{
+    do
+        block = backwards ? block.previous() : block.next();
+    while (block.isValid() && isTableRow(block.text()) && isDelimiterRow(block.text()));
+    return block.isValid() && isTableRow(block.text()) ? block : QTextBlock();
+}
+}
+
+bool moveBetweenCells(QPlainTextEdit *editor, bool backwards)
+{
+    QTextCursor cursor = editor->textCursor();
+    const QTextBlock block = cursor.block();
+    if (!isTableRow(block.text()) || isDelimiterRow(block.text()))
+        return false;
+    const QVector<int> bars = barsOf(block.text());
+    const int caret = (backwards ? cursor.selectionStart() : cursor.selectionEnd()) - block.position();
+    // The cell holding the caret: between bars[cell] and bars[cell + 1].
+    int cell = 0;
+    while (cell + 1 < bars.size() && bars[cell + 1] < caret)
+        ++cell;
+    const int next = cell + (backwards ? -1 : 1);
+    if (next >= 0 && next + 1 < bars.size()) {
+        selectCell(editor, block, bars[next], bars[next + 1]);
+        return true;
+    }
+    QTextBlock row = neighbourRow(block, backwards);
+    if (!row.isValid()) {
+        if (backwards)
+            return true;
+        // After the last cell of the last row: a new row of as many cells.
+        QTextCursor end(block);
+        end.movePosition(QTextCursor::EndOfBlock);
+        QString fresh = QStringLiteral("|");
+        for (int i = 1; i < bars.size(); ++i)
+            fresh += QStringLiteral("   |");
+        end.insertText(QLatin1Char('\n') + fresh);
+        row = block.next();
+    }
+    const QVector<int> rowBars = barsOf(row.text());
+    if (rowBars.size() >= 2) {
+        const int target = backwards ? int(rowBars.size()) - 2 : 0;
+        selectCell(editor, row, rowBars[target], rowBars[target + 1]);
+    }
+    return true;
+}
+
+bool indentListItem(QPlainTextEdit *editor, bool backwards)
+{
+    static const QRegularExpression item(QStringLiteral("^( *)([-*+]|\\d{1,9}[.)])( +)"));
+    const QTextBlock block = editor->textCursor().block();
+    const QRegularExpressionMatch match = item.match(block.text());
+    if (!match.hasMatch())
+        return false;
+    const int width = match.capturedLength(2) + match.capturedLength(3);
+    QTextCursor start(block);
+    if (!backwards) {
+        start.insertText(QString(width, QLatin1Char(' ')));
+    } else {
+        start.setPosition(block.position() + std::min(width, match.capturedLength(1)), QTextCursor::KeepAnchor);
+        start.removeSelectedText();
+    }
+    return true;
 }
 
 QString markdownTable(int rows, int columns)

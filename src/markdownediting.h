@@ -30,6 +30,13 @@ void removeLinks(QPlainTextEdit *editor);
 // Heading, quote and list markers go from the lines the selection touches.
 void makeParagraphs(QPlainTextEdit *editor);
 
+// Tab in a table row: to the next cell (the previous one `backwards`), on to
+// the next row, and a new row after the last. False outside a table.
+bool moveBetweenCells(QPlainTextEdit *editor, bool backwards);
+// Tab on a list item's line: the item goes one level deeper (out one level
+// `backwards`). False on any other line.
+bool indentListItem(QPlainTextEdit *editor, bool backwards);
+
 // A table of `rows` lines (the header counts) and `columns` cells, starting with a line feed.
 QString markdownTable(int rows, int columns);
 

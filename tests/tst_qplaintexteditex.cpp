@@ -43,6 +43,8 @@ private slots:
     void gutterColours();
     void gutterFollowsEditedTheme();
     void focusSignals();
+    void tabMovesBetweenCellsAndIndentsItems_data();
+    void tabMovesBetweenCellsAndIndentsItems();
 };
 
 void TestQPlainTextEditEx::initTestCase()
@@ -209,6 +211,52 @@ void TestQPlainTextEditEx::focusSignals()
     QApplication::sendEvent(&editor, &focusOut);
     QCOMPARE(lost.count(), 1);
     QCOMPARE(lost.first().first().toString(), QStringLiteral("text"));
+}
+
+// Tab and Shift+Tab, typed: "|" marks the caret; "[" and "]" the selection after.
+void TestQPlainTextEditEx::tabMovesBetweenCellsAndIndentsItems_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<bool>("back");
+    QTest::addColumn<QString>("after");
+    const QString table = QStringLiteral("| a | b |\n|---|---|\n| c%1 | d%2 |\n");
+    QTest::newRow("next cell") << table.arg(QStringLiteral("|"), QString()) << false
+                               << table.arg(QString(), QString()).replace(QStringLiteral("| d |"), QStringLiteral("| [d] |"));
+    QTest::newRow("past the delimiter row, backwards") << QStringLiteral("| a | b |\n|---|---|\n| c| | d |\n") << true
+                                                        << QStringLiteral("| a | [b] |\n|---|---|\n| c | d |\n");
+    QTest::newRow("a new row after the last cell") << QStringLiteral("| a | b |\n|---|---|\n| c | d| |") << false
+                                                   << QStringLiteral("| a | b |\n|---|---|\n| c | d |\n| []  |   |");
+    QTest::newRow("list item deeper") << QStringLiteral("- one\n- tw|o") << false << QStringLiteral("- one\n  - tw[]o");
+    QTest::newRow("numbered item out") << QStringLiteral("1. one\n   1. tw|o") << true << QStringLiteral("1. one\n1. tw[]o");
+    QTest::newRow("plain line keeps its tab") << QStringLiteral("pla|in") << false << QStringLiteral("pla\t[]in");
+}
+
+void TestQPlainTextEditEx::tabMovesBetweenCellsAndIndentsItems()
+{
+    QFETCH(QString, before);
+    QFETCH(bool, back);
+    QFETCH(QString, after);
+    QPlainTextEditEx editor;
+    // The caret is the "|" right after a letter (a table's bars stand after spaces).
+    QString text = before;
+    int at = -1;
+    for (int i = 1; i < text.size(); ++i)
+        if (text.at(i) == QLatin1Char('|') && text.at(i - 1).isLetter()) {
+            at = i;
+            break;
+        }
+    QVERIFY(at >= 0);
+    text.remove(at, 1);
+    editor.setPlainText(text);
+    QTextCursor cursor = editor.textCursor();
+    cursor.setPosition(at);
+    editor.setTextCursor(cursor);
+    QTest::keyClick(&editor, back ? Qt::Key_Backtab : Qt::Key_Tab, back ? Qt::ShiftModifier : Qt::NoModifier);
+    QString shown = editor.toPlainText();
+    const QTextCursor result = editor.textCursor();
+    shown.insert(result.selectionEnd(), QLatin1Char(']'));
+    shown.insert(result.selectionStart(), QLatin1Char('['));
+    QCOMPARE(shown, after);
 }
 
 QTEST_MAIN(TestQPlainTextEditEx)
