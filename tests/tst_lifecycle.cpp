@@ -482,18 +482,21 @@ void TestLifecycle::unsavedChangesAreAskedAbout()
 void TestLifecycle::windowComesBackAsItWasLeft()
 {
     const QString path = openDocument("# Kept\n\nThe layout stays.\n");
+    // Closed as a user closes it, then started again on the layout it saved.
+    const auto reopen = [this, &path](bool closeFirst) {
+        if (closeFirst)
+            QVERIFY(window->close());
+        closeWindow();
+        keepWindowLayout = true;
+        showWindow(path);
+        keepWindowLayout = false;
+    };
     window->resize(820, 610);
     window->move(40, 30);
     clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY(!source->isReadOnly());
     window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->show();
-    QVERIFY(window->close());
-    delete window;
-    window = nullptr;
-
-    keepWindowLayout = true;
-    showWindow(path);
-    keepWindowLayout = false;
+    reopen(true);
     QCOMPARE(window->size(), QSize(820, 610));
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"))->isVisible());
     QTRY_VERIFY(!window->isVisualEditorShown());
@@ -502,16 +505,10 @@ void TestLifecycle::windowComesBackAsItWasLeft()
 
     // A window left where no screen is any longer comes back on screen.
     window->move(window->screen()->geometry().right() + 400, 100);
-    QVERIFY(window->close());
-    delete window;
-    window = nullptr;
-    keepWindowLayout = true;
-    showWindow(path);
-    keepWindowLayout = false;
+    reopen(true);
     QVERIFY(window->screen()->availableGeometry().intersects(window->frameGeometry()));
 
     // A saved layout that hides both editors shows the Visual Editor.
-    closeWindow();
     QMainWindow hidingBoth;
     for (const QString &name : {QStringLiteral("dockEditor"), QStringLiteral("dockWebView")}) {
         auto *dock = new QDockWidget(&hidingBoth);
@@ -520,9 +517,7 @@ void TestLifecycle::windowComesBackAsItWasLeft()
         dock->hide();
     }
     appSettings()->setValue(QStringLiteral("windowState"), hidingBoth.saveState());
-    keepWindowLayout = true;
-    showWindow(path);
-    keepWindowLayout = false;
+    reopen(false);
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockWebView"))->isVisible());
 }
 
