@@ -374,14 +374,7 @@ Scan scanned(const std::string &markdown)
     }
     if (!mayHoldHtml)
         return scan;
-    MD_PARSER parser{};
-    parser.flags = markdownParserFlags;
-    parser.enter_block = enterBlock;
-    parser.leave_block = leaveBlock;
-    parser.enter_span = enterSpan;
-    parser.leave_span = leaveSpan;
-    parser.text = onText;
-    md_parse(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter), &parser, &scan);
+    scanMarkdown(markdown, frontMatter, &scan, enterBlock, leaveBlock, enterSpan, leaveSpan, onText);
     scan.joinSpanningBlocks(markdown);
     std::sort(scan.islands.begin(), scan.islands.end(),
               [](const HtmlIslands::Island &a, const HtmlIslands::Island &b) { return a.begin < b.begin; });

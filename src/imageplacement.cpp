@@ -59,35 +59,13 @@ int noteImage(MD_SPANTYPE type, void *detail, void *userdata)
     return 0;
 }
 
-int ignoreSpan(MD_SPANTYPE, void *, void *)
-{
-    return 0;
-}
-
-int ignoreBlock(MD_BLOCKTYPE, void *, void *)
-{
-    return 0;
-}
-
-int ignoreText(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *)
-{
-    return 0;
-}
-
 std::vector<std::pair<size_t, size_t>> imageAddresses(const std::string &markdown)
 {
     ImageScan scan;
     scan.base = markdown.data();
     scan.size = markdown.size();
     const size_t frontMatter = HtmlIslands::frontMatterLength(markdown);
-    MD_PARSER parser{};
-    parser.flags = markdownParserFlags;
-    parser.enter_block = ignoreBlock;
-    parser.leave_block = ignoreBlock;
-    parser.enter_span = noteImage;
-    parser.leave_span = ignoreSpan;
-    parser.text = ignoreText;
-    md_parse(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter), &parser, &scan);
+    scanMarkdown(markdown, frontMatter, &scan, nullptr, nullptr, noteImage, nullptr, nullptr);
     static const QRegularExpression imageSource(
         QStringLiteral("<img\\b[^>]*?\\ssrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s\"'>]+))"),
         QRegularExpression::CaseInsensitiveOption);

@@ -69,12 +69,6 @@ int leaveBlock(MD_BLOCKTYPE type, void *, void *userdata)
     return 0;
 }
 
-// Link and image addresses are not noted: a reference link's points into its
-// definition, elsewhere in the document.
-int ignoreSpan(MD_SPANTYPE, void *, void *)
-{
-    return 0;
-}
 
 int text(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
 {
@@ -83,22 +77,16 @@ int text(MD_TEXTTYPE, const MD_CHAR *text, MD_SIZE size, void *userdata)
 }
 
 // Runs md4c over `markdown`, the scan noting the blocks and text it reports.
-// From `from` on: what comes before it is not Markdown (front matter).
+// From `from` on: what comes before it is not Markdown (front matter). Link
+// and image addresses are not noted: a reference link's points into its
+// definition, elsewhere in the document.
 template <typename Scan>
-bool scanned(const std::string &markdown, Scan &scan, int (*enter)(MD_BLOCKTYPE, void *, void *),
-             int (*leave)(MD_BLOCKTYPE, void *, void *), int (*onText)(MD_TEXTTYPE, const MD_CHAR *, MD_SIZE, void *),
+bool scanned(const std::string &markdown, Scan &scan, BlockCallback enter, BlockCallback leave, TextCallback onText,
              size_t from = 0)
 {
     scan.base = markdown.data();
     scan.size = markdown.size();
-    MD_PARSER parser{};
-    parser.flags = markdownParserFlags;
-    parser.enter_block = enter;
-    parser.leave_block = leave;
-    parser.enter_span = ignoreSpan;
-    parser.leave_span = ignoreSpan;
-    parser.text = onText;
-    return md_parse(markdown.data() + from, static_cast<MD_SIZE>(markdown.size() - from), &parser, &scan) == 0;
+    return scanMarkdown(markdown, from, &scan, enter, leave, nullptr, nullptr, onText);
 }
 
 struct Lines {
