@@ -187,32 +187,24 @@ QWidget *ConfigWindow::buildGeneralPage()
     connect(startupBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             [](int index) { appSettings()->setValue(QStringLiteral("openType"), index); });
 
-    backupBox = new QCheckBox(page);
-    backupBox->setObjectName(QStringLiteral("backupBox"));
-    backupBox->setChecked(settings->value(QStringLiteral("autoSave"), false).toBool());
-    group("Automatic Backup", backupBox);
-    connect(backupBox, &QCheckBox::clicked, this, [this](bool checked) {
-        appSettings()->setValue(QStringLiteral("autoSave"), checked);
-        emit autoBackupToggledSignal(checked);
-    });
-
-    sidebarBox = new QCheckBox(page);
-    sidebarBox->setObjectName(QStringLiteral("sidebarBox"));
-    sidebarBox->setChecked(settings->value(QStringLiteral("showLeftSidebar"), false).toBool());
-    group("Show Left Sidebar", sidebarBox);
-    connect(sidebarBox, &QCheckBox::clicked, this, [this](bool checked) {
-        appSettings()->setValue(QStringLiteral("showLeftSidebar"), checked);
-        emit showLeftSidebarClickSignal(checked);
-    });
-
-    remoteImagesBox = new QCheckBox(page);
-    remoteImagesBox->setObjectName(QStringLiteral("remoteImagesBox"));
-    remoteImagesBox->setChecked(settings->value(QStringLiteral("loadRemoteImages"), true).toBool());
-    group("Load remote images", remoteImagesBox);
-    connect(remoteImagesBox, &QCheckBox::clicked, this, [this](bool checked) {
-        appSettings()->setValue(QStringLiteral("loadRemoteImages"), checked);
-        emit remoteImagesToggledSignal(checked);
-    });
+    // A switch kept in the settings under `key`; `toggled` tells the window.
+    const auto settingBox = [&](const char *name, const char *key, bool byDefault, const char *groupKey,
+                                void (ConfigWindow::*toggled)(bool)) {
+        auto *box = new QCheckBox(page);
+        box->setObjectName(QLatin1String(name));
+        box->setChecked(settings->value(QLatin1String(key), byDefault).toBool());
+        group(groupKey, box);
+        connect(box, &QCheckBox::clicked, this, [this, key, toggled](bool checked) {
+            appSettings()->setValue(QLatin1String(key), checked);
+            emit(this->*toggled)(checked);
+        });
+        return box;
+    };
+    backupBox = settingBox("backupBox", "autoSave", false, "Automatic Backup", &ConfigWindow::autoBackupToggledSignal);
+    sidebarBox = settingBox("sidebarBox", "showLeftSidebar", false, "Show Left Sidebar",
+                            &ConfigWindow::showLeftSidebarClickSignal);
+    remoteImagesBox = settingBox("remoteImagesBox", "loadRemoteImages", true, "Load remote images",
+                                 &ConfigWindow::remoteImagesToggledSignal);
 
     group("Image Copy Method", imageCopyBox);
     connect(imageCopyBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
