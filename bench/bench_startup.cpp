@@ -162,6 +162,8 @@ Run startOnce(const QString &program, const QString &path)
                     image.save(qEnvironmentVariable("BENCH_STARTUP_SAVE"));
             }
             if (changed(last, image)) {
+                if (qEnvironmentVariableIsSet("BENCH_STARTUP_FRAMES"))
+                    image.save(QStringLiteral("%1/%2.png").arg(qEnvironmentVariable("BENCH_STARTUP_FRAMES")).arg(clock.elapsed(), 5, 10, QLatin1Char('0')));
                 last = image;
                 lastChange = clock.elapsed();
             } else if (run.text >= 0 && clock.elapsed() - lastChange >= 1000) {

@@ -42,7 +42,6 @@
 #include <algorithm>
 
 namespace {
-const QString systemDefault = QStringLiteral("System Default");
 const QString codeMirrorDemo = QStringLiteral("https://codemirror.net/5/demo/theme.html");
 
 QString appPath()
@@ -245,12 +244,12 @@ void ConfigWindow::fillChoiceBoxes()
 
 void ConfigWindow::buildLanguageGroup(QGroupBox *)
 {
-    languageBox->addItem(tr("System Default"), QVariant::fromValue(LangItem{tr("System Default"), QString(), systemDefault}));
+    languageBox->addItem(tr("System Default"), QVariant::fromValue(LangItem{tr("System Default"), QString(), Languages::systemDefaultCode}));
     for (const LangItem &language : Languages::table())
         languageBox->addItem(language.displayName, QVariant::fromValue(language));
 
-    const QString code = appSettings()->value(QStringLiteral("IsoCode"), systemDefault).toString();
-    if (code == systemDefault) {
+    const QString code = appSettings()->value(QStringLiteral("IsoCode"), Languages::systemDefaultCode).toString();
+    if (code == Languages::systemDefaultCode) {
         const LangItem match = Languages::matchSystemLocale(QLocale().name());
         if (!match.resourcePath.isEmpty() && translator.load(match.resourcePath))
             QCoreApplication::installTranslator(&translator);
@@ -272,13 +271,13 @@ void ConfigWindow::onLanguageChosen(int index)
     if (index < 0)
         return;
     const LangItem language = languageBox->itemData(index).value<LangItem>();
-    if (language.code == systemDefault) {
+    if (language.code == Languages::systemDefaultCode) {
         const LangItem match = Languages::matchSystemLocale(QLocale().name());
         if (!match.resourcePath.isEmpty() && translator.load(match.resourcePath))
             QCoreApplication::installTranslator(&translator);
         else
             QMessageBox::information(this, tr("Language"), tr("Your system language is not supported, English will be used."));
-        appSettings()->setValue(QStringLiteral("IsoCode"), systemDefault);
+        appSettings()->setValue(QStringLiteral("IsoCode"), Languages::systemDefaultCode);
         return;
     }
     translator.load(language.resourcePath);

@@ -25,10 +25,14 @@ constexpr int answerTimeoutMs = 30000;
 // How often the program looks whether the page has taken in its new document,
 // or the keys typed into it.
 constexpr int inputCheckMs = 5;
-constexpr int modeCheckMs = 50;
+constexpr int scriptCheckMs = 50;
 // Keys not in by then never reach the page (the engine drops some, such as
 // lone modifiers it handles itself).
 constexpr int keyArrivalMs = 400;
+// A document up to this many characters is in the page as it loads (with
+// every character percent-encoded, it stays far below the 2 MB a page
+// loaded from data may hold); a larger one goes in piece by piece.
+constexpr int documentInTemplateLimit = 64 * 1024;
 
 // A large document enters the page piece by piece; whatever the program asks
 // of the page concerns the whole document, so what still waits goes in first.
@@ -148,7 +152,11 @@ void EditorPage::load(const PageSettings &pageSettings)
     page->setBackgroundColor(QColor(255, 255, 255, 255));
     QFile pageTemplate(QStringLiteral(":/resources/template.html"));
     pageTemplate.open(QIODevice::ReadOnly);
-    view->setHtml(fillPageTemplate(QString::fromUtf8(pageTemplate.readAll()), settings), QUrl(QStringLiteral("qrc:///")));
+    // The page is loaded from a data: address of at most 2 MB.
+    waitingInTemplate = htmlWaiting && !waitingKeepsPlace && waitingHtml.size() <= documentInTemplateLimit;
+    view->setHtml(fillPageTemplate(QString::fromUtf8(pageTemplate.readAll()), settings,
+                                   waitingInTemplate ? waitingHtml : QString()),
+                  QUrl(QStringLiteral("qrc:///")));
 }
 
 void EditorPage::onBridgeConnected()
@@ -159,9 +167,15 @@ void EditorPage::onBridgeConnected()
     emit content->documentFolderSignal(documentFolderUrl);
     if (htmlWaiting) {
         htmlWaiting = false;
-        if (waitingKeepsPlace)
-            run(QStringLiteral("keepPlaceOnNextDocument()"));
-        giveHtml(waitingHtml);
+        if (waitingInTemplate) {
+            countDocumentGiven();
+            holdInputUntilDocumentIsIn();
+        } else {
+            if (waitingKeepsPlace)
+                run(QStringLiteral("keepPlaceOnNextDocument()"));
+            giveHtml(waitingHtml);
+        }
+        waitingInTemplate = false;
         waitingHtml.clear();
     }
     emit becameReady();
@@ -180,9 +194,7 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     const QString html = QString::fromStdString(marked);
     marked.clear();
     if (!ready) {
-        waitingHtml = html;
-        htmlWaiting = true;
-        waitingKeepsPlace = keepPlace;
+        holdUntilReady(html, keepPlace);
         return;
     }
     if (keepPlace)
@@ -294,17 +306,29 @@ void EditorPage::showHtml(const QString &html)
 void EditorPage::giveHtml(const QString &html)
 {
     if (!ready) {
-        waitingHtml = html;
-        htmlWaiting = true;
-        waitingKeepsPlace = false;
+        holdUntilReady(html, false);
         return;
     }
+    countDocumentGiven();
+    emit content->setHtmlSignal(html);
+    holdInputUntilDocumentIsIn();
+}
+
+void EditorPage::holdUntilReady(const QString &html, bool keepPlace)
+{
+    waitingHtml = html;
+    htmlWaiting = true;
+    waitingKeepsPlace = keepPlace;
+    // A page loading with an earlier document must be given this one.
+    waitingInTemplate = false;
+}
+
+void EditorPage::countDocumentGiven()
+{
     ++documentsGiven;
     pageEditedSinceGiven = false;
     readMarkdown.clear();
     readParts.clear();
-    emit content->setHtmlSignal(html);
-    holdInputUntilDocumentIsIn();
 }
 
 void EditorPage::holdInputUntilDocumentIsIn()
@@ -516,22 +540,22 @@ void EditorPage::setPlaceholder(const QString &text)
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))));
 }
 
-// The code blocks' modes load when first needed; what is exported or
-// printed waits for them, a few seconds at most.
-void EditorPage::whenCodeModesLoaded(const std::function<void()> &then, int attempts)
+// The code blocks' modes and the formulas' script load when first needed;
+// what is exported or printed waits for them, a few seconds at most.
+void EditorPage::whenLazyScriptsLoaded(const std::function<void()> &then, int attempts)
 {
-    ask(QStringLiteral("codeModesReady()"), [this, then, attempts](const QVariant &ready) {
+    ask(QStringLiteral("lazyScriptsReady()"), [this, then, attempts](const QVariant &ready) {
         if (ready.toBool() || attempts <= 0)
             then();
         else
-            QTimer::singleShot(modeCheckMs, this, [this, then, attempts] { whenCodeModesLoaded(then, attempts - 1); });
+            QTimer::singleShot(scriptCheckMs, this, [this, then, attempts] { whenLazyScriptsLoaded(then, attempts - 1); });
     });
 }
 
 void EditorPage::exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered)
 {
     const QString argument = QString::fromUtf8(QJsonDocument(request).toJson(QJsonDocument::Compact));
-    whenCodeModesLoaded([this, argument, answered] {
+    whenLazyScriptsLoaded([this, argument, answered] {
         ask(QStringLiteral("exportDocument(%1)").arg(argument),
             [answered](const QVariant &html) { answered(html.type() == QVariant::String ? html.toString() : QString()); });
     });
@@ -540,7 +564,7 @@ void EditorPage::exportDocument(const QJsonObject &request, const std::function<
 // The page's print style lays out every block, however many are off screen.
 void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered)
 {
-    whenCodeModesLoaded([this, layout, answered] {
+    whenLazyScriptsLoaded([this, layout, answered] {
         ask(QStringLiteral("preparePrinting()"), [this, layout, answered](const QVariant &) {
             view->page()->printToPdf(guarded<const QByteArray &>(this, &pageLife, answered), layout);
         });
@@ -549,7 +573,7 @@ void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(
 
 void EditorPage::print(QPrinter *printer, const std::function<void(bool)> &answered)
 {
-    whenCodeModesLoaded([this, printer, answered] {
+    whenLazyScriptsLoaded([this, printer, answered] {
         ask(QStringLiteral("preparePrinting()"), [this, printer, answered](const QVariant &) {
             view->page()->print(printer, guarded<bool>(this, &pageLife, answered));
         });

@@ -118,7 +118,9 @@ protected:
 
 private:
     void giveHtml(const QString &html);
-    void whenCodeModesLoaded(const std::function<void()> &then, int attempts = 60);
+    void holdUntilReady(const QString &html, bool keepPlace);
+    void countDocumentGiven();
+    void whenLazyScriptsLoaded(const std::function<void()> &then, int attempts = 60);
     bool patchPage(SourceBlocks &next, bool keepPlace);
     bool takeReadDocument(QVariantList &blockOfElement);
     void giveWholeDocumentAgain();
@@ -153,9 +155,12 @@ private:
     // Incremented whenever the page is loaded: answers from an earlier page are dropped.
     quint64 pageLife = 0;
     quint64 documentsGiven = 0;
+    // The document given while the page was not ready; a small one goes into
+    // the page as it loads and is then only counted as given.
     QString waitingHtml;
     bool htmlWaiting = false;
     bool waitingKeepsPlace = false;
+    bool waitingInTemplate = false;
     bool holdingInput = false;
     // Key presses passed on to the page since it was loaded, and those it is
     // known to have received: only while some are on their way does a

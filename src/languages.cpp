@@ -111,6 +111,8 @@ QString fontFamilyFor(const QString &code)
 // turns the whole interface around for Arabic, Hebrew, Persian and Urdu.
 [[maybe_unused]] const char *const layoutDirectionText = QT_TRANSLATE_NOOP("QGuiApplication", "QT_LAYOUT_DIRECTION");
 
+const QString systemDefaultCode = QStringLiteral("System Default");
+
 void applyStartupLanguage(QTranslator &translator)
 {
     QSettings *settings = appSettings();
@@ -121,6 +123,8 @@ void applyStartupLanguage(QTranslator &translator)
         code = systemLanguageCode(QLocale().name());
         settings->setValue(QStringLiteral("IsoCode"), code);
     }
+    if (code == systemDefaultCode)
+        code = matchSystemLocale(QLocale().name()).code;
     translator.load(findByCode(code).resourcePath);
     // Where the named family is missing, the font system picks the nearest installed one.
     QApplication::setFont(QFont(fontFamilyFor(code), 10));

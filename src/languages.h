@@ -33,8 +33,12 @@ LangItem matchSystemLocale(const QString &localeName);
 
 QString fontFamilyFor(const QString &code);
 
-// Chooses the start-up language (writing "IsoCode" on the first start), loads
-// it into `translator` and sets the application font.
+// What "IsoCode" holds when the user chose the system's language.
+extern const QString systemDefaultCode;
+
+// Chooses the start-up language (writing "IsoCode" on the first start; the
+// system's own for "System Default"), loads it into `translator` and sets
+// the application font.
 void applyStartupLanguage(QTranslator &translator);
 
 }

@@ -127,7 +127,6 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         createViewMenu();
         connectNavigation();
         startBackups();
-        createConfigWindow();
         // As the user left it; the document goes to the editor shown in front.
         if (WindowLayout::restore(this, visualDock, sourceDock))
             bringEditorToFront(DocumentSession::Editor::Source);
@@ -413,8 +412,12 @@ void MainWindow::createViewMenu()
     }
 }
 
-void MainWindow::createConfigWindow()
+// Built when first opened, then kept: most sessions never open it, and it
+// holds the language list, theme pictures and fonts for every script.
+ConfigWindow *MainWindow::configurationWindow()
 {
+    if (configWindow)
+        return configWindow;
     configWindow = new ConfigWindow(this);
     connect(configWindow, &ConfigWindow::changeCssThemeSignal, this, &MainWindow::changeCssTheme);
     connect(configWindow, &ConfigWindow::zoomValueChangeSignal, webView, &QWebEngineView::setZoomFactor);
@@ -424,11 +427,12 @@ void MainWindow::createConfigWindow()
     connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
     connect(configWindow, &ConfigWindow::editorThemeChangedSignal, this, &MainWindow::applyEditorTheme);
     connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
+    return configWindow;
 }
 
 void MainWindow::on_actionConfiguration_triggered()
 {
-    configWindow->exec();
+    configurationWindow()->exec();
 }
 
 void MainWindow::changeTheme()

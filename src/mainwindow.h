@@ -61,6 +61,7 @@ public:
     void showStatusMessage(const QString &text, const QString &colour, int seconds, bool quiet = false);
     void applyActionIcons();
     void loadEditorPage();
+    ConfigWindow *configurationWindow();
     // True when the document may be replaced or closed: it is saved, or the
     // user chose to save it or to throw the changes away.
     bool maybeDiscard();
@@ -256,7 +257,6 @@ private:
     void applyBackupSetting(bool enabled);
     void offerNewerBackup(const QString &documentPath);
     void restoreBackup(const QString &backupPath);
-    void createConfigWindow();
     void deleteBackup(const QString &path);
     // The page's HTML as a standalone page, asking about the table of contents.
     void exportPage(const QString &title, const QString &filter, bool forWord, const QString &lineEnd);

@@ -2,6 +2,8 @@
 
 #include "appsettings.h"
 
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QSettings>
 #include <QUrl>
 
@@ -23,7 +25,15 @@ static QString escapedForHtmlAttribute(const QString &text)
     return text.toHtmlEscaped();
 }
 
-QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
+// A JSON string in a data block: with every "<" escaped, nothing in it can
+// end the block or start markup.
+static QString asDataBlock(const QString &html)
+{
+    return QString::fromUtf8(QJsonDocument(QJsonArray{html}).toJson(QJsonDocument::Compact))
+        .replace(QLatin1Char('<'), QLatin1String("\\u003c"));
+}
+
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml)
 {
     // The page is loaded with a qrc: base URL, so the style sheet needs a full file URL.
     const QString themeUrl = QUrl::fromLocalFile(settings.themeFolder + QLatin1Char('/') + settings.cssFile
@@ -37,5 +47,14 @@ QString fillPageTemplate(QString pageTemplate, const PageSettings &settings)
     pageTemplate.replace(QLatin1String("{{showLeftSidebar}}"),
                          settings.showLeftSidebar ? QStringLiteral("true") : QStringLiteral("false"));
     pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForHtmlAttribute(settings.focusPlaceholder));
+    // A first document with formulas has them drawn in its first frame;
+    // otherwise the page loads KaTeX when it draws a formula.
+    pageTemplate.replace(QLatin1String("{{formulaScript}}"),
+                         firstDocumentHtml.contains(QLatin1String("<x-equation"))
+                             ? QStringLiteral("<script src=\"qrc:/katex/katex.min.js\"></script>")
+                             : QString());
+    // Last, so that no placeholder is looked for in the document.
+    pageTemplate.replace(QLatin1String("{{firstDocument}}"),
+                         firstDocumentHtml.isNull() ? QString() : asDataBlock(firstDocumentHtml));
     return pageTemplate;
 }

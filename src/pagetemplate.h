@@ -13,5 +13,7 @@ struct PageSettings {
 
 PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &focusPlaceholder);
 
-// Replaces every occurrence of each placeholder of the page template.
-QString fillPageTemplate(QString pageTemplate, const PageSettings &settings);
+// Replaces every occurrence of each placeholder of the page template. A
+// document given as `firstDocumentHtml` is in the page as it loads, so that
+// its first frame shows it.
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml = QString());

@@ -1,5 +1,6 @@
 // Backups of the unsaved document and the backup manager.
 #include "BackupManage.h"
+#include "ConfigWindow.h"
 #include "appsettings.h"
 #include "backupfiles.h"
 #include "guitestbase.h"
@@ -134,7 +135,7 @@ void TestBackup::settingTakesEffectAtOnce()
     QVERIFY(titleHasStar());
     QVERIFY(!backupsTick(window));
     QCOMPARE(backups(), QStringList());
-    auto *box = window->findChild<QCheckBox *>(QStringLiteral("backupBox"));
+    auto *box = window->configurationWindow()->findChild<QCheckBox *>(QStringLiteral("backupBox"));
     box->click();
     QVERIFY(backupsTick(window));
     box->click();

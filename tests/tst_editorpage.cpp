@@ -53,7 +53,8 @@ private slots:
     void init() { openedUrls.clear(); }
     void cleanupTestCase() { closeWindow(); }
 
-    void handshakeShowsTheStartupFile();
+    void startupFileComesWithThePage_data();
+    void startupFileComesWithThePage();
     void setHtmlBuildsCodeBlocksAndFormulas();
     void inlineFormulasStayInTheirLine_data();
     void inlineFormulasStayInTheirLine();
@@ -105,15 +106,43 @@ void TestEditorPage::initTestCase()
     openWindow();
 }
 
-void TestEditorPage::handshakeShowsTheStartupFile()
+void TestEditorPage::startupFileComesWithThePage_data()
 {
+    QTest::addColumn<QByteArray>("markdown");
+    // Text that would end the data block the page carries a small document
+    // in, start markup or be taken for a placeholder of the page.
+    const QByteArray hostile = "# Opened at start\n\nA `</script><script>` span, \\<!-- and {{theme}}, {{firstDocument}}, "
+                               "\\u003c/script> and \xe2\x80\xa8 here.\n\n$x^2$\n\n```js\nlet a = \"</script>\";\n```\n";
+    QTest::newRow("small: in the page as it loads") << hostile;
+    QByteArray large = hostile;
+    while (large.size() < 100 * 1024)
+        large += "A paragraph of the long part, </script> included, to go in piece by piece.\n\n";
+    QTest::newRow("large: given once the page is there") << large;
+}
+
+// A small startup file is in the page as it loads; either way, the page
+// shows it as written, takes typing at once and saves nothing else.
+void TestEditorPage::startupFileComesWithThePage()
+{
+    QFETCH(QByteArray, markdown);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("start.md"));
-    writeFile(path, "# Opened at start\n\ntext\n");
+    writeFile(path, markdown);
     closeWindow();
-    showWindow(path);
+    openWindow(path);
     QTRY_COMPARE_WITH_TIMEOUT(js(QStringLiteral("(document.querySelector('#bodyeditor h1')||{}).textContent")).toString(),
                               QStringLiteral("Opened at start"), 20000);
+    QVERIFY(pageText().contains(QStringLiteral("A </script><script> span, <!-- and {{theme}}, {{firstDocument}}, \\u003c/script> and")));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor x-equation .katex')")).toBool());
+    QCOMPARE(js(QStringLiteral("document.querySelector('.cm-editor-wrapper').cmInstance.getValue()")).toString(),
+             QStringLiteral("let a = \"</script>\";"));
+    QCOMPARE(js(QStringLiteral("document.title")).toString(), QStringLiteral("Penwick"));
+
+    js(QStringLiteral("var h = document.querySelector('#bodyeditor h1'); var r = document.createRange();"
+                      "r.selectNodeContents(h); r.collapse(false); getSelection().removeAllRanges(); getSelection().addRange(r); true"));
+    typeInPage(QStringLiteral(" now"));
+    action("actionSave")->trigger();
+    QTRY_COMPARE(readFile(path), QByteArray(markdown).replace("# Opened at start", "# Opened at start now"));
     closeWindow();
     openWindow();
 }
@@ -435,7 +464,7 @@ void TestEditorPage::remoteImagesFollowTheSetting()
             html += QStringLiteral("<p><img src=\"%1\"></p>").arg(server.url(QLatin1Char('/') + name).toString());
         return html;
     };
-    auto *box = window->findChild<ConfigWindow *>()->findChild<QCheckBox *>(QStringLiteral("remoteImagesBox"));
+    auto *box = window->configurationWindow()->findChild<QCheckBox *>(QStringLiteral("remoteImagesBox"));
     QVERIFY(box->isChecked());
     box->click();
     showHtml(images({QStringLiteral("pixel.png")}));

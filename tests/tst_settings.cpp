@@ -75,7 +75,7 @@ private slots:
     void firstRunQuestionIsAskedOnce();
 
 private:
-    ConfigWindow *config() const { return window->findChild<ConfigWindow *>(); }
+    ConfigWindow *config() const { return window->configurationWindow(); }
 };
 
 void TestSettings::init()
@@ -190,11 +190,12 @@ void TestSettings::startupLanguage_data()
     QTest::addColumn<QVariant>("stored");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("font");
-    QTest::newRow("first start, zh_HK") << "zh_HK" << QVariant() << "zh-TW" << "Microsoft YaHei";
-    QTest::newRow("first start, pt_BR") << "pt_BR" << QVariant() << "pt-BR" << "Arial";
-    QTest::newRow("first start, sw_KE") << "sw_KE" << QVariant() << "sw" << "Arial";
-    QTest::newRow("System Default on de_DE") << "de_DE" << QVariant("System Default") << "System Default" << "Arial";
-    QTest::newRow("hand-written zh-HK") << "en_US" << QVariant("zh-HK") << "zh-HK" << "Arial";
+    QTest::addColumn<QString>("catalogue");
+    QTest::newRow("first start, zh_HK") << "zh_HK" << QVariant() << "zh-TW" << "Microsoft YaHei" << "zh_TW";
+    QTest::newRow("first start, pt_BR") << "pt_BR" << QVariant() << "pt-BR" << "Arial" << "pt_BR";
+    QTest::newRow("first start, sw_KE") << "sw_KE" << QVariant() << "sw" << "Arial" << "en";
+    QTest::newRow("System Default on de_DE") << "de_DE" << QVariant("System Default") << "System Default" << "Arial" << "de";
+    QTest::newRow("hand-written zh-HK") << "en_US" << QVariant("zh-HK") << "zh-HK" << "Arial" << "zh_TW";
 }
 
 void TestSettings::startupLanguage()
@@ -203,6 +204,7 @@ void TestSettings::startupLanguage()
     QFETCH(QVariant, stored);
     QFETCH(QString, written);
     QFETCH(QString, font);
+    QFETCH(QString, catalogue);
     QLocale::setDefault(QLocale(locale));
     if (stored.isValid())
         appSettings()->setValue(QStringLiteral("IsoCode"), stored);
@@ -210,6 +212,7 @@ void TestSettings::startupLanguage()
     QTranslator translator;
     Languages::applyStartupLanguage(translator);
     QCOMPARE(appSettings()->value(QStringLiteral("IsoCode")).toString(), written);
+    QCOMPARE(translator.language(), catalogue);
     QCOMPARE(QApplication::font().family(), font);
     QCOMPARE(QApplication::font().pointSize(), 10);
     QApplication::setFont(before);

@@ -43,8 +43,14 @@ function setCodeMode(editor, key) {
   whenModeLoaded(key, function () { editor.setOption("mode", key); });
 }
 
-// Whether every mode the document's code blocks need is in; starts loading
-// the others. Exports and printing colour every block.
+// Whether every script the document's code blocks and formulas need is in;
+// starts loading the others. Exports and printing draw every block.
+function lazyScriptsReady() {
+  var modes = codeModesReady();
+  var formulas = formulaScriptReady();
+  return modes && formulas;
+}
+
 function codeModesReady() {
   var ready = true;
   editorBody().querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper) {

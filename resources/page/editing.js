@@ -229,6 +229,7 @@ function setDocumentHtml(html) {
   var place = keepPlaceOfNext ? window.scrollY : null;
   keepPlaceOfNext = false;
   var body = editorBody();
+  showPlaceholder();
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
   body.textContent = "";
@@ -237,12 +238,50 @@ function setDocumentHtml(html) {
   if (place !== null) {
     flushPendingHtml();
     window.scrollTo(0, place);
-  } else if (pendingHtml.start < pendingHtml.html.length) {
+    return;
+  }
+  drawFirstScreen(body);
+  if (pendingHtml.start < pendingHtml.html.length) {
     // The first piece is painted before the next goes in.
     requestAnimationFrame(function () { pendingTimer = setTimeout(appendPendingPiece, 0); });
   } else {
     documentIsWhole();
   }
+}
+
+// The first screen of a new document is complete in its first frame: its
+// code editors and formulas are built now rather than a frame later. A
+// screen holds a few; a block holding many (a quote around a whole document)
+// leaves the rest to the frames after.
+var firstScreenDrawings = 12;
+
+function drawFirstScreen(body) {
+  var bottom = window.innerHeight;
+  var left = firstScreenDrawings;
+  for (var block = body.firstElementChild; block && left > 0 && block.getBoundingClientRect().top < bottom;
+       block = block.nextElementSibling) {
+    var parts = selectWithin(block, ".cm-editor-wrapper, x-equation");
+    for (var index = 0; index < parts.length && left > 0; index += 1, left -= 1) {
+      var part = parts[index];
+      if (part.getBoundingClientRect().top >= bottom) return;
+      if (part.tagName === "X-EQUATION") {
+        if (formulaObserver) formulaObserver.unobserve(part);
+        if (!part.querySelector(".katex")) renderFormula(part);
+      } else {
+        buildCodeMirror(part);
+      }
+    }
+  }
+}
+
+// A small document is in the page as it loads, so that the page's first
+// frame shows it.
+function takeFirstDocument() {
+  var block = document.getElementById("first-document");
+  if (!block) return;
+  var text = block.textContent;
+  block.remove();
+  if (text) setDocumentHtml(JSON.parse(text)[0]);
 }
 
 var lineBlocks = "h1, h2, h3, h4, h5, h6, blockquote, li, p, div";
@@ -423,7 +462,11 @@ function connectBridge(channel) {
   contentObj.documentFolderSignal.connect(function (folderUrl) { documentFolder = folderUrl; });
   contentObj.patchHtmlSignal.connect(patchDocumentHtml);
   contentObj.rebaseAndPatchHtmlSignal.connect(rebaseAndPatchDocumentHtml);
-  contentObj.loadRecentMd();
+  // The program answers with the document it has, if any; an empty page
+  // then says what to do.
+  contentObj.loadRecentMd(showPlaceholder);
+  // A document in the page before the program was reachable is counted now.
+  if (documentNumber > 0) scheduleCount();
   contentObj.addLinkSignal.connect(function (link) {
     var title = link.title || link.url;
     var href = safeHref(link.url);
@@ -512,6 +555,11 @@ function handleTab(event) {
   }
 }
 
+// An empty page says what to do only once it is known to hold its document.
+function showPlaceholder() {
+  editorBody().setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");
+}
+
 function setPlaceholder(text) {
   document.documentElement.dataset.focusPlaceholder = text;
   editorBody().setAttribute("data-placeholder", text);
@@ -553,7 +601,7 @@ window.addEventListener("load", function () {
   body.setAttribute("contenteditable", "true");
   // Enter after a heading starts a paragraph, as it will be in Markdown.
   document.execCommand("defaultParagraphSeparator", false, "p");
-  body.setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");
   body.focus();
+  takeFirstDocument();
   new QWebChannel(qt.webChannelTransport, connectBridge);
 });
