@@ -3,7 +3,8 @@
 // main-thread cost of a keystroke at the end of the document, with the view
 // at the caret as a writer has it (measured in the page over 100 keystrokes),
 // the time to print it to PDF, and the renderer's CPU time while it rests
-// after a scroll through the document. Runs under a virtual X server.
+// after a scroll through the document. Spell checking is on, in English.
+// Runs under a virtual X server.
 #include "appsettings.h"
 #include "benchwait.h"
 #include "QWebEngineViewEx.h"
@@ -14,7 +15,9 @@
 #include "mainwindow.h"
 #include "productlinks.h"
 #include "pagescript.h"
+#include "pagespelling.h"
 #include "resources.h"
+#include "spellchecker.h"
 #include "startup.h"
 
 #include <QSettings>
@@ -67,6 +70,8 @@ int main(int argc, char *argv[])
     const std::string markdown = generateMarkdown(2 * 1024 * 1024);
     const QString html = DocumentConverter().markdownToHtml(markdown);
     appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    appSettings()->setValue(QStringLiteral("spellCheck"), true);
+    appSettings()->setValue(QStringLiteral("spellCheckLanguage"), SpellChecker::bestDictionaryFor(QStringLiteral("en_US")));
     ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
     MainWindow window{QString()};
     window.resize(1200, 900);
@@ -74,6 +79,8 @@ int main(int argc, char *argv[])
     auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
     auto *content = window.findChild<Content *>(QStringLiteral("content"));
     waitOrStop([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000, "the page");
+    auto *spelling = window.findChild<PageSpelling *>();
+    waitOrStop([&] { return !spelling->activeDictionary().isEmpty(); }, 30000, "the page's dictionary");
     std::printf("document: %.1f MB of Markdown, %d code blocks, %d formulas\n",
                 static_cast<double>(markdown.size()) / (1024.0 * 1024.0), html.count(QStringLiteral("<pre ")),
                 html.count(QStringLiteral("<x-equation ")));

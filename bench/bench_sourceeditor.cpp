@@ -1,5 +1,6 @@
 // Time to put a generated 50,000-line Markdown document into the Source Code
-// Editor, and until every line is coloured.
+// Editor, until every line is coloured, and until the misspelt words on
+// screen are marked (spell checking in English); keystrokes at its end.
 //
 // Usage: bench_sourceeditor [lines]
 #include "QPlainTextEditEx.h"
@@ -7,12 +8,19 @@
 #include "benchwait.h"
 #include "highlighter.h"
 #include "resources.h"
+#include "sourcespelling.h"
+#include "spellchecker.h"
 #include "startup.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <algorithm>
+#include <vector>
 
 #include <cstdio>
 
@@ -56,10 +64,22 @@ int main(int argc, char *argv[])
     const QString document = generateDocument(lines);
     const int blocks = document.count(QLatin1Char('\n'));
 
-    const auto measure = [&](const char *name, bool highlight) {
+    QTemporaryDir words;
+    SpellChecker checker(words.filePath(QStringLiteral("dictionary.txt")));
+    checker.setLanguage(SpellChecker::bestDictionaryFor(QStringLiteral("en_US")));
+    if (!checker.isAvailable()) {
+        std::fprintf(stderr, "no English dictionary (hunspell-en-us)\n");
+        return 1;
+    }
+
+    const auto measure = [&](const char *name, bool highlight, bool spelling) {
         QPlainTextEditEx editor;
         editor.resize(1000, 700);
         Highlighter highlighter(highlight ? editor.document() : nullptr);
+        SourceSpelling marks(&editor, &checker);
+        bool marked = false;
+        QObject::connect(&marks, &SourceSpelling::marked, [&marked] { marked = true; });
+        marks.setEnabled(spelling);
         editor.show();
         QCoreApplication::processEvents();
         QElapsedTimer timer;
@@ -72,9 +92,38 @@ int main(int argc, char *argv[])
             waitOrStop([&] { return !highlighter.hasPendingBlocks(); }, 60000, "the colours");
             std::printf("%s %d lines, every line coloured: %.1f ms\n", name, blocks, timer.nsecsElapsed() / 1e6);
         }
+        if (spelling) {
+            waitOrStop([&] { return marked; }, 60000, "the spelling marks");
+            // At the end of the document the state of every line above is worked out first.
+            marked = false;
+            editor.moveCursor(QTextCursor::End);
+            editor.ensureCursorVisible();
+            timer.restart();
+            waitOrStop([&] { return marked; }, 60000, "the spelling marks at the end");
+            std::printf("%s, misspelt words marked at the end: %.1f ms\n", name, timer.nsecsElapsed() / 1e6);
+        }
+        editor.moveCursor(QTextCursor::End);
+        editor.setFocus();
+        std::vector<double> keys;
+        for (int key = 0; key < 100; ++key) {
+            timer.restart();
+            QTest::keyClick(&editor, Qt::Key_A);
+            QCoreApplication::processEvents();
+            keys.push_back(timer.nsecsElapsed() / 1e6);
+        }
+        std::sort(keys.begin(), keys.end());
+        std::printf("%s, keystroke at the end median: %.2f ms\n", name, keys[49]);
+        std::printf("%s, keystroke at the end p95: %.2f ms\n", name, keys[94]);
+        if (spelling) {
+            marked = false;
+            timer.restart();
+            waitOrStop([&] { return marked; }, 60000, "the spelling marks after typing");
+            std::printf("%s, marks after typing at the end, pause included: %.1f ms\n", name, timer.nsecsElapsed() / 1e6);
+        }
         return !highlighter.themeObject.isEmpty();
     };
-    measure("setTextProgrammatically without highlighting", false);
-    const bool themed = measure("setTextProgrammatically", true);
+    measure("setTextProgrammatically without highlighting", false, false);
+    const bool themed = measure("setTextProgrammatically", true, false);
+    measure("setTextProgrammatically with spell checking", true, true);
     return themed ? 0 : 1;
 }

@@ -47,6 +47,8 @@ set(CPACK_DEBIAN_PACKAGE_SECTION editors)
 # The libraries it links, found by dpkg-shlibdeps; and what it runs or reads
 # without linking it: the desktop opener and the table of file types.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, shared-mime-info")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk")
+# The web engine's dictionary converter is run, not linked: the Visual
+# Editor checks spelling with dictionaries converted for the engine.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, shared-mime-info, qtwebengine5-dev-tools")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk, hunspell-en-us | hunspell-dictionary")
 include(CPack)

@@ -9,6 +9,7 @@ packages=(
   qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
   qtwebengine5-dev libqt5webchannel5-dev libqt5svg5-dev
   libmd4c-dev libmd4c-html0-dev libxlsxwriter-dev libuchardet-dev
+  libhunspell-dev hunspell-en-us hunspell-de-de qtwebengine5-dev-tools
   xvfb xauth imagemagick poppler-utils python3-openpyxl fonts-dejavu-core
   fonts-noto-core fonts-noto-cjk xdotool
   librsvg2-bin dpkg-dev desktop-file-utils appstream

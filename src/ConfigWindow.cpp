@@ -5,6 +5,7 @@
 #include "MsgBoxHelper.h"
 #include "RegistryHelper.h"
 #include "resources.h"
+#include "spellchecker.h"
 #include "startup.h"
 
 #include <QApplication>
@@ -176,6 +177,7 @@ QWidget *ConfigWindow::buildGeneralPage()
     languageBox->setObjectName(QStringLiteral("languageBox"));
     languageBox->setMaxVisibleItems(30);
     buildLanguageGroup(group("Language", languageBox));
+    group("Spell Checking", buildSpellingGroup(page));
 
     startupBox = new QComboBox(page);
     startupBox->setObjectName(QStringLiteral("startupBox"));
@@ -228,6 +230,50 @@ QWidget *ConfigWindow::buildGeneralPage()
 
     layout->addStretch();
     return page;
+}
+
+// Without a dictionary the switch stays off and the group says where one goes.
+QWidget *ConfigWindow::buildSpellingGroup(QWidget *page)
+{
+    auto *spelling = new QWidget(page);
+    auto *layout = new QVBoxLayout(spelling);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *row = new QHBoxLayout;
+    spellCheckBox = new QCheckBox(spelling);
+    spellCheckBox->setObjectName(QStringLiteral("spellCheckBox"));
+    spellLanguageBox = new QComboBox(spelling);
+    spellLanguageBox->setObjectName(QStringLiteral("spellLanguageBox"));
+    row->addWidget(spellCheckBox);
+    row->addWidget(spellLanguageBox, 1);
+    layout->addLayout(row);
+    spellingUnavailable = new QLabel(spelling);
+    spellingUnavailable->setObjectName(QStringLiteral("spellingUnavailableLabel"));
+    spellingUnavailable->setWordWrap(true);
+    spellingUnavailable->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(spellingUnavailable);
+
+    const QList<Dictionary> dictionaries = SpellChecker::installed();
+    const SpellChecker::Choice choice = SpellChecker::storedChoice();
+    for (const Dictionary &dictionary : dictionaries)
+        spellLanguageBox->addItem(dictionary.displayName(), dictionary.code);
+    spellLanguageBox->setCurrentIndex(std::max(0, spellLanguageBox->findData(choice.language)));
+    spellCheckBox->setChecked(choice.on);
+    spellCheckBox->setEnabled(!dictionaries.isEmpty());
+    spellLanguageBox->setVisible(!dictionaries.isEmpty());
+    spellingUnavailable->setVisible(dictionaries.isEmpty());
+
+    connect(spellCheckBox, &QCheckBox::clicked, this, [this](bool checked) {
+        appSettings()->setValue(QStringLiteral("spellCheck"), checked);
+        appSettings()->setValue(QStringLiteral("spellCheckLanguage"), spellLanguageBox->currentData().toString());
+        emit spellingChangedSignal();
+    });
+    connect(spellLanguageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        if (index < 0)
+            return;
+        appSettings()->setValue(QStringLiteral("spellCheckLanguage"), spellLanguageBox->itemData(index).toString());
+        emit spellingChangedSignal();
+    });
+    return spelling;
 }
 
 void ConfigWindow::fillChoiceBoxes()
@@ -474,6 +520,11 @@ void ConfigWindow::retranslate()
     groups.value(QStringLiteral("Image Copy Method"))->setText(tr("Image Copy Method"));
     groups.value(QStringLiteral("Load remote images"))->setText(tr("Load remote images"));
     groups.value(QStringLiteral("Zoom"))->setText(tr("Zoom"));
+    groups.value(QStringLiteral("Spell Checking"))->setText(tr("Spell Checking"));
+    spellCheckBox->setText(tr("Check spelling as you type"));
+    spellingUnavailable->setText(
+        tr("No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.")
+            .arg(QDir::toNativeSeparators(SpellChecker::dictionaryFolders().value(0))));
     groups.value(QStringLiteral("File Association"))->setText(tr("File Association"));
     backupBox->setText(tr("Enable"));
     sidebarBox->setText(tr("Enable"));

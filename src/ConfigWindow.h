@@ -33,6 +33,8 @@ signals:
     void remoteImagesToggledSignal(bool allowed);
     void changeCodeMirrorStyleSignal();
     void editorThemeChangedSignal();
+    // Spell checking was turned on or off, or its language changed.
+    void spellingChangedSignal();
 
 public slots:
     void onTreeItemClicked(const QModelIndex &index);
@@ -56,6 +58,7 @@ private:
     void buildLanguageGroup(QGroupBox *group);
     void onLanguageChosen(int index);
     void fillChoiceBoxes();
+    QWidget *buildSpellingGroup(QWidget *page);
     void retranslate();
     void showColour(QPushButton *button, const QString &colour);
     QString editorThemeFile(const QString &name) const;
@@ -74,6 +77,9 @@ private:
     QCheckBox *remoteImagesBox = nullptr;
     QCheckBox *sidebarBox = nullptr;
     QComboBox *imageCopyBox = nullptr;
+    QCheckBox *spellCheckBox = nullptr;
+    QComboBox *spellLanguageBox = nullptr;
+    QLabel *spellingUnavailable = nullptr;
     QSpinBox *zoomBox = nullptr;
     QCheckBox *associationBox = nullptr;
 

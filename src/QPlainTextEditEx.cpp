@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QSettings>
@@ -49,6 +50,29 @@ void QPlainTextEditEx::updateLineNumberArea(const QRect &rect, int dy)
         lineNumberArea->update(0, rect.y(), lineNumberArea->width(), rect.height());
     if (rect.contains(viewport()->rect()))
         updateLineNumberAreaWidth(0);
+}
+
+void QPlainTextEditEx::setCurrentLineMark(const QTextEdit::ExtraSelection &line)
+{
+    currentLine = {line};
+    setExtraSelections(currentLine + spelling);
+}
+
+void QPlainTextEditEx::setSpellingMarks(const QList<QTextEdit::ExtraSelection> &marks)
+{
+    if (marks.isEmpty() && spelling.isEmpty())
+        return;
+    spelling = marks;
+    setExtraSelections(currentLine + spelling);
+}
+
+void QPlainTextEditEx::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu *menu = createStandardContextMenu(event->pos());
+    menu->setObjectName(QStringLiteral("sourceContextMenu"));
+    emit contextMenuOpening(menu, cursorForPosition(event->pos()).position());
+    menu->exec(event->globalPos());
+    delete menu;
 }
 
 void QPlainTextEditEx::resizeEvent(QResizeEvent *event)

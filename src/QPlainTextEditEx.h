@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QTextEdit>
 
 class LineNumberArea;
 
@@ -34,9 +35,17 @@ public:
     // after the marker of a list item; headings, quotes and fences are left alone.
     void toggleParagraphIndent();
 
+    // The shaded line of the caret and the words marked as misspelt, shown together.
+    void setCurrentLineMark(const QTextEdit::ExtraSelection &line);
+    void setSpellingMarks(const QList<QTextEdit::ExtraSelection> &marks);
+    const QList<QTextEdit::ExtraSelection> &spellingMarks() const { return spelling; }
+
 signals:
     void GetFocus();
     void LostFocus(QString text);
+    // The context menu at a position of the text is about to show; a receiver
+    // connected directly may add to it.
+    void contextMenuOpening(QMenu *menu, int position);
 
 protected:
     void focusInEvent(QFocusEvent *event) override;
@@ -45,6 +54,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private slots:
     void updateLineNumberAreaWidth(int newBlockCount);
@@ -58,6 +68,8 @@ private:
     GutterColours gutterColours();
 
     LineNumberArea *lineNumberArea = nullptr;
+    QList<QTextEdit::ExtraSelection> currentLine;
+    QList<QTextEdit::ExtraSelection> spelling;
     bool settingText = false;
     bool replacingText = false;
 

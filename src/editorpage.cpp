@@ -25,7 +25,7 @@ constexpr int answerTimeoutMs = 30000;
 // How often the program looks whether the page has taken in its new document,
 // or the keys typed into it.
 constexpr int inputCheckMs = 5;
-constexpr int scriptCheckMs = 50;
+constexpr int modeCheckMs = 50;
 // Keys not in by then never reach the page (the engine drops some, such as
 // lone modifiers it handles itself).
 constexpr int keyArrivalMs = 400;
@@ -501,8 +501,6 @@ void EditorPage::run(const QString &script)
     view->page()->runJavaScript(withWholeDocument(script));
 }
 
-
-
 void EditorPage::shutDown()
 {
     holdingInput = false;
@@ -540,22 +538,22 @@ void EditorPage::setPlaceholder(const QString &text)
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))));
 }
 
-// The code blocks' modes and the formulas' script load when first needed;
-// what is exported or printed waits for them, a few seconds at most.
-void EditorPage::whenLazyScriptsLoaded(const std::function<void()> &then, int attempts)
+// The code blocks' modes load when first needed; what is exported or
+// printed waits for them, a few seconds at most.
+void EditorPage::whenCodeModesLoaded(const std::function<void()> &then, int attempts)
 {
-    ask(QStringLiteral("lazyScriptsReady()"), [this, then, attempts](const QVariant &ready) {
+    ask(QStringLiteral("codeModesReady()"), [this, then, attempts](const QVariant &ready) {
         if (ready.toBool() || attempts <= 0)
             then();
         else
-            QTimer::singleShot(scriptCheckMs, this, [this, then, attempts] { whenLazyScriptsLoaded(then, attempts - 1); });
+            QTimer::singleShot(modeCheckMs, this, [this, then, attempts] { whenCodeModesLoaded(then, attempts - 1); });
     });
 }
 
 void EditorPage::exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered)
 {
     const QString argument = QString::fromUtf8(QJsonDocument(request).toJson(QJsonDocument::Compact));
-    whenLazyScriptsLoaded([this, argument, answered] {
+    whenCodeModesLoaded([this, argument, answered] {
         ask(QStringLiteral("exportDocument(%1)").arg(argument),
             [answered](const QVariant &html) { answered(html.type() == QVariant::String ? html.toString() : QString()); });
     });
@@ -564,7 +562,7 @@ void EditorPage::exportDocument(const QJsonObject &request, const std::function<
 // The page's print style lays out every block, however many are off screen.
 void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(const QByteArray &)> &answered)
 {
-    whenLazyScriptsLoaded([this, layout, answered] {
+    whenCodeModesLoaded([this, layout, answered] {
         ask(QStringLiteral("preparePrinting()"), [this, layout, answered](const QVariant &) {
             view->page()->printToPdf(guarded<const QByteArray &>(this, &pageLife, answered), layout);
         });
@@ -573,7 +571,7 @@ void EditorPage::printToPdf(const QPageLayout &layout, const std::function<void(
 
 void EditorPage::print(QPrinter *printer, const std::function<void(bool)> &answered)
 {
-    whenLazyScriptsLoaded([this, printer, answered] {
+    whenCodeModesLoaded([this, printer, answered] {
         ask(QStringLiteral("preparePrinting()"), [this, printer, answered](const QVariant &) {
             view->page()->print(printer, guarded<bool>(this, &pageLife, answered));
         });

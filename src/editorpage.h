@@ -120,7 +120,7 @@ private:
     void giveHtml(const QString &html);
     void holdUntilReady(const QString &html, bool keepPlace);
     void countDocumentGiven();
-    void whenLazyScriptsLoaded(const std::function<void()> &then, int attempts = 60);
+    void whenCodeModesLoaded(const std::function<void()> &then, int attempts = 60);
     bool patchPage(SourceBlocks &next, bool keepPlace);
     bool takeReadDocument(QVariantList &blockOfElement);
     void giveWholeDocumentAgain();

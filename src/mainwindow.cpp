@@ -8,12 +8,15 @@
 #include "highlighter.h"
 #include "MsgBoxHelper.h"
 #include "pagetemplate.h"
+#include "pagespelling.h"
 #include "palettes.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "recentfiles.h"
 #include "RegistryHelper.h"
 #include "resources.h"
+#include "sourcespelling.h"
+#include "spellchecker.h"
 #include "windowlayout.h"
 
 #include <QActionGroup>
@@ -33,6 +36,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QToolBar>
 #include <QToolButton>
@@ -130,6 +134,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         // As the user left it; the document goes to the editor shown in front.
         if (WindowLayout::restore(this, visualDock, sourceDock))
             bringEditorToFront(DocumentSession::Editor::Source);
+        applySpellingSettings();
         checkForUpdate(false);
         QTimer::singleShot(500, this, [this] { promptFileAssociation(this); });
     } catch (const std::exception &e) {
@@ -153,6 +158,10 @@ void MainWindow::createEditors()
 {
     sourceEditor = new QPlainTextEditEx(this);
     sourceEditor->setObjectName(QStringLiteral("sourceEditor"));
+    // The engine looks for its dictionaries' folder once, as it starts, and
+    // takes it only if it exists by then.
+    QDir().mkpath(PageSpelling::engineDictionaryFolder());
+    qputenv("QTWEBENGINE_DICTIONARIES_PATH", QFile::encodeName(PageSpelling::engineDictionaryFolder()));
     webView = new QWebEngineViewEx(this);
     webView->setObjectName(QStringLiteral("webView"));
     page = new EditorPage(webView, &content, this);
@@ -175,10 +184,24 @@ void MainWindow::createEditors()
     connect(session, &DocumentSession::handOverSettled, this, &MainWindow::updateHighlighterPause);
     connect(session, &DocumentSession::recovered, this, &MainWindow::showRecoveryNotice);
     connect(session, &DocumentSession::diskChanged, this, &MainWindow::onDiskChanged);
+    spellChecker = new SpellChecker(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/dictionary.txt"), this);
+    sourceSpelling = new SourceSpelling(sourceEditor, spellChecker, this);
+    pageSpelling = new PageSpelling(webView->page()->profile(), page, spellChecker, this);
+    connect(sourceEditor, &QPlainTextEditEx::contextMenuOpening, sourceSpelling, &SourceSpelling::offerCorrections);
     outlineTree = new QTreeWidget(this);
     outlineTree->setObjectName(QStringLiteral("outlineTree"));
     outlineTree->setColumnCount(1);
     outlineTree->setHeaderLabel(tr("Title"));
+}
+
+// At start and whenever the settings change: both editors check in the chosen language or not at all.
+void MainWindow::applySpellingSettings()
+{
+    const SpellChecker::Choice choice = SpellChecker::storedChoice();
+    spellChecker->setLanguage(choice.language);
+    sourceSpelling->setEnabled(choice.on);
+    pageSpelling->setEnabled(choice.on);
 }
 
 // Again whenever a theme is chosen or saved in the settings: it shows at once.
@@ -220,7 +243,7 @@ void MainWindow::onCursorPositionChanged()
     line.format.setProperty(QTextFormat::FullWidthSelection, true);
     line.cursor = sourceEditor->textCursor();
     line.cursor.clearSelection();
-    sourceEditor->setExtraSelections({line});
+    sourceEditor->setCurrentLineMark(line);
 }
 
 void MainWindow::setEditorFontSize(int fontSize)
@@ -426,6 +449,7 @@ ConfigWindow *MainWindow::configurationWindow()
     connect(configWindow, &ConfigWindow::remoteImagesToggledSignal, page, &EditorPage::setRemoteImagesAllowed);
     connect(configWindow, &ConfigWindow::changeCodeMirrorStyleSignal, this, &MainWindow::changeCodeMirrorStyle);
     connect(configWindow, &ConfigWindow::editorThemeChangedSignal, this, &MainWindow::applyEditorTheme);
+    connect(configWindow, &ConfigWindow::spellingChangedSignal, this, &MainWindow::applySpellingSettings);
     connect(this, &MainWindow::changeThemeSignal, configWindow, &ConfigWindow::applyPaletteToTree);
     return configWindow;
 }

@@ -39,6 +39,9 @@ class QWebChannel;
 class QPlainTextEditEx;
 class QWebEngineViewEx;
 class Highlighter;
+class PageSpelling;
+class SourceSpelling;
+class SpellChecker;
 class DocumentEditors;
 class QMessageBox;
 
@@ -243,6 +246,7 @@ private:
     void retranslateCodeTexts();
     void rebuildOutlineStyleSheet();
     void applyEditorTheme();
+    void applySpellingSettings();
     void connectEditingCommands();
     void connectNavigation();
     void createFindPanel();
@@ -285,6 +289,9 @@ private:
     std::unique_ptr<DocumentEditors> editors;
     DocumentSession *session = nullptr;
     Highlighter *highlighter = nullptr;
+    SpellChecker *spellChecker = nullptr;
+    SourceSpelling *sourceSpelling = nullptr;
+    PageSpelling *pageSpelling = nullptr;
     bool statusIsQuiet = false;
     DocumentConverter converter;
 

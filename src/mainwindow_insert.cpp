@@ -11,7 +11,9 @@
 #include "imageplacement.h"
 #include "latexeditordialog.h"
 #include "pastedata.h"
+#include "pagespelling.h"
 #include "setimagewindow.h"
+#include "spellingmenu.h"
 
 #include <QCursor>
 #include <QDropEvent>
@@ -19,12 +21,19 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QUrl>
+#include <QWebEngineContextMenuData>
 #include <QWebEngineProfile>
 
 void MainWindow::showContextMenu(const QPoint &point)
 {
     const QPoint at = pagePoint(point);
-    page->ask(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()), [this, point, at](const QVariant &answer) {
+    // What the engine says of the word under the pointer holds only now (and
+    // only when the engine itself asked for the menu).
+    const QWebEngineContextMenuData &clicked = webView->page()->contextMenuData();
+    const QString misspelt = clicked.isValid() ? clicked.misspelledWord() : QString();
+    const QStringList suggestions = clicked.isValid() ? clicked.spellCheckerSuggestions().mid(0, 5) : QStringList();
+    page->ask(QStringLiteral("GetElementFromPoint(%1,%2)").arg(at.x()).arg(at.y()),
+              [this, point, at, misspelt, suggestions](const QVariant &answer) {
         const QString tags = answer.toString();
         delete contextMenu;
         auto *menu = new QMenu(this);
@@ -52,6 +61,9 @@ void MainWindow::showContextMenu(const QPoint &point)
         else
             menu->addAction(ui->actionTable);
         menu->addActions({ui->actionCodeBlock, ui->actionLink, ui->actionImage});
+        if (!misspelt.isEmpty() && !pageSpelling->activeDictionary().isEmpty())
+            SpellingMenu::offer(menu, misspelt, suggestions, spellChecker,
+                                [this](const QString &replacement) { webView->page()->replaceMisspelledWord(replacement); });
         menu->exec(QCursor::pos());
     });
 }

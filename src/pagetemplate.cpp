@@ -47,12 +47,6 @@ QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, con
     pageTemplate.replace(QLatin1String("{{showLeftSidebar}}"),
                          settings.showLeftSidebar ? QStringLiteral("true") : QStringLiteral("false"));
     pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForHtmlAttribute(settings.focusPlaceholder));
-    // A first document with formulas has them drawn in its first frame;
-    // otherwise the page loads KaTeX when it draws a formula.
-    pageTemplate.replace(QLatin1String("{{formulaScript}}"),
-                         firstDocumentHtml.contains(QLatin1String("<x-equation"))
-                             ? QStringLiteral("<script src=\"qrc:/katex/katex.min.js\"></script>")
-                             : QString());
     // Last, so that no placeholder is looked for in the document.
     pageTemplate.replace(QLatin1String("{{firstDocument}}"),
                          firstDocumentHtml.isNull() ? QString() : asDataBlock(firstDocumentHtml));

@@ -29,6 +29,16 @@ void answerModal(const ModalAnswer &answer)
     });
 }
 
+void answerMenu(const std::function<void(QMenu *)> &answer)
+{
+    QTimer::singleShot(30, [answer] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget()))
+            answer(menu);
+        else
+            answerMenu(answer);
+    });
+}
+
 void answerModals(const QList<ModalAnswer> &answers)
 {
     auto remaining = std::make_shared<QList<ModalAnswer>>(answers);
@@ -127,6 +137,7 @@ void GuiTestBase::showWindow(const QString &startupFile)
     // The first-run association question would stop the test, and the update
     // check stays on this machine.
     appSettings()->setValue(QStringLiteral("associationChecked"), true);
+    appSettings()->setValue(QStringLiteral("spellCheck"), spellChecking);
     // Each window starts with the layout it is built with, unless a test keeps the last.
     if (!keepWindowLayout) {
         appSettings()->remove(QStringLiteral("windowGeometry"));

@@ -8,6 +8,7 @@
 #include "mainwindow.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -18,6 +19,9 @@ using ModalAnswer = std::function<void(QWidget *)>;
 
 // Calls `answer` with the next modal window once one is shown.
 void answerModal(const ModalAnswer &answer);
+
+// Calls `answer` with the next menu that opens.
+void answerMenu(const std::function<void(QMenu *)> &answer);
 
 // Answers the modal windows that come up, one after the other, in order.
 void answerModals(const QList<ModalAnswer> &answers);
@@ -67,6 +71,8 @@ protected:
     void closeWindow();
     // A window then takes the size and layout the last one left.
     bool keepWindowLayout = false;
+    // Spell checking is off in the windows of the tests not about it.
+    bool spellChecking = false;
 
     QVariant js(const QString &script) const;
     QString pageText() const;

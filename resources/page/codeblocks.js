@@ -25,6 +25,19 @@ function findLanguageKey(label) {
 // Mode files load when a code block first needs them, not with the page.
 CodeMirror.modeURL = "qrc:/codemirror/mode/%N/%N.js";
 
+// The modes of a document that comes with the page load alongside the
+// page's own scripts, so that its first frame shows its code coloured.
+(function loadFirstDocumentModes() {
+  var block = document.getElementById("first-document");
+  if (!block || !block.textContent) return;
+  var html = JSON.parse(block.textContent)[0];
+  var language = /<code class="language-([^"]+)"/g;
+  for (var found = language.exec(html); found; found = language.exec(html)) {
+    var name = modeNameOf(findLanguageKey(found[1]));
+    if (name && name !== "null" && !CodeMirror.modes.hasOwnProperty(name)) CodeMirror.requireMode(name, function () {});
+  }
+})();
+
 function modeNameOf(key) {
   if (!key || key === "plaintext") return "";
   var info = CodeMirror.findModeByMIME(key);
@@ -43,14 +56,8 @@ function setCodeMode(editor, key) {
   whenModeLoaded(key, function () { editor.setOption("mode", key); });
 }
 
-// Whether every script the document's code blocks and formulas need is in;
-// starts loading the others. Exports and printing draw every block.
-function lazyScriptsReady() {
-  var modes = codeModesReady();
-  var formulas = formulaScriptReady();
-  return modes && formulas;
-}
-
+// Whether every mode the document's code blocks need is in; starts loading
+// the others. Exports and printing colour every block.
 function codeModesReady() {
   var ready = true;
   editorBody().querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper) {

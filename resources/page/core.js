@@ -299,7 +299,7 @@ function showLocalImages(root) {
 // A copy of `element` with its code blocks as pre/code, its formulas as
 // their TeX source and its local images by their paths.
 function convertedCopy(element) {
-  var clone = withoutOffscreenState(element.cloneNode(true));
+  var clone = withoutPageState(element.cloneNode(true));
   var liveWrappers = element.querySelectorAll(".cm-editor-wrapper");
   clone.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
     var holder = document.createElement("div");

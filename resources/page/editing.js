@@ -61,6 +61,16 @@ function parsedBlocks(html) {
   return { content: parsed.content, nodes: nodes };
 }
 
+// The engine checks the spelling of the page's prose where the program turns
+// it on, in the blocks around the view (see offscreen.js). Marked anew, the
+// blocks are checked anew: the engine only looks when their marks change.
+function setSpellChecking(on) {
+  spellCheckingWanted = on;
+  stopSpellChecking();
+  if (on) queueDrawUpdate();
+  return true;
+}
+
 function prepareBlocks(nodes) {
   nodes.forEach(function (node) {
     if (node.nodeType !== Node.ELEMENT_NODE) return;
@@ -447,7 +457,11 @@ function insertPayload(payload, range) {
   }
   var inserted = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? Array.prototype.slice.call(node.childNodes) : [node];
   if (!replaceSelection(node)) return;
-  inserted.forEach(function (child) { if (child.nodeType === Node.ELEMENT_NODE) fillIslands(child); });
+  inserted.forEach(function (child) {
+    if (child.nodeType !== Node.ELEMENT_NODE) return;
+    if (spellCheckingWanted) keepCodeUnchecked(child);
+    fillIslands(child);
+  });
   showLocalImages(editorBody());
   markModified();
 }

@@ -1,36 +1,8 @@
 // Formulas: x-equation elements hold TeX source and are rendered by KaTeX
-// when they come near the viewport. KaTeX itself is loaded with the first
-// formula drawn: most documents have none, and it is the page's largest script.
+// when they come near the viewport.
 "use strict";
 
 var formulaObserver = null;
-var katexWaiting = null;
-
-function withKatex(then) {
-  if (typeof katex !== "undefined") {
-    then();
-    return;
-  }
-  if (!katexWaiting) {
-    katexWaiting = [];
-    var script = document.createElement("script");
-    script.src = "qrc:/katex/katex.min.js";
-    script.onload = function () {
-      var waiting = katexWaiting;
-      katexWaiting = null;
-      waiting.forEach(function (callback) { callback(); });
-    };
-    document.head.appendChild(script);
-  }
-  katexWaiting.push(then);
-}
-
-// Whether KaTeX is in for the document's formulas; starts loading it if not.
-function formulaScriptReady() {
-  if (typeof katex !== "undefined" || !editorBody().querySelector("x-equation")) return true;
-  withKatex(function () {});
-  return false;
-}
 
 function formulaSource(formula) {
   var annotation = formula.querySelector('annotation[encoding="application/x-tex"]');
@@ -38,11 +10,9 @@ function formulaSource(formula) {
 }
 
 function renderFormula(formula) {
-  withKatex(function () {
-    var source = formulaSource(formula);
-    untracked(function () {
-      katex.render(source, formula, { throwOnError: false, displayMode: formula.getAttribute("type") === "display" });
-    });
+  var source = formulaSource(formula);
+  untracked(function () {
+    katex.render(source, formula, { throwOnError: false, displayMode: formula.getAttribute("type") === "display" });
   });
 }
 

@@ -40,8 +40,15 @@ function withoutOffscreenState(element) {
   return element;
 }
 
-// The block's HTML as if it had never been hidden.
+// A copy of a block without what the page itself puts on blocks: the hidden
+// state and the spelling marks (no document or paste brings its own).
+function withoutPageState(copy) {
+  return withoutSpellingMarks(withoutOffscreenState(copy));
+}
+
+// The block's HTML as if it had never been hidden nor checked.
 function blockHtml(block) {
+  if (spellCheckedBlocks.has(block)) return withoutPageState(block.cloneNode(true)).outerHTML;
   if (!isOffscreen(block)) return block.outerHTML;
   var bare = withoutOffscreenState(block.cloneNode(false)).outerHTML;
   var endTag = "</" + block.localName + ">";
@@ -94,6 +101,51 @@ function showSelectedBlocks() {
 document.addEventListener("selectionchange", showSelectedBlocks);
 ["keydown", "beforeinput", "copy", "cut", "dragstart"].forEach(function (type) { document.addEventListener(type, showSelectedBlocks, true); });
 
+// Spelling is checked in the blocks around the view only: the engine's
+// checker goes over all the text it may check in one pass, which takes
+// seconds for a long document and grows faster than its length.
+var spellCheckingWanted = false;
+var spellCheckedBlocks = new Set();
+
+// Code is not prose: the engine's spell checker leaves it alone.
+function keepCodeUnchecked(node) {
+  selectWithin(node, "code").forEach(function (code) { code.setAttribute("spellcheck", "false"); });
+}
+
+// True when the block was not checked before.
+function checkSpellingIn(block) {
+  if (!spellCheckingWanted || spellCheckedBlocks.has(block)) return false;
+  block.setAttribute("spellcheck", "true");
+  keepCodeUnchecked(block);
+  spellCheckedBlocks.add(block);
+  return true;
+}
+
+// The engine looks at newly checked text once the selection changes; a
+// selection in a code editor or a field of the page is left where it is.
+function askForSpellCheck() {
+  var selection = getSelection();
+  if (!selection.rangeCount || document.activeElement !== editorBody()) return;
+  var range = selection.getRangeAt(0);
+  selection.removeAllRanges();
+  selection.addRange(range);
+}
+
+function stopCheckingSpellingIn(block) {
+  withoutSpellingMarks(block);
+  spellCheckedBlocks.delete(block);
+}
+
+function withoutSpellingMarks(element) {
+  element.removeAttribute("spellcheck");
+  element.querySelectorAll("[spellcheck]").forEach(function (marked) { marked.removeAttribute("spellcheck"); });
+  return element;
+}
+
+function stopSpellChecking() {
+  spellCheckedBlocks.forEach(stopCheckingSpellingIn);
+}
+
 // The drawn top-level blocks, the only ones that can need hiding.
 var drawnBlocks = new Set();
 var drawUpdateQueued = false;
@@ -131,11 +183,21 @@ function updateDrawnBlocks() {
   var screen = Math.max(1, window.innerHeight);
   var blocks = body.children;
   var toShow = [];
+  var newlyChecked = false;
   for (var i = firstBlockEndingBelow(blocks, -screen); i < blocks.length; i++) {
     var block = blocks[i];
     if (block.getBoundingClientRect().top > 2 * screen) break;
     if (isOffscreen(block)) toShow.push(block);
+    if (checkSpellingIn(block)) newlyChecked = true;
   }
+  spellCheckedBlocks.forEach(function (block) {
+    if (block.parentNode !== body) {
+      spellCheckedBlocks.delete(block);
+      return;
+    }
+    var rect = block.getBoundingClientRect();
+    if (rect.bottom < -3 * screen || rect.top > 4 * screen) stopCheckingSpellingIn(block);
+  });
   var toHide = [];
   if (!everyBlockShown) drawnBlocks.forEach(function (block) {
     if (block.parentNode !== body || isOffscreen(block)) {
@@ -151,6 +213,7 @@ function updateDrawnBlocks() {
     drawnBlocks.delete(hidden[0]);
   });
   if (toShow.length) queueDrawUpdate();
+  if (newlyChecked) askForSpellCheck();
 }
 
 window.addEventListener("scroll", queueDrawUpdate, { passive: true });

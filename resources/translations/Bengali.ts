@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>দূরবর্তী ছবি লোড করুন</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>বানান পরীক্ষা</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>লেখার সময় বানান পরীক্ষা করুন</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>কোনো বানান অভিধান ইনস্টল করা নেই: বানান পরীক্ষার জন্য %1-এ একটি Hunspell অভিধান (.dic ও .aff ফাইল) দরকার।</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>ছবির পাথ অবৈধ</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>কোনো পরামর্শ নেই</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>অভিধানে যোগ করুন</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>উপেক্ষা করুন</translation>
     </message>
 </context>
 <context>

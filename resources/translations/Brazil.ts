@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Carregar imagens remotas</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Verificação ortográfica</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Verificar a ortografia ao digitar</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Nenhum dicionário ortográfico está instalado: a verificação ortográfica precisa de um dicionário Hunspell (arquivos .dic e .aff) em %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1339,6 +1351,21 @@ Se você selecionar “Não”, poderá alterar isso depois no menu de configura
     <message>
         <source>Invalid Image Path</source>
         <translation>Caminho de imagem inválido</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Nenhuma sugestão</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Adicionar ao dicionário</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Načítat vzdálené obrázky</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Kontrola pravopisu</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontrolovat pravopis při psaní</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Není nainstalován žádný slovník: kontrola pravopisu potřebuje slovník Hunspell (soubory .dic a .aff) ve složce %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1336,6 +1348,21 @@ Pokud zvolíte „Ne“, můžete to později změnit v nastavení.</translation
     <message>
         <source>Invalid Image Path</source>
         <translation>Neplatná cesta k obrázku</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Žádné návrhy</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Přidat do slovníku</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorovat</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,18 @@
         <source>Load remote images</source>
         <translation>Indlæs eksterne billeder</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Stavekontrol</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontrollér stavning under skrivning</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Der er ikke installeret nogen ordbog: stavekontrollen kræver en Hunspell-ordbog (.dic- og .aff-filer) i %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1341,6 +1353,21 @@ Hvis du vælger »Nej«, kan du ændre det senere i indstillingerne.</translatio
     <message>
         <source>Invalid Image Path</source>
         <translation>Ugyldig billedsti</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Ingen forslag</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Føj til ordbog</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>تحميل الصور البعيدة</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>التدقيق الإملائي</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>التدقيق الإملائي أثناء الكتابة</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>لا يوجد قاموس إملائي مثبت: يحتاج التدقيق الإملائي إلى قاموس Hunspell (ملفا ‎.dic و‎.aff) في %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>مسار الصورة غير صالح</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>لا توجد اقتراحات</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>إضافة إلى القاموس</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>تجاهل</translation>
     </message>
 </context>
 <context>

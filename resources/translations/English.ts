@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Load remote images</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Spell Checking</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Check spelling as you type</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1328,6 +1340,21 @@ If you select No, you can change it in the settings menu later.</translation>
     <message>
         <source>Invalid Image Path</source>
         <translation>Invalid Image Path</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>No Suggestions</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Add to Dictionary</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignore</translation>
     </message>
 </context>
 <context>

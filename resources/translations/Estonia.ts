@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Laadi kaugpildid</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Õigekirjakontroll</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontrolli õigekirja kirjutamise ajal</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Ühtegi sõnastikku pole paigaldatud: õigekirjakontroll vajab Hunspelli sõnastikku (.dic- ja .aff-failid) kaustas %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1335,6 +1347,21 @@ Kui valite „Ei“, saate seda hiljem sätetes muuta.</translation>
     <message>
         <source>Invalid Image Path</source>
         <translation>Vigane pildi tee</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Soovitusi pole</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Lisa sõnastikku</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Eira</translation>
     </message>
 </context>
 <context>

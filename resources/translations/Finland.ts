@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Lataa etäkuvat</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Oikoluku</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Tarkista oikeinkirjoitus kirjoitettaessa</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Oikolukusanastoa ei ole asennettu: oikoluku tarvitsee Hunspell-sanaston (.dic- ja .aff-tiedostot) kansioon %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ Jos valitset ”Ei”, voit muuttaa tätä myöhemmin asetuksista.</translation>
     <message>
         <source>Invalid Image Path</source>
         <translation>Virheellinen kuvan polku</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Ei ehdotuksia</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Lisää sanastoon</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ohita</translation>
     </message>
 </context>
 <context>

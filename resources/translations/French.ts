@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Charger les images distantes</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Vérification orthographique</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Vérifier l'orthographe pendant la saisie</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Aucun dictionnaire n'est installé : la vérification orthographique nécessite un dictionnaire Hunspell (fichiers .dic et .aff) dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1340,6 +1352,21 @@ Si vous choisissez « Non », vous pourrez modifier ce choix plus tard dans le
     <message>
         <source>Invalid Image Path</source>
         <translation>Chemin d’image non valide</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Aucune suggestion</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Ajouter au dictionnaire</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>

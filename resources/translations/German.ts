@@ -330,6 +330,18 @@
         <source>Load remote images</source>
         <translation>Externe Bilder laden</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Rechtschreibprüfung</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Rechtschreibung während der Eingabe prüfen</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Es ist kein Wörterbuch installiert: Die Rechtschreibprüfung braucht ein Hunspell-Wörterbuch (.dic- und .aff-Datei) in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1344,6 +1356,21 @@ Wenn Sie „Nein“ wählen, können Sie das später in den Einstellungen änder
     <message>
         <source>Invalid Image Path</source>
         <translation>Ungültiger Bildpfad</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Keine Vorschläge</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Zum Wörterbuch hinzufügen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorieren</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Φόρτωση απομακρυσμένων εικόνων</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Ορθογραφικός έλεγχος</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Έλεγχος ορθογραφίας κατά την πληκτρολόγηση</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Δεν έχει εγκατασταθεί λεξικό: ο ορθογραφικός έλεγχος χρειάζεται ένα λεξικό Hunspell (αρχεία .dic και .aff) στο %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Μη έγκυρη διαδρομή εικόνας</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Καμία πρόταση</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Προσθήκη στο λεξικό</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Παράβλεψη</translation>
     </message>
 </context>
 <context>

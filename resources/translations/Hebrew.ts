@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>טעינת תמונות מרוחקות</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>בדיקת איות</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>בדיקת איות בזמן ההקלדה</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>לא מותקן מילון איות: בדיקת האיות דורשת מילון Hunspell (קובצי ‎.dic ו־‎.aff) בתיקייה %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>נתיב תמונה לא חוקי</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>אין הצעות</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>הוספה למילון</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>התעלמות</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>दूरस्थ चित्र लोड करें</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>वर्तनी जाँच</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>लिखते समय वर्तनी जाँचें</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>कोई वर्तनी शब्दकोश स्थापित नहीं है: वर्तनी जाँच के लिए %1 में एक Hunspell शब्दकोश (.dic और .aff फ़ाइलें) चाहिए।</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>अमान्य छवि पथ</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>कोई सुझाव नहीं</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>शब्दकोश में जोड़ें</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>अनदेखा करें</translation>
     </message>
 </context>
 <context>

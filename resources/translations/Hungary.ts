@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Távoli képek betöltése</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Helyesírás-ellenőrzés</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Helyesírás ellenőrzése gépelés közben</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Nincs telepítve helyesírási szótár: a helyesírás-ellenőrzéshez Hunspell-szótár (.dic és .aff fájl) kell ide: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ Ha a „Nem” lehetőséget választja, később a beállítások menüben mód
     <message>
         <source>Invalid Image Path</source>
         <translation>Érvénytelen képútvonal</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Nincs javaslat</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Hozzáadás a szótárhoz</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Kihagyás</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Hlaða inn fjartengdum myndum</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Stafsetningarvilluleit</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Leita að stafsetningarvillum við innslátt</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Engin orðabók er uppsett: stafsetningarvilluleit þarf Hunspell-orðabók (.dic- og .aff-skrár) í %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ Ef þú velur „Nei“ geturðu breytt þessu síðar í stillingunum.</transla
     <message>
         <source>Invalid Image Path</source>
         <translation>Ógild slóð myndar</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Engar tillögur</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Bæta við orðabók</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Hunsa</translation>
     </message>
 </context>
 <context>

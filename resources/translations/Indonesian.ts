@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Muat gambar jarak jauh</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Pemeriksaan Ejaan</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Periksa ejaan saat mengetik</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Tidak ada kamus ejaan yang terpasang: pemeriksaan ejaan memerlukan kamus Hunspell (berkas .dic dan .aff) di %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1340,6 +1352,21 @@ Jika Anda memilih “Tidak”, Anda dapat mengubahnya nanti di menu pengaturan.<
     <message>
         <source>Invalid Image Path</source>
         <translation>Jalur Gambar Tidak Valid</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Tidak Ada Saran</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Tambahkan ke Kamus</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Abaikan</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Luchtaigh íomhánna cianda</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Seiceáil Litrithe</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Seiceáil an litriú agus tú ag clóscríobh</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Níl aon fhoclóir litrithe suiteáilte: teastaíonn foclóir Hunspell (comhaid .dic agus .aff) in %1 chun an litriú a sheiceáil.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ Má roghnaíonn tú “Níl”, is féidir leat é sin a athrú níos déanaí i
     <message>
         <source>Invalid Image Path</source>
         <translation>Conair íomhá neamhbhailí</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Gan Mholtaí</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Cuir leis an bhFoclóir</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Déan neamhaird de</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Carica immagini remote</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Controllo ortografico</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Controlla l'ortografia durante la digitazione</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Non è installato alcun dizionario: il controllo ortografico richiede un dizionario Hunspell (file .dic e .aff) in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1342,6 +1354,21 @@ Se scegli «No», potrai modificarlo in seguito dal menu delle impostazioni.</tr
     <message>
         <source>Invalid Image Path</source>
         <translation>Percorso immagine non valido</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Nessun suggerimento</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Aggiungi al dizionario</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignora</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>リモート画像を読み込む</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>スペルチェック</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>入力中にスペルをチェックする</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>スペルチェック用の辞書がインストールされていません。スペルチェックには %1 に Hunspell 辞書（.dic と .aff ファイル）が必要です。</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>無効な画像パスです</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>候補なし</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>辞書に追加</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>無視</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Қашықтағы суреттерді жүктеу</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Емлені тексеру</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Теру кезінде емлені тексеру</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Емле сөздігі орнатылмаған: емлені тексеру үшін %1 ішінде Hunspell сөздігі (.dic және .aff файлдары) керек.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Жарамсыз сурет жолы</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Ұсыныстар жоқ</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Сөздікке қосу</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Елемеу</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>원격 이미지 불러오기</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>맞춤법 검사</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>입력하는 동안 맞춤법 검사</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>맞춤법 사전이 설치되어 있지 않습니다. 맞춤법 검사에는 %1에 Hunspell 사전(.dic 및 .aff 파일)이 필요합니다.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>잘못된 이미지 경로</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>제안 없음</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>사전에 추가</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>무시</translation>
     </message>
 </context>
 <context>

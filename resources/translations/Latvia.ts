@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Ielādēt attālos attēlus</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Pareizrakstības pārbaude</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Pārbaudīt pareizrakstību rakstīšanas laikā</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Nav instalēta neviena vārdnīca: pareizrakstības pārbaudei vajadzīga Hunspell vārdnīca (.dic un .aff faili) mapē %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ Ja izvēlēsieties „Nē“, to vēlāk varēsiet mainīt iestatījumu izvēln�
     <message>
         <source>Invalid Image Path</source>
         <translation>Nederīgs attēla ceļš</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Nav ieteikumu</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Pievienot vārdnīcai</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorēt</translation>
     </message>
 </context>
 <context>

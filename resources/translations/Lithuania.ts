@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Įkelti nuotolinius paveikslėlius</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Rašybos tikrinimas</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Tikrinti rašybą rašant</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Neįdiegtas joks rašybos žodynas: rašybos tikrinimui reikia Hunspell žodyno (.dic ir .aff failų) aplanke %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ Jei pasirinksite „Ne“, vėliau tai galėsite pakeisti nuostatų meniu.</tran
     <message>
         <source>Invalid Image Path</source>
         <translation>Neteisingas paveikslėlio kelias</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Pasiūlymų nėra</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Įtraukti į žodyną</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Nepaisyti</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Extern Biller lueden</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Rechtschreifkontroll</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Rechtschreiwung beim Tippen iwwerpréiwen</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Et ass keen Dictionnaire installéiert: D'Rechtschreifkontroll brauch en Hunspell-Dictionnaire (.dic- an .aff-Fichieren) an %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1344,6 +1356,21 @@ Wann Dir „Neen“ wielt, kënnt Dir dat méi spéit an den Astellungen ännere
     <message>
         <source>Invalid Image Path</source>
         <translation>Ongëltege Bildpfad</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Keng Virschléi</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>An den Dictionnaire derbäisetzen</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignoréieren</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Muatkan imej jauh</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Semakan Ejaan</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Semak ejaan semasa menaip</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Tiada kamus ejaan dipasang: semakan ejaan memerlukan kamus Hunspell (fail .dic dan .aff) dalam %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1337,6 +1349,21 @@ Jika anda memilih “Tidak”, anda boleh mengubahnya kemudian dalam menu tetapa
     <message>
         <source>Invalid Image Path</source>
         <translation>Laluan Imej Tidak Sah</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Tiada Cadangan</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Tambah ke Kamus</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Abaikan</translation>
     </message>
 </context>
 <context>

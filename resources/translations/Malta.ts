@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Tella immaġini mill-bogħod</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Kontroll tal-Ortografija</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Iċċekkja l-ortografija waqt li tikteb</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>L-ebda dizzjunarju mhu installat: il-kontroll tal-ortografija jeħtieġ dizzjunarju Hunspell (fajls .dic u .aff) f'%1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1336,6 +1348,21 @@ Jekk tagħżel “Le”, tista' tbiddel dan aktar tard mill-menu tal-issettjar.<
     <message>
         <source>Invalid Image Path</source>
         <translation>Mogħdija tal-immaġni mhix valida</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>L-ebda Suġġeriment</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Żid mad-Dizzjunarju</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Injora</translation>
     </message>
 </context>
 <context>

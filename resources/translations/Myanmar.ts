@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>အဝေးမှ ပုံများကို ဖွင့်ရန်</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>စာလုံးပေါင်းစစ်ဆေးခြင်း</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>ရိုက်နေစဉ် စာလုံးပေါင်းကို စစ်ဆေးရန်</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>စာလုံးပေါင်းအဘိဓာန် ထည့်သွင်းထားခြင်းမရှိပါ - စာလုံးပေါင်းစစ်ရန် %1 တွင် Hunspell အဘိဓာန် (.dic နှင့် .aff ဖိုင်များ) လိုအပ်သည်။</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>ပုံလမ်းကြောင်း မမှန်ကန်ပါ</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>အကြံပြုချက် မရှိပါ</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>အဘိဓာန်ထဲ ထည့်ရန်</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>လျစ်လျူရှုရန်</translation>
     </message>
 </context>
 <context>

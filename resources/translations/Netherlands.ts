@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Externe afbeeldingen laden</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Spellingcontrole</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Spelling controleren tijdens het typen</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Er is geen woordenboek geïnstalleerd: de spellingcontrole heeft een Hunspell-woordenboek (.dic- en .aff-bestanden) nodig in %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1339,6 +1351,21 @@ Als u “Nee” kiest, kunt u dit later wijzigen in het menu Instellingen.</tran
     <message>
         <source>Invalid Image Path</source>
         <translation>Ongeldig afbeeldingspad</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Geen suggesties</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Toevoegen aan woordenboek</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Negeren</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Last inn eksterne bilder</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Stavekontroll</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontroller stavemåten mens du skriver</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Ingen ordbok er installert: stavekontrollen trenger en Hunspell-ordbok (.dic- og .aff-filer) i %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1336,6 +1348,21 @@ Hvis du velger «Nei», kan du endre dette senere i innstillingene.</translation
     <message>
         <source>Invalid Image Path</source>
         <translation>Ugyldig bildebane</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Ingen forslag</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Legg til i ordboken</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorer</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>دور دراز کی تصاویر لوڈ کریں</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>املا کی جانچ</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>لکھتے وقت املا جانچیں</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>کوئی املا لغت نصب نہیں ہے: املا کی جانچ کے لیے %1 میں Hunspell لغت (‎.dic اور ‎.aff فائلیں) درکار ہے۔</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>تصویر کا راستہ غلط ہے</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>کوئی تجویز نہیں</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>لغت میں شامل کریں</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>نظر انداز کریں</translation>
     </message>
 </context>
 <context>

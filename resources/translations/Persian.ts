@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>بارگیری تصاویر راه دور</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>غلط‌یابی املایی</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>بررسی املا هنگام نوشتن</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>هیچ واژه‌نامه‌ای نصب نیست: غلط‌یابی املایی به یک واژه‌نامهٔ Hunspell (پرونده‌های ‎.dic و ‎.aff) در %1 نیاز دارد.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>مسیر تصویر نامعتبر است</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>پیشنهادی نیست</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>افزودن به واژه‌نامه</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>نادیده گرفتن</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>I-load ang mga remote na larawan</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Pagsusuri ng Baybay</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Suriin ang baybay habang nagta-type</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Walang nakainstall na diksiyunaryo: kailangan ng pagsusuri ng baybay ang isang Hunspell na diksiyunaryo (mga file na .dic at .aff) sa %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ Kung pipiliin mo ang “Hindi”, maaari mo itong baguhin sa ibang pagkakataon s
     <message>
         <source>Invalid Image Path</source>
         <translation>Di-wastong Path ng Larawan</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Walang Mungkahi</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Idagdag sa Diksiyunaryo</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Huwag Pansinin</translation>
     </message>
 </context>
 <context>

@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Carregar imagens remotas</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Verificação ortográfica</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Verificar a ortografia ao escrever</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Não está instalado nenhum dicionário: a verificação ortográfica precisa de um dicionário Hunspell (ficheiros .dic e .aff) em %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1335,6 +1347,21 @@ Se selecionar «Não», pode alterar esta opção mais tarde no menu de definiç
     <message>
         <source>Invalid Image Path</source>
         <translation>Caminho de imagem inválido</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Sem sugestões</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Adicionar ao dicionário</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
     </message>
 </context>
 <context>

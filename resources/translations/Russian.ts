@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Загружать удалённые изображения</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Проверка орфографии</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Проверять орфографию при вводе</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Не установлен ни один словарь: для проверки орфографии нужен словарь Hunspell (файлы .dic и .aff) в папке %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Недопустимый путь к изображению</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Нет вариантов</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Добавить в словарь</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустить</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>加载远程图片</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>拼写检查</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>输入时检查拼写</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>未安装拼写词典：拼写检查需要在 %1 中放置 Hunspell 词典（.dic 和 .aff 文件）。</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>无效的图片路径</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>无建议</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>添加到词典</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Načítavať vzdialené obrázky</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Kontrola pravopisu</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontrolovať pravopis počas písania</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Nie je nainštalovaný žiadny slovník: kontrola pravopisu potrebuje slovník Hunspell (súbory .dic a .aff) v priečinku %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1335,6 +1347,21 @@ Ak zvolíte „Nie“, môžete to neskôr zmeniť v nastaveniach.</translation>
     <message>
         <source>Invalid Image Path</source>
         <translation>Neplatná cesta k obrázku</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Žiadne návrhy</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Pridať do slovníka</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorovať</translation>
     </message>
 </context>
 <context>

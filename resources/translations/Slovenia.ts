@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Nalagaj oddaljene slike</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Preverjanje črkovanja</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Preverjaj črkovanje med tipkanjem</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Nameščen ni noben slovar: preverjanje črkovanja potrebuje slovar Hunspell (datoteki .dic in .aff) v mapi %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Neveljavna pot do slike</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Ni predlogov</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Dodaj v slovar</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Prezri</translation>
     </message>
 </context>
 <context>

@@ -330,6 +330,18 @@
         <source>Load remote images</source>
         <translation>Cargar imágenes remotas</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Revisión ortográfica</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Revisar la ortografía al escribir</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>No hay ningún diccionario instalado: la revisión ortográfica necesita un diccionario de Hunspell (archivos .dic y .aff) en %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1334,6 +1346,21 @@ Si selecciona «No», podrá cambiarlo más adelante en la configuración.</tran
     <message>
         <source>Invalid Image Path</source>
         <translation>Ruta de imagen no válida</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Sin sugerencias</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Agregar al diccionario</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorar</translation>
     </message>
 </context>
 <context>

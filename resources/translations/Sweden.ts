@@ -329,6 +329,18 @@
         <source>Load remote images</source>
         <translation>Läs in fjärrbilder</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Stavningskontroll</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kontrollera stavningen medan du skriver</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Ingen ordlista är installerad: stavningskontrollen behöver en Hunspell-ordlista (.dic- och .aff-filer) i %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1339,6 +1351,21 @@ Om du väljer ”Nej” kan du ändra det senare i inställningarna.</translatio
     <message>
         <source>Invalid Image Path</source>
         <translation>Ogiltig bildsökväg</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Inga förslag</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Lägg till i ordlistan</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Ignorera</translation>
     </message>
 </context>
 <context>

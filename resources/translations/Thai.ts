@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>โหลดรูปภาพระยะไกล</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>ตรวจการสะกด</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>ตรวจการสะกดขณะพิมพ์</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>ไม่ได้ติดตั้งพจนานุกรมตรวจการสะกด: การตรวจการสะกดต้องใช้พจนานุกรม Hunspell (ไฟล์ .dic และ .aff) ใน %1</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>พาธรูปภาพไม่ถูกต้อง</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>ไม่มีคำแนะนำ</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>เพิ่มลงในพจนานุกรม</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>ละเว้น</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>載入遠端圖片</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>拼字檢查</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>輸入時檢查拼字</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>未安裝拼字字典：拼字檢查需要在 %1 中放置 Hunspell 字典（.dic 與 .aff 檔案）。</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>無效的圖片路徑</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>沒有建議</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>加入字典</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>忽略</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Uzak görselleri yükle</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Yazım Denetimi</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Yazarken yazımı denetle</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Yüklü yazım sözlüğü yok: yazım denetimi için %1 içinde bir Hunspell sözlüğü (.dic ve .aff dosyaları) gerekir.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1330,6 +1342,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Geçersiz Resim Yolu</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Öneri Yok</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Sözlüğe Ekle</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Yok Say</translation>
     </message>
 </context>
 <context>

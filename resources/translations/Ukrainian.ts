@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Завантажувати віддалені зображення</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Перевірка правопису</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Перевіряти правопис під час введення</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Не встановлено жодного словника: для перевірки правопису потрібен словник Hunspell (файли .dic і .aff) у теці %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ If you select No, you can change it in the settings menu later.</source>
     <message>
         <source>Invalid Image Path</source>
         <translation>Неприпустимий шлях до зображення</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Немає пропозицій</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Додати до словника</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Пропустити</translation>
     </message>
 </context>
 <context>

@@ -328,6 +328,18 @@
         <source>Load remote images</source>
         <translation>Tải hình ảnh từ xa</translation>
     </message>
+    <message>
+        <source>Spell Checking</source>
+        <translation>Kiểm tra chính tả</translation>
+    </message>
+    <message>
+        <source>Check spelling as you type</source>
+        <translation>Kiểm tra chính tả khi gõ</translation>
+    </message>
+    <message>
+        <source>No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.</source>
+        <translation>Chưa cài từ điển chính tả nào: kiểm tra chính tả cần một từ điển Hunspell (tệp .dic và .aff) trong %1.</translation>
+    </message>
 </context>
 <context>
     <name>Content</name>
@@ -1333,6 +1345,21 @@ Nếu chọn “Không”, bạn vẫn có thể thay đổi sau trong menu cài
     <message>
         <source>Invalid Image Path</source>
         <translation>Đường dẫn ảnh không hợp lệ</translation>
+    </message>
+</context>
+<context>
+    <name>SpellingMenu</name>
+    <message>
+        <source>No Suggestions</source>
+        <translation>Không có gợi ý</translation>
+    </message>
+    <message>
+        <source>Add to Dictionary</source>
+        <translation>Thêm vào từ điển</translation>
+    </message>
+    <message>
+        <source>Ignore</source>
+        <translation>Bỏ qua</translation>
     </message>
 </context>
 <context>

@@ -18,9 +18,11 @@ appstreamcli validate --no-net "$source/resources/linux/app.penwick.Penwick.meta
 deb=$(ls "$work"/out/penwick_*.deb)
 
 dpkg-deb --info "$deb" > "$work/info"
-for dependency in libqt5webenginewidgets5 libmd4c-html0 libxlsxwriter xdg-utils; do
+for dependency in libqt5webenginewidgets5 libmd4c-html0 libxlsxwriter libhunspell xdg-utils qtwebengine5-dev-tools; do
   grep -q "^ Depends:.*$dependency" "$work/info" || { echo "no dependency on $dependency"; cat "$work/info"; exit 1; }
 done
+
+grep -q "^ Recommends:.*hunspell-en-us" "$work/info" || { echo "no dictionary recommended"; cat "$work/info"; exit 1; }
 
 dpkg-deb --contents "$deb" > "$work/contents"
 for file in usr/bin/penwick usr/share/applications/app.penwick.Penwick.desktop \

@@ -299,3 +299,12 @@ ar = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+ar.update({
+    'Spell Checking': 'التدقيق الإملائي',
+    'Check spelling as you type': 'التدقيق الإملائي أثناء الكتابة',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'لا يوجد قاموس إملائي مثبت: يحتاج التدقيق الإملائي إلى قاموس Hunspell (ملفا \u200e.dic و\u200e.aff) في %1.',
+    'No Suggestions': 'لا توجد اقتراحات',
+    'Add to Dictionary': 'إضافة إلى القاموس',
+    'Ignore': 'تجاهل',
+})

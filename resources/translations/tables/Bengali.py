@@ -299,3 +299,12 @@ bn = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+bn.update({
+    'Spell Checking': 'বানান পরীক্ষা',
+    'Check spelling as you type': 'লেখার সময় বানান পরীক্ষা করুন',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'কোনো বানান অভিধান ইনস্টল করা নেই: বানান পরীক্ষার জন্য %1-এ একটি Hunspell অভিধান (.dic ও .aff ফাইল) দরকার।',
+    'No Suggestions': 'কোনো পরামর্শ নেই',
+    'Add to Dictionary': 'অভিধানে যোগ করুন',
+    'Ignore': 'উপেক্ষা করুন',
+})

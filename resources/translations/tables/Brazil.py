@@ -299,3 +299,12 @@ pt_BR = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Link:', 'Link', 'Feedback', 'H1', 'LaTeX', 'OK']
+
+pt_BR.update({
+    'Spell Checking': 'Verificação ortográfica',
+    'Check spelling as you type': 'Verificar a ortografia ao digitar',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Nenhum dicionário ortográfico está instalado: a verificação ortográfica precisa de um dicionário Hunspell (arquivos .dic e .aff) em %1.',
+    'No Suggestions': 'Nenhuma sugestão',
+    'Add to Dictionary': 'Adicionar ao dicionário',
+    'Ignore': 'Ignorar',
+})

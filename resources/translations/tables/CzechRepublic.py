@@ -299,3 +299,12 @@ cs = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Text:', 'Dialog', 'Export', 'H1', 'LaTeX', 'OK']
+
+cs.update({
+    'Spell Checking': 'Kontrola pravopisu',
+    'Check spelling as you type': 'Kontrolovat pravopis při psaní',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Není nainstalován žádný slovník: kontrola pravopisu potřebuje slovník Hunspell (soubory .dic a .aff) ve složce %1.',
+    'No Suggestions': 'Žádné návrhy',
+    'Add to Dictionary': 'Přidat do slovníku',
+    'Ignore': 'Ignorovat',
+})

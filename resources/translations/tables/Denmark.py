@@ -299,3 +299,12 @@ da = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Tip', 'Link:', 'Link', 'Feedback', 'H1', 'Navigation', 'LaTeX', 'OK', ' version %1']
+
+da.update({
+    'Spell Checking': 'Stavekontrol',
+    'Check spelling as you type': 'Kontrollér stavning under skrivning',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Der er ikke installeret nogen ordbog: stavekontrollen kræver en Hunspell-ordbog (.dic- og .aff-filer) i %1.',
+    'No Suggestions': 'Ingen forslag',
+    'Add to Dictionary': 'Føj til ordbog',
+    'Ignore': 'Ignorer',
+})

@@ -296,4 +296,10 @@ en = {text: text for text in [
     'Open %1 with the program the system uses for it?',
     'Load remote images',
     'Could not check for updates.',
+    'Spell Checking',
+    'Check spelling as you type',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.',
+    'No Suggestions',
+    'Add to Dictionary',
+    'Ignore',
 ]}

@@ -299,3 +299,12 @@ et = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Link:', 'Link', 'H1', 'LaTeX', 'OK']
+
+et.update({
+    'Spell Checking': 'Õigekirjakontroll',
+    'Check spelling as you type': 'Kontrolli õigekirja kirjutamise ajal',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Ühtegi sõnastikku pole paigaldatud: õigekirjakontroll vajab Hunspelli sõnastikku (.dic- ja .aff-failid) kaustas %1.',
+    'No Suggestions': 'Soovitusi pole',
+    'Add to Dictionary': 'Lisa sõnastikku',
+    'Ignore': 'Eira',
+})

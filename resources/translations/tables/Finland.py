@@ -299,3 +299,12 @@ fi = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+fi.update({
+    'Spell Checking': 'Oikoluku',
+    'Check spelling as you type': 'Tarkista oikeinkirjoitus kirjoitettaessa',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Oikolukusanastoa ei ole asennettu: oikoluku tarvitsee Hunspell-sanaston (.dic- ja .aff-tiedostot) kansioon %1.',
+    'No Suggestions': 'Ei ehdotuksia',
+    'Add to Dictionary': 'Lisää sanastoon',
+    'Ignore': 'Ohita',
+})

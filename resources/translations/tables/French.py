@@ -299,3 +299,12 @@ fr = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Format', 'Options', 'Image', 'H1', 'Navigation', 'LaTeX', 'OK', 'Images (*.png *.jpg *.jpeg)', ' version %1']
+
+fr.update({
+    'Spell Checking': 'Vérification orthographique',
+    'Check spelling as you type': "Vérifier l'orthographe pendant la saisie",
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': "Aucun dictionnaire n'est installé : la vérification orthographique nécessite un dictionnaire Hunspell (fichiers .dic et .aff) dans %1.",
+    'No Suggestions': 'Aucune suggestion',
+    'Add to Dictionary': 'Ajouter au dictionnaire',
+    'Ignore': 'Ignorer',
+})

@@ -103,3 +103,12 @@ de.update({
 
 # Texts that read the same in this language as in English.
 unchanged = ['Name', 'Zoom', 'Text:', 'Link:', 'Dialog', 'Format', 'Link', 'H1', 'Navigation', 'LaTeX', 'OK']
+
+de.update({
+    'Spell Checking': 'Rechtschreibprüfung',
+    'Check spelling as you type': 'Rechtschreibung während der Eingabe prüfen',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Es ist kein Wörterbuch installiert: Die Rechtschreibprüfung braucht ein Hunspell-Wörterbuch (.dic- und .aff-Datei) in %1.',
+    'No Suggestions': 'Keine Vorschläge',
+    'Add to Dictionary': 'Zum Wörterbuch hinzufügen',
+    'Ignore': 'Ignorieren',
+})

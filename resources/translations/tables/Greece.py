@@ -299,3 +299,12 @@ el = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+el.update({
+    'Spell Checking': 'Ορθογραφικός έλεγχος',
+    'Check spelling as you type': 'Έλεγχος ορθογραφίας κατά την πληκτρολόγηση',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Δεν έχει εγκατασταθεί λεξικό: ο ορθογραφικός έλεγχος χρειάζεται ένα λεξικό Hunspell (αρχεία .dic και .aff) στο %1.',
+    'No Suggestions': 'Καμία πρόταση',
+    'Add to Dictionary': 'Προσθήκη στο λεξικό',
+    'Ignore': 'Παράβλεψη',
+})

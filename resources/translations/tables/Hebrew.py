@@ -299,3 +299,12 @@ he = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+he.update({
+    'Spell Checking': 'בדיקת איות',
+    'Check spelling as you type': 'בדיקת איות בזמן ההקלדה',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'לא מותקן מילון איות: בדיקת האיות דורשת מילון Hunspell (קובצי \u200e.dic ו־\u200e.aff) בתיקייה %1.',
+    'No Suggestions': 'אין הצעות',
+    'Add to Dictionary': 'הוספה למילון',
+    'Ignore': 'התעלמות',
+})

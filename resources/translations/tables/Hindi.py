@@ -299,3 +299,12 @@ hi = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+hi.update({
+    'Spell Checking': 'वर्तनी जाँच',
+    'Check spelling as you type': 'लिखते समय वर्तनी जाँचें',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'कोई वर्तनी शब्दकोश स्थापित नहीं है: वर्तनी जाँच के लिए %1 में एक Hunspell शब्दकोश (.dic और .aff फ़ाइलें) चाहिए।',
+    'No Suggestions': 'कोई सुझाव नहीं',
+    'Add to Dictionary': 'शब्दकोश में जोड़ें',
+    'Ignore': 'अनदेखा करें',
+})

@@ -299,3 +299,12 @@ hu = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+hu.update({
+    'Spell Checking': 'Helyesírás-ellenőrzés',
+    'Check spelling as you type': 'Helyesírás ellenőrzése gépelés közben',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Nincs telepítve helyesírási szótár: a helyesírás-ellenőrzéshez Hunspell-szótár (.dic és .aff fájl) kell ide: %1.',
+    'No Suggestions': 'Nincs javaslat',
+    'Add to Dictionary': 'Hozzáadás a szótárhoz',
+    'Ignore': 'Kihagyás',
+})

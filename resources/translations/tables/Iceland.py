@@ -299,3 +299,12 @@ is_ = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+is_.update({
+    'Spell Checking': 'Stafsetningarvilluleit',
+    'Check spelling as you type': 'Leita að stafsetningarvillum við innslátt',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Engin orðabók er uppsett: stafsetningarvilluleit þarf Hunspell-orðabók (.dic- og .aff-skrár) í %1.',
+    'No Suggestions': 'Engar tillögur',
+    'Add to Dictionary': 'Bæta við orðabók',
+    'Ignore': 'Hunsa',
+})

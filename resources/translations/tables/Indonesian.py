@@ -299,3 +299,12 @@ id = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Dialog', 'File', 'Edit', 'Format', 'H1', 'LaTeX', 'OK']
+
+id.update({
+    'Spell Checking': 'Pemeriksaan Ejaan',
+    'Check spelling as you type': 'Periksa ejaan saat mengetik',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Tidak ada kamus ejaan yang terpasang: pemeriksaan ejaan memerlukan kamus Hunspell (berkas .dic dan .aff) di %1.',
+    'No Suggestions': 'Tidak Ada Saran',
+    'Add to Dictionary': 'Tambahkan ke Kamus',
+    'Ignore': 'Abaikan',
+})

@@ -299,3 +299,12 @@ ga = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+ga.update({
+    'Spell Checking': 'Seiceáil Litrithe',
+    'Check spelling as you type': 'Seiceáil an litriú agus tú ag clóscríobh',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Níl aon fhoclóir litrithe suiteáilte: teastaíonn foclóir Hunspell (comhaid .dic agus .aff) in %1 chun an litriú a sheiceáil.',
+    'No Suggestions': 'Gan Mholtaí',
+    'Add to Dictionary': 'Cuir leis an bhFoclóir',
+    'Ignore': 'Déan neamhaird de',
+})

@@ -299,3 +299,12 @@ it = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Link:', 'File', 'Link', 'Feedback', 'Backup', 'H1', 'LaTeX', 'No', 'OK']
+
+it.update({
+    'Spell Checking': 'Controllo ortografico',
+    'Check spelling as you type': "Controlla l'ortografia durante la digitazione",
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Non è installato alcun dizionario: il controllo ortografico richiede un dizionario Hunspell (file .dic e .aff) in %1.',
+    'No Suggestions': 'Nessun suggerimento',
+    'Add to Dictionary': 'Aggiungi al dizionario',
+    'Ignore': 'Ignora',
+})

@@ -299,3 +299,12 @@ ja = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+ja.update({
+    'Spell Checking': 'スペルチェック',
+    'Check spelling as you type': '入力中にスペルをチェックする',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'スペルチェック用の辞書がインストールされていません。スペルチェックには %1 に Hunspell 辞書（.dic と .aff ファイル）が必要です。',
+    'No Suggestions': '候補なし',
+    'Add to Dictionary': '辞書に追加',
+    'Ignore': '無視',
+})

@@ -299,3 +299,12 @@ kk = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+kk.update({
+    'Spell Checking': 'Емлені тексеру',
+    'Check spelling as you type': 'Теру кезінде емлені тексеру',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Емле сөздігі орнатылмаған: емлені тексеру үшін %1 ішінде Hunspell сөздігі (.dic және .aff файлдары) керек.',
+    'No Suggestions': 'Ұсыныстар жоқ',
+    'Add to Dictionary': 'Сөздікке қосу',
+    'Ignore': 'Елемеу',
+})

@@ -299,3 +299,12 @@ ko = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+ko.update({
+    'Spell Checking': '맞춤법 검사',
+    'Check spelling as you type': '입력하는 동안 맞춤법 검사',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': '맞춤법 사전이 설치되어 있지 않습니다. 맞춤법 검사에는 %1에 Hunspell 사전(.dic 및 .aff 파일)이 필요합니다.',
+    'No Suggestions': '제안 없음',
+    'Add to Dictionary': '사전에 추가',
+    'Ignore': '무시',
+})

@@ -299,3 +299,12 @@ lv = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+lv.update({
+    'Spell Checking': 'Pareizrakstības pārbaude',
+    'Check spelling as you type': 'Pārbaudīt pareizrakstību rakstīšanas laikā',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Nav instalēta neviena vārdnīca: pareizrakstības pārbaudei vajadzīga Hunspell vārdnīca (.dic un .aff faili) mapē %1.',
+    'No Suggestions': 'Nav ieteikumu',
+    'Add to Dictionary': 'Pievienot vārdnīcai',
+    'Ignore': 'Ignorēt',
+})

@@ -299,3 +299,12 @@ lt = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+lt.update({
+    'Spell Checking': 'Rašybos tikrinimas',
+    'Check spelling as you type': 'Tikrinti rašybą rašant',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Neįdiegtas joks rašybos žodynas: rašybos tikrinimui reikia Hunspell žodyno (.dic ir .aff failų) aplanke %1.',
+    'No Suggestions': 'Pasiūlymų nėra',
+    'Add to Dictionary': 'Įtraukti į žodyną',
+    'Ignore': 'Nepaisyti',
+})

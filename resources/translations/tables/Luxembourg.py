@@ -299,3 +299,12 @@ lb = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Text:', 'Link:', 'Dialog', 'Format', 'Link', 'Feedback', 'Updates', 'H1', 'Paragraph', 'LaTeX', 'OK']
+
+lb.update({
+    'Spell Checking': 'Rechtschreifkontroll',
+    'Check spelling as you type': 'Rechtschreiwung beim Tippen iwwerpréiwen',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': "Et ass keen Dictionnaire installéiert: D'Rechtschreifkontroll brauch en Hunspell-Dictionnaire (.dic- an .aff-Fichieren) an %1.",
+    'No Suggestions': 'Keng Virschléi',
+    'Add to Dictionary': 'An den Dictionnaire derbäisetzen',
+    'Ignore': 'Ignoréieren',
+})

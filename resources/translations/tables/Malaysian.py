@@ -299,3 +299,12 @@ ms = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Dialog', 'Edit', 'Format', 'H1', 'LaTeX', 'OK']
+
+ms.update({
+    'Spell Checking': 'Semakan Ejaan',
+    'Check spelling as you type': 'Semak ejaan semasa menaip',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Tiada kamus ejaan dipasang: semakan ejaan memerlukan kamus Hunspell (fail .dic dan .aff) dalam %1.',
+    'No Suggestions': 'Tiada Cadangan',
+    'Add to Dictionary': 'Tambah ke Kamus',
+    'Ignore': 'Abaikan',
+})

@@ -299,3 +299,12 @@ mt = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Link:', 'Format', 'Link', 'H1', 'LaTeX', 'OK']
+
+mt.update({
+    'Spell Checking': 'Kontroll tal-Ortografija',
+    'Check spelling as you type': 'Iċċekkja l-ortografija waqt li tikteb',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': "L-ebda dizzjunarju mhu installat: il-kontroll tal-ortografija jeħtieġ dizzjunarju Hunspell (fajls .dic u .aff) f'%1.",
+    'No Suggestions': 'L-ebda Suġġeriment',
+    'Add to Dictionary': 'Żid mad-Dizzjunarju',
+    'Ignore': 'Injora',
+})

@@ -299,3 +299,12 @@ my = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+my.update({
+    'Spell Checking': 'စာလုံးပေါင်းစစ်ဆေးခြင်း',
+    'Check spelling as you type': 'ရိုက်နေစဉ် စာလုံးပေါင်းကို စစ်ဆေးရန်',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'စာလုံးပေါင်းအဘိဓာန် ထည့်သွင်းထားခြင်းမရှိပါ - စာလုံးပေါင်းစစ်ရန် %1 တွင် Hunspell အဘိဓာန် (.dic နှင့် .aff ဖိုင်များ) လိုအပ်သည်။',
+    'No Suggestions': 'အကြံပြုချက် မရှိပါ',
+    'Add to Dictionary': 'အဘိဓာန်ထဲ ထည့်ရန်',
+    'Ignore': 'လျစ်လျူရှုရန်',
+})

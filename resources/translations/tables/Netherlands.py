@@ -299,3 +299,12 @@ nl = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Link:', 'Help', 'Link', 'Feedback', 'Updates', 'H1', 'LaTeX', 'OK']
+
+nl.update({
+    'Spell Checking': 'Spellingcontrole',
+    'Check spelling as you type': 'Spelling controleren tijdens het typen',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Er is geen woordenboek geïnstalleerd: de spellingcontrole heeft een Hunspell-woordenboek (.dic- en .aff-bestanden) nodig in %1.',
+    'No Suggestions': 'Geen suggesties',
+    'Add to Dictionary': 'Toevoegen aan woordenboek',
+    'Ignore': 'Negeren',
+})

@@ -299,3 +299,12 @@ no = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Format', 'H1', 'LaTeX', 'OK']
+
+no.update({
+    'Spell Checking': 'Stavekontroll',
+    'Check spelling as you type': 'Kontroller stavemåten mens du skriver',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Ingen ordbok er installert: stavekontrollen trenger en Hunspell-ordbok (.dic- og .aff-filer) i %1.',
+    'No Suggestions': 'Ingen forslag',
+    'Add to Dictionary': 'Legg til i ordboken',
+    'Ignore': 'Ignorer',
+})

@@ -299,3 +299,12 @@ ur = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+ur.update({
+    'Spell Checking': 'املا کی جانچ',
+    'Check spelling as you type': 'لکھتے وقت املا جانچیں',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'کوئی املا لغت نصب نہیں ہے: املا کی جانچ کے لیے %1 میں Hunspell لغت (\u200e.dic اور \u200e.aff فائلیں) درکار ہے۔',
+    'No Suggestions': 'کوئی تجویز نہیں',
+    'Add to Dictionary': 'لغت میں شامل کریں',
+    'Ignore': 'نظر انداز کریں',
+})

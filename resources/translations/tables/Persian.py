@@ -299,3 +299,12 @@ fa = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+fa.update({
+    'Spell Checking': 'غلط\u200cیابی املایی',
+    'Check spelling as you type': 'بررسی املا هنگام نوشتن',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'هیچ واژه\u200cنامه\u200cای نصب نیست: غلط\u200cیابی املایی به یک واژه\u200cنامهٔ Hunspell (پرونده\u200cهای \u200e.dic و \u200e.aff) در %1 نیاز دارد.',
+    'No Suggestions': 'پیشنهادی نیست',
+    'Add to Dictionary': 'افزودن به واژه\u200cنامه',
+    'Ignore': 'نادیده گرفتن',
+})

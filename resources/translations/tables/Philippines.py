@@ -299,3 +299,12 @@ fil = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+fil.update({
+    'Spell Checking': 'Pagsusuri ng Baybay',
+    'Check spelling as you type': 'Suriin ang baybay habang nagta-type',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Walang nakainstall na diksiyunaryo: kailangan ng pagsusuri ng baybay ang isang Hunspell na diksiyunaryo (mga file na .dic at .aff) sa %1.',
+    'No Suggestions': 'Walang Mungkahi',
+    'Add to Dictionary': 'Idagdag sa Diksiyunaryo',
+    'Ignore': 'Huwag Pansinin',
+})

@@ -299,3 +299,12 @@ pt = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'H1', 'LaTeX', 'OK']
+
+pt.update({
+    'Spell Checking': 'Verificação ortográfica',
+    'Check spelling as you type': 'Verificar a ortografia ao escrever',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Não está instalado nenhum dicionário: a verificação ortográfica precisa de um dicionário Hunspell (ficheiros .dic e .aff) em %1.',
+    'No Suggestions': 'Sem sugestões',
+    'Add to Dictionary': 'Adicionar ao dicionário',
+    'Ignore': 'Ignorar',
+})

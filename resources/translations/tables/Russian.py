@@ -299,3 +299,12 @@ ru = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+ru.update({
+    'Spell Checking': 'Проверка орфографии',
+    'Check spelling as you type': 'Проверять орфографию при вводе',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Не установлен ни один словарь: для проверки орфографии нужен словарь Hunspell (файлы .dic и .aff) в папке %1.',
+    'No Suggestions': 'Нет вариантов',
+    'Add to Dictionary': 'Добавить в словарь',
+    'Ignore': 'Пропустить',
+})

@@ -299,3 +299,12 @@ zh_CN = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+zh_CN.update({
+    'Spell Checking': '拼写检查',
+    'Check spelling as you type': '输入时检查拼写',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': '未安装拼写词典：拼写检查需要在 %1 中放置 Hunspell 词典（.dic 和 .aff 文件）。',
+    'No Suggestions': '无建议',
+    'Add to Dictionary': '添加到词典',
+    'Ignore': '忽略',
+})

@@ -299,3 +299,12 @@ sk = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Text:', 'Export', 'H1', 'LaTeX', 'OK']
+
+sk.update({
+    'Spell Checking': 'Kontrola pravopisu',
+    'Check spelling as you type': 'Kontrolovať pravopis počas písania',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Nie je nainštalovaný žiadny slovník: kontrola pravopisu potrebuje slovník Hunspell (súbory .dic a .aff) v priečinku %1.',
+    'No Suggestions': 'Žiadne návrhy',
+    'Add to Dictionary': 'Pridať do slovníka',
+    'Ignore': 'Ignorovať',
+})

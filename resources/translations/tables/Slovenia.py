@@ -299,3 +299,12 @@ sl = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+sl.update({
+    'Spell Checking': 'Preverjanje črkovanja',
+    'Check spelling as you type': 'Preverjaj črkovanje med tipkanjem',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Nameščen ni noben slovar: preverjanje črkovanja potrebuje slovar Hunspell (datoteki .dic in .aff) v mapi %1.',
+    'No Suggestions': 'Ni predlogov',
+    'Add to Dictionary': 'Dodaj v slovar',
+    'Ignore': 'Prezri',
+})

@@ -299,3 +299,12 @@ es = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['General', 'Zoom', 'H1', 'LaTeX', 'No']
+
+es.update({
+    'Spell Checking': 'Revisión ortográfica',
+    'Check spelling as you type': 'Revisar la ortografía al escribir',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'No hay ningún diccionario instalado: la revisión ortográfica necesita un diccionario de Hunspell (archivos .dic y .aff) en %1.',
+    'No Suggestions': 'Sin sugerencias',
+    'Add to Dictionary': 'Agregar al diccionario',
+    'Ignore': 'Ignorar',
+})

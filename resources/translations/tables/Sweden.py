@@ -299,3 +299,12 @@ sv = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['Zoom', 'Text:', 'Format', 'Feedback', 'H1', 'LaTeX', 'OK', ' version %1']
+
+sv.update({
+    'Spell Checking': 'Stavningskontroll',
+    'Check spelling as you type': 'Kontrollera stavningen medan du skriver',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Ingen ordlista är installerad: stavningskontrollen behöver en Hunspell-ordlista (.dic- och .aff-filer) i %1.',
+    'No Suggestions': 'Inga förslag',
+    'Add to Dictionary': 'Lägg till i ordlistan',
+    'Ignore': 'Ignorera',
+})

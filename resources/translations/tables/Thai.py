@@ -299,3 +299,12 @@ th = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+th.update({
+    'Spell Checking': 'ตรวจการสะกด',
+    'Check spelling as you type': 'ตรวจการสะกดขณะพิมพ์',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'ไม่ได้ติดตั้งพจนานุกรมตรวจการสะกด: การตรวจการสะกดต้องใช้พจนานุกรม Hunspell (ไฟล์ .dic และ .aff) ใน %1',
+    'No Suggestions': 'ไม่มีคำแนะนำ',
+    'Add to Dictionary': 'เพิ่มลงในพจนานุกรม',
+    'Ignore': 'ละเว้น',
+})

@@ -299,3 +299,12 @@ zh_TW = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+zh_TW.update({
+    'Spell Checking': '拼字檢查',
+    'Check spelling as you type': '輸入時檢查拼字',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': '未安裝拼字字典：拼字檢查需要在 %1 中放置 Hunspell 字典（.dic 與 .aff 檔案）。',
+    'No Suggestions': '沒有建議',
+    'Add to Dictionary': '加入字典',
+    'Ignore': '忽略',
+})

@@ -299,3 +299,12 @@ tr = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX']
+
+tr.update({
+    'Spell Checking': 'Yazım Denetimi',
+    'Check spelling as you type': 'Yazarken yazımı denetle',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Yüklü yazım sözlüğü yok: yazım denetimi için %1 içinde bir Hunspell sözlüğü (.dic ve .aff dosyaları) gerekir.',
+    'No Suggestions': 'Öneri Yok',
+    'Add to Dictionary': 'Sözlüğe Ekle',
+    'Ignore': 'Yok Say',
+})

@@ -299,3 +299,12 @@ uk = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+uk.update({
+    'Spell Checking': 'Перевірка правопису',
+    'Check spelling as you type': 'Перевіряти правопис під час введення',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Не встановлено жодного словника: для перевірки правопису потрібен словник Hunspell (файли .dic і .aff) у теці %1.',
+    'No Suggestions': 'Немає пропозицій',
+    'Add to Dictionary': 'Додати до словника',
+    'Ignore': 'Пропустити',
+})

@@ -299,3 +299,12 @@ vi = {
 
 # Texts that read the same in this language as in English.
 unchanged = ['H1', 'LaTeX', 'OK']
+
+vi.update({
+    'Spell Checking': 'Kiểm tra chính tả',
+    'Check spelling as you type': 'Kiểm tra chính tả khi gõ',
+    'No spelling dictionary is installed: spell checking needs a Hunspell dictionary (.dic and .aff files) in %1.': 'Chưa cài từ điển chính tả nào: kiểm tra chính tả cần một từ điển Hunspell (tệp .dic và .aff) trong %1.',
+    'No Suggestions': 'Không có gợi ý',
+    'Add to Dictionary': 'Thêm vào từ điển',
+    'Ignore': 'Bỏ qua',
+})
