@@ -4,14 +4,6 @@
 
 namespace MarkdownWords {
 
-bool LineState::operator==(const LineState &other) const
-{
-    return lineNumber == other.lineNumber && fence == other.fence && fenceLength == other.fenceLength
-        && inMathBlock == other.inMathBlock && inComment == other.inComment && inFrontMatter == other.inFrontMatter
-        && inList == other.inList && lastWasBlank == other.lastWasBlank
-        && lastWasIndentedCode == other.lastWasIndentedCode;
-}
-
 namespace {
 
 int leadingSpaces(const QString &line)

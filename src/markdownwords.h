@@ -29,8 +29,6 @@ struct LineState {
     bool inList = false;      // indented lines continue a list item, not code
     bool lastWasBlank = true;
     bool lastWasIndentedCode = false;
-
-    bool operator==(const LineState &other) const;
 };
 
 // The words of `line` to check, given the state before it; `state` becomes

@@ -185,7 +185,6 @@ void PageSpelling::use(const QString &name)
                 tellPage();
         });
     removeOlderDictionaries(name);
-    emit dictionaryInUse(name);
 }
 
 void PageSpelling::tellPage()

@@ -33,9 +33,6 @@ public:
     // The engine's dictionary now in use, empty while it has none.
     QString activeDictionary() const { return active; }
 
-signals:
-    void dictionaryInUse(const QString &name);
-
 private:
     void update();
     QString wantedDictionary() const;
