@@ -72,22 +72,18 @@ void PageSpelling::setEnabled(bool on)
 // system dictionary, is a dictionary the engine has not read yet.
 QString PageSpelling::wantedDictionary() const
 {
-    const QString code = checker->language();
-    QString identity;
-    for (const Dictionary &dictionary : SpellChecker::installed()) {
-        if (dictionary.code != code)
-            continue;
-        for (const QString &path : {dictionary.affixPath, dictionary.wordsPath}) {
-            const QFileInfo file(path);
-            identity += file.canonicalFilePath() + QString::number(file.size())
-                + QString::number(file.lastModified().toMSecsSinceEpoch());
-        }
-    }
-    if (identity.isEmpty())
+    const Dictionary dictionary = SpellChecker::installedDictionary(checker->language());
+    if (dictionary.code.isEmpty())
         return {};
+    QString identity;
+    for (const QString &path : {dictionary.affixPath, dictionary.wordsPath}) {
+        const QFileInfo file(path);
+        identity += file.canonicalFilePath() + QString::number(file.size())
+            + QString::number(file.lastModified().toMSecsSinceEpoch());
+    }
     identity += checker->acceptedWords().join(QLatin1Char('\n'));
     const QByteArray hash = QCryptographicHash::hash(identity.toUtf8(), QCryptographicHash::Sha1).toHex().left(10);
-    return code + QLatin1Char('-') + QString::fromLatin1(hash);
+    return dictionary.code + QLatin1Char('-') + QString::fromLatin1(hash);
 }
 
 void PageSpelling::update()
@@ -108,10 +104,7 @@ void PageSpelling::update()
 bool PageSpelling::startConversion(const QString &name)
 {
     const QString program = converterProgram();
-    Dictionary source;
-    for (const Dictionary &dictionary : SpellChecker::installed())
-        if (dictionary.code == checker->language())
-            source = dictionary;
+    const Dictionary source = SpellChecker::installedDictionary(checker->language());
     if (program.isEmpty() || source.code.isEmpty())
         return false;
     workFolder = std::make_unique<QTemporaryDir>();

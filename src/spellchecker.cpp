@@ -97,6 +97,14 @@ QList<Dictionary> SpellChecker::installed()
     return found;
 }
 
+Dictionary SpellChecker::installedDictionary(const QString &code)
+{
+    for (const Dictionary &dictionary : installed())
+        if (dictionary.code == code)
+            return dictionary;
+    return {};
+}
+
 QString SpellChecker::bestDictionaryFor(const QString &language)
 {
     const QString wanted = QString(language).replace(QLatin1Char('-'), QLatin1Char('_')).section(QLatin1Char('.'), 0, 0);
@@ -128,9 +136,7 @@ SpellChecker::Choice SpellChecker::storedChoice()
         fitting = bestDictionaryFor(QLocale().name());
     Choice choice;
     choice.language = settings->value(QStringLiteral("spellCheckLanguage"), fitting).toString();
-    const QList<Dictionary> dictionaries = installed();
-    const bool present = std::any_of(dictionaries.cbegin(), dictionaries.cend(),
-                                     [&choice](const Dictionary &dictionary) { return dictionary.code == choice.language; });
+    const bool present = !installedDictionary(choice.language).code.isEmpty();
     choice.on = present && settings->value(QStringLiteral("spellCheck"), !fitting.isEmpty()).toBool();
     return choice;
 }
@@ -156,19 +162,17 @@ bool SpellChecker::load()
     if (hunspell || loadTried)
         return bool(hunspell);
     loadTried = true;
-    for (const Dictionary &dictionary : installed()) {
-        if (dictionary.code != languageCode)
-            continue;
-        hunspell = std::make_unique<Hunspell>(QFile::encodeName(dictionary.affixPath).constData(),
-                                              QFile::encodeName(dictionary.wordsPath).constData());
-        codec = QTextCodec::codecForName(QByteArray::fromStdString(hunspell->get_dict_encoding()));
-        if (!codec)
-            codec = QTextCodec::codecForName("UTF-8");
-        for (const QString &word : acceptedWords())
-            hunspell->add(encoded(word));
-        return true;
-    }
-    return false;
+    const Dictionary dictionary = installedDictionary(languageCode);
+    if (dictionary.code.isEmpty())
+        return false;
+    hunspell = std::make_unique<Hunspell>(QFile::encodeName(dictionary.affixPath).constData(),
+                                          QFile::encodeName(dictionary.wordsPath).constData());
+    codec = QTextCodec::codecForName(QByteArray::fromStdString(hunspell->get_dict_encoding()));
+    if (!codec)
+        codec = QTextCodec::codecForName("UTF-8");
+    for (const QString &word : acceptedWords())
+        hunspell->add(encoded(word));
+    return true;
 }
 
 std::string SpellChecker::encoded(const QString &word) const

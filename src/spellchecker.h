@@ -32,6 +32,8 @@ public:
 
     // The dictionaries installed where the platform keeps them, by code.
     static QList<Dictionary> installed();
+    // The installed dictionary of `code`, one with an empty code when there is none.
+    static Dictionary installedDictionary(const QString &code);
     // The places looked in. Tests put their own in place of the system's, an
     // empty list puts the system's back.
     static QStringList dictionaryFolders();
