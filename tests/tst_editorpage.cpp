@@ -926,7 +926,9 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     QTRY_VERIFY2(js(QStringLiteral("var block = topLevelBlock(getSelection().focusNode), index = [].indexOf.call("
                                    "editorBody().children, block); document.activeElement === editorBody() && "
                                    "(index === %1 || index === %1 - 1)").arg(gap[2].toInt())).toBool(),
-                 qPrintable(js(QStringLiteral("document.activeElement.tagName")).toString()));
+                 qPrintable(js(QStringLiteral("[document.activeElement.tagName, [].indexOf.call(editorBody().children,"
+                                              " topLevelBlock(getSelection().focusNode)), editorBody().children[%1]"
+                                              ".getBoundingClientRect().top, %2, JSON.stringify(document.caretRangeFromPoint(%3, %2))].join()").arg(gap[2].toInt()).arg(gap[1].toInt()).arg(gap[0].toInt())).toString()));
 
     // Losing the focus with hidden blocks stalls the engine for seconds per
     // thousand blocks: none is left hidden then; far ones hide again while the
@@ -936,8 +938,9 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     auto *navigation = window->findChild<QDockWidget *>(QStringLiteral("dockNavigation"));
     if (navigation->isHidden())
         navigation->toggleViewAction()->trigger();
-    js(QStringLiteral("document.addEventListener('focusout', function () { setTimeout(function () {"
-                      "  window.hiddenAfterFocusLoss = %1; }, 0); }, true); true").arg(hiddenBlocks));
+    // Read as the engine goes on from the page's own handler of the loss.
+    js(QStringLiteral("document.addEventListener('focusout', function () {"
+                      "  window.hiddenAfterFocusLoss = %1; }, true); true").arg(hiddenBlocks));
     window->findChild<QWidget *>(QStringLiteral("navigationSearch"))->setFocus();
     QTRY_VERIFY(js(QStringLiteral("window.hiddenAfterFocusLoss === 0")).toBool());
     QTRY_VERIFY(js(hiddenBlocks).toInt() > 0);

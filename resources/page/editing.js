@@ -569,6 +569,39 @@ function handleTab(event) {
   }
 }
 
+// At some points (beside a list item, for one, while the engine is busy) it
+// finds no caret position and puts the caret at the start of the document,
+// out of sight, where the next keys would go. A click there takes the
+// nearest position a few pixels away, or the end of what was clicked.
+// The block ending above `y` in the view, or the first one: where a click
+// between blocks puts the caret.
+function blockBeside(y) {
+  var blocks = editorBody().children;
+  var below = firstBlockEndingBelow(blocks, y);
+  return blocks[below < blocks.length && blocks[below].getBoundingClientRect().top <= y ? below : Math.max(0, below - 1)];
+}
+
+function keepClickedCaretInSight(event) {
+  if (event.button !== 0 || event.detail > 1 || event.shiftKey) return;
+  if (event.target.closest(".CodeMirror, [contenteditable=false]")) return;
+  if (document.caretRangeFromPoint(event.clientX, event.clientY)) return;
+  var range = null;
+  for (var distance = 1; distance <= 8 && !range; distance++) {
+    range = document.caretRangeFromPoint(event.clientX, event.clientY + distance)
+      || document.caretRangeFromPoint(event.clientX, event.clientY - distance);
+  }
+  if (!range || !editorBody().contains(range.startContainer)) {
+    range = document.createRange();
+    range.selectNodeContents(event.target === editorBody() ? blockBeside(event.clientY) : event.target);
+    range.collapse(false);
+  }
+  event.preventDefault();
+  editorBody().focus({ preventScroll: true });
+  var selection = getSelection();
+  selection.removeAllRanges();
+  selection.addRange(range);
+}
+
 // An empty page says what to do only once it is known to hold its document.
 function showPlaceholder() {
   editorBody().setAttribute("data-placeholder", document.documentElement.dataset.focusPlaceholder || "");
@@ -601,6 +634,7 @@ window.addEventListener("load", function () {
       contentObj.modifyLink(link.textContent, link.getAttribute("href") || "");
     }
   });
+  body.addEventListener("mousedown", keepClickedCaretInSight);
   body.addEventListener("dragover", function (event) { currentEvent = event; });
   // Whatever the user does next may reach beyond the part already in.
   ["keydown", "mousedown", "beforeinput", "dragenter"].forEach(function (type) {

@@ -27,7 +27,7 @@ function isOffscreen(block) {
 function hideBlock(block, height) {
   if (isOffscreen(block)) return;
   block.setAttribute("data-offscreen", block.hasAttribute("style") ? "styled" : "");
-  block.style.setProperty("contain-intrinsic-size", Math.max(1, Math.round(height)) + "px");
+  block.style.setProperty("contain-intrinsic-size", Math.max(1, height) + "px");
 }
 
 // Takes the hidden state off `element`, the live block or a copy of it.
@@ -226,6 +226,7 @@ window.addEventListener("resize", queueDrawUpdate);
 // the focus back hides the far ones again.
 var everyBlockShown = false;
 var awayRestMs = 300;
+var awayRestTimer = 0;
 
 function showEveryBlock() {
   editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(showBlock);
@@ -250,7 +251,9 @@ document.addEventListener("focusout", function (event) {
   var body = editorBody();
   if (body.contains(event.target) && !(event.relatedTarget && body.contains(event.relatedTarget))) {
     showEveryBlock();
-    setTimeout(hideFarBlocksWhileAway, awayRestMs);
+    // A rest begun by an earlier departure must not cut this one short.
+    clearTimeout(awayRestTimer);
+    awayRestTimer = setTimeout(hideFarBlocksWhileAway, awayRestMs);
   }
 }, true);
 ["focusin", "selectionchange", "keydown", "mousedown"].forEach(function (type) {
