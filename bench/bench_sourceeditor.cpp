@@ -120,7 +120,7 @@ int main(int argc, char *argv[])
             waitOrStop([&] { return marked; }, 60000, "the spelling marks after typing");
             std::printf("%s, marks after typing at the end, pause included: %.1f ms\n", name, timer.nsecsElapsed() / 1e6);
         }
-        return !highlighter.themeObject.isEmpty();
+        return !highlighter.theme().isEmpty();
     };
     measure("setTextProgrammatically without highlighting", false, false);
     const bool themed = measure("setTextProgrammatically", true, false);

@@ -1,17 +1,12 @@
 #include "QPlainTextEditEx.h"
 
-#include "appsettings.h"
+#include "editortheme.h"
 #include "markdownediting.h"
-#include "startup.h"
 
-#include <QFile>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QTextBlock>
 #include <QTimer>
 
@@ -94,34 +89,20 @@ void QPlainTextEditEx::focusOutEvent(QFocusEvent *event)
     QPlainTextEdit::focusOutEvent(event);
 }
 
-// The theme file is read on every paint, so that an edited theme shows at
-// once; it is parsed again only when its bytes changed.
-QPlainTextEditEx::GutterColours QPlainTextEditEx::gutterColours()
+void QPlainTextEditEx::setGutterTheme(const EditorTheme &theme)
 {
-    const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
-    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
-    const QByteArray bytes = file.open(QIODevice::ReadOnly | QIODevice::Text) ? file.readAll() : QByteArray();
-    if (cachedThemeRead && bytes == cachedThemeBytes)
-        return cachedColours;
-
-    GutterColours colours{QColor(QStringLiteral("#F0F0F0")), QColor(QStringLiteral("#666666"))};
-    const QJsonObject theme = QJsonDocument::fromJson(bytes).object();
-    if (theme.value(QStringLiteral("lineNumberBackground")).isString())
-        colours.background = QColor(theme.value(QStringLiteral("lineNumberBackground")).toString());
-    if (theme.value(QStringLiteral("lineNumberColor")).isString())
-        colours.numbers = QColor(theme.value(QStringLiteral("lineNumberColor")).toString());
-    cachedThemeRead = true;
-    cachedThemeBytes = bytes;
-    cachedColours = colours;
-    return colours;
+    const QColor background = theme.colour(QStringLiteral("lineNumberBackground"));
+    const QColor numbers = theme.colour(QStringLiteral("lineNumberColor"));
+    gutterBackground = background.isValid() ? background : QColor(0xF0, 0xF0, 0xF0);
+    gutterNumbers = numbers.isValid() ? numbers : QColor(0x66, 0x66, 0x66);
+    lineNumberArea->update();
 }
 
 void QPlainTextEditEx::lineNumberAreaPaintEvent(QPaintEvent *event)
 {
-    const GutterColours colours = gutterColours();
     QPainter painter(lineNumberArea);
-    painter.fillRect(event->rect(), colours.background);
-    painter.setPen(colours.numbers);
+    painter.fillRect(event->rect(), gutterBackground);
+    painter.setPen(gutterNumbers);
 
     QTextBlock block = firstVisibleBlock();
     int number = block.blockNumber() + 1;

@@ -3,6 +3,7 @@
 #include <QPlainTextEdit>
 #include <QTextEdit>
 
+class EditorTheme;
 class LineNumberArea;
 
 // The Source Code Editor: a plain-text editor with a line-number gutter.
@@ -40,6 +41,9 @@ public:
     void setSpellingMarks(const QList<QTextEdit::ExtraSelection> &marks);
     const QList<QTextEdit::ExtraSelection> &spellingMarks() const { return spelling; }
 
+    // The gutter's colours from an editor theme; grey where it sets none.
+    void setGutterTheme(const EditorTheme &theme);
+
 signals:
     void GetFocus();
     void LostFocus(QString text);
@@ -61,21 +65,13 @@ private slots:
     void updateLineNumberArea(const QRect &rect, int dy);
 
 private:
-    struct GutterColours {
-        QColor background;
-        QColor numbers;
-    };
-    GutterColours gutterColours();
-
     LineNumberArea *lineNumberArea = nullptr;
     QList<QTextEdit::ExtraSelection> currentLine;
     QList<QTextEdit::ExtraSelection> spelling;
     bool settingText = false;
     bool replacingText = false;
-
-    bool cachedThemeRead = false;
-    QByteArray cachedThemeBytes;
-    GutterColours cachedColours;
+    QColor gutterBackground{0xF0, 0xF0, 0xF0};
+    QColor gutterNumbers{0x66, 0x66, 0x66};
 };
 
 class LineNumberArea : public QWidget

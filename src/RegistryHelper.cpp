@@ -1,12 +1,11 @@
 #include "RegistryHelper.h"
 
+#include "config.h"
 #include "MsgBoxHelper.h"
-#include "appsettings.h"
 
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
-#include <QSettings>
 
 #include <algorithm>
 
@@ -363,8 +362,7 @@ bool RegistryHelper::deleteDefaultMdHandler(const QString &appPath)
 
 void promptFileAssociation(QWidget *parent)
 {
-    QSettings *settings = appSettings();
-    if (settings->value(QStringLiteral("associationChecked"), false).toBool())
+    if (Config::get(Config::AssociationChecked).toBool())
         return;
     const QString appPath = QDir::toNativeSeparators(QCoreApplication::applicationFilePath());
     if (!RegistryHelper::isDefaultMdHandler(appPath)) {
@@ -381,5 +379,5 @@ void promptFileAssociation(QWidget *parent)
                                                              "privileges may be required or system policy blocked "
                                                              "the operation."));
     }
-    settings->setValue(QStringLiteral("associationChecked"), true);
+    Config::set(Config::AssociationChecked, true);
 }

@@ -1,6 +1,7 @@
 #include "documentconverter.h"
 
 #include "html2md/html2md.h"
+#include "html2md/text.h"
 #include "htmlislands.h"
 #include "markdownflags.h"
 
@@ -12,22 +13,8 @@
 #include <md4c.h>
 
 namespace {
-void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
-{
-    size_t at = text.find(find);
-    if (at == std::string::npos)
-        return;
-    std::string result;
-    result.reserve(text.size() + text.size() / 8);
-    size_t from = 0;
-    for (; at != std::string::npos; at = text.find(find, from)) {
-        result.append(text, from, at - from);
-        result += replacement;
-        from = at + find.size();
-    }
-    result.append(text, from, std::string::npos);
-    text.swap(result);
-}
+using html2md::isWhitespace;
+using html2md::replaceAll;
 
 // A table's delimiter row: cells of dashes with optional colons, with at
 // least one bar (a line of dashes alone is a rule or a heading's underline).
@@ -99,11 +86,6 @@ QVector<bool> tableLines(const QStringList &lines)
         }
     }
     return table;
-}
-
-bool isWhitespace(char ch)
-{
-    return ch == ' ' || ch == '\n' || ch == '\t' || ch == '\r';
 }
 
 size_t backtickRun(const std::string &text, size_t at)

@@ -1,6 +1,6 @@
 #include "exporthtml.h"
 
-#include "appsettings.h"
+#include "config.h"
 #include "productlinks.h"
 #include "resources.h"
 
@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSettings>
 
 namespace ExportHtml {
 
@@ -90,9 +89,8 @@ pre.CodeMirror { height: auto; margin: 0 0 16px; padding: 8px 12px; font-size: 1
 
 Styles stylesFromSettings()
 {
-    QSettings *settings = appSettings();
-    const QString theme = settings->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
-    const QString codeStyle = settings->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
+    const QString theme = Config::get(Config::PreviewTheme).toString();
+    const QString codeStyle = Config::get(Config::CodeBlockStyle).toString();
     Styles styles;
     styles.theme = readText(themesFolder() + QStringLiteral("/%1.css").arg(theme));
     styles.codeMirror = readText(QStringLiteral(":/codemirror/lib/codemirror.css"));

@@ -1,11 +1,5 @@
 #include "highlighter.h"
 
-#include "appsettings.h"
-#include "startup.h"
-
-#include <QFile>
-#include <QJsonDocument>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -24,7 +18,7 @@ const QStringList &highlightedKeywords()
     return keywords;
 }
 
-Highlighter::Highlighter(QTextDocument *document)
+Highlighter::Highlighter(QTextDocument *document, const EditorTheme &theme)
     : QSyntaxHighlighter(document)
 {
     turnEnd.setSingleShot(true);
@@ -34,27 +28,25 @@ Highlighter::Highlighter(QTextDocument *document)
     connect(&pendingSlices, &QTimer::timeout, this, &Highlighter::highlightPendingSlice);
     if (document)
         connect(document, &QTextDocument::contentsChange, this, [this](int position) { noteEdit(position); });
-    loadTheme(appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString());
+    setTheme(theme);
 }
 
 void Highlighter::addRule(const QString &pattern, QTextCharFormat &format, const char *colourKey, Trigger trigger)
 {
-    format.setForeground(QColor(themeObject.value(QLatin1String(colourKey)).toString()));
+    format.setForeground(currentTheme.colour(QLatin1String(colourKey)));
     HighlightingRule rule{QRegularExpression(pattern), format, trigger};
     rule.pattern.optimize();
     highlightRules.append(rule);
 }
 
-void Highlighter::loadTheme(const QString &name)
+void Highlighter::setTheme(const EditorTheme &theme)
 {
     highlightRules.clear();
-    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (theme.isEmpty()) {
         rehighlight();
         return;
     }
-    themeObject = QJsonDocument::fromJson(file.readAll()).object();
-    file.close();
+    currentTheme = theme;
 
     for (int level = 1; level <= 6; ++level)
         addRule(QStringLiteral("^#{%1} .+").arg(level), headingFormats[level - 1], "headingColor",

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editortheme.h"
+
 #include <QElapsedTimer>
-#include <QJsonObject>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QSyntaxHighlighter>
@@ -25,7 +26,7 @@ class Highlighter : public QSyntaxHighlighter
 {
     Q_OBJECT
 public:
-    explicit Highlighter(QTextDocument *document);
+    explicit Highlighter(QTextDocument *document, const EditorTheme &theme = EditorTheme::chosen());
 
     // Lines of one change coloured before the change returns.
     static constexpr int immediateBlocks = 400;
@@ -41,11 +42,10 @@ public:
     // out; here the lines all wait and are coloured in slices from the top.
     void replaceText(const std::function<void()> &setText);
 
-    // Rebuilds the rules from the editor theme file of that name. Without a
-    // readable file there are no rules and the previous theme object stays.
-    void loadTheme(const QString &name);
-
-    QJsonObject themeObject;
+    // Rebuilds the rules from `theme`. An empty theme (its file missing or
+    // broken) leaves no rules, and the previous theme stays the current one.
+    void setTheme(const EditorTheme &theme);
+    const EditorTheme &theme() const { return currentTheme; }
 
 protected:
     void highlightBlock(const QString &text) override;
@@ -95,4 +95,5 @@ private:
     QTextCharFormat headingFormats[6];
     QTextCharFormat codeFenceFormat;
     QTextCharFormat tableFormat;
+    EditorTheme currentTheme;
 };

@@ -1,6 +1,6 @@
 #include "imageplacement.h"
 
-#include "appsettings.h"
+#include "config.h"
 #include "htmlislands.h"
 #include "markdownflags.h"
 
@@ -10,7 +10,6 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSaveFile>
-#include <QSettings>
 #include <QUrl>
 #include <QUuid>
 
@@ -139,7 +138,7 @@ QString assetsFolder(const QString &documentPath)
 
 QString placeImageFile(const QString &documentPath, const QString &sourcePath)
 {
-    if (appSettings()->value(QStringLiteral("saveImageType")).toInt() != copyIntoAssets || documentPath.isEmpty())
+    if (Config::get(Config::ImageCopyMethod).toInt() != copyIntoAssets || documentPath.isEmpty())
         return sourcePath;
     makeAssetsFolder(documentPath);
     const QString name = sourcePath.section(QRegularExpression(QStringLiteral("[/\\\\]")), -1);

@@ -1,11 +1,11 @@
 #include "languages.h"
 
-#include "appsettings.h"
+#include "config.h"
+
 
 #include <QApplication>
 #include <QFont>
 #include <QLocale>
-#include <QSettings>
 #include <QTranslator>
 
 #include <algorithm>
@@ -115,13 +115,12 @@ const QString systemDefaultCode = QStringLiteral("System Default");
 
 void applyStartupLanguage(QTranslator &translator)
 {
-    QSettings *settings = appSettings();
     QString code;
-    if (settings->contains(QStringLiteral("IsoCode"))) {
-        code = settings->value(QStringLiteral("IsoCode"), QStringLiteral("en")).toString();
+    if (Config::contains(Config::InterfaceLanguage)) {
+        code = Config::get(Config::InterfaceLanguage).toString();
     } else {
         code = systemLanguageCode(QLocale().name());
-        settings->setValue(QStringLiteral("IsoCode"), code);
+        Config::set(Config::InterfaceLanguage, code);
     }
     if (code == systemDefaultCode)
         code = matchSystemLocale(QLocale().name()).code;

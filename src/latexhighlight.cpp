@@ -1,9 +1,8 @@
 #include "latexhighlight.h"
 
-#include "appsettings.h"
+#include "config.h"
 #include "highlighter.h"
 
-#include <QSettings>
 
 namespace {
 enum Style { Plain = 0, Italic = 1, Bold = 2, StrikeOut = 4 };
@@ -12,7 +11,7 @@ enum Style { Plain = 0, Italic = 1, Bold = 2, StrikeOut = 4 };
 LatexHighlight::LatexHighlight(QTextDocument *document)
     : QSyntaxHighlighter(document)
 {
-    font.setPixelSize(appSettings()->value(QStringLiteral("editorFontSize"), 16).toInt());
+    font.setPixelSize(Config::get(Config::FormulaFontSize).toInt());
 
     const QColor blue(0, 94, 255);
     const QColor orange(255, 128, 64);

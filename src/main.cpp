@@ -1,4 +1,4 @@
-#include "appsettings.h"
+#include "config.h"
 #include "languages.h"
 #include "mainwindow.h"
 #include "palettes.h"
@@ -9,7 +9,6 @@
 #include <QDebug>
 #include <QStyle>
 #include <QFontDatabase>
-#include <QSettings>
 #include <QStyleFactory>
 #include <QTranslator>
 
@@ -37,13 +36,13 @@ int main(int argc, char *argv[])
         QCoreApplication::installTranslator(&translator);
 
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(Palettes::forScheme(appSettings()->value(QStringLiteral("theme"), 0).toInt()));
+        QApplication::setPalette(Palettes::forScheme(Config::get(Config::ColourScheme).toInt()));
 
         installDefaultEditorThemes(editorThemeDirectory());
 
         const QString startupFile = chooseStartupFile(
-            QCoreApplication::arguments(), appSettings()->value(QStringLiteral("openType"), 0).toInt(),
-            appSettings()->value(QStringLiteral("recentFileList")).toStringList());
+            QCoreApplication::arguments(), Config::get(Config::StartupDocument).toInt(),
+            Config::get(Config::RecentFiles).toStringList());
 
         MainWindow window(startupFile);
         window.setAutoFillBackground(true);

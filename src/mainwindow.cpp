@@ -2,9 +2,10 @@
 #include "ui_mainwindow.h"
 
 #include "actionicons.h"
-#include "appsettings.h"
-#include "ConfigWindow.h"
+#include "config.h"
+#include "configwindow.h"
 #include "documenteditors.h"
+#include "editortheme.h"
 #include "highlighter.h"
 #include "MsgBoxHelper.h"
 #include "pagetemplate.h"
@@ -35,7 +36,6 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTextStream>
 #include <QToolBar>
@@ -121,7 +121,7 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         rebuildRecentMenu();
         connectEditingCommands();
 
-        webView->setZoomFactor(appSettings()->value(QStringLiteral("zoom"), 1.0).toDouble());
+        webView->setZoomFactor(Config::get(Config::Zoom).toDouble());
 
         connect(this, &QMainWindow::tabifiedDockWidgetActivated, this, &MainWindow::onEditorTabActivated);
         for (QDockWidget *dock : {sourceDock, visualDock})
@@ -166,7 +166,7 @@ void MainWindow::createEditors()
     webView->setObjectName(QStringLiteral("webView"));
     page = new EditorPage(webView, &content, this);
     page->setObjectName(QStringLiteral("editorPage"));
-    page->setRemoteImagesAllowed(appSettings()->value(QStringLiteral("loadRemoteImages"), true).toBool());
+    page->setRemoteImagesAllowed(Config::get(Config::LoadRemoteImages).toBool());
     editors = std::make_unique<DocumentEditors>(sourceEditor, page);
     session = new DocumentSession(editors.get(), this);
     session->setObjectName(QStringLiteral("documentSession"));
@@ -209,27 +209,28 @@ void MainWindow::applyEditorTheme()
 {
     sourceEditor->setAutoFillBackground(true);
     sourceEditor->setFrameShape(QFrame::NoFrame);
-    const QString name = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
+    const EditorTheme chosen = EditorTheme::chosen();
     if (!highlighter) {
-        highlighter = new Highlighter(sourceEditor->document());
+        highlighter = new Highlighter(sourceEditor->document(), chosen);
         editors->setHighlighter(highlighter);
         updateHighlighterPause();
         connect(sourceEditor, &QPlainTextEdit::cursorPositionChanged, this, &MainWindow::onCursorPositionChanged);
+    } else {
+        highlighter->setTheme(chosen);
     }
-    highlighter->loadTheme(name);
-
-    const QJsonObject &theme = highlighter->themeObject;
-    QFont font(theme.value(QStringLiteral("fontFamily")).toString());
+    const EditorTheme &theme = highlighter->theme();
+    sourceEditor->setGutterTheme(theme);
+    QFont font(theme.fontFamily());
     font.setFixedPitch(true);
-    font.setPointSize(theme.value(QStringLiteral("defaultFontSize")).toInt());
+    font.setPointSize(theme.fontSize());
     font.setHintingPreference(QFont::PreferFullHinting);
     sourceEditor->setFont(font);
     sourceEditor->setTabStopDistance(4 * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
 
     QPalette palette = sourceEditor->palette();
-    palette.setBrush(QPalette::All, QPalette::Base, QColor(theme.value(QStringLiteral("editorBackground")).toString()));
-    const QString text = theme.value(QStringLiteral("textColor")).toString();
-    palette.setBrush(QPalette::All, QPalette::Text, QColor(text.isEmpty() ? QStringLiteral("#000000") : text));
+    palette.setBrush(QPalette::All, QPalette::Base, theme.colour(QStringLiteral("editorBackground")));
+    const QColor text = theme.colour(QStringLiteral("textColor"));
+    palette.setBrush(QPalette::All, QPalette::Text, text.isValid() ? text : QColor(Qt::black));
     sourceEditor->setPalette(palette);
     sourceEditor->setStyleSheet(QString());
     sourceEditor->viewport()->update();
@@ -326,7 +327,7 @@ void MainWindow::createMenus()
 
     colorSchemeMenu = new QMenu(tr("Theme"), this);
     colorSchemeMenu->setObjectName(QStringLiteral("menuColorScheme"));
-    const int scheme = appSettings()->value(QStringLiteral("theme"), 0).toInt();
+    const int scheme = Config::get(Config::ColourScheme).toInt();
     const auto addScheme = [&](const QString &text, int value) {
         QAction *action = colorSchemeMenu->addAction(schemeIcon(value), text);
         action->setData(value);
@@ -343,7 +344,7 @@ void MainWindow::createMenus()
 
 void MainWindow::createStatusBarWidgets()
 {
-    const bool showLeftSidebar = appSettings()->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    const bool showLeftSidebar = Config::get(Config::ShowLeftSidebar).toBool();
     sidebarToggle = new QToolButton(this);
     sidebarToggle->setObjectName(QStringLiteral("sidebarToggle"));
     sidebarToggle->setCheckable(true);
@@ -467,7 +468,7 @@ void MainWindow::changeTheme()
         action->setChecked(false);
     }
     const int scheme = chosen ? chosen->data().toInt() : 0;
-    appSettings()->setValue(QStringLiteral("theme"), scheme);
+    Config::set(Config::ColourScheme, scheme);
     if (chosen)
         chosen->setChecked(true);
     QApplication::setPalette(Palettes::forScheme(scheme));
@@ -476,13 +477,13 @@ void MainWindow::changeTheme()
     // Dark darkens both editors as well, where they show the default themes;
     // a theme of the user's own choosing stays.
     const bool dark = scheme == 1;
-    const auto follow = [dark](const QString &key, const QString &light, const QString &darkName) {
-        const QString current = appSettings()->value(key, light).toString();
-        if (current == (dark ? light : darkName))
-            appSettings()->setValue(key, dark ? darkName : light);
+    const auto follow = [dark](Config::Key key, const QString &darkName) {
+        const QString light = Config::defaultValue(key).toString();
+        if (Config::get(key).toString() == (dark ? light : darkName))
+            Config::set(key, dark ? darkName : light);
     };
-    follow(QStringLiteral("EditorThemeName"), QStringLiteral("light"), QStringLiteral("dark"));
-    follow(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light"), QStringLiteral("github-markdown-dark"));
+    follow(Config::EditorTheme, QStringLiteral("dark"));
+    follow(Config::PreviewTheme, QStringLiteral("github-markdown-dark"));
     if (configWindow)
         configWindow->refreshThemeList();
     applyEditorTheme();
@@ -492,7 +493,7 @@ void MainWindow::changeTheme()
 
 void MainWindow::changeCssTheme()
 {
-    const QString name = appSettings()->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
+    const QString name = Config::get(Config::PreviewTheme).toString();
     QString url = QUrl::fromLocalFile(themesFolder() + QStringLiteral("/%1.css").arg(name))
                             .toString(QUrl::FullyEncoded);
     page->run(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
@@ -500,7 +501,7 @@ void MainWindow::changeCssTheme()
 
 void MainWindow::changeCodeMirrorStyle()
 {
-    const QString name = appSettings()->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
+    const QString name = Config::get(Config::CodeBlockStyle).toString();
     const QString safeName = QString(name).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")));
     const QString href = safeName == QLatin1String("default") ? QString() : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(safeName);
     page->run(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));

@@ -2,23 +2,20 @@
 // and the offer to restore one left behind.
 #include "mainwindow.h"
 
-#include "BackupManage.h"
+#include "backupmanage.h"
+#include "config.h"
 #include "MsgBoxHelper.h"
-#include "appsettings.h"
 #include "backupfiles.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 
 #include <algorithm>
 
 namespace {
 constexpr int backupIntervalMs = 10000;
-// The backups whose offer to restore was declined, by file name.
-const QString declinedKey = QStringLiteral("declinedBackups");
 }
 
 void MainWindow::startBackups()
@@ -26,7 +23,7 @@ void MainWindow::startBackups()
     backupFolder = BackupFiles::folder();
     QDir().mkpath(backupFolder);
     QFile::setPermissions(backupFolder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    applyBackupSetting(appSettings()->value(QStringLiteral("autoSave"), false).toBool());
+    applyBackupSetting(Config::get(Config::AutoBackup).toBool());
 }
 
 void MainWindow::applyBackupSetting(bool enabled)
@@ -87,7 +84,7 @@ void MainWindow::offerNewerBackup(const QString &documentPath)
     const QFileInfo file(documentPath);
     const QString found = BackupFiles::newestFor(BackupFiles::folder(), documentPath,
                                                  documentPath.isEmpty() ? QDateTime() : file.lastModified());
-    QStringList declined = appSettings()->value(declinedKey).toStringList();
+    QStringList declined = Config::get(Config::DeclinedBackups).toStringList();
     if (found.isEmpty() || found == currentBackupPath || declined.contains(QFileInfo(found).fileName())
         || documentPath != session->path())
         return;
@@ -109,7 +106,7 @@ void MainWindow::offerNewerBackup(const QString &documentPath)
                                   [this](const QString &name) { return !QFile::exists(backupFolder + QLatin1Char('/') + name); }),
                    declined.end());
     declined.append(QFileInfo(found).fileName());
-    appSettings()->setValue(declinedKey, declined);
+    Config::set(Config::DeclinedBackups, declined);
 }
 
 // The backup's text becomes the document, unsaved, in place of its file's

@@ -3,10 +3,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "config.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "actionicons.h"
-#include "appsettings.h"
 #include "latexeditordialog.h"
 #include "markdownediting.h"
 #include "pastedata.h"
@@ -19,7 +19,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QSettings>
 #include <QWebEnginePage>
 
 namespace {
@@ -264,7 +263,7 @@ void MainWindow::on_actionPasteAsText_triggered()
 
 void MainWindow::setZoom(double factor, const QVariant &stored)
 {
-    appSettings()->setValue(QStringLiteral("zoom"), stored);
+    Config::set(Config::Zoom, stored);
     webView->setZoomFactor(factor);
     showStatusMessage(tr("Zoom Ratio %1%").arg(MarkdownEditing::zoomPercent(factor)), statusColour, statusSeconds);
 }

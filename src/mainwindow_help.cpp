@@ -1,10 +1,10 @@
 // The Help menu's links to the outside, the update check and the image hosts.
 #include "mainwindow.h"
 
+#include "config.h"
 #include "ImageHostManagerWidget.h"
 #include "MsgBoxHelper.h"
 #include "aboutdialog.h"
-#include "appsettings.h"
 #include "dialoglicense.h"
 #include "feedbackdialog.h"
 #include "issuedialog.h"
@@ -18,7 +18,6 @@
 #include <QNetworkAccessManager>
 #include <QNetworkRequest>
 #include <QProcess>
-#include <QSettings>
 
 void MainWindow::on_actionHelp_triggered()
 {
@@ -127,7 +126,7 @@ void MainWindow::startUpdater()
     const QString updater = UpdateCheck::updaterPath(QCoreApplication::applicationDirPath());
     const QStringList arguments = UpdateCheck::updaterArguments(
         QCoreApplication::applicationName(), QCoreApplication::applicationVersion(),
-        ProductLinks::updateManifest().toString(), appSettings()->value(QStringLiteral("language")).toString());
+        ProductLinks::updateManifest().toString(), Config::get(Config::UpdaterLanguage).toString());
     // The window stays open when there is no updater to hand over to.
     if (!QProcess::startDetached(updater, arguments)) {
         MsgBoxHelper::showMessageBox(QMessageBox::Warning, tr("Prompt"),

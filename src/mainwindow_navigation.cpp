@@ -2,11 +2,11 @@
 // browser, and the switch that shows and hides them.
 #include "mainwindow.h"
 
+#include "config.h"
 #include "MsgBoxHelper.h"
 #include "QPlainTextEditEx.h"
 #include "QWebEngineViewEx.h"
 #include "actionicons.h"
-#include "appsettings.h"
 #include "markdownfolder.h"
 #include "wordcount.h"
 
@@ -17,7 +17,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QSet>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -144,7 +143,7 @@ void MainWindow::setLeftBar(bool checked)
     sidebarToggle->setToolTip(checked ? tr("Hide Left Sidebar") : tr("Show Left Sidebar"));
     navigationDock->setVisible(checked);
     fileBrowserDock->setVisible(checked);
-    appSettings()->setValue(QStringLiteral("showLeftSidebar"), checked);
+    Config::set(Config::ShowLeftSidebar, checked);
     if (!checked)
         return;
     if (isVisualEditorShown())
@@ -155,7 +154,7 @@ void MainWindow::setLeftBar(bool checked)
 
 void MainWindow::refreshSidebarIcon()
 {
-    const bool shown = appSettings()->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    const bool shown = Config::get(Config::ShowLeftSidebar).toBool();
     sidebarToggle->setIcon(ActionIcons::svgIcon(shown ? sidebarShownSvg : sidebarHiddenSvg,
                                                 palette().color(QPalette::ButtonText)));
 }

@@ -1,20 +1,19 @@
 #include "pagetemplate.h"
 
-#include "appsettings.h"
+#include "config.h"
+
 
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSettings>
 #include <QUrl>
 
 PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &focusPlaceholder)
 {
-    QSettings *settings = appSettings();
     PageSettings page;
     page.themeFolder = themeFolder;
-    page.cssFile = settings->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
-    page.codeBlockStyle = settings->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
-    page.showLeftSidebar = settings->value(QStringLiteral("showLeftSidebar"), false).toBool();
+    page.cssFile = Config::get(Config::PreviewTheme).toString();
+    page.codeBlockStyle = Config::get(Config::CodeBlockStyle).toString();
+    page.showLeftSidebar = Config::get(Config::ShowLeftSidebar).toBool();
     page.focusPlaceholder = focusPlaceholder;
     return page;
 }

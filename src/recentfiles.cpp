@@ -1,12 +1,9 @@
 #include "recentfiles.h"
 
-#include "appsettings.h"
+#include "config.h"
 
-#include <QSettings>
 
 namespace RecentFiles {
-
-static const QString settingsKey = QStringLiteral("recentFileList");
 
 QStringList withFileAdded(QStringList list, const QString &path)
 {
@@ -25,17 +22,17 @@ QStringList withFileRemoved(QStringList list, const QString &path)
 
 QStringList load()
 {
-    return appSettings()->value(settingsKey, QStringList()).toStringList();
+    return Config::get(Config::RecentFiles).toStringList();
 }
 
 void add(const QString &path)
 {
-    appSettings()->setValue(settingsKey, withFileAdded(load(), path));
+    Config::set(Config::RecentFiles, withFileAdded(load(), path));
 }
 
 void remove(const QString &path)
 {
-    appSettings()->setValue(settingsKey, withFileRemoved(load(), path));
+    Config::set(Config::RecentFiles, withFileRemoved(load(), path));
 }
 
 }

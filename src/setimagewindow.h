@@ -13,8 +13,6 @@ public:
     // `startFolder`: where choosing a file starts, the document's folder.
     explicit SetImageWindow(QWidget *mainWindow, const QString &startFolder = QString());
 
-    QLineEdit *linkEdit() const { return edit; }
-
 signals:
     void accepted(const QString &link);
 

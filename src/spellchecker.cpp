@@ -1,6 +1,6 @@
 #include "spellchecker.h"
 
-#include "appsettings.h"
+#include "config.h"
 #include "languages.h"
 
 #include <hunspell.hxx>
@@ -10,7 +10,6 @@
 #include <QFile>
 #include <QLocale>
 #include <QSaveFile>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTextCodec>
 
@@ -126,18 +125,17 @@ QString SpellChecker::bestDictionaryFor(const QString &language)
 
 SpellChecker::Choice SpellChecker::storedChoice()
 {
-    QSettings *settings = appSettings();
     // The language the interface shows, English where none other fits.
-    QString interface = settings->value(QStringLiteral("IsoCode")).toString();
+    QString interface = Config::get(Config::InterfaceLanguage).toString();
     if (interface == Languages::systemDefaultCode)
         interface = Languages::matchSystemLocale(QLocale().name()).code;
     QString fitting = bestDictionaryFor(Languages::findByCode(interface).code);
     if (fitting.isEmpty())
         fitting = bestDictionaryFor(QLocale().name());
     Choice choice;
-    choice.language = settings->value(QStringLiteral("spellCheckLanguage"), fitting).toString();
+    choice.language = Config::get(Config::SpellCheckLanguage, fitting).toString();
     const bool present = !installedDictionary(choice.language).code.isEmpty();
-    choice.on = present && settings->value(QStringLiteral("spellCheck"), !fitting.isEmpty()).toBool();
+    choice.on = present && Config::get(Config::SpellCheck, !fitting.isEmpty()).toBool();
     return choice;
 }
 

@@ -25,8 +25,6 @@ public:
     int chosenColumn = 0;
 
     MyPushButton *cell(int row, int column) const;
-    // Whether the last closing came from a cell click.
-    bool cellWasClicked() const { return result() == QDialog::Accepted; }
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -1,18 +1,14 @@
 #include "windowlayout.h"
 
-#include "appsettings.h"
+#include "config.h"
 
 #include <QDockWidget>
 #include <QMainWindow>
-#include <QSettings>
 #include <QTabBar>
 
 namespace WindowLayout {
 
 namespace {
-const QString geometryKey = QStringLiteral("windowGeometry");
-const QString stateKey = QStringLiteral("windowState");
-
 // Of two tabbed docks, the one whose tab is current.
 QDockWidget *currentTab(QMainWindow *window, QDockWidget *first, QDockWidget *second)
 {
@@ -29,14 +25,14 @@ QDockWidget *currentTab(QMainWindow *window, QDockWidget *first, QDockWidget *se
 
 void save(const QMainWindow *window)
 {
-    appSettings()->setValue(geometryKey, window->saveGeometry());
-    appSettings()->setValue(stateKey, window->saveState());
+    Config::set(Config::WindowGeometry, window->saveGeometry());
+    Config::set(Config::WindowState, window->saveState());
 }
 
 bool restore(QMainWindow *window, QDockWidget *visualDock, QDockWidget *sourceDock)
 {
-    window->restoreGeometry(appSettings()->value(geometryKey).toByteArray());
-    if (!window->restoreState(appSettings()->value(stateKey).toByteArray()))
+    window->restoreGeometry(Config::get(Config::WindowGeometry).toByteArray());
+    if (!window->restoreState(Config::get(Config::WindowState).toByteArray()))
         return false;
     if (visualDock->isHidden() && sourceDock->isHidden())
         visualDock->show();

@@ -1,6 +1,6 @@
 // Backups of the unsaved document and the backup manager.
-#include "BackupManage.h"
-#include "ConfigWindow.h"
+#include "backupmanage.h"
+#include "configwindow.h"
 #include "appsettings.h"
 #include "backupfiles.h"
 #include "guitestbase.h"

@@ -2,7 +2,7 @@
 #include "guitestbase.h"
 #include "linktarget.h"
 #include "httptestserver.h"
-#include "ConfigWindow.h"
+#include "configwindow.h"
 #include "appsettings.h"
 
 #include <QAction>

@@ -1,6 +1,6 @@
 // Export to HTML, Word and PDF, "Get HTML", and tables to Excel, read back
 // with real readers.
-#include "ExcelHelper.h"
+#include "excelhelper.h"
 #include "appsettings.h"
 #include "guitestbase.h"
 #include "httptestserver.h"

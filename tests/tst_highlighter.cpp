@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "editortheme.h"
 #include "highlighter.h"
 #include "resources.h"
 #include "startup.h"
@@ -48,10 +49,10 @@ private slots:
     void initTestCase();
     void formats_data();
     void formats();
-    void missingThemeHighlightsNothing();
-    void malformedThemeGivesInvalidColours();
+    void unreadableThemeHighlightsNothing_data();
+    void unreadableThemeHighlightsNothing();
     void nonStringMemberGivesInvalidColour();
-    void loadThemeReplacesRules();
+    void setThemeReplacesRules();
     void largeChangeColoursTheRestInSlices();
     void editWhileLinesWaitColoursEveryLine();
     void replacedTextIsColouredInSlices();
@@ -123,30 +124,26 @@ void TestHighlighter::formats()
     QCOMPARE(format.fontStrikeOut(), bool(style & 4));
 }
 
-void TestHighlighter::missingThemeHighlightsNothing()
+// A theme file that is missing or not JSON colours nothing.
+void TestHighlighter::unreadableThemeHighlightsNothing_data()
 {
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("nosuchtheme"));
-    QPlainTextEdit editor;
-    QTextDocument &document = *editor.document();
-    Highlighter highlighter(&document);
-    document.setPlainText(QStringLiteral("# Heading **bold** public | x"));
-    QVERIFY(document.firstBlock().layout()->formats().isEmpty());
-    QVERIFY(highlighter.themeObject.isEmpty());
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("light"));
+    QTest::addColumn<QByteArray>("file");
+    QTest::newRow("missing") << QByteArray();
+    QTest::newRow("not JSON") << QByteArray("{ not json");
 }
 
-void TestHighlighter::malformedThemeGivesInvalidColours()
+void TestHighlighter::unreadableThemeHighlightsNothing()
 {
-    writeTheme(QStringLiteral("broken"), "{ not json");
+    QFETCH(QByteArray, file);
+    QFile::remove(EditorTheme::fileOf(QStringLiteral("unreadable")));
+    if (!file.isEmpty())
+        writeTheme(QStringLiteral("unreadable"), file);
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
-    Highlighter highlighter(&document);
-    highlighter.loadTheme(QStringLiteral("broken"));
-    document.setPlainText(QStringLiteral("**bold**"));
-    const QTextCharFormat format = formatAt(document, 0, 1);
-    QCOMPARE(format.fontWeight(), 75);
-    QVERIFY(!format.foreground().color().isValid());
-    QVERIFY(highlighter.themeObject.isEmpty());
+    Highlighter highlighter(&document, EditorTheme::read(QStringLiteral("unreadable")));
+    document.setPlainText(QStringLiteral("# Heading **bold** public | x"));
+    QVERIFY(document.firstBlock().layout()->formats().isEmpty());
+    QVERIFY(highlighter.theme().isEmpty());
 }
 
 void TestHighlighter::nonStringMemberGivesInvalidColour()
@@ -157,23 +154,23 @@ void TestHighlighter::nonStringMemberGivesInvalidColour()
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
     Highlighter highlighter(&document);
-    highlighter.loadTheme(QStringLiteral("numeric"));
+    highlighter.setTheme(EditorTheme::read(QStringLiteral("numeric")));
     document.setPlainText(QStringLiteral("# Word | x"));
     QVERIFY(!formatAt(document, 0, 3).foreground().color().isValid());
     QCOMPARE(formatAt(document, 0, 7).foreground().color(), QColor(theme.value(QStringLiteral("tableColor")).toString()));
 }
 
-void TestHighlighter::loadThemeReplacesRules()
+void TestHighlighter::setThemeReplacesRules()
 {
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
     Highlighter highlighter(&document);
     document.setPlainText(QStringLiteral("> quoted"));
-    highlighter.loadTheme(QStringLiteral("dark"));
+    highlighter.setTheme(EditorTheme::read(QStringLiteral("dark")));
     QCOMPARE(formatAt(document, 0, 3).foreground().color(), QColor(QStringLiteral("#6A9955")));
-    highlighter.loadTheme(QStringLiteral("nosuchtheme"));
+    highlighter.setTheme(EditorTheme::read(QStringLiteral("nosuchtheme")));
     QVERIFY(document.firstBlock().layout()->formats().isEmpty());
-    QCOMPARE(highlighter.themeObject.value(QStringLiteral("blockquoteColor")).toString(), QStringLiteral("#6A9955"));
+    QCOMPARE(highlighter.theme().colourName(QStringLiteral("blockquoteColor")), QStringLiteral("#6A9955"));
 }
 
 namespace {

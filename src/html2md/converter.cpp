@@ -1,16 +1,12 @@
 #include "html2md.h"
 #include "tags.h"
+#include "text.h"
 
 #include <algorithm>
 
 namespace html2md {
 
 namespace {
-
-bool isWhitespace(char ch)
-{
-    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r' || ch == '\f' || ch == '\v';
-}
 
 bool isWordByte(char ch)
 {
@@ -21,23 +17,6 @@ bool isWordByte(char ch)
 char lowered(char ch)
 {
     return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch;
-}
-
-// Replaces every occurrence of `find`, resuming after each inserted replacement.
-void replaceAll(std::string &text, const std::string &find, const std::string &replacement)
-{
-    if (text.find(find) == std::string::npos)
-        return;
-    std::string result;
-    result.reserve(text.size());
-    size_t from = 0;
-    for (size_t at = text.find(find); at != std::string::npos; at = text.find(find, from)) {
-        result.append(text, from, at - from);
-        result += replacement;
-        from = at + find.size();
-    }
-    result.append(text, from, std::string::npos);
-    text.swap(result);
 }
 
 // Fenced code blocks, as the lines of the output open and close them; list

@@ -1,7 +1,7 @@
-#include "BackupManage.h"
-#include "ui_BackupManage.h"
+#include "backupmanage.h"
+#include "ui_backupmanage.h"
 
-#include "BakPreview.h"
+#include "bakpreview.h"
 #include "MsgBoxHelper.h"
 #include "backupfiles.h"
 

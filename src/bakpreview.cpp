@@ -1,5 +1,5 @@
-#include "BakPreview.h"
-#include "ui_BakPreview.h"
+#include "bakpreview.h"
+#include "ui_bakpreview.h"
 
 #include <QPushButton>
 

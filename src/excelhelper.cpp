@@ -1,4 +1,4 @@
-#include "ExcelHelper.h"
+#include "excelhelper.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,7 @@
-#include "ConfigWindow.h"
+#include "configwindow.h"
 
-#include "appsettings.h"
+#include "config.h"
+#include "editortheme.h"
 #include "languages.h"
 #include "MsgBoxHelper.h"
 #include "RegistryHelper.h"
@@ -24,14 +25,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
-#include <QJsonDocument>
 #include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScrollArea>
-#include <QSettings>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QStandardItemModel>
@@ -54,42 +52,6 @@ bool isBuiltInTheme(const QString &name)
 {
     return name.compare(QLatin1String("light"), Qt::CaseInsensitive) == 0
         || name.compare(QLatin1String("dark"), Qt::CaseInsensitive) == 0;
-}
-
-// The colour members of a source editor theme, in key order, with their row labels.
-const QList<QPair<QString, const char *>> &colourMembers()
-{
-    static const QList<QPair<QString, const char *>> members{
-        {"blockquoteColor", QT_TRANSLATE_NOOP("ConfigWindow", "Blockquote")},
-        {"boldColor", QT_TRANSLATE_NOOP("ConfigWindow", "Bold Color")},
-        {"codeblockColor", QT_TRANSLATE_NOOP("ConfigWindow", "Code Block Color")},
-        {"editorBackground", QT_TRANSLATE_NOOP("ConfigWindow", "Editor Background")},
-        {"headingColor", QT_TRANSLATE_NOOP("ConfigWindow", "Heading Color")},
-        {"hrColor", QT_TRANSLATE_NOOP("ConfigWindow", "Horizontal Line")},
-        {"imageColor", QT_TRANSLATE_NOOP("ConfigWindow", "Image Color")},
-        {"inlineCodeColor", QT_TRANSLATE_NOOP("ConfigWindow", "Inline Code")},
-        {"italicColor", QT_TRANSLATE_NOOP("ConfigWindow", "Italic Color")},
-        {"keywordColor", QT_TRANSLATE_NOOP("ConfigWindow", "Keyword Color")},
-        {"lineNumberBackground", QT_TRANSLATE_NOOP("ConfigWindow", "Line Number Bg")},
-        {"lineNumberColor", QT_TRANSLATE_NOOP("ConfigWindow", "Line Number Color")},
-        {"linkColor", QT_TRANSLATE_NOOP("ConfigWindow", "Link Color")},
-        {"listColor", QT_TRANSLATE_NOOP("ConfigWindow", "List Color")},
-        {"strikethroughColor", QT_TRANSLATE_NOOP("ConfigWindow", "Strikethrough")},
-        {"tableColor", QT_TRANSLATE_NOOP("ConfigWindow", "Table Color")},
-        {"textColor", QT_TRANSLATE_NOOP("ConfigWindow", "Text Color")},
-    };
-    return members;
-}
-
-QJsonObject defaultEditorTheme()
-{
-    return {{"editorBackground", "#FDF6E3"}, {"defaultFontSize", 14},          {"fontFamily", "Microsoft YaHei"},
-            {"lineNumberBackground", "#F0F0F0"}, {"lineNumberColor", "#666666"}, {"headingColor", "#0066CC"},
-            {"italicColor", "#333333"},      {"boldColor", "#333333"},         {"strikethroughColor", "#999999"},
-            {"blockquoteColor", "#008000"},  {"listColor", "#9900FF"},         {"inlineCodeColor", "#B56613"},
-            {"hrColor", "#AAAAAA"},          {"linkColor", "#0066CC"},         {"imageColor", "#E53935"},
-            {"tableColor", "#B56613"},       {"codeblockColor", "#0066CC"},    {"keywordColor", "#006699"},
-            {"textColor", "#006699"}};
 }
 
 QStringList sortedBaseNames(const QString &folder, const QString &pattern)
@@ -152,7 +114,6 @@ ConfigWindow::ConfigWindow(QWidget *parent)
 
 QWidget *ConfigWindow::buildGeneralPage()
 {
-    QSettings *settings = appSettings();
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(20, 20, 20, 20);
@@ -186,39 +147,39 @@ QWidget *ConfigWindow::buildGeneralPage()
     imageCopyBox->setObjectName(QStringLiteral("imageCopyBox"));
     fillChoiceBoxes();
     connect(startupBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [](int index) { appSettings()->setValue(QStringLiteral("openType"), index); });
+            [](int index) { Config::set(Config::StartupDocument, index); });
 
     // A switch kept in the settings under `key`; `toggled` tells the window.
-    const auto settingBox = [&](const char *name, const char *key, bool byDefault, const char *groupKey,
+    const auto settingBox = [&](const char *name, Config::Key key, const char *groupKey,
                                 void (ConfigWindow::*toggled)(bool)) {
         auto *box = new QCheckBox(page);
         box->setObjectName(QLatin1String(name));
-        box->setChecked(settings->value(QLatin1String(key), byDefault).toBool());
+        box->setChecked(Config::get(key).toBool());
         group(groupKey, box);
         connect(box, &QCheckBox::clicked, this, [this, key, toggled](bool checked) {
-            appSettings()->setValue(QLatin1String(key), checked);
+            Config::set(key, checked);
             emit(this->*toggled)(checked);
         });
         return box;
     };
-    backupBox = settingBox("backupBox", "autoSave", false, "Automatic Backup", &ConfigWindow::autoBackupToggledSignal);
-    sidebarBox = settingBox("sidebarBox", "showLeftSidebar", false, "Show Left Sidebar",
+    backupBox = settingBox("backupBox", Config::AutoBackup, "Automatic Backup", &ConfigWindow::autoBackupToggledSignal);
+    sidebarBox = settingBox("sidebarBox", Config::ShowLeftSidebar, "Show Left Sidebar",
                             &ConfigWindow::showLeftSidebarClickSignal);
-    remoteImagesBox = settingBox("remoteImagesBox", "loadRemoteImages", true, "Load remote images",
+    remoteImagesBox = settingBox("remoteImagesBox", Config::LoadRemoteImages, "Load remote images",
                                  &ConfigWindow::remoteImagesToggledSignal);
 
     group("Image Copy Method", imageCopyBox);
     connect(imageCopyBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
-            [](int index) { appSettings()->setValue(QStringLiteral("saveImageType"), index); });
+            [](int index) { Config::set(Config::ImageCopyMethod, index); });
 
     zoomBox = new QSpinBox(page);
     zoomBox->setObjectName(QStringLiteral("zoomBox"));
     zoomBox->setRange(25, 500);
     zoomBox->setSuffix(QStringLiteral("%"));
-    zoomBox->setValue(qRound(settings->value(QStringLiteral("zoom"), 1.0).toDouble() * 100));
+    zoomBox->setValue(qRound(Config::get(Config::Zoom).toDouble() * 100));
     group("Zoom", zoomBox);
     connect(zoomBox, QOverload<int>::of(&QSpinBox::valueChanged), this, [this](int value) {
-        appSettings()->setValue(QStringLiteral("zoom"), value / 100.0);
+        Config::set(Config::Zoom, value / 100.0);
         emit zoomValueChangeSignal(value / 100.0);
     });
 
@@ -263,14 +224,14 @@ QWidget *ConfigWindow::buildSpellingGroup(QWidget *page)
     spellingUnavailable->setVisible(dictionaries.isEmpty());
 
     connect(spellCheckBox, &QCheckBox::clicked, this, [this](bool checked) {
-        appSettings()->setValue(QStringLiteral("spellCheck"), checked);
-        appSettings()->setValue(QStringLiteral("spellCheckLanguage"), spellLanguageBox->currentData().toString());
+        Config::set(Config::SpellCheck, checked);
+        Config::set(Config::SpellCheckLanguage, spellLanguageBox->currentData().toString());
         emit spellingChangedSignal();
     });
     connect(spellLanguageBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
         if (index < 0)
             return;
-        appSettings()->setValue(QStringLiteral("spellCheckLanguage"), spellLanguageBox->itemData(index).toString());
+        Config::set(Config::SpellCheckLanguage, spellLanguageBox->itemData(index).toString());
         emit spellingChangedSignal();
     });
     return spelling;
@@ -282,10 +243,10 @@ void ConfigWindow::fillChoiceBoxes()
     const QSignalBlocker blockImage(imageCopyBox);
     startupBox->clear();
     startupBox->addItems({tr("Create a blank document"), tr("Open the most recently closed document")});
-    startupBox->setCurrentIndex(appSettings()->value(QStringLiteral("openType"), 0).toInt());
+    startupBox->setCurrentIndex(Config::get(Config::StartupDocument).toInt());
     imageCopyBox->clear();
     imageCopyBox->addItems({tr("Keep Image Path"), tr("Copy the image to the ./${filename}.assets Folder")});
-    imageCopyBox->setCurrentIndex(appSettings()->value(QStringLiteral("saveImageType"), 0).toInt());
+    imageCopyBox->setCurrentIndex(Config::get(Config::ImageCopyMethod).toInt());
 }
 
 void ConfigWindow::buildLanguageGroup(QGroupBox *)
@@ -294,7 +255,7 @@ void ConfigWindow::buildLanguageGroup(QGroupBox *)
     for (const LangItem &language : Languages::table())
         languageBox->addItem(language.displayName, QVariant::fromValue(language));
 
-    const QString code = appSettings()->value(QStringLiteral("IsoCode"), Languages::systemDefaultCode).toString();
+    const QString code = Config::get(Config::InterfaceLanguage).toString();
     if (code == Languages::systemDefaultCode) {
         const LangItem match = Languages::matchSystemLocale(QLocale().name());
         if (!match.resourcePath.isEmpty() && translator.load(match.resourcePath))
@@ -323,12 +284,12 @@ void ConfigWindow::onLanguageChosen(int index)
             QCoreApplication::installTranslator(&translator);
         else
             QMessageBox::information(this, tr("Language"), tr("Your system language is not supported, English will be used."));
-        appSettings()->setValue(QStringLiteral("IsoCode"), Languages::systemDefaultCode);
+        Config::set(Config::InterfaceLanguage, Languages::systemDefaultCode);
         return;
     }
     translator.load(language.resourcePath);
     QCoreApplication::installTranslator(&translator);
-    appSettings()->setValue(QStringLiteral("IsoCode"), language.code);
+    Config::set(Config::InterfaceLanguage, language.code);
 }
 
 QWidget *ConfigWindow::buildVisualThemePage()
@@ -348,7 +309,7 @@ QWidget *ConfigWindow::buildVisualThemePage()
     themeCards->setResizeMode(QListView::Adjust);
     themeCards->setSpacing(20);
     themeCards->setSelectionMode(QAbstractItemView::SingleSelection);
-    const QString current = appSettings()->value(QStringLiteral("cssfile"), QStringLiteral("github-markdown-light")).toString();
+    const QString current = Config::get(Config::PreviewTheme).toString();
     for (const QString &name : sortedBaseNames(themesFolder(), QStringLiteral("*.css"))) {
         auto *item = new QListWidgetItem(themeCards);
         item->setSizeHint(QSize(160, 160));
@@ -371,7 +332,7 @@ QWidget *ConfigWindow::buildVisualThemePage()
             themeCards->setCurrentItem(item);
     }
     connect(themeCards, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        appSettings()->setValue(QStringLiteral("cssfile"), themeCards->itemWidget(item)->findChild<QLabel *>(QStringLiteral("themeName"))->text());
+        Config::set(Config::PreviewTheme, themeCards->itemWidget(item)->findChild<QLabel *>(QStringLiteral("themeName"))->text());
         emit changeCssThemeSignal();
     });
     layout->addWidget(themeCards);
@@ -421,12 +382,12 @@ QWidget *ConfigWindow::buildCodeBlockPage()
     codeStyles->setFixedHeight(500);
     codeStyles->addItem(QStringLiteral("default"));
     codeStyles->addItems(sortedBaseNames(QStringLiteral(":/codemirror/theme"), QStringLiteral("*.css")));
-    const QString current = appSettings()->value(QStringLiteral("codeBlockStyle"), QStringLiteral("default")).toString();
+    const QString current = Config::get(Config::CodeBlockStyle).toString();
     const QList<QListWidgetItem *> matches = codeStyles->findItems(current, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (!matches.isEmpty())
         codeStyles->setCurrentItem(matches.first());
     connect(codeStyles, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
-        appSettings()->setValue(QStringLiteral("codeBlockStyle"), item->text());
+        Config::set(Config::CodeBlockStyle, item->text());
         emit changeCodeMirrorStyleSignal();
     });
     layout->addWidget(codeStyles);
@@ -477,17 +438,17 @@ QWidget *ConfigWindow::buildEditorThemePage()
     grid->addWidget(fontSizeLabel, 1, 0);
     grid->addWidget(fontSizeBox, 1, 1);
     int line = 2;
-    for (const auto &member : colourMembers()) {
+    for (const auto &member : EditorTheme::colourMembers()) {
         auto *label = new QLabel(content);
         auto *button = new QPushButton(content);
         button->setMinimumWidth(80);
-        button->setProperty("colorKey", member.first);
-        button->setObjectName(member.first);
+        button->setProperty("colorKey", QLatin1String(member.key));
+        button->setObjectName(QLatin1String(member.key));
         connect(button, &QPushButton::clicked, this, &ConfigWindow::onColorButtonClicked);
         grid->addWidget(label, line, 0);
         grid->addWidget(button, line, 1);
-        colourLabels.insert(member.first, label);
-        colourButtons.insert(member.first, button);
+        colourLabels.insert(QLatin1String(member.key), label);
+        colourButtons.insert(QLatin1String(member.key), button);
         ++line;
     }
     scroll->setWidget(content);
@@ -545,8 +506,8 @@ void ConfigWindow::retranslate()
     saveButton->setText(tr("Save Theme"));
     fontFamilyLabel->setText(tr("Font Family"));
     fontSizeLabel->setText(tr("Font Size"));
-    for (const auto &member : colourMembers())
-        colourLabels.value(member.first)->setText(tr(member.second));
+    for (const auto &member : EditorTheme::colourMembers())
+        colourLabels.value(QLatin1String(member.key))->setText(tr(member.label));
     // The list of pages is as wide as its longest entry in this language.
     tree->setFixedWidth(std::max(180, static_cast<QAbstractItemView *>(tree)->sizeHintForColumn(0) + tree->indentation() + 2 * tree->frameWidth() + 16));
 }
@@ -594,11 +555,6 @@ void ConfigWindow::onFileAssocToggled(bool checked)
     associationBox->setChecked(RegistryHelper::isDefaultMdHandler(appPath()));
 }
 
-QString ConfigWindow::editorThemeFile(const QString &name) const
-{
-    return editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json");
-}
-
 void ConfigWindow::showColour(QPushButton *button, const QString &colour)
 {
     button->setText(colour);
@@ -613,7 +569,7 @@ void ConfigWindow::refreshThemeList()
         themeBox->clear();
         QDir().mkpath(editorThemeDirectory());
         themeBox->addItems(sortedBaseNames(editorThemeDirectory(), QStringLiteral("*.json")));
-        const QString wanted = appSettings()->value(QStringLiteral("EditorThemeName"), QStringLiteral("light")).toString();
+        const QString wanted = Config::get(Config::EditorTheme).toString();
         int index = themeBox->findText(wanted, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index < 0)
             index = themeBox->findText(QStringLiteral("light"), Qt::MatchExactly | Qt::MatchCaseSensitive);
@@ -628,16 +584,15 @@ void ConfigWindow::onThemeChanged(int index)
     if (index < 0)
         return;
     const QString name = themeBox->currentText();
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), name);
-    QFile file(editorThemeFile(name));
-    editedTheme = file.open(QIODevice::ReadOnly) ? QJsonDocument::fromJson(file.readAll()).object() : defaultEditorTheme();
-    if (editedTheme.contains(QStringLiteral("fontFamily")))
-        fontBox->setCurrentFont(QFont(editedTheme.value(QStringLiteral("fontFamily")).toString()));
-    if (editedTheme.contains(QStringLiteral("defaultFontSize")))
-        fontSizeBox->setValue(editedTheme.value(QStringLiteral("defaultFontSize")).toInt());
+    Config::set(Config::EditorTheme, name);
+    editedTheme = QFile::exists(EditorTheme::fileOf(name)) ? EditorTheme::read(name) : EditorTheme::defaults();
+    if (editedTheme.has(QStringLiteral("fontFamily")))
+        fontBox->setCurrentFont(QFont(editedTheme.fontFamily()));
+    if (editedTheme.has(QStringLiteral("defaultFontSize")))
+        fontSizeBox->setValue(editedTheme.fontSize());
     for (auto it = colourButtons.cbegin(); it != colourButtons.cend(); ++it)
-        if (editedTheme.contains(it.key()))
-            showColour(it.value(), editedTheme.value(it.key()).toString());
+        if (editedTheme.has(it.key()))
+            showColour(it.value(), editedTheme.colourName(it.key()));
     deleteButton->setEnabled(!isBuiltInTheme(name));
     emit editorThemeChangedSignal();
 }
@@ -651,17 +606,15 @@ void ConfigWindow::onColorButtonClicked()
     const QColor chosen = QColorDialog::getColor(start, this, tr("Select Color"));
     if (!chosen.isValid())
         return;
-    editedTheme.insert(button->property("colorKey").toString(), chosen.name());
+    editedTheme.setColour(button->property("colorKey").toString(), chosen);
     showColour(button, chosen.name());
 }
 
 void ConfigWindow::saveEditorTheme()
 {
-    editedTheme.insert(QStringLiteral("fontFamily"), fontBox->currentFont().family());
-    editedTheme.insert(QStringLiteral("defaultFontSize"), fontSizeBox->value());
-    QSaveFile file(editorThemeFile(themeBox->currentText()));
-    if (!file.open(QIODevice::WriteOnly) || file.write(QJsonDocument(editedTheme).toJson(QJsonDocument::Indented)) < 0
-        || !file.commit()) {
+    editedTheme.setFontFamily(fontBox->currentFont().family());
+    editedTheme.setFontSize(fontSizeBox->value());
+    if (!editedTheme.write(themeBox->currentText())) {
         QMessageBox::warning(this, QString(), tr("Save failed!"));
         return;
     }
@@ -677,13 +630,13 @@ void ConfigWindow::onCopyThemeClicked()
                                                current + QStringLiteral("_copy"), &ok);
     if (!ok || name.isEmpty())
         return;
-    if (QFile::exists(editorThemeFile(name))) {
+    if (QFile::exists(EditorTheme::fileOf(name))) {
         QMessageBox::warning(this, QString(), tr("Name already exists!"));
         return;
     }
-    if (!QFile::copy(editorThemeFile(current), editorThemeFile(name)))
+    if (!QFile::copy(EditorTheme::fileOf(current), EditorTheme::fileOf(name)))
         return;
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), name);
+    Config::set(Config::EditorTheme, name);
     refreshThemeList();
     QMessageBox::information(this, QString(), tr("Copied successfully!"));
 }
@@ -696,6 +649,6 @@ void ConfigWindow::onDeleteThemeClicked()
     if (QMessageBox::question(this, QString(), tr("Delete this theme?"), QMessageBox::Yes | QMessageBox::No)
         != QMessageBox::Yes)
         return;
-    QFile::remove(editorThemeFile(name));
+    QFile::remove(EditorTheme::fileOf(name));
     refreshThemeList();
 }

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "editortheme.h"
+
 #include <QDialog>
-#include <QJsonObject>
 #include <QMap>
 #include <QTranslator>
 
@@ -61,10 +62,9 @@ private:
     QWidget *buildSpellingGroup(QWidget *page);
     void retranslate();
     void showColour(QPushButton *button, const QString &colour);
-    QString editorThemeFile(const QString &name) const;
 
     QTranslator translator;
-    QJsonObject editedTheme;
+    EditorTheme editedTheme;
 
     QTreeView *tree = nullptr;
     QStandardItemModel *treeModel = nullptr;
