@@ -155,7 +155,7 @@ void EditorPage::load(const PageSettings &pageSettings)
     // The page is loaded from a data: address of at most 2 MB.
     waitingInTemplate = htmlWaiting && !waitingKeepsPlace && waitingHtml.size() <= documentInTemplateLimit;
     view->setHtml(fillPageTemplate(QString::fromUtf8(pageTemplate.readAll()), settings,
-                                   waitingInTemplate ? waitingHtml : QString()),
+                                   waitingInTemplate ? waitingHtml : QString(), documentFolderUrl),
                   QUrl(QStringLiteral("qrc:///")));
 }
 

@@ -92,6 +92,13 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
     setObjectName(QStringLiteral("MainWindow"));
     try {
         createEditors();
+        createStatusBarWidgets();
+        // The page takes the document once it is ready; until then it answers
+        // with it. Read before the page loads, a small one comes with the page.
+        if (startupFile.isEmpty() || !openDocument(startupFile, false))
+            QTimer::singleShot(0, this, [this] { offerNewerBackup(QString()); });
+        else
+            QTimer::singleShot(0, this, [this, startupFile] { offerNewerBackup(startupFile); });
         // The page loads in the engine's own process while the window is built.
         loadEditorPage();
         rebuildOutlineStyleSheet();
@@ -110,12 +117,6 @@ MainWindow::MainWindow(const QString &startupFile, QWidget *parent)
         webView->setFocus();
 
         webView->setContextMenuPolicy(Qt::CustomContextMenu);
-        createStatusBarWidgets();
-        // The page takes the document once it is ready; until then it answers with it.
-        if (startupFile.isEmpty() || !openDocument(startupFile, false))
-            QTimer::singleShot(0, this, [this] { offerNewerBackup(QString()); });
-        else
-            QTimer::singleShot(0, this, [this, startupFile] { offerNewerBackup(startupFile); });
         createToolBars();
         applyActionIcons();
         rebuildRecentMenu();

@@ -26,13 +26,14 @@ static QString escapedForHtmlAttribute(const QString &text)
 
 // A JSON string in a data block: with every "<" escaped, nothing in it can
 // end the block or start markup.
-static QString asDataBlock(const QString &html)
+static QString asDataBlock(const QJsonArray &values)
 {
-    return QString::fromUtf8(QJsonDocument(QJsonArray{html}).toJson(QJsonDocument::Compact))
+    return QString::fromUtf8(QJsonDocument(values).toJson(QJsonDocument::Compact))
         .replace(QLatin1Char('<'), QLatin1String("\\u003c"));
 }
 
-QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml)
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml,
+                         const QString &documentFolderUrl)
 {
     // The page is loaded with a qrc: base URL, so the style sheet needs a full file URL.
     const QString themeUrl = QUrl::fromLocalFile(settings.themeFolder + QLatin1Char('/') + settings.cssFile
@@ -48,6 +49,6 @@ QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, con
     pageTemplate.replace(QLatin1String("{{focusPlaceholder}}"), escapedForHtmlAttribute(settings.focusPlaceholder));
     // Last, so that no placeholder is looked for in the document.
     pageTemplate.replace(QLatin1String("{{firstDocument}}"),
-                         firstDocumentHtml.isNull() ? QString() : asDataBlock(firstDocumentHtml));
+                         firstDocumentHtml.isNull() ? QString() : asDataBlock({firstDocumentHtml, documentFolderUrl}));
     return pageTemplate;
 }

@@ -14,6 +14,7 @@ struct PageSettings {
 PageSettings pageSettingsFromStore(const QString &themeFolder, const QString &focusPlaceholder);
 
 // Replaces every occurrence of each placeholder of the page template. A
-// document given as `firstDocumentHtml` is in the page as it loads, so that
-// its first frame shows it.
-QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml = QString());
+// document given as `firstDocumentHtml` is in the page as it loads, with the
+// folder its relative images lead to, so that its first frame shows it whole.
+QString fillPageTemplate(QString pageTemplate, const PageSettings &settings, const QString &firstDocumentHtml = QString(),
+                         const QString &documentFolderUrl = QString());

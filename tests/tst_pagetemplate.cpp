@@ -50,19 +50,21 @@ void TestPageTemplate::placeholders()
 void TestPageTemplate::firstDocument_data()
 {
     QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("filled");
-    QTest::newRow("none") << QString() << "<body></body>";
+    QTest::newRow("none") << QString() << QString() << "<body></body>";
     QTest::newRow("cannot end its block or fill a placeholder")
-        << "<p>a</script><!--{{theme}}\"\\</p>"
-        << "<body>[\"\\u003cp>a\\u003c/script>\\u003c!--{{theme}}\\\"\\\\\\u003c/p>\"]</body>";
+        << "<p>a</script><!--{{theme}}\"\\</p>" << "file:///a/</script>/"
+        << "<body>[\"\\u003cp>a\\u003c/script>\\u003c!--{{theme}}\\\"\\\\\\u003c/p>\",\"file:///a/\\u003c/script>/\"]</body>";
 }
 
 void TestPageTemplate::firstDocument()
 {
     QFETCH(QString, html);
+    QFETCH(QString, folder);
     QFETCH(QString, filled);
     const QString page = QStringLiteral("<body>{{firstDocument}}</body>");
-    QCOMPARE(fillPageTemplate(page, PageSettings(), html), filled);
+    QCOMPARE(fillPageTemplate(page, PageSettings(), html, folder), filled);
 }
 
 QTEST_APPLESS_MAIN(TestPageTemplate)

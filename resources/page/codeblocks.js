@@ -25,17 +25,29 @@ function findLanguageKey(label) {
 // Mode files load when a code block first needs them, not with the page.
 CodeMirror.modeURL = "qrc:/codemirror/mode/%N/%N.js";
 
-// The modes of a document that comes with the page load alongside the
-// page's own scripts, so that its first frame shows its code coloured.
+// The modes of a document that comes with the page are written into the
+// page while it is parsed, so that they run before the document is drawn
+// and its first frame shows its code coloured. A mode's own dependencies
+// are only known once it runs; they follow as they load.
 (function loadFirstDocumentModes() {
   var block = document.getElementById("first-document");
   if (!block || !block.textContent) return;
   var html = JSON.parse(block.textContent)[0];
   var language = /<code class="language-([^"]+)"/g;
+  var names = [];
   for (var found = language.exec(html); found; found = language.exec(html)) {
     var name = modeNameOf(findLanguageKey(found[1]));
-    if (name && name !== "null" && !CodeMirror.modes.hasOwnProperty(name)) CodeMirror.requireMode(name, function () {});
+    if (/^[\w-]+$/.test(name) && name !== "null" && !CodeMirror.modes.hasOwnProperty(name) && names.indexOf(name) < 0)
+      names.push(name);
   }
+  if (document.readyState === "loading") {
+    names.forEach(function (name) {
+      document.write('<script src="' + CodeMirror.modeURL.replace(/%N/g, name) + '"><\/script>');
+    });
+  }
+  document.addEventListener("DOMContentLoaded", function () {
+    names.forEach(function (name) { CodeMirror.requireMode(name, function () {}); });
+  });
 })();
 
 function modeNameOf(key) {

@@ -284,14 +284,17 @@ function drawFirstScreen(body) {
   }
 }
 
-// A small document is in the page as it loads, so that the page's first
-// frame shows it.
+// A small document is in the page as it loads, with its folder, so that the
+// page's first frame shows it and its relative images.
 function takeFirstDocument() {
   var block = document.getElementById("first-document");
   if (!block) return;
   var text = block.textContent;
   block.remove();
-  if (text) setDocumentHtml(JSON.parse(text)[0]);
+  if (!text) return;
+  var first = JSON.parse(text);
+  documentFolder = first[1];
+  setDocumentHtml(first[0]);
 }
 
 var lineBlocks = "h1, h2, h3, h4, h5, h6, blockquote, li, p, div";
