@@ -1,5 +1,6 @@
 #include "documentconverter.h"
 
+#include "codefence.h"
 #include "html2md/html2md.h"
 #include "html2md/text.h"
 #include "htmlislands.h"
@@ -41,40 +42,16 @@ bool isFramedRow(const QString &line)
     return trimmed.startsWith(QLatin1Char('|')) && trimmed.count(QLatin1Char('|')) >= 2;
 }
 
-// The fence character and length a line opens or closes a code block with.
-std::pair<QChar, int> fenceOf(const QString &line)
-{
-    int at = 0;
-    while (at < line.size() && at < 4 && line.at(at) == QLatin1Char(' '))
-        ++at;
-    if (at > 3 || at >= line.size() || (line.at(at) != QLatin1Char('`') && line.at(at) != QLatin1Char('~')))
-        return {QChar(), 0};
-    const QChar fence = line.at(at);
-    int length = 0;
-    while (at + length < line.size() && line.at(at + length) == fence)
-        ++length;
-    return length >= 3 ? std::make_pair(fence, length) : std::make_pair(QChar(), 0);
-}
-
 // Which lines belong to tables, outside code blocks: rows framed by bars, and
 // a delimiter row with the header row above it and the rows with bars below.
 QVector<bool> tableLines(const QStringList &lines)
 {
     QVector<bool> table(lines.size(), false);
-    std::pair<QChar, int> openFence{QChar(), 0};
+    CodeFence fence;
     for (int index = 0; index < lines.size(); ++index) {
         const QString &line = lines.at(index);
-        const std::pair<QChar, int> fence = fenceOf(line);
-        if (openFence.second > 0) {
-            if (fence.first == openFence.first && fence.second >= openFence.second
-                && line.trimmed().count(fence.first) == line.trimmed().size())
-                openFence = {QChar(), 0};
+        if (fence.follow(line))
             continue;
-        }
-        if (fence.second > 0) {
-            openFence = fence;
-            continue;
-        }
         if (isFramedRow(line))
             table[index] = true;
         if (isDelimiterRow(line) && index > 0 && lines.at(index - 1).contains(QLatin1Char('|')) && !table[index - 1]) {

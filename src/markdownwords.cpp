@@ -40,22 +40,6 @@ QStringRef trimmedRef(const QString &line)
     return line.midRef(start, end - start);
 }
 
-// The fence a line opens or closes a code block with: "```" or "~~~" or longer,
-// indented by at most three spaces.
-std::pair<QChar, int> fenceOf(const QString &line)
-{
-    const int indent = leadingSpaces(line);
-    if (indent > 3)
-        return {QChar(), 0};
-    const QStringRef rest = trimmedRef(line);
-    if (rest.isEmpty() || (rest.at(0) != QLatin1Char('`') && rest.at(0) != QLatin1Char('~')))
-        return {QChar(), 0};
-    int length = 0;
-    while (length < rest.size() && rest.at(length) == rest.at(0))
-        ++length;
-    return length >= 3 ? std::make_pair(rest.at(0), length) : std::make_pair(QChar(), 0);
-}
-
 // "- ", "* ", "+ ", "1. " or "1) " after at most three spaces.
 bool isListItem(const QString &line)
 {
@@ -216,18 +200,7 @@ bool isProse(const QString &line, LineState &state)
         state.inFrontMatter = true;
         return false;
     }
-    const std::pair<QChar, int> fence = fenceOf(line);
-    if (state.fenceLength > 0) {
-        if (fence.first == state.fence && fence.second >= state.fenceLength
-            && trimmed.count(fence.first) == trimmed.size()) {
-            state.fence = QChar();
-            state.fenceLength = 0;
-        }
-        return false;
-    }
-    if (fence.second > 0) {
-        state.fence = fence.first;
-        state.fenceLength = fence.second;
+    if (state.fence.follow(line)) {
         state.lastWasIndentedCode = false;
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QChar>
+#include "codefence.h"
+
 #include <QString>
 
 #include <vector>
@@ -21,8 +22,7 @@ struct Word {
 // needs.
 struct LineState {
     int lineNumber = 0;
-    QChar fence;              // the open code fence's character, none outside code
-    int fenceLength = 0;
+    CodeFence fence;
     bool inMathBlock = false; // between lines of "$$"
     bool inComment = false;   // within an HTML comment over several lines
     bool inFrontMatter = false;
