@@ -91,10 +91,13 @@ void QPlainTextEditEx::focusOutEvent(QFocusEvent *event)
 
 void QPlainTextEditEx::setGutterTheme(const EditorTheme &theme)
 {
-    const QColor background = theme.colour(QStringLiteral("lineNumberBackground"));
-    const QColor numbers = theme.colour(QStringLiteral("lineNumberColor"));
-    gutterBackground = background.isValid() ? background : QColor(0xF0, 0xF0, 0xF0);
-    gutterNumbers = numbers.isValid() ? numbers : QColor(0x66, 0x66, 0x66);
+    // A theme without gutter colours keeps the default theme's.
+    const auto colourOf = [&theme](const QString &key) {
+        const QColor colour = theme.colour(key);
+        return colour.isValid() ? colour : EditorTheme::defaults().colour(key);
+    };
+    gutterBackground = colourOf(QStringLiteral("lineNumberBackground"));
+    gutterNumbers = colourOf(QStringLiteral("lineNumberColor"));
     lineNumberArea->update();
 }
 
