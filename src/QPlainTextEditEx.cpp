@@ -22,6 +22,7 @@ QPlainTextEditEx::QPlainTextEditEx(QWidget *parent)
     connect(this, &QPlainTextEdit::blockCountChanged, this, &QPlainTextEditEx::updateLineNumberAreaWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &QPlainTextEditEx::updateLineNumberArea);
     updateLineNumberAreaWidth(0);
+    setGutterTheme(EditorTheme::defaults());
 }
 
 int QPlainTextEditEx::lineNumberAreaWidth() const

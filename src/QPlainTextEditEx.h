@@ -70,8 +70,8 @@ private:
     QList<QTextEdit::ExtraSelection> spelling;
     bool settingText = false;
     bool replacingText = false;
-    QColor gutterBackground{0xF0, 0xF0, 0xF0};
-    QColor gutterNumbers{0x66, 0x66, 0x66};
+    QColor gutterBackground;
+    QColor gutterNumbers;
 };
 
 class LineNumberArea : public QWidget
