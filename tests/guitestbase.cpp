@@ -1,6 +1,7 @@
 #include "guitestbase.h"
 
 #include "appsettings.h"
+#include "config.h"
 #include "pagescript.h"
 #include "productlinks.h"
 #include "resources.h"
@@ -136,12 +137,12 @@ void GuiTestBase::showWindow(const QString &startupFile)
 {
     // The first-run association question would stop the test, and the update
     // check stays on this machine.
-    appSettings()->setValue(QStringLiteral("associationChecked"), true);
-    appSettings()->setValue(QStringLiteral("spellCheck"), spellChecking);
+    Config::set(Config::AssociationChecked, true);
+    Config::set(Config::SpellCheck, spellChecking);
     // Each window starts with the layout it is built with, unless a test keeps the last.
     if (!keepWindowLayout) {
-        appSettings()->remove(QStringLiteral("windowGeometry"));
-        appSettings()->remove(QStringLiteral("windowState"));
+        appSettings()->remove(Config::name(Config::WindowGeometry));
+        appSettings()->remove(Config::name(Config::WindowState));
     }
     ProductLinks::setSite(QUrl(QStringLiteral("http://127.0.0.1:9/")));
     window = new MainWindow(startupFile);

@@ -1,8 +1,9 @@
 // Backups of the unsaved document and the backup manager.
-#include "backupmanage.h"
-#include "configwindow.h"
 #include "appsettings.h"
 #include "backupfiles.h"
+#include "backupmanage.h"
+#include "config.h"
+#include "configwindow.h"
 #include "guitestbase.h"
 
 #include <QDir>
@@ -73,7 +74,7 @@ private:
 
 void TestBackup::openWindow(bool autoSave, const QString &file)
 {
-    appSettings()->setValue(QStringLiteral("autoSave"), autoSave);
+    Config::set(Config::AutoBackup, autoSave);
     GuiTestBase::openWindow(file);
 }
 

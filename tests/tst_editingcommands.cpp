@@ -1,6 +1,7 @@
 // The editing commands in the real window: which editor each acts on, the
 // table picker, the context menu, links, formulas, images, paste and drop.
 #include "appsettings.h"
+#include "config.h"
 #include "documentconverter.h"
 #include "guitestbase.h"
 #include "latexeditordialog.h"
@@ -94,8 +95,8 @@ private:
 
 void TestEditingCommands::init()
 {
-    appSettings()->setValue(QStringLiteral("zoom"), 1.0);
-    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    Config::set(Config::Zoom, 1.0);
+    Config::set(Config::ImageCopyMethod, 0);
     openWindow();
 }
 
@@ -183,7 +184,7 @@ void TestEditingCommands::zoom()
     QFETCH(double, to);
     QFETCH(QString, message);
     view->setZoomFactor(from);
-    appSettings()->remove(QStringLiteral("zoom"));
+    appSettings()->remove(Config::name(Config::Zoom));
     window->findChild<QAction *>(action)->trigger();
     QVERIFY(qFuzzyCompare(view->zoomFactor(), to));
     QVERIFY(qFuzzyCompare(appSettings()->value(QStringLiteral("zoom")).toDouble(), to));
@@ -720,7 +721,7 @@ void TestEditingCommands::pastedImageNeedsASavedDocument()
 void TestEditingCommands::droppedFilesInOrder()
 {
     closeWindow();
-    appSettings()->setValue(QStringLiteral("saveImageType"), 1);
+    Config::set(Config::ImageCopyMethod, 1);
     const QString document = dir.filePath(QStringLiteral("notes.md"));
     writeFile(document, "start\n");
     QImage image(4, 4, QImage::Format_RGB32);

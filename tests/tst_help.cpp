@@ -1,6 +1,7 @@
 #include "ImageHostManagerWidget.h"
 #include "aboutdialog.h"
 #include "appsettings.h"
+#include "config.h"
 #include "dialoglicense.h"
 #include "feedbackdialog.h"
 #include "guitestbase.h"
@@ -260,7 +261,7 @@ void TestHelp::updaterGetsFourArguments()
     standIn.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.part\" && mv \"$0.args.part\" \"$0.args\"\n");
     standIn.close();
     standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
-    appSettings()->setValue(QStringLiteral("language"), QStringLiteral("de"));
+    Config::set(Config::UpdaterLanguage, QStringLiteral("de"));
 
     server.replyBody = "1.1.6\n";
     SeenBox seen;
@@ -272,7 +273,7 @@ void TestHelp::updaterGetsFourArguments()
     QCOMPARE(QString::fromUtf8(arguments.readAll()).split('\n', Qt::SkipEmptyParts),
              QStringList({"Penwick", currentVersion, ProductLinks::updateManifest().toString(), "de"}));
     QTRY_VERIFY(!window->isVisible());
-    appSettings()->remove(QStringLiteral("language"));
+    appSettings()->remove(Config::name(Config::UpdaterLanguage));
     QFile::remove(record);
     QFile::remove(standInPath());
     window->show();

@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "config.h"
 #include "editortheme.h"
 #include "highlighter.h"
 #include "resources.h"
@@ -64,7 +65,7 @@ void TestHighlighter::initTestCase()
     initPenwickResources();
     QDir(editorThemeDirectory()).removeRecursively();
     installDefaultEditorThemes(editorThemeDirectory());
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("light"));
+    Config::set(Config::EditorTheme, QStringLiteral("light"));
 }
 
 void TestHighlighter::formats_data()

@@ -1,5 +1,6 @@
 // Where images go, and what pasted or dropped data becomes.
 #include "appsettings.h"
+#include "config.h"
 #include "documentconverter.h"
 #include "imageplacement.h"
 #include "pastedata.h"
@@ -65,7 +66,7 @@ private:
 
 void TestImagePlacement::init()
 {
-    appSettings()->setValue(QStringLiteral("saveImageType"), 1);
+    Config::set(Config::ImageCopyMethod, 1);
     QDir(dir.path()).removeRecursively();
     QDir().mkpath(dir.path());
     document = dir.filePath(QStringLiteral("notes.md"));
@@ -126,9 +127,9 @@ void TestImagePlacement::keepPathCreatesNothing()
     QFETCH(QVariant, setting);
     QFETCH(bool, untitled);
     if (setting.isValid())
-        appSettings()->setValue(QStringLiteral("saveImageType"), setting);
+        Config::set(Config::ImageCopyMethod, setting);
     else
-        appSettings()->remove(QStringLiteral("saveImageType"));
+        appSettings()->remove(Config::name(Config::ImageCopyMethod));
     const QString picture = dir.filePath(QStringLiteral("photo.png"));
     touch(picture);
     QCOMPARE(ImagePlacement::placeImageFile(untitled ? QString() : document, picture), picture);
@@ -150,7 +151,7 @@ void TestImagePlacement::failedCopyFallsBack()
 
 void TestImagePlacement::clipboardImage()
 {
-    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    Config::set(Config::ImageCopyMethod, 0);
     QImage image(5, 5, QImage::Format_ARGB32);
     image.fill(Qt::blue);
     const ImagePlacement::SavedImage saved = ImagePlacement::saveClipboardImage(image, document);
@@ -249,7 +250,7 @@ void TestImagePlacement::plainTextAsHtml()
 
 void TestImagePlacement::pastedImage()
 {
-    appSettings()->setValue(QStringLiteral("saveImageType"), 0);
+    Config::set(Config::ImageCopyMethod, 0);
     QImage image(3, 3, QImage::Format_RGB32);
     image.fill(Qt::green);
     QMimeData data;

@@ -1,13 +1,14 @@
 // The open document end to end in the real window: the hand-over between the
 // editors, the modified flag, open, save, the recent list.
 #include "appsettings.h"
+#include "backupfiles.h"
+#include "config.h"
 #include "documentconverter.h"
 #include "guitestbase.h"
 #include "highlighter.h"
 #include "htmlcompare.h"
 #include "recentfiles.h"
 #include "sourceblocks.h"
-#include "backupfiles.h"
 
 #include <QImage>
 #include <QJsonArray>
@@ -42,7 +43,7 @@ private slots:
     void initTestCase() { prepareApplication(); }
     void init()
     {
-        appSettings()->remove(QStringLiteral("recentFileList"));
+        appSettings()->remove(Config::name(Config::RecentFiles));
         QDir(BackupFiles::folder()).removeRecursively();
     }
     void cleanup() { closeWindow(); }
@@ -382,7 +383,7 @@ void TestLifecycle::missingRecentFileIsReportedAndRemoved()
     const QString kept = dir.filePath(QStringLiteral("kept.md"));
     writeFile(kept, "kept\n");
     const QString gone = dir.filePath(QStringLiteral("gone.md"));
-    appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{gone, kept});
+    Config::set(Config::RecentFiles, QStringList{gone, kept});
     openWindow();
     QMenu *recent = window->findChild<QMenu *>(QStringLiteral("menuRecent"));
     QCOMPARE(recent->actions().size(), 2);
@@ -420,7 +421,7 @@ void TestLifecycle::unsavedChangesAreAskedAbout()
     QFETCH(bool, saved);
     const QString other = dir.filePath(QStringLiteral("other.md"));
     writeFile(other, "# Other file\n");
-    appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{other});
+    Config::set(Config::RecentFiles, QStringList{other});
     const bool untitled = answer == QLatin1String("save as cancelled");
     const QString folder = dir.filePath(QStringLiteral("mine"));
     const QString path = untitled ? QString() : folder + QStringLiteral("/mine.md");
@@ -516,7 +517,7 @@ void TestLifecycle::windowComesBackAsItWasLeft()
         hidingBoth.addDockWidget(Qt::RightDockWidgetArea, dock);
         dock->hide();
     }
-    appSettings()->setValue(QStringLiteral("windowState"), hidingBoth.saveState());
+    Config::set(Config::WindowState, hidingBoth.saveState());
     reopen(false);
     QVERIFY(window->findChild<QDockWidget *>(QStringLiteral("dockWebView"))->isVisible());
 }
@@ -549,7 +550,7 @@ void TestLifecycle::unwritableFileIsReported()
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'edit')"));
     QTRY_VERIFY(titleHasStar());
     QVERIFY(QDir(dir.filePath(QStringLiteral("vanishing"))).removeRecursively());
-    appSettings()->remove(QStringLiteral("recentFileList"));
+    appSettings()->remove(Config::name(Config::RecentFiles));
     SeenBox reported;
     pressOnNextBox(QMessageBox::Ok, &reported);
     action("actionSave")->trigger();

@@ -1,4 +1,5 @@
 #include "appsettings.h"
+#include "config.h"
 #include "guitestbase.h"
 
 #include <QDockWidget>
@@ -129,7 +130,7 @@ void TestMainWindow::titleOfOpenedFile()
 void TestMainWindow::unreadableStartupFile()
 {
     const QString missing = QStringLiteral("/nonexistent/folder/gone.md");
-    appSettings()->setValue(QStringLiteral("recentFileList"), QStringList{missing, QStringLiteral("/kept.md")});
+    Config::set(Config::RecentFiles, QStringList{missing, QStringLiteral("/kept.md")});
     SeenBox shown;
     pressOnNextBox(QMessageBox::Ok, &shown);
     MainWindow failed(missing);

@@ -1,6 +1,7 @@
 #include "QPlainTextEditEx.h"
-#include "editortheme.h"
 #include "appsettings.h"
+#include "config.h"
+#include "editortheme.h"
 #include "startup.h"
 
 #include <QDir>
@@ -50,7 +51,7 @@ private slots:
 void TestQPlainTextEditEx::initTestCase()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Penwick"));
-    appSettings()->setValue(QStringLiteral("EditorThemeName"), QStringLiteral("gutter"));
+    Config::set(Config::EditorTheme, QStringLiteral("gutter"));
 }
 
 void TestQPlainTextEditEx::gutterWidthFollowsDigits()

@@ -1,10 +1,11 @@
 // Colour schemes, interface languages and the settings window.
-#include "configwindow.h"
 #include "QPlainTextEditEx.h"
 #include "RegistryHelper.h"
-#include "languages.h"
 #include "appsettings.h"
+#include "config.h"
+#include "configwindow.h"
 #include "guitestbase.h"
+#include "languages.h"
 #include "palettes.h"
 #include "startup.h"
 
@@ -156,7 +157,7 @@ void TestSettings::startupLanguage()
     QFETCH(QString, catalogue);
     QLocale::setDefault(QLocale(locale));
     if (stored.isValid())
-        appSettings()->setValue(QStringLiteral("IsoCode"), stored);
+        Config::set(Config::InterfaceLanguage, stored);
     const QFont before = QApplication::font();
     QTranslator translator;
     Languages::applyStartupLanguage(translator);
@@ -191,7 +192,7 @@ void TestSettings::freshGeneralPage()
 
 void TestSettings::zoomBox()
 {
-    appSettings()->setValue(QStringLiteral("zoom"), 0.29);
+    Config::set(Config::Zoom, 0.29);
     openWindow();
     auto *zoom = config()->findChild<QSpinBox *>(QStringLiteral("zoomBox"));
     QCOMPARE(zoom->value(), 29);
@@ -251,7 +252,7 @@ void TestSettings::colourScheme()
 
 void TestSettings::unknownSchemeIsBlueSky()
 {
-    appSettings()->setValue(QStringLiteral("theme"), 7);
+    Config::set(Config::ColourScheme, 7);
     openWindow();
     for (QAction *action : window->findChild<QMenu *>(QStringLiteral("menuColorScheme"))->actions())
         QVERIFY(!action->isChecked());

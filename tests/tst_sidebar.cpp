@@ -1,6 +1,7 @@
 // The outline, the word count, find and replace and the file browser in the
 // real window, in both editors.
 #include "appsettings.h"
+#include "config.h"
 #include "guitestbase.h"
 
 #include <QCheckBox>
@@ -88,7 +89,7 @@ private:
 
 void TestSidebar::init()
 {
-    appSettings()->setValue(QStringLiteral("showLeftSidebar"), false);
+    Config::set(Config::ShowLeftSidebar, false);
     openWindow();
     takeWidgets();
 }

@@ -5,6 +5,7 @@
 // file must hold what a model of the document says.
 #include "appsettings.h"
 #include "backupfiles.h"
+#include "config.h"
 #include "documentconverter.h"
 #include "guitestbase.h"
 #include "htmlcompare.h"
@@ -171,7 +172,7 @@ void TestSoak::initTestCase()
     seed = fixed.isEmpty() ? QRandomGenerator::global()->generate() : fixed.toUInt();
     random.seed(seed);
     qInfo("seed %u (PENWICK_SOAK_SEED=%u repeats this run)", seed, seed);
-    appSettings()->setValue(QStringLiteral("autoSave"), true);
+    Config::set(Config::AutoBackup, true);
     QDir(BackupFiles::folder()).removeRecursively();
     for (int i = 0; i < 2; ++i) {
         documents[i] = {dir.filePath(QStringLiteral("notes%1.md").arg(i)), longDocument(i)};

@@ -1,7 +1,8 @@
 // Spell checking: which words of Markdown are prose, the checker and the
 // user's words, and both editors marking and correcting in the real window.
-#include "configwindow.h"
 #include "appsettings.h"
+#include "config.h"
+#include "configwindow.h"
 #include "guitestbase.h"
 #include "markdownwords.h"
 #include "pagespelling.h"
@@ -84,7 +85,7 @@ void TestSpelling::initTestCase()
 
 void TestSpelling::init()
 {
-    appSettings()->setValue(QStringLiteral("spellCheckLanguage"), QStringLiteral("en_US"));
+    Config::set(Config::SpellCheckLanguage, QStringLiteral("en_US"));
     writeFile(path, typos);
 }
 
