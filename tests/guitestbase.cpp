@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -175,6 +176,24 @@ QVariant GuiTestBase::js(const QString &script) const
 QString GuiTestBase::pageText() const
 {
     return js(QStringLiteral("document.getElementById('bodyeditor').innerText")).toString();
+}
+
+void GuiTestBase::toSource()
+{
+    source->setPlainText(QStringLiteral("<waiting>"));
+    clickTab(QStringLiteral("Source Code Editor"));
+    QTRY_VERIFY(!source->isReadOnly());
+}
+
+void GuiTestBase::setPage(const QString &html)
+{
+    showHtml(html);
+    focusPage();
+}
+
+QString GuiTestBase::statusText() const
+{
+    return window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
 }
 
 // Through the page object, which counts the documents it gives the page.

@@ -76,10 +76,16 @@ protected:
 
     QVariant js(const QString &script) const;
     QString pageText() const;
+    // The message the status bar shows.
+    QString statusText() const;
     // Sends `html` to the page through the bridge and waits until the page shows it.
     void showHtml(const QString &html);
     // Brings the editor tab titled `title` to the front with a click on it.
     void clickTab(const QString &title);
+    // Brings the Source Code Editor to the front, with the page's document in it.
+    void toSource();
+    // Shows `html` in the page and gives it the keyboard focus, where its find runs.
+    void setPage(const QString &html);
     // Gives the page the keyboard focus, where key events and the page's commands act.
     void focusPage();
     void typeInPage(const QString &text);

@@ -87,7 +87,6 @@ private:
     void setPageHtml(const QString &html);
     void activateTab(const QString &title);
     QPoint viewPointOf(const QString &selector);
-    QString statusText() const;
     QWidget *linkDialog() const;
 
     QTemporaryDir dir;
@@ -103,8 +102,7 @@ void TestEditingCommands::init()
 // Editing commands act where the page has the keyboard focus.
 void TestEditingCommands::setPageHtml(const QString &html)
 {
-    showHtml(html);
-    focusPage();
+    setPage(html);
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                       "var r=document.createRange();r.selectNodeContents(b.lastElementChild);r.collapse(true);"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);true"));
@@ -133,11 +131,6 @@ QPoint TestEditingCommands::viewPointOf(const QString &selector)
             .toList();
     const double zoom = view->zoomFactor();
     return QPoint(qRound(centre.value(0).toDouble() * zoom), qRound(centre.value(1).toDouble() * zoom));
-}
-
-QString TestEditingCommands::statusText() const
-{
-    return window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text();
 }
 
 QWidget *TestEditingCommands::linkDialog() const
