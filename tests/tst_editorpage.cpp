@@ -65,11 +65,6 @@ private slots:
     void insertedTableOfOneRow();
     void markdownShortcuts_data();
     void markdownShortcuts();
-    void trailingParagraph();
-    void pasteDoesNothingByItself();
-    void wordCount_data();
-    void wordCount();
-    void xpathRoundTrip();
     void linkClicks();
     void ctrlClickOpensOnlyWhatIsSafe_data();
     void ctrlClickOpensOnlyWhatIsSafe();
@@ -306,62 +301,6 @@ void TestEditorPage::markdownShortcuts()
         QCOMPARE(caretBlock, QStringLiteral("P:") + typed.toHtmlEscaped().replace(QChar(0xa0), QLatin1String("&nbsp;")));
     else
         QCOMPARE(caretBlock, block + QStringLiteral(":&nbsp;"));
-}
-
-void TestEditorPage::trailingParagraph()
-{
-    showHtml(QStringLiteral("<h1>Title</h1>"));
-    const QString last = QStringLiteral("var l=document.getElementById('bodyeditor').lastChild;l.tagName+':'+l.innerHTML");
-    QTRY_COMPARE(js(last).toString(), QStringLiteral("P:&nbsp;"));
-    js(QStringLiteral("document.getElementById('bodyeditor').appendChild(document.createElement('div'))"));
-    QTRY_COMPARE(js(last).toString(), QStringLiteral("P:&nbsp;"));
-}
-
-void TestEditorPage::pasteDoesNothingByItself()
-{
-    showHtml(QStringLiteral("<p id=\"p\">kept</p>"));
-    const QVariant cancelled = js(QStringLiteral(
-        "var d=new DataTransfer();d.setData('text/plain','pasted');var e=new ClipboardEvent('paste',{clipboardData:d,"
-        "bubbles:true,cancelable:true});document.getElementById('p').dispatchEvent(e);e.defaultPrevented"));
-    QVERIFY(cancelled.toBool());
-    QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(), QStringLiteral("kept"));
-}
-
-void TestEditorPage::wordCount_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("count");
-    QTest::newRow("one word") << "word" << "1";
-    QTest::newRow("two words") << "two words" << "2";
-    QTest::newRow("two Chinese characters") << QString::fromUtf8("\xE6\xB1\x89\xE5\xAD\x97") << "2";
-    QTest::newRow("joined by a comma") << "one,two" << "1";
-    QTest::newRow("empty") << "" << "0";
-    QTest::newRow("ideographic space") << QStringLiteral("a\u3000b") << "2";
-}
-
-void TestEditorPage::wordCount()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, count);
-    // The page counts its own text shortly after each change; let that finish first.
-    QTRY_VERIFY(js(QStringLiteral("pendingCount === null && textReading === null")).toBool());
-    QTest::qWait(100);
-    QSignalSpy counted(content, &Content::updateWordsCountSignal);
-    js(QStringLiteral("startWorker(%1)").arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact)).mid(1).chopped(1)));
-    QTRY_VERIFY(!counted.isEmpty());
-    QCOMPARE(counted.count(), 1);
-    QCOMPARE(counted.last().first().toString(), count);
-}
-
-void TestEditorPage::xpathRoundTrip()
-{
-    showHtml(QStringLiteral("<p>a</p><ul><li>x</li><li><b>y</b> <x-equation>z</x-equation></li></ul><p id=\"named\">n</p>"));
-    QVERIFY(js(QStringLiteral("var e=document.querySelector('#bodyeditor li:nth-child(2) x-equation');"
-                              "getElementByXPath(getXPath(e))===e")).toBool());
-    QCOMPARE(js(QStringLiteral("getXPath(document.getElementById('named'))")).toString(),
-             QStringLiteral("//*[@id=\"named\"]"));
-    QCOMPARE(js(QStringLiteral("getXPath(document.querySelector('#bodyeditor li b'))")).toString(),
-             QStringLiteral("//*[@id=\"bodyeditor\"]/ul[1]/li[2]/b[1]"));
 }
 
 void TestEditorPage::linkClicks()

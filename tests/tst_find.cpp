@@ -221,11 +221,11 @@ void TestFind::awkwardTextsReachThePage()
     const QString awkward = QStringLiteral("it's \"quoted\" \\ back");
     setPage(QStringLiteral("<p id=\"p\">it's \"quoted\" \\ back</p><p>x</p>"));
     findEdit->setText(awkward);
-    replaceEdit->setText(QStringLiteral("new 'one'\nand \"two\" \\n"));
+    replaceEdit->setText(QStringLiteral("new 'one'\r\nand \"two\" \\n"));
     window->onReplaceAll();
     QTRY_COMPARE_WITH_TIMEOUT(statusText(), QStringLiteral("Replaced 1 occurrences!"), 15000);
     QCOMPARE(js(QStringLiteral("document.getElementById('p').textContent")).toString(),
-             QStringLiteral("new 'one'\nand \"two\" \\n"));
+             QStringLiteral("new 'one'\r\nand \"two\" \\n"));
 }
 
 QTEST_MAIN(TestFind)

@@ -68,10 +68,6 @@ private slots:
     void listsAreOneUndoStep_data();
     void listsAreOneUndoStep();
     void headingOnAWrappedLine();
-    void tables_data();
-    void tables();
-    void zoom_data();
-    void zoom();
 };
 
 void TestMarkdownEditing::commands_data()
@@ -161,60 +157,6 @@ void TestMarkdownEditing::headingOnAWrappedLine()
     MarkdownEditing::prefixLine(&editor, QStringLiteral("## "));
     QVERIFY(!editor.toPlainText().contains(QStringLiteral("## ## ")));
     QCOMPARE(editor.toPlainText().count(QStringLiteral("##")), 1);
-}
-
-void TestMarkdownEditing::tables_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("columns");
-    QTest::addColumn<QString>("text");
-
-    QTest::newRow("1 x 1") << 1 << 1 << "\n| Title1,1 |\n| ----------- |";
-    QTest::newRow("3 x 2") << 3 << 2
-                           << "\n| Title1,1 | Title1,2 |\n| ----------- | ----------- |"
-                              "\n| Text2,1 | Text2,2 |\n| Text3,1 | Text3,2 |";
-    QString large = QStringLiteral("\n| Title1,1 | Title1,2 | Title1,3 | Title1,4 | Title1,5 | Title1,6 |\n|");
-    large += QString(QStringLiteral(" ----------- |")).repeated(6);
-    for (int row = 2; row <= 10; ++row) {
-        large += QStringLiteral("\n|");
-        for (int column = 1; column <= 6; ++column)
-            large += QStringLiteral(" Text%1,%2 |").arg(row).arg(column);
-    }
-    QTest::newRow("10 x 6") << 10 << 6 << large;
-}
-
-void TestMarkdownEditing::tables()
-{
-    QFETCH(int, rows);
-    QFETCH(int, columns);
-    QFETCH(QString, text);
-    QCOMPARE(MarkdownEditing::markdownTable(rows, columns), text);
-}
-
-void TestMarkdownEditing::zoom_data()
-{
-    QTest::addColumn<double>("from");
-    QTest::addColumn<bool>("in");
-    QTest::addColumn<double>("to");
-    QTest::addColumn<QString>("percent");
-
-    QTest::newRow("in from 1") << 1.0 << true << 1.05 << "105";
-    QTest::newRow("in from 4.98") << 4.98 << true << 5.0 << "500";
-    QTest::newRow("in at 5") << 5.0 << true << 5.0 << "500";
-    QTest::newRow("out from 1") << 1.0 << false << 0.95 << "95";
-    QTest::newRow("out from 0.27") << 0.27 << false << 0.25 << "25";
-    QTest::newRow("out at 0.25") << 0.25 << false << 0.25 << "25";
-}
-
-void TestMarkdownEditing::zoom()
-{
-    QFETCH(double, from);
-    QFETCH(bool, in);
-    QFETCH(double, to);
-    QFETCH(QString, percent);
-    const double factor = in ? MarkdownEditing::zoomedIn(from) : MarkdownEditing::zoomedOut(from);
-    QVERIFY(qFuzzyCompare(factor, to));
-    QCOMPARE(MarkdownEditing::zoomPercent(factor), percent);
 }
 
 QTEST_MAIN(TestMarkdownEditing)

@@ -1,13 +1,7 @@
-// The outline scan, the word count, the find scripts' escaping and the file
-// browser's listing.
-#include "findsnippets.h"
-#include "markdownfolder.h"
+// The outline scan and the word count.
 #include "outline.h"
 #include "wordcount.h"
 
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
@@ -28,11 +22,6 @@ private slots:
     void scanHeadings();
     void countWords_data();
     void countWords();
-    void renderedText_data();
-    void renderedText();
-    void escapeForJs_data();
-    void escapeForJs();
-    void folderEntries();
 };
 
 void TestNavigation::scanHeadings_data()
@@ -82,62 +71,6 @@ void TestNavigation::countWords()
     QFETCH(QString, text);
     QFETCH(int, count);
     QCOMPARE(WordCount::countWords(text), count);
-}
-
-void TestNavigation::renderedText_data()
-{
-    QTest::addColumn<QString>("markdown");
-    QTest::addColumn<int>("count");
-
-    QTest::newRow("heading") << "# Title" << 1;
-    QTest::newRow("emphasis") << "some **bold** and *it*alic" << 4;
-    QTest::newRow("list") << "- one\n- two\n  - three" << 3;
-    QTest::newRow("link") << "[text](https://example.com/x)" << 1;
-    QTest::newRow("entities") << "a & b < c" << 5;
-    QTest::newRow("rule and quote") << "> quoted words\n\n---\n\nafter" << 3;
-    QTest::newRow("table") << "| a | b |\n|---|---|\n| 1 | 2 |" << 4;
-    QTest::newRow("image alt is not read") << "![alt text](x.png) word" << 1;
-}
-
-void TestNavigation::renderedText()
-{
-    QFETCH(QString, markdown);
-    QFETCH(int, count);
-    QCOMPARE(WordCount::countWords(WordCount::renderedText(markdown)), count);
-}
-
-void TestNavigation::escapeForJs_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("escaped");
-    QTest::newRow("plain") << "word" << "word";
-    QTest::newRow("quotes") << "it's \"so\"" << "it\\'s \\\"so\\\"";
-    QTest::newRow("backslash first") << "a\\'b" << "a\\\\\\'b";
-    QTest::newRow("line ends") << "a\r\nb" << "a\\r\\nb";
-}
-
-void TestNavigation::escapeForJs()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, escaped);
-    QCOMPARE(FindSnippets::escapeForJs(text), escaped);
-}
-
-void TestNavigation::folderEntries()
-{
-    QTemporaryDir dir;
-    for (const char *name : {"a.md", "B.MDX", "c.txt", ".hidden.md", "notes.markdown"}) {
-        QFile file(dir.filePath(QLatin1String(name)));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("z")));
-    QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("empty")));
-    QStringList names;
-    for (const QFileInfo &entry : MarkdownFolder::entries(dir.path()))
-        names << entry.fileName();
-    QCOMPARE(names, (QStringList{"empty", "z", "B.MDX", "a.md"}));
-    QVERIFY(MarkdownFolder::isMarkdownFile(QStringLiteral("/x/Y.Md")));
-    QVERIFY(!MarkdownFolder::isMarkdownFile(QStringLiteral("/x/md")));
 }
 
 QTEST_MAIN(TestNavigation)

@@ -197,11 +197,12 @@ void TestSidebar::wordCountIsTheSameInBothEditors_data()
 {
     QTest::addColumn<QString>("markdown");
     QTest::newRow("empty") << "";
-    QTest::newRow("two words") << "two words";
+    QTest::newRow("two words") << "two words, one,two";
     QTest::newRow("prose and markup") << "# A Title\n\nSome **bold** and *slanted* words, a [link](https://example.com/x).\n\n"
                                          "- one\n- two\n  - three\n\n> quoted text\n\n---\n\nThe end.";
     QTest::newRow("mixed scripts") << QString::fromUtf8("Mixed 中文 words and caf\xC3\xA9 ending.");
     QTest::newRow("table") << "| Name | Value |\n|---|---|\n| alpha | 1 |\n| beta gamma | 2 |";
+    QTest::newRow("image alt is not read") << "![alt text](x.png) word";
 }
 
 void TestSidebar::wordCountIsTheSameInBothEditors()
@@ -234,6 +235,8 @@ void TestSidebar::fileBrowser()
     writeFile(root + QStringLiteral("/a.md"), "# A\n");
     writeFile(root + QStringLiteral("/B.MDX"), "# Bee file\n");
     writeFile(root + QStringLiteral("/c.txt"), "text\n");
+    for (const char *name : {"/.hidden.md", "/notes.markdown", "/md"})
+        writeFile(root + QLatin1String(name), "");
     writeFile(root + QStringLiteral("/z/deeper/inner.md"), "inner\n");
     QVERIFY(QFile::link(root, root + QStringLiteral("/z/loop")));
 
