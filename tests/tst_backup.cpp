@@ -52,8 +52,6 @@ private slots:
     void init() { QDir(BackupFiles::folder()).removeRecursively(); }
     void cleanup() { closeWindow(); }
 
-    void names_data();
-    void names();
     void contentIsCompactUtf8Json();
     void settingTakesEffectAtOnce();
     void untitledDocument();
@@ -88,22 +86,6 @@ void TestBackup::typeAtSourceEnd(const QString &text)
     }
     source->moveCursor(QTextCursor::End);
     typeInSource(text);
-}
-
-void TestBackup::names_data()
-{
-    QTest::addColumn<QString>("fileName");
-    QTest::addColumn<QString>("name");
-    const QDateTime when(QDate(2024, 3, 5), QTime(14, 25, 1, 7));
-    QTest::newRow("saved") << "notes.md" << "notes.md-2024-03-05_142501007";
-    QTest::newRow("untitled") << "" << "untitled-2024-03-05_142501007";
-}
-
-void TestBackup::names()
-{
-    QFETCH(QString, fileName);
-    QFETCH(QString, name);
-    QCOMPARE(BackupFiles::backupName(fileName, QDateTime(QDate(2024, 3, 5), QTime(14, 25, 1, 7))), name);
 }
 
 void TestBackup::contentIsCompactUtf8Json()

@@ -50,7 +50,6 @@ private slots:
     void uploadSendsFormInKeyOrder();
     void uploadReadsReply_data();
     void uploadReadsReply();
-    void refusedConnectionFails();
     void unreadableFileFailsBeforeAnyRequest();
     void newEditDialogShowsDefaults();
     void editDialogReadsTablesTrimmed();
@@ -212,16 +211,6 @@ void TestImageHosts::uploadReadsReply()
         QVERIFY2(failed.size() == 1, "expected a failure");
         QVERIFY2(failed.first().first().toString().startsWith(message), qPrintable(failed.first().first().toString()));
     }
-}
-
-void TestImageHosts::refusedConnectionFails()
-{
-    UniversalImageUploader uploader;
-    QSignalSpy failed(&uploader, &UniversalImageUploader::uploadFailed);
-    uploader.upload(imageFile, host(QStringLiteral("h"), HttpTestServer::refusingUrl().toString()));
-    QVERIFY(failed.wait(10000));
-    QVERIFY(failed.first().first().toString().startsWith(QStringLiteral("Network error: ")));
-    QVERIFY(failed.first().first().toString().size() > QStringLiteral("Network error: ").size());
 }
 
 void TestImageHosts::unreadableFileFailsBeforeAnyRequest()

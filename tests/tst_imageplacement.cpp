@@ -45,7 +45,6 @@ private slots:
     void keepPathCreatesNothing_data();
     void keepPathCreatesNothing();
     void webAddressIsKeptButFolderMade();
-    void failedCopyFallsBack();
     void clipboardImage();
     void pathChecks_data();
     void pathChecks();
@@ -54,7 +53,6 @@ private slots:
     void plainTextAsHtml_data();
     void plainTextAsHtml();
     void pastedImage();
-    void pastedImageInUntitledDocumentIsRefused();
     void droppedFilesInOrder();
     void pastedHtmlGoesThroughMarkdown();
     void remoteUrlsAreSkipped();
@@ -141,12 +139,6 @@ void TestImagePlacement::webAddressIsKeptButFolderMade()
     const QString address = QStringLiteral("https://example.com/pictures/cat.png");
     QCOMPARE(ImagePlacement::placeImageFile(document, address), address);
     QVERIFY(QFileInfo(dir.filePath(QStringLiteral("notes.assets"))).isDir());
-}
-
-void TestImagePlacement::failedCopyFallsBack()
-{
-    const QString missing = dir.filePath(QStringLiteral("gone.png"));
-    QCOMPARE(ImagePlacement::placeImageFile(document, missing), missing);
 }
 
 void TestImagePlacement::clipboardImage()
@@ -263,15 +255,6 @@ void TestImagePlacement::pastedImage()
     const QString url = record.value(QStringLiteral("url")).toString();
     QCOMPARE(url, QStringLiteral("notes.assets/") + record.value(QStringLiteral("title")).toString());
     QCOMPARE(QImage(dir.filePath(url)).pixelColor(1, 1), QColor(Qt::green));
-}
-
-void TestImagePlacement::pastedImageInUntitledDocumentIsRefused()
-{
-    QMimeData data;
-    data.setImageData(QImage(2, 2, QImage::Format_RGB32));
-    const PasteData::Records result = PasteData::recordsFor(data, QString(), DocumentConverter());
-    QVERIFY(result.imageNeedsSavedDocument);
-    QVERIFY(result.records.isEmpty());
 }
 
 void TestImagePlacement::droppedFilesInOrder()

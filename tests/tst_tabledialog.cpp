@@ -32,8 +32,6 @@ class TestTableDialog : public QObject
 private slots:
     void startsWithOneCell();
     void highlightFollowsThePointer();
-    void clickChooses();
-    void closingWithoutClickIsNoChoice();
 };
 
 void TestTableDialog::startsWithOneCell()
@@ -61,24 +59,6 @@ void TestTableDialog::highlightFollowsThePointer()
     QCOMPARE(columns->text(), QStringLiteral("1"));
     hover(dialog.cell(9, 5));
     QCOMPARE(shape(dialog), QString(QStringLiteral("######/")).repeated(10));
-}
-
-void TestTableDialog::clickChooses()
-{
-    TableDialog dialog;
-    QTimer::singleShot(0, &dialog, [&dialog] { QTest::mouseClick(dialog.cell(9, 5), Qt::LeftButton); });
-    QCOMPARE(dialog.exec(), int(QDialog::Accepted));
-    QCOMPARE(dialog.chosenRow, 9);
-    QCOMPARE(dialog.chosenColumn, 5);
-}
-
-void TestTableDialog::closingWithoutClickIsNoChoice()
-{
-    TableDialog dialog;
-    dialog.chosenRow = 4;
-    QTimer::singleShot(0, &dialog, [&dialog] { QTest::keyClick(&dialog, Qt::Key_Escape); });
-    QCOMPARE(dialog.exec(), int(QDialog::Rejected));
-    QCOMPARE(dialog.chosenRow, 4);
 }
 
 QTEST_MAIN(TestTableDialog)
