@@ -75,13 +75,11 @@ private slots:
     void uneditedPageLeavesTheSourceAlone();
     void sourceTextReachesThePageOnlyWhenChanged();
     void readsWaitForTheHandOver();
-    void saveDuringHandOverWritesTheWholeDocument();
     void writeOfAnOlderDocumentKeepsTheStar();
     void lostPage_data();
     void lostPage();
     void pageLostAfterAReadKeepsWhatWasRead();
     void failedHandOverRestartsThePage();
-    void pageNotReadyAnswersWithWhatItWasGiven();
 
     void filesReadAndWrittenBack_data();
     void filesReadAndWrittenBack();
@@ -250,24 +248,6 @@ void TestDocumentSession::readsWaitForTheHandOver()
     QVERIFY(!reads.last().ok);
 }
 
-// Save pressed right after typing in the Visual Editor and switching once
-// wrote the Source Code Editor's empty text and took the star away.
-void TestDocumentSession::saveDuringHandOverWritesTheWholeDocument()
-{
-    QVERIFY(openFile("# Ten megabytes\n"));
-    session->pageEdited();
-    session->switchTo(DocumentSession::Editor::Source);
-    DocumentSession::Read read;
-    session->readDocument([&read](const DocumentSession::Read &done) { read = done; });
-    QVERIFY(!read.ok);
-    session->pageAnswered(editors.lastQuestion(), markdownAnswer(QStringLiteral("# Ten megabytes word\n")));
-    QVERIFY(read.ok);
-    QString error;
-    QVERIFY(session->write(session->path(), read, &error));
-    QCOMPARE(readBytes(session->path()), QByteArray("# Ten megabytes word\n"));
-    QVERIFY(!session->isModified());
-}
-
 void TestDocumentSession::writeOfAnOlderDocumentKeepsTheStar()
 {
     QVERIFY(openFile("a\n"));
@@ -370,20 +350,6 @@ void TestDocumentSession::failedHandOverRestartsThePage()
     QCOMPARE(session->state(), DocumentSession::State::Source);
     session->switchTo(DocumentSession::Editor::Visual);
     QCOMPARE(editors.page, QStringLiteral("# Kept\n"));
-}
-
-// The page was asked before it had loaded: the answer is the file's text.
-void TestDocumentSession::pageNotReadyAnswersWithWhatItWasGiven()
-{
-    QVERIFY(openFile("# Early\n\nkept text\n"));
-    session->switchTo(DocumentSession::Editor::Source);
-    session->pageAnswered(editors.lastQuestion(), unedited);
-    QCOMPARE(editors.source, QStringLiteral("# Early\n\nkept text\n"));
-    DocumentSession::Read read;
-    session->readDocument([&read](const DocumentSession::Read &done) { read = done; });
-    QString error;
-    QVERIFY(session->write(session->path(), read, &error));
-    QCOMPARE(readBytes(session->path()), QByteArray("# Early\n\nkept text\n"));
 }
 
 void TestDocumentSession::filesReadAndWrittenBack_data()

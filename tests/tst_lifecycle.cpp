@@ -6,7 +6,6 @@
 #include "documentconverter.h"
 #include "guitestbase.h"
 #include "highlighter.h"
-#include "htmlcompare.h"
 #include "recentfiles.h"
 #include "sourceblocks.h"
 
@@ -16,8 +15,8 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QMenu>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QDockWidget>
 #include <QMainWindow>
@@ -25,16 +24,9 @@
 #include <QScrollBar>
 #include <QDirIterator>
 #include <QAbstractButton>
-#include <QPushButton>
 
 #include <csignal>
 #include <sys/types.h>
-
-namespace {
-const QByteArray sampleDocument =
-    "# Title \xC3\xA9t\xC3\xA9\n\nA paragraph\nwritten on two lines.\n\n- one\n  - nested\n- two\n\n"
-    "| a | b |\n|---|:-:|\n| 1 |   |\n\n```cpp\nint main() { return 0; }\n```\n\nInline $x^2$ and $$\\sum_i i$$\n";
-}
 
 class TestLifecycle : public GuiTestBase
 {
@@ -48,14 +40,10 @@ private slots:
     }
     void cleanup() { closeWindow(); }
 
-    void openAndHandOver();
-    void unEditedPageLeavesSourceAsWritten();
     void fileOpenedInSourceReachesThePage();
     void starFollowsEditsNotReplacements();
-    void typingWaitsForTheHandOver();
     void pageStopsCountingBehindTheSource();
     void longDocumentIsColouredWhileTheSourceIsInFront();
-    void saveWritesUtf8AndClearsTheStar();
     void saveAsSuggestsAName();
     void suggestedNames_data();
     void suggestedNames();
@@ -132,66 +120,6 @@ void TestLifecycle::caretAtEndOfText(const QString &marker)
     focusPage();
 }
 
-void TestLifecycle::openAndHandOver()
-{
-    const QString path = dir.filePath(QStringLiteral("sample.md"));
-    writeFile(path, sampleDocument);
-    openWindow(path);
-    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QString::fromUtf8("Title \xC3\xA9t\xC3\xA9")), 15000);
-    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
-
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->toPlainText().isEmpty());
-    const DocumentConverter converter;
-    QCOMPARE(normalizedHtml(converter.markdownToHtml(source->toPlainText().toStdString())),
-             normalizedHtml(converter.markdownToHtml(sampleDocument.toStdString())));
-    QVERIFY(!titleHasStar());
-
-    source->moveCursor(QTextCursor::End);
-    source->setFocus();
-    QTest::keyClick(source, Qt::Key_Return);
-    typeInSource(QStringLiteral("Added in the source."));
-    QVERIFY(titleHasStar());
-    clickTab(QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(pageText().contains(QStringLiteral("Added in the source.")));
-    QVERIFY(titleHasStar());
-}
-
-// Converting back would rewrite the user's own spelling of the same document.
-void TestLifecycle::unEditedPageLeavesSourceAsWritten()
-{
-    const QString written = QStringLiteral("Title\n=====\n\n* one\n* two\n\nsoft\nbreak and __strong__\n");
-    const QString path = dir.filePath(QStringLiteral("spelling.md"));
-    writeFile(path, written.toUtf8());
-    openWindow(path);
-    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("strong")), 15000);
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->isReadOnly());
-    QCOMPARE(source->toPlainText(), written);
-
-    clickTab(QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->isReadOnly());
-    QCOMPARE(source->toPlainText(), written);
-
-    // Saving from the unedited page writes the same spelling.
-    clickTab(QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
-    QVERIFY(QFile::remove(path));
-    window->on_actionSave_triggered();
-    QCOMPARE(QString::fromUtf8(readFile(path)), written);
-
-    clickTab(QStringLiteral("Visual Editor"));
-    QTRY_VERIFY(pageText().contains(QStringLiteral("strong")));
-    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
-                      "getSelection().selectAllChildren(b.querySelector('h1'));getSelection().collapseToEnd();"
-                      "document.execCommand('insertText',false,' edited')"));
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->isReadOnly());
-    QVERIFY2(source->toPlainText().startsWith(QStringLiteral("# Title edited")), qPrintable(source->toPlainText()));
-}
-
 // A page left alone keeps its document only while the source is unchanged too.
 void TestLifecycle::fileOpenedInSourceReachesThePage()
 {
@@ -226,21 +154,6 @@ void TestLifecycle::starFollowsEditsNotReplacements()
     QVERIFY(source->toPlainText().contains(QStringLiteral("typed")));
     clickTab(QStringLiteral("Visual Editor"));
     QVERIFY(!titleHasStar());
-}
-
-// Keys pressed before the page's document arrives would be overwritten by it.
-void TestLifecycle::typingWaitsForTheHandOver()
-{
-    openWindow();
-    js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();document.execCommand('insertText',false,'from the page')"));
-    clickTab(QStringLiteral("Source Code Editor"));
-    typeInSource(QStringLiteral("early"));
-    QVERIFY(source->isReadOnly());
-    QTRY_VERIFY(!source->isReadOnly());
-    QVERIFY(source->toPlainText().contains(QStringLiteral("from the page")));
-    QVERIFY(!source->toPlainText().contains(QStringLiteral("early")));
-    typeInSource(QStringLiteral("late"));
-    QVERIFY(source->toPlainText().contains(QStringLiteral("late")));
 }
 
 // Behind the Source Code Editor the page's count would only slow the hand-over
@@ -294,26 +207,6 @@ void TestLifecycle::longDocumentIsColouredWhileTheSourceIsInFront()
     clickTab(QStringLiteral("Source Code Editor"));
     QTRY_VERIFY_WITH_TIMEOUT(!highlighter->hasPendingBlocks(), 15000);
     QVERIFY(lastHeadingColoured());
-}
-
-void TestLifecycle::saveWritesUtf8AndClearsTheStar()
-{
-    const QString path = dir.filePath(QStringLiteral("save.md"));
-    writeFile(path, "# Start\n");
-    openWindow(path);
-    QTRY_VERIFY_WITH_TIMEOUT(pageText().contains(QStringLiteral("Start")), 15000);
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->toPlainText().isEmpty());
-    QTRY_VERIFY(!source->isSettingText());
-    source->setFocus();
-    source->moveCursor(QTextCursor::End);
-    source->insertPlainText(QString::fromUtf8("\n\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
-    QVERIFY(titleHasStar());
-    action("actionSave")->trigger();
-    QCOMPARE(QString::fromUtf8(readFile(path)), source->toPlainText());
-    QVERIFY(readFile(path).contains("\xE6\xBC\xA2\xE5\xAD\x97 caf\xC3\xA9"));
-    QVERIFY(!titleHasStar());
-    QCOMPARE(RecentFiles::load().first(), path);
 }
 
 void TestLifecycle::saveAsSuggestsAName()

@@ -4,12 +4,7 @@
 
 #include <QDockWidget>
 #include <QLabel>
-#include <QMenuBar>
-#include <QSettings>
-#include <QStatusBar>
 #include <QTextBlock>
-#include <QTemporaryDir>
-#include <QToolBar>
 #include <QToolButton>
 
 namespace {
@@ -43,20 +38,10 @@ private slots:
 
     void shortcutsAreUnambiguous();
     void iconsFollowWindowTextColour();
-    void title();
-    void titleOfOpenedFile();
-    void unreadableStartupFile();
-    void statusMessageClears();
     void secondStatusMessageReplacesFirst();
     void dockPlacement();
     void sideTabsDoNotSwitchEditor_data();
     void sideTabsDoNotSwitchEditor();
-    void changeMode_data();
-    void changeMode();
-    void closeAsksOnlyWhenModified();
-    void languageChangeResetsCodeTexts();
-    void pageEditsMarkDocumentModified();
-    void programmaticSourceTextIsNoEdit();
     void currentLineIsShaded();
 
 private:
@@ -104,51 +89,6 @@ void TestMainWindow::iconsFollowWindowTextColour()
             QVERIFY2(iconHasColour(window->findChild<QAction *>(name)->icon(), colour), qPrintable(name));
     }
     QVERIFY(!action("actionUpRow")->icon().isNull());
-}
-
-void TestMainWindow::title()
-{
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
-    emit content->updateModifyStatusSignal(true);
-    QCOMPARE(window->windowTitle(), QStringLiteral("*Untitled -  Penwick"));
-    emit content->updateModifyStatusSignal(false);
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
-}
-
-void TestMainWindow::titleOfOpenedFile()
-{
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("100% notes.md"));
-    writeFile(path, "# Hi\n");
-    MainWindow opened(path);
-    QCOMPARE(opened.windowTitle(), QStringLiteral("100% notes.md -  Penwick"));
-    emit opened.findChild<Content *>(QStringLiteral("content"))->updateModifyStatusSignal(true);
-    QCOMPARE(opened.windowTitle(), QStringLiteral("*100% notes.md -  Penwick"));
-    QCOMPARE(appSettings()->value(QStringLiteral("recentFileList")).toStringList(), QStringList{path});
-}
-
-void TestMainWindow::unreadableStartupFile()
-{
-    const QString missing = QStringLiteral("/nonexistent/folder/gone.md");
-    Config::set(Config::RecentFiles, QStringList{missing, QStringLiteral("/kept.md")});
-    SeenBox shown;
-    pressOnNextBox(QMessageBox::Ok, &shown);
-    MainWindow failed(missing);
-    QVERIFY(shown.text.startsWith(QStringLiteral("Cannot open file /nonexistent/folder/gone.md: ")));
-    QCOMPARE(failed.windowTitle(), QStringLiteral("Untitled -  Penwick"));
-    QCOMPARE(appSettings()->value(QStringLiteral("recentFileList")).toStringList(), QStringList{"/kept.md"});
-}
-
-void TestMainWindow::statusMessageClears()
-{
-    auto *label = window->findChild<QLabel *>(QStringLiteral("statusLabel"));
-    QElapsedTimer clock;
-    clock.start();
-    window->showStatusMessage(QStringLiteral("Saved Successfully"), QStringLiteral("#333333"), 3);
-    QCOMPARE(label->text(), QStringLiteral("Saved Successfully"));
-    QCOMPARE(label->styleSheet(), QStringLiteral("color: #333333;"));
-    QTRY_VERIFY_WITH_TIMEOUT(label->text().isEmpty(), 5000);
-    QVERIFY(clock.elapsed() >= 2500);
 }
 
 void TestMainWindow::secondStatusMessageReplacesFirst()
@@ -213,100 +153,6 @@ void TestMainWindow::sideTabsDoNotSwitchEditor()
     clickTab(tab);
     QCOMPARE(activated.count(), 1);
     QCOMPARE(window->isVisualEditorShown(), visualLive);
-}
-
-void TestMainWindow::changeMode_data()
-{
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<bool>("sourceVisible");
-    QTest::addColumn<bool>("visualVisible");
-    QTest::addColumn<bool>("tabbed");
-    QTest::newRow("both") << 0 << true << true << true;
-    QTest::newRow("visual only") << 1 << false << true << false;
-    QTest::newRow("source only") << 2 << true << false << false;
-    QTest::newRow("invalid") << 7 << true << true << true;
-}
-
-void TestMainWindow::changeMode()
-{
-    QFETCH(int, mode);
-    QFETCH(bool, sourceVisible);
-    QFETCH(bool, visualVisible);
-    QFETCH(bool, tabbed);
-    QDockWidget *source = dock("dockEditor");
-    QDockWidget *visual = dock("dockWebView");
-    if (mode == 0)
-        window->changeMode(2); // from a single-editor layout back to the tab group
-    window->changeMode(mode);
-    QCOMPARE(source->isVisible(), sourceVisible);
-    QCOMPARE(visual->isVisible(), visualVisible);
-    QCOMPARE(window->dockWidgetArea(sourceVisible ? source : visual), Qt::RightDockWidgetArea);
-    QCOMPARE(window->tabifiedDockWidgets(source).contains(visual), tabbed);
-    if (mode == 2)
-        QTRY_VERIFY(!window->isVisualEditorShown());
-    else
-        QTRY_VERIFY(window->isVisualEditorShown());
-}
-
-void TestMainWindow::closeAsksOnlyWhenModified()
-{
-    QVERIFY(window->close());
-    window->show();
-    emit content->updateModifyStatusSignal(true);
-    SeenBox asked;
-    pressOnNextBox(QMessageBox::Cancel, &asked);
-    QVERIFY(!window->close());
-    QCOMPARE(asked.text, QStringLiteral("Do you want to save the changes to Untitled?"));
-    QVERIFY(window->isVisible());
-    pressOnNextBox(QMessageBox::Discard);
-    QVERIFY(window->close());
-}
-
-void TestMainWindow::languageChangeResetsCodeTexts()
-{
-    const QStringList docks{"dockEditor", "dockWebView", "dockNavigation", "dockFileBrowser", "dockFind"};
-    QStringList before;
-    for (const QString &name : docks) {
-        auto *d = window->findChild<QDockWidget *>(name);
-        before << d->windowTitle();
-        d->setWindowTitle(QStringLiteral("stale"));
-    }
-    auto *unit = window->findChild<QLabel *>(QStringLiteral("wordUnitLabel"));
-    unit->setText(QStringLiteral("stale"));
-    auto *bold = action("actionBold");
-    bold->setText(QStringLiteral("stale"));
-
-    QEvent change(QEvent::LanguageChange);
-    QCoreApplication::sendEvent(window, &change);
-
-    QStringList after;
-    for (const QString &name : docks)
-        after << window->findChild<QDockWidget *>(name)->windowTitle();
-    QCOMPARE(after, before);
-    QCOMPARE(before, split("Source Code Editor|Visual Editor|Navigation|File Browser|Find & Replace"));
-    QCOMPARE(unit->text(), QStringLiteral("word"));
-    QCOMPARE(bold->text(), QStringLiteral("Bold"));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Untitled -  Penwick"));
-}
-
-void TestMainWindow::pageEditsMarkDocumentModified()
-{
-    // This one needs the page connected.
-    closeWindow();
-    openWindow();
-    js(QStringLiteral("contentObj.updateModifyStatus(true)"));
-    QTRY_COMPARE(window->windowTitle(), QStringLiteral("*Untitled -  Penwick"));
-}
-
-void TestMainWindow::programmaticSourceTextIsNoEdit()
-{
-    clickTab(QStringLiteral("Source Code Editor"));
-    QTRY_VERIFY(!source->isReadOnly());
-    source->setTextProgrammatically(QStringLiteral("# converted\n"));
-    QVERIFY(!titleHasStar());
-    QTRY_VERIFY(!source->isSettingText());
-    typeInSource(QStringLiteral("a"));
-    QVERIFY(titleHasStar());
 }
 
 void TestMainWindow::currentLineIsShaded()
