@@ -9,36 +9,14 @@ QByteArray convert(const QByteArray &html)
 {
     return QByteArray::fromStdString(html2md::toMarkdown(html.toStdString()));
 }
-
-void addColumns()
-{
-    QTest::addColumn<QByteArray>("html");
-    QTest::addColumn<QByteArray>("markdown");
-}
 }
 
 class TestHtml2Md : public QObject
 {
     Q_OBJECT
 private slots:
-    void inlineMarks_data();
-    void inlineMarks() { check(); }
-    void blocks_data();
-    void blocks() { check(); }
-    void code_data();
-    void code() { check(); }
-    void linksAndImages_data();
-    void linksAndImages() { check(); }
-    void lists_data();
-    void lists() { check(); }
-    void tables_data();
-    void tables() { check(); }
-    void wrapping_data();
-    void wrapping() { check(); }
-    void entitiesAndCleanUp_data();
-    void entitiesAndCleanUp() { check(); }
-    void formulas_data();
-    void formulas() { check(); }
+    void conversions_data();
+    void conversions();
 
     void formatTable_data();
     void formatTable();
@@ -48,19 +26,13 @@ private slots:
     void itemCounterDoesNotWrap();
     void longWordIsWrappedOnceAtItsSpace();
     void deepNestingStaysLinear();
-
-private:
-    void check()
-    {
-        QFETCH(QByteArray, html);
-        QFETCH(QByteArray, markdown);
-        QCOMPARE(convert(html), markdown);
-    }
 };
 
-void TestHtml2Md::inlineMarks_data()
+void TestHtml2Md::conversions_data()
 {
-    addColumns();
+    QTest::addColumn<QByteArray>("html");
+    QTest::addColumn<QByteArray>("markdown");
+    // Inline marks
     QTest::newRow("bold") << QByteArray("<p><strong>b</strong> <b>c</b></p>") << QByteArray("**b** **c**\n");
     QTest::newRow("bold around italic") << QByteArray("<p>a<strong><em>b</em></strong>c</p>")
                                         << QByteArray("a***b***c\n");
@@ -84,11 +56,7 @@ void TestHtml2Md::inlineMarks_data()
                                                           << QByteArray("foo bar\n");
     QTest::newRow("span and unknown tags vanish") << QByteArray("<p><span>a</span><blink>b</blink></p>")
                                                   << QByteArray("ab\n");
-}
-
-void TestHtml2Md::blocks_data()
-{
-    addColumns();
+    // Blocks
     QTest::newRow("empty input") << QByteArray() << QByteArray();
     QTest::newRow("paragraphs") << QByteArray("<p>a</p>\n<p>b</p>") << QByteArray("a\n\nb\n");
     QTest::newRow("headings") << QByteArray("<h1>One</h1><h3>Three</h3><h6>Six</h6>")
@@ -120,11 +88,7 @@ void TestHtml2Md::blocks_data()
         << QByteArray("\\# no\n\n\\- no\n\n1984\\. George\n\n\\> no\n");
     QTest::newRow("greater-than sign inside an attribute value")
         << QByteArray("<p><a href=\"u\" title=\"a>b\">t</a></p>") << QByteArray("[t](u \"a>b\")\n");
-}
-
-void TestHtml2Md::code_data()
-{
-    addColumns();
+    // Code
     QTest::newRow("inline") << QByteArray("<p>x <code>a*b</code></p>") << QByteArray("x `a*b`\n");
     QTest::newRow("inline with backticks") << QByteArray("<p><code>a`b</code> <code>`</code></p>")
                                            << QByteArray("``a`b`` `` ` ``\n");
@@ -146,11 +110,7 @@ void TestHtml2Md::code_data()
     QTest::newRow("in a quote") << QByteArray("<blockquote><pre><code>c1\n\nc2\n</code></pre></blockquote>")
                                 << QByteArray("> ```\n> c1\n>\n> c2\n> ```\n");
     QTest::newRow("pre without code") << QByteArray("<pre>a*b\nc</pre>") << QByteArray("```\na*b\nc\n```\n");
-}
-
-void TestHtml2Md::linksAndImages_data()
-{
-    addColumns();
+    // Links and images
     QTest::newRow("link with title") << QByteArray("<p><a href=\"http://x.com\" title=\"say &quot;hi&quot;\">t</a></p>")
                                      << QByteArray("[t](http://x.com \"say \\\"hi\\\"\")\n");
     QTest::newRow("empty link vanishes") << QByteArray("<p>a<a href=\"u\"></a>b</p>") << QByteArray("ab\n");
@@ -169,11 +129,7 @@ void TestHtml2Md::linksAndImages_data()
                                   << QByteArray("[![i](i.png)](l)\nafter\n");
     QTest::newRow("single-quoted and unquoted values")
         << QByteArray("<p><img src='q.png' alt=x></p>") << QByteArray("![](q.png)\n");
-}
-
-void TestHtml2Md::lists_data()
-{
-    addColumns();
+    // Lists
     QTest::newRow("bullets") << QByteArray("<ul>\n<li>a</li>\n<li>b</li>\n</ul>\n<p>x</p>")
                              << QByteArray("- a\n- b\n\nx\n");
     QTest::newRow("nested items indented under their parent")
@@ -192,11 +148,7 @@ void TestHtml2Md::lists_data()
                            << QByteArray("- [ ] t\n- [x] u\n");
     QTest::newRow("number at the start of an item") << QByteArray("<ul><li>1984. George</li></ul>")
                                                     << QByteArray("- 1984\\. George\n");
-}
-
-void TestHtml2Md::tables_data()
-{
-    addColumns();
+    // Tables
     QTest::newRow("aligned header") << QByteArray("<table><thead><tr><th>A</th><th align=\"center\">B</th></tr></thead>"
                                                   "<tbody><tr><td>1</td><td>2</td></tr></tbody></table>")
                                     << QByteArray("| A | B   |\n|---|:---:|\n| 1 | 2   |\n");
@@ -217,11 +169,7 @@ void TestHtml2Md::tables_data()
                                           << QByteArray("| a b |\n|-----|\n");
     QTest::newRow("after a paragraph") << QByteArray("<p>t</p><table><tr><th>h</th></tr></table><p>u</p>")
                                        << QByteArray("t\n\n| h |\n|---|\n\nu\n");
-}
-
-void TestHtml2Md::wrapping_data()
-{
-    addColumns();
+    // Wrapping
     QByteArray shortWords;
     while (shortWords.size() < 200)
         shortWords += "word ";
@@ -234,11 +182,7 @@ void TestHtml2Md::wrapping_data()
         << "<b>x</b>word -" + letters << "**x**word -" + letters + "\n";
     QTest::newRow("never in a heading") << "<h1><b>x</b> word " + letters + "</h1>"
                                         << "# **x** word " + letters + "\n";
-}
-
-void TestHtml2Md::entitiesAndCleanUp_data()
-{
-    addColumns();
+    // Entities and clean-up
     QTest::newRow("named entities") << QByteArray("<p>&lt;b&gt; &quot;q&quot; &amp; a&nbsp;b &rarr;</p>")
                                     << QByteArray("\\<b> \"q\" & a b \xE2\x86\x92\n");
     QTest::newRow("entity typed as text, numeric kept") << QByteArray("<p>&amp;lt; &amp; x &#169;</p>")
@@ -249,15 +193,18 @@ void TestHtml2Md::entitiesAndCleanUp_data()
     QTest::newRow("space before comma") << QByteArray("<p>a , b</p>") << QByteArray("a, b\n");
     QTest::newRow("lone full stop moves up a line") << QByteArray("<p>end</p><p>.</p>")
                                                     << QByteArray("end\n.\n");
-}
-
-void TestHtml2Md::formulas_data()
-{
-    addColumns();
+    // Formulas
     QTest::newRow("inline source verbatim") << QByteArray("<p>a <x-equation>\\frac{a*b}{c_1}</x-equation> b</p>")
                                             << QByteArray("a $\\frac{a*b}{c_1}$ b\n");
     QTest::newRow("display") << QByteArray("<p><x-equation type=\"display\">x &lt; y</x-equation></p>")
                              << QByteArray("$$x < y$$\n");
+}
+
+void TestHtml2Md::conversions()
+{
+    QFETCH(QByteArray, html);
+    QFETCH(QByteArray, markdown);
+    QCOMPARE(convert(html), markdown);
 }
 
 void TestHtml2Md::formatTable_data()
