@@ -8,16 +8,8 @@ class TestDocumentConverter : public QObject
 {
     Q_OBJECT
 private slots:
-    void markdownToHtml_data();
-    void markdownToHtml();
-    void isolateTables_data();
-    void isolateTables();
-    void latexFromKatex_data();
-    void latexFromKatex();
-    void padStrikeMarkers_data();
-    void padStrikeMarkers();
-    void htmlToMarkdown_data();
-    void htmlToMarkdown();
+    void conversions_data();
+    void conversions();
     void roundTripKeepsTheDocument_data();
     void roundTripKeepsTheDocument();
 
@@ -25,129 +17,91 @@ private:
     DocumentConverter converter;
 };
 
-void TestDocumentConverter::markdownToHtml_data()
+// Each step of the conversion on its own, named before the colon.
+void TestDocumentConverter::conversions_data()
 {
-    QTest::addColumn<QString>("markdown");
-    QTest::addColumn<QString>("html");
-    QTest::newRow("formulas and code are not editable")
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("output");
+    QTest::newRow("markdownToHtml: formulas and code are not editable")
         << "$a$ $$b$$\n\n```\nc\n```\n"
         << "<p><x-equation contenteditable=\"false\">a</x-equation> <x-equation type=\"display\" "
            "contenteditable=\"false\">b</x-equation></p>\n<pre contenteditable=\"false\"><code>c\n</code></pre>\n";
-    QTest::newRow("raw HTML reaches the page only inside attributes")
+    QTest::newRow("markdownToHtml: raw HTML reaches the page only inside attributes")
         << "<b>x *y*</b><script>alert(1)</script> ![a <i>\"</i>](p.png)\n"
         << "<p><x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;b&gt;x *y*&lt;/b&gt;\" "
            "data-html=\"&lt;b&gt;x &lt;em&gt;y&lt;/em&gt;&lt;/b&gt;\"></x-html><x-html type=\"inline\" "
            "contenteditable=\"false\" data-source=\"&lt;script&gt;alert(1)&lt;/script&gt;\"></x-html> "
            "<img src=\"p.png\" alt=\"a &lt;i&gt;&quot;&lt;/i&gt;\"></p>\n";
-    QTest::newRow("a pair across emphasis is two islands")
+    QTest::newRow("markdownToHtml: a pair across emphasis is two islands")
         << "<b>*x</b>*\n"
         << "<p><x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;b&gt;\"></x-html><em>x"
            "<x-html type=\"inline\" contenteditable=\"false\" data-source=\"&lt;/b&gt;\"></x-html></em></p>\n";
-    QTest::newRow("front matter; a rule before a blank line is none")
+    QTest::newRow("markdownToHtml: front matter; a rule before a blank line is none")
         << "---\na: 1\n---\n---\n\n---\n"
         << "<x-html type=\"front-matter\" contenteditable=\"false\" data-source=\"---&#10;a: 1&#10;---\"></x-html>\n"
            "<hr>\n<hr>\n";
-    QTest::newRow("extensions") << "~~s~~ _e_ __s__ www.x.org\n\n- [x] t\n"
+    QTest::newRow("markdownToHtml: extensions") << "~~s~~ _e_ __s__ www.x.org\n\n- [x] t\n"
                                 << "<p><del>s</del> <em>e</em> <strong>s</strong> <a href=\"http://www.x.org\">www.x.org</a></p>\n<ul>\n"
                                    "<li class=\"task-list-item\"><input type=\"checkbox\" class=\"task-list-item-checkbox\" "
                                    "disabled checked>t</li>\n</ul>\n";
-    QTest::newRow("UTF-8") << QString::fromUtf8("# \xC3\xA9t\xC3\xA9 \xE2\x86\x92\n")
+    QTest::newRow("markdownToHtml: UTF-8") << QString::fromUtf8("# \xC3\xA9t\xC3\xA9 \xE2\x86\x92\n")
                            << QString::fromUtf8("<h1>\xC3\xA9t\xC3\xA9 \xE2\x86\x92</h1>\n");
-}
-
-void TestDocumentConverter::markdownToHtml()
-{
-    QFETCH(QString, markdown);
-    QFETCH(QString, html);
-    QCOMPARE(converter.markdownToHtml(markdown.toStdString()), html);
-}
-
-void TestDocumentConverter::isolateTables_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("isolated");
-    QTest::newRow("table right under a paragraph") << "para\n| a | b |\n|---|---|\n| 1 | 2 |\nafter"
+    QTest::newRow("isolateTables: table right under a paragraph") << "para\n| a | b |\n|---|---|\n| 1 | 2 |\nafter"
                                                    << "para\n\n| a | b |\n|---|---|\n| 1 | 2 |\n\nafter";
-    QTest::newRow("already separated") << "para\n\n| a |\n|---|\n\nafter" << "para\n\n| a |\n|---|\n\nafter";
-    QTest::newRow("table at the start and end") << "| a |\n| - |" << "| a |\n| - |";
-    QTest::newRow("delimiter row without outer bars") << "x\na | b\n--- | :-:\n1 | 2\ny"
+    QTest::newRow("isolateTables: already separated") << "para\n\n| a |\n|---|\n\nafter" << "para\n\n| a |\n|---|\n\nafter";
+    QTest::newRow("isolateTables: table at the start and end") << "| a |\n| - |" << "| a |\n| - |";
+    QTest::newRow("isolateTables: delimiter row without outer bars") << "x\na | b\n--- | :-:\n1 | 2\ny"
                                                       << "x\n\na | b\n--- | :-:\n1 | 2\n\ny";
-    QTest::newRow("one bar is not a table") << "x\n| a\ny" << "x\n| a\ny";
-    QTest::newRow("a heading's underline is no table line") << "x\n---\ny" << "x\n---\ny";
-    QTest::newRow("code is no table") << "```\nx\n| a | b |\n```\n" << "```\nx\n| a | b |\n```\n";
-}
-
-void TestDocumentConverter::isolateTables()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, isolated);
-    QCOMPARE(DocumentConverter::isolateTables(text), isolated);
-}
-
-void TestDocumentConverter::latexFromKatex_data()
-{
-    QTest::addColumn<QByteArray>("html");
-    QTest::addColumn<QByteArray>("source");
-    const QByteArray rendered = "<span class=\"katex\"><math><semantics><mrow><mi>x</mi></mrow>"
+    QTest::newRow("isolateTables: one bar is not a table") << "x\n| a\ny" << "x\n| a\ny";
+    QTest::newRow("isolateTables: a heading's underline is no table line") << "x\n---\ny" << "x\n---\ny";
+    QTest::newRow("isolateTables: code is no table") << "```\nx\n| a | b |\n```\n" << "```\nx\n| a | b |\n```\n";
+    const QString rendered = QStringLiteral("<span class=\"katex\"><math><semantics><mrow><mi>x</mi></mrow>"
                                 "<annotation encoding=\"application/x-tex\">\\frac{a}{b} &lt; c</annotation>"
-                                "</semantics></math><span class=\"katex-html\">x</span></span>";
-    QTest::newRow("inline") << "a <x-equation contenteditable=\"false\">" + rendered + "</x-equation> b"
-                            << QByteArray("a <x-equation>\\frac{a}{b} &lt; c</x-equation> b");
-    QTest::newRow("display") << "<x-equation type=\"display\" contenteditable=\"false\">" + rendered + "</x-equation>"
-                             << QByteArray("<x-equation type=\"display\">\\frac{a}{b} &lt; c</x-equation>");
-    QTest::newRow("not rendered") << QByteArray("<x-equation>x</x-equation><x-equation>y</x-equation>")
-                                  << QByteArray("<x-equation>x</x-equation><x-equation>y</x-equation>");
-    QTest::newRow("unterminated") << QByteArray("<x-equation>") + rendered << QByteArray("<x-equation>") + rendered;
-}
-
-void TestDocumentConverter::latexFromKatex()
-{
-    QFETCH(QByteArray, html);
-    QFETCH(QByteArray, source);
-    QCOMPARE(QByteArray::fromStdString(DocumentConverter::latexFromKatex(html.toStdString())), source);
-}
-
-void TestDocumentConverter::padStrikeMarkers_data()
-{
-    QTest::addColumn<QByteArray>("markdown");
-    QTest::addColumn<QByteArray>("padded");
-    QTest::newRow("outside the pair") << QByteArray("un~~happy~~days\n") << QByteArray("un ~~happy~~ days\n");
-    QTest::newRow("spaces already there") << QByteArray("~~a~~ b ~~c~~\n") << QByteArray("~~a~~ b ~~c~~\n");
-    QTest::newRow("never inside") << QByteArray("~~ a ~~\n") << QByteArray("~~ a ~~\n");
-    QTest::newRow("escaped tildes") << QByteArray("a\\~\\~b\n") << QByteArray("a\\~\\~b\n");
-    QTest::newRow("inline code") << QByteArray("`a~~b~~c` x\n") << QByteArray("`a~~b~~c` x\n");
-    QTest::newRow("code block") << QByteArray("```\na~~b~~c\n```\nd~~e~~\n") << QByteArray("```\na~~b~~c\n```\nd ~~e~~\n");
-    QTest::newRow("line breaks count as space") << QByteArray("~~a~~\n~~b~~\n") << QByteArray("~~a~~\n~~b~~\n");
-}
-
-void TestDocumentConverter::padStrikeMarkers()
-{
-    QFETCH(QByteArray, markdown);
-    QFETCH(QByteArray, padded);
-    QCOMPARE(QByteArray::fromStdString(DocumentConverter::padStrikeMarkers(markdown.toStdString())), padded);
-}
-
-void TestDocumentConverter::htmlToMarkdown_data()
-{
-    QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("markdown");
-    QTest::newRow("cells holding a non-breaking space are empty")
+                                "</semantics></math><span class=\"katex-html\">x</span></span>");
+    QTest::newRow("latexFromKatex: inline") << QStringLiteral("a <x-equation contenteditable=\"false\">") + rendered + "</x-equation> b"
+                            << QStringLiteral("a <x-equation>\\frac{a}{b} &lt; c</x-equation> b");
+    QTest::newRow("latexFromKatex: display") << QStringLiteral("<x-equation type=\"display\" contenteditable=\"false\">") + rendered + "</x-equation>"
+                             << QStringLiteral("<x-equation type=\"display\">\\frac{a}{b} &lt; c</x-equation>");
+    QTest::newRow("latexFromKatex: not rendered") << QStringLiteral("<x-equation>x</x-equation><x-equation>y</x-equation>")
+                                  << QStringLiteral("<x-equation>x</x-equation><x-equation>y</x-equation>");
+    QTest::newRow("latexFromKatex: unterminated") << QStringLiteral("<x-equation>") + rendered << QStringLiteral("<x-equation>") + rendered;
+    QTest::newRow("padStrikeMarkers: outside the pair") << QStringLiteral("un~~happy~~days\n") << QStringLiteral("un ~~happy~~ days\n");
+    QTest::newRow("padStrikeMarkers: spaces already there") << QStringLiteral("~~a~~ b ~~c~~\n") << QStringLiteral("~~a~~ b ~~c~~\n");
+    QTest::newRow("padStrikeMarkers: never inside") << QStringLiteral("~~ a ~~\n") << QStringLiteral("~~ a ~~\n");
+    QTest::newRow("padStrikeMarkers: escaped tildes") << QStringLiteral("a\\~\\~b\n") << QStringLiteral("a\\~\\~b\n");
+    QTest::newRow("padStrikeMarkers: inline code") << QStringLiteral("`a~~b~~c` x\n") << QStringLiteral("`a~~b~~c` x\n");
+    QTest::newRow("padStrikeMarkers: code block") << QStringLiteral("```\na~~b~~c\n```\nd~~e~~\n") << QStringLiteral("```\na~~b~~c\n```\nd ~~e~~\n");
+    QTest::newRow("padStrikeMarkers: line breaks count as space") << QStringLiteral("~~a~~\n~~b~~\n") << QStringLiteral("~~a~~\n~~b~~\n");
+    QTest::newRow("htmlToMarkdown: cells holding a non-breaking space are empty")
         << "<table><tr><th>a</th><th>b</th></tr><tr><td>&nbsp;</td><td>2</td></tr></table>"
         << "| a | b |\n|---|---|\n|   | 2 |\n";
-    QTest::newRow("display formula keeps its double dollars")
+    QTest::newRow("htmlToMarkdown: display formula keeps its double dollars")
         << "<p><x-equation type=\"display\" contenteditable=\"false\"><span><annotation "
            "encoding=\"application/x-tex\">\\sum_{i=1}^n x_i</annotation></span></x-equation></p>"
         << "$$\\sum_{i=1}^n x_i$$\n";
-    QTest::newRow("strike touching words") << "<p>un<del>happy</del>days</p>" << "un ~~happy~~ days\n";
-    QTest::newRow("page code block without final line feed")
+    QTest::newRow("htmlToMarkdown: strike touching words") << "<p>un<del>happy</del>days</p>" << "un ~~happy~~ days\n";
+    QTest::newRow("htmlToMarkdown: page code block without final line feed")
         << "<pre><code class=\"python\">print(1)</code></pre>" << "```python\nprint(1)\n```\n";
 }
 
-void TestDocumentConverter::htmlToMarkdown()
+void TestDocumentConverter::conversions()
 {
-    QFETCH(QString, html);
-    QFETCH(QString, markdown);
-    QCOMPARE(converter.htmlToMarkdown(html), markdown);
+    QFETCH(QString, input);
+    QFETCH(QString, output);
+    const QString step = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(':'), 0, 0);
+    const std::string text = input.toStdString();
+    QString result;
+    if (step == QLatin1String("markdownToHtml"))
+        result = converter.markdownToHtml(text);
+    else if (step == QLatin1String("isolateTables"))
+        result = DocumentConverter::isolateTables(input);
+    else if (step == QLatin1String("latexFromKatex"))
+        result = QString::fromStdString(DocumentConverter::latexFromKatex(text));
+    else if (step == QLatin1String("padStrikeMarkers"))
+        result = QString::fromStdString(DocumentConverter::padStrikeMarkers(text));
+    else
+        result = converter.htmlToMarkdown(input);
+    QCOMPARE(result, output);
 }
 
 // What the Visual Editor gets and gives back must be the document it was given.
