@@ -37,12 +37,8 @@ private slots:
     void cleanup() { closeWindow(); }
 
     void languageTable();
-    void findByCode_data();
-    void findByCode();
-    void systemLanguageCode_data();
-    void systemLanguageCode();
-    void matchSystemLocale_data();
-    void matchSystemLocale();
+    void languageLookups_data();
+    void languageLookups();
     void startupLanguage_data();
     void startupLanguage();
 
@@ -73,65 +69,47 @@ void TestSettings::languageTable()
         QVERIFY2(QFile::exists(language.resourcePath), qPrintable(language.resourcePath));
 }
 
-void TestSettings::findByCode_data()
+// A language by its code (its name in its own language), the code for a
+// system locale, and the table's language for a system locale.
+void TestSettings::languageLookups_data()
 {
-    QTest::addColumn<QString>("code");
-    QTest::addColumn<QString>("display");
-    QTest::newRow("de") << "de" << "Deutsch";
-    QTest::newRow("zh-HK") << "zh-HK" << QString::fromUtf8("繁體中文");
-    QTest::newRow("pt") << "pt" << QString::fromUtf8("Português (Portugal)");
-    QTest::newRow("pt-BR") << "pt-BR" << QString::fromUtf8("Português (Brasil)");
-    QTest::newRow("unsupported") << "sw" << "English";
-    QTest::newRow("System Default") << "System Default" << "English";
-    QTest::newRow("case matters") << "DE" << "English";
+    QTest::addColumn<QString>("given");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("findByCode: de") << "de" << "Deutsch";
+    QTest::newRow("findByCode: zh-HK") << "zh-HK" << QString::fromUtf8("繁體中文");
+    QTest::newRow("findByCode: pt") << "pt" << QString::fromUtf8("Português (Portugal)");
+    QTest::newRow("findByCode: pt-BR") << "pt-BR" << QString::fromUtf8("Português (Brasil)");
+    QTest::newRow("findByCode: unsupported") << "sw" << "English";
+    QTest::newRow("findByCode: System Default") << "System Default" << "English";
+    QTest::newRow("findByCode: case matters") << "DE" << "English";
+    QTest::newRow("systemLanguageCode: zh_HK") << "zh_HK" << "zh-TW";
+    QTest::newRow("systemLanguageCode: zh_MO") << "zh_MO" << "zh-TW";
+    QTest::newRow("systemLanguageCode: zh_SG") << "zh_SG" << "zh-CN";
+    QTest::newRow("systemLanguageCode: pt_PT") << "pt_PT" << "pt";
+    QTest::newRow("systemLanguageCode: pt_BR") << "pt_BR" << "pt-BR";
+    QTest::newRow("systemLanguageCode: ar_EG") << "ar_EG" << "ar-EG";
+    QTest::newRow("systemLanguageCode: ar_SA") << "ar_SA" << "ar";
+    QTest::newRow("systemLanguageCode: sw_KE") << "sw_KE" << "sw";
+    QTest::newRow("systemLanguageCode: fil_PH") << "fil_PH" << "fil";
+    QTest::newRow("matchSystemLocale: exact") << "zh_CN" << "zh-CN";
+    QTest::newRow("matchSystemLocale: pt_AO takes the first pt") << "pt_AO" << "pt-BR";
+    QTest::newRow("matchSystemLocale: de_DE by prefix") << "de_DE" << "de";
+    QTest::newRow("matchSystemLocale: unsupported") << "sw_KE" << "";
+    QTest::newRow("matchSystemLocale: C locale is no language") << "C" << "";
+    QTest::newRow("matchSystemLocale: C.UTF-8 is no language") << "C.UTF-8" << "";
 }
 
-void TestSettings::findByCode()
+void TestSettings::languageLookups()
 {
-    QFETCH(QString, code);
-    QFETCH(QString, display);
-    QCOMPARE(Languages::findByCode(code).displayName, display);
-}
-
-void TestSettings::systemLanguageCode_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("zh_HK") << "zh_HK" << "zh-TW";
-    QTest::newRow("zh_MO") << "zh_MO" << "zh-TW";
-    QTest::newRow("zh_SG") << "zh_SG" << "zh-CN";
-    QTest::newRow("pt_PT") << "pt_PT" << "pt";
-    QTest::newRow("pt_BR") << "pt_BR" << "pt-BR";
-    QTest::newRow("ar_EG") << "ar_EG" << "ar-EG";
-    QTest::newRow("ar_SA") << "ar_SA" << "ar";
-    QTest::newRow("sw_KE") << "sw_KE" << "sw";
-    QTest::newRow("fil_PH") << "fil_PH" << "fil";
-}
-
-void TestSettings::systemLanguageCode()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, code);
-    QCOMPARE(Languages::systemLanguageCode(locale), code);
-}
-
-void TestSettings::matchSystemLocale_data()
-{
-    QTest::addColumn<QString>("locale");
-    QTest::addColumn<QString>("code");
-    QTest::newRow("exact") << "zh_CN" << "zh-CN";
-    QTest::newRow("pt_AO takes the first pt") << "pt_AO" << "pt-BR";
-    QTest::newRow("de_DE by prefix") << "de_DE" << "de";
-    QTest::newRow("unsupported") << "sw_KE" << "";
-    QTest::newRow("C locale is no language") << "C" << "";
-    QTest::newRow("C.UTF-8 is no language") << "C.UTF-8" << "";
-}
-
-void TestSettings::matchSystemLocale()
-{
-    QFETCH(QString, locale);
-    QFETCH(QString, code);
-    QCOMPARE(Languages::matchSystemLocale(locale).code, code);
+    QFETCH(QString, given);
+    QFETCH(QString, expected);
+    const QString lookup = QString::fromLatin1(QTest::currentDataTag()).section(QLatin1Char(':'), 0, 0);
+    if (lookup == QLatin1String("findByCode"))
+        QCOMPARE(Languages::findByCode(given).displayName, expected);
+    else if (lookup == QLatin1String("systemLanguageCode"))
+        QCOMPARE(Languages::systemLanguageCode(given), expected);
+    else
+        QCOMPARE(Languages::matchSystemLocale(given).code, expected);
 }
 
 void TestSettings::startupLanguage_data()
