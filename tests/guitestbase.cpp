@@ -103,15 +103,21 @@ void pressOnNextBox(QMessageBox::StandardButton button, SeenBox *seen)
 }
 
 BoxRecorder::BoxRecorder(QMessageBox::StandardButton button)
+    : BoxRecorder([button](const QString &) { return button; })
 {
-    QObject::connect(&timer, &QTimer::timeout, [this, button] {
+}
+
+BoxRecorder::BoxRecorder(const std::function<QMessageBox::StandardButton(const QString &)> &decide)
+{
+    QObject::connect(&timer, &QTimer::timeout, [this, decide] {
         auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box)
+        if (!box || box == last)
             return;
+        last = box;
         boxes.append({box->windowTitle(), box->text(), box->icon()});
-        press(box, button);
+        press(box, decide(box->text()));
     });
-    timer.start(20);
+    timer.start(15);
 }
 
 void GuiTestBase::prepareApplication()

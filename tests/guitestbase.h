@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,17 +44,20 @@ ModalAnswer pressButton(QMessageBox::StandardButton button, SeenBox *seen = null
 // Presses `button` on the next message box, recording what it said.
 void pressOnNextBox(QMessageBox::StandardButton button, SeenBox *seen = nullptr);
 
-// While it lives, presses `button` on every message box that comes up and
-// records each one; for tests that must also see that no box comes up.
+// While it lives, presses `button`, or the button `decide` picks by the text,
+// on every message box that comes up and records each one; for tests that
+// must also see that no box comes up.
 class BoxRecorder
 {
 public:
     explicit BoxRecorder(QMessageBox::StandardButton button);
+    explicit BoxRecorder(const std::function<QMessageBox::StandardButton(const QString &text)> &decide);
 
     QList<SeenBox> boxes;
 
 private:
     QTimer timer;
+    QPointer<QMessageBox> last;
 };
 
 class GuiTestBase : public QObject

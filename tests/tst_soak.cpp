@@ -82,34 +82,6 @@ QString firstDifference(const QString &actual, const QString &expected)
     return QStringLiteral("at %1, \"%2\" where \"%3\" was expected").arg(at).arg(actual.mid(at - 80, 160), expected.mid(at - 80, 160));
 }
 
-// Answers every message box by what it says, and remembers what they said.
-class BoxAnswers
-{
-public:
-    explicit BoxAnswers(const std::function<QMessageBox::StandardButton(const QString &)> &decide)
-    {
-        QObject::connect(&timer, &QTimer::timeout, [this, decide] {
-            auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-            if (!box || box == last)
-                return;
-            last = box;
-            seen << box->text();
-            QAbstractButton *button = box->button(decide(box->text()));
-            (button ? button : box->buttons().first())->click();
-        });
-        timer.start(15);
-    }
-    bool saw(const QString &part) const
-    {
-        return std::any_of(seen.begin(), seen.end(), [&part](const QString &text) { return text.contains(part); });
-    }
-
-    QStringList seen;
-
-private:
-    QTimer timer;
-    QPointer<QMessageBox> last;
-};
 }
 
 class TestSoak : public GuiTestBase
@@ -160,7 +132,7 @@ private:
     QStringList words;
     int confirmed = 0;
     bool pageEdited = false;
-    BoxAnswers *answers = nullptr;
+    BoxRecorder *answers = nullptr;
     bool saveAnswer = true;
     bool reloadAnswer = true;
 };
@@ -191,10 +163,13 @@ void TestSoak::cleanup()
 
 QString TestSoak::describe(const QString &what) const
 {
+    QStringList boxTexts;
+    for (const SeenBox &box : answers ? answers->boxes : QList<SeenBox>())
+        boxTexts << box.text;
     return QStringLiteral("seed %1, step %2: %3; steps: %4; boxes: %5")
         .arg(seed)
         .arg(stepNumber)
-        .arg(what, trace.join(QLatin1Char(' ')), answers ? answers->seen.join(QLatin1String(" | ")) : QString());
+        .arg(what, trace.join(QLatin1Char(' ')), boxTexts.join(QLatin1String(" | ")));
 }
 
 #define SOAK_CHECK(condition, what)                                                                                  \
@@ -205,7 +180,7 @@ QString TestSoak::describe(const QString &what) const
 
 void TestSoak::hurriedWriterKeepsEveryWord()
 {
-    answers = new BoxAnswers([this](const QString &text) {
+    answers = new BoxRecorder([this](const QString &text) {
         if (text.startsWith(QLatin1String("Do you want to save")))
             return saveAnswer ? QMessageBox::Save : QMessageBox::Discard;
         if (text.contains(QLatin1String("Reload it")))
@@ -357,10 +332,10 @@ bool TestSoak::save()
     note(QStringLiteral("W"));
     if (words.size() > confirmed)
         SOAK_CHECK(waitFor([this] { return titleHasStar(); }, 5000), QStringLiteral("unsaved words show the star"));
-    const int failuresBefore = answers->seen.size();
+    const int failuresBefore = answers->boxes.size();
     action("actionSave")->trigger();
-    for (int i = failuresBefore; i < answers->seen.size(); ++i)
-        if (answers->seen.at(i).startsWith(QLatin1String("The document could not be read")))
+    for (int i = failuresBefore; i < answers->boxes.size(); ++i)
+        if (answers->boxes.at(i).text.startsWith(QLatin1String("The document could not be read")))
             return true;
     return checkSavedFile(documents[current].path);
 }
@@ -411,13 +386,13 @@ bool TestSoak::changeFileOnDisk()
     const bool modified = session->isModified();
     reloadAnswer = random.bounded(2) == 0;
     const QByteArray theirs = longDocument(100 + stepNumber);
-    const int seenBefore = answers->seen.size();
+    const int seenBefore = answers->boxes.size();
     writeFile(documents[current].path, theirs);
     documents[current].onDisk = theirs;
     const bool reloads = !modified || reloadAnswer;
     SOAK_CHECK(waitFor([&] {
                    return reloads ? session->lastCompleteDocument().startsWith(QStringLiteral("# Field notes %1\n").arg(100 + stepNumber))
-                                  : answers->seen.size() > seenBefore;
+                                  : answers->boxes.size() > seenBefore;
                }, 20000),
                reloads ? QStringLiteral("the document was read again") : QStringLiteral("the user was asked"));
     if (reloads)
@@ -438,9 +413,9 @@ bool TestSoak::openOtherFile()
         if (entry->data().toString() == documents[1 - current].path)
             other = entry;
     SOAK_CHECK(other, QStringLiteral("the other file is in the recent list"));
-    const int seenBefore = answers->seen.size();
+    const int seenBefore = answers->boxes.size();
     other->trigger();
-    const bool saved = asks && saveAnswer && answers->seen.size() > seenBefore;
+    const bool saved = asks && saveAnswer && answers->boxes.size() > seenBefore;
     if (saved && !checkSavedFile(leaving))
         return false;
     if (!saved)
@@ -459,7 +434,7 @@ bool TestSoak::endRenderer()
     note(QStringLiteral("K"));
     ++renderEnds;
     const bool pageHeldIt = window->isVisualEditorShown() || pending();
-    const int seenBefore = answers->seen.size();
+    const int seenBefore = answers->boxes.size();
     const qint64 ended = window->editorPage()->rendererProcessId();
     ::kill(pid_t(ended), SIGKILL);
     SOAK_CHECK(waitFor([&] { return window->editorPage()->rendererProcessId() != ended; }, 20000),
@@ -467,13 +442,13 @@ bool TestSoak::endRenderer()
     // A hand-over may finish between the kill and the moment the program
     // learns of it: the Source Code Editor then holds the whole document and
     // there is nothing to recover.
-    const bool noticed = pageHeldIt && waitFor([&] { return answers->seen.size() > seenBefore; }, 3000);
+    const bool noticed = pageHeldIt && waitFor([&] { return answers->boxes.size() > seenBefore; }, 3000);
     if (pageHeldIt && !noticed)
         SOAK_CHECK(window->documentSession()->state() == DocumentSession::State::Source,
                    QStringLiteral("a notice says what was recovered"));
     if (!waitForPage())
         return false;
-    if (!noticed || answers->seen.last().endsWith(QLatin1String("Nothing was lost.")))
+    if (!noticed || answers->boxes.last().text.endsWith(QLatin1String("Nothing was lost.")))
         return true;
     bool read = false;
     const QStringList found = typedWordsIn(window->currentMarkdown(&read)).mid(typedWordsIn(base).size());
