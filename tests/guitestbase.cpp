@@ -269,13 +269,13 @@ QAction *GuiTestBase::action(const char *objectName) const
     return window->findChild<QAction *>(QLatin1String(objectName));
 }
 
-QByteArray GuiTestBase::readFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-void GuiTestBase::writeFile(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QDir().mkpath(QFileInfo(path).path());
     QFile file(path);

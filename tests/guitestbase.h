@@ -60,6 +60,11 @@ private:
     QPointer<QMessageBox> last;
 };
 
+// A file's bytes, "<unreadable>" when it cannot be read.
+QByteArray readFile(const QString &path);
+// Writes `bytes` to `path`, making its folder when needed.
+void writeFile(const QString &path, const QByteArray &bytes);
+
 class GuiTestBase : public QObject
 {
     Q_OBJECT
@@ -100,8 +105,6 @@ protected:
     // polling with sleeps in between holds them back.
     static bool waitFor(const std::function<bool()> &condition, int timeoutMs);
     QAction *action(const char *objectName) const;
-    static QByteArray readFile(const QString &path);
-    static void writeFile(const QString &path, const QByteArray &bytes);
 
     MainWindow *window = nullptr;
     QWebEngineViewEx *view = nullptr;

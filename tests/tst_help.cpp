@@ -52,6 +52,12 @@ private slots:
 private:
     void answerUpgrade(QMessageBox::StandardButton button, SeenBox *seen);
     QString standInPath() const { return UpdateCheck::updaterPath(QCoreApplication::applicationDirPath()); }
+    // An updater standing in for the real one, running `script`.
+    void writeStandIn(const QByteArray &script) const
+    {
+        writeFile(standInPath(), script);
+        QFile::setPermissions(standInPath(), QFile::permissions(standInPath()) | QFileDevice::ExeOwner);
+    }
 
     HttpTestServer server;
     QList<QUrl> openedUrls;
@@ -217,11 +223,7 @@ void TestHelp::automaticCheckOffersNewerVersion()
 void TestHelp::answeringNoStartsNothing()
 {
     server.replyBody = "2.0\n";
-    QFile standIn(standInPath());
-    QVERIFY(standIn.open(QIODevice::WriteOnly));
-    standIn.write("#!/bin/sh\ntouch \"$0.started\"\n");
-    standIn.close();
-    standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
+    writeStandIn("#!/bin/sh\ntouch \"$0.started\"\n");
     SeenBox seen;
     answerUpgrade(QMessageBox::No, &seen);
     window->checkForUpdate(true);
@@ -256,11 +258,7 @@ void TestHelp::updaterGetsFourArguments()
 {
     const QString record = standInPath() + QStringLiteral(".args");
     QFile::remove(record);
-    QFile standIn(standInPath());
-    QVERIFY(standIn.open(QIODevice::WriteOnly));
-    standIn.write("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.part\" && mv \"$0.args.part\" \"$0.args\"\n");
-    standIn.close();
-    standIn.setPermissions(standIn.permissions() | QFileDevice::ExeOwner);
+    writeStandIn("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"$0.args.part\" && mv \"$0.args.part\" \"$0.args\"\n");
     Config::set(Config::UpdaterLanguage, QStringLiteral("de"));
 
     server.replyBody = "1.1.6\n";

@@ -1,6 +1,7 @@
 #include "appsettings.h"
 #include "config.h"
 #include "editortheme.h"
+#include "guitestbase.h"
 #include "highlighter.h"
 #include "resources.h"
 #include "startup.h"
@@ -34,13 +35,6 @@ QJsonObject lightTheme()
     return QJsonDocument::fromJson(file.readAll()).object();
 }
 
-void writeTheme(const QString &name, const QByteArray &json)
-{
-    QDir().mkpath(editorThemeDirectory());
-    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(json);
-}
 }
 
 class TestHighlighter : public QObject
@@ -138,7 +132,7 @@ void TestHighlighter::unreadableThemeHighlightsNothing()
     QFETCH(QByteArray, file);
     QFile::remove(EditorTheme::fileOf(QStringLiteral("unreadable")));
     if (!file.isEmpty())
-        writeTheme(QStringLiteral("unreadable"), file);
+        writeFile(EditorTheme::fileOf(QStringLiteral("unreadable")), file);
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
     Highlighter highlighter(&document, EditorTheme::read(QStringLiteral("unreadable")));
@@ -151,7 +145,7 @@ void TestHighlighter::nonStringMemberGivesInvalidColour()
 {
     QJsonObject theme = lightTheme();
     theme.insert(QStringLiteral("headingColor"), 5);
-    writeTheme(QStringLiteral("numeric"), QJsonDocument(theme).toJson());
+    writeFile(EditorTheme::fileOf(QStringLiteral("numeric")), QJsonDocument(theme).toJson());
     QPlainTextEdit editor;
     QTextDocument &document = *editor.document();
     Highlighter highlighter(&document);

@@ -70,9 +70,7 @@ void TestImageHosts::initTestCase()
     registerImageHostMetaTypes();
     QVERIFY(dir.isValid());
     imageFile = dir.filePath(QStringLiteral("pic.png"));
-    QFile file(imageFile);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("\x89PNG fake image bytes");
+    writeFile(imageFile, "\x89PNG fake image bytes");
     QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "openedUrl");
 }
 

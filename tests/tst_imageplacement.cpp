@@ -2,6 +2,7 @@
 #include "appsettings.h"
 #include "config.h"
 #include "documentconverter.h"
+#include "guitestbase.h"
 #include "imageplacement.h"
 #include "pastedata.h"
 
@@ -15,12 +16,6 @@
 #include <QtTest>
 
 namespace {
-void touch(const QString &path, const QByteArray &bytes = QByteArrayLiteral("x"))
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QByteArray pngBytes()
 {
@@ -68,7 +63,7 @@ void TestImagePlacement::init()
     QDir(dir.path()).removeRecursively();
     QDir().mkpath(dir.path());
     document = dir.filePath(QStringLiteral("notes.md"));
-    touch(document);
+    writeFile(document, "x");
 }
 
 void TestImagePlacement::uniqueNames_data()
@@ -94,14 +89,14 @@ void TestImagePlacement::uniqueNames()
     QFETCH(QString, wanted);
     QFETCH(QString, given);
     for (const QString &name : existing)
-        touch(dir.filePath(name));
+        writeFile(dir.filePath(name), "x");
     QCOMPARE(ImagePlacement::uniqueFilePath(dir.filePath(wanted)), dir.filePath(given));
 }
 
 void TestImagePlacement::copiesCountUp()
 {
     const QString picture = dir.filePath(QStringLiteral("photo.png"));
-    touch(picture, pngBytes());
+    writeFile(picture, pngBytes());
     const QString assets = dir.filePath(QStringLiteral("notes.assets"));
     QCOMPARE(ImagePlacement::placeImageFile(document, picture), assets + QStringLiteral("/photo.png"));
     QCOMPARE(ImagePlacement::placeImageFile(document, picture), assets + QStringLiteral("/photo-0000.png"));
@@ -129,7 +124,7 @@ void TestImagePlacement::keepPathCreatesNothing()
     else
         appSettings()->remove(Config::name(Config::ImageCopyMethod));
     const QString picture = dir.filePath(QStringLiteral("photo.png"));
-    touch(picture);
+    writeFile(picture, "x");
     QCOMPARE(ImagePlacement::placeImageFile(untitled ? QString() : document, picture), picture);
     QVERIFY(!QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets"))));
 }
@@ -262,9 +257,9 @@ void TestImagePlacement::droppedFilesInOrder()
     const QString first = dir.filePath(QStringLiteral("b.png"));
     const QString second = dir.filePath(QStringLiteral("report.pdf"));
     const QString third = dir.filePath(QStringLiteral("a.png"));
-    touch(first, pngBytes());
-    touch(second, QByteArrayLiteral("%PDF-1.4\n"));
-    touch(third, pngBytes());
+    writeFile(first, pngBytes());
+    writeFile(second, QByteArrayLiteral("%PDF-1.4\n"));
+    writeFile(third, pngBytes());
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third)});
     const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());

@@ -2,6 +2,7 @@
 #include "appsettings.h"
 #include "config.h"
 #include "editortheme.h"
+#include "guitestbase.h"
 #include "startup.h"
 
 #include <QDir>
@@ -13,14 +14,6 @@
 
 namespace {
 const QString indent = QStringLiteral("\u3000\u3000");
-
-void writeTheme(const QString &name, const QByteArray &json)
-{
-    QDir().mkpath(editorThemeDirectory());
-    QFile file(editorThemeDirectory() + QLatin1Char('/') + name + QStringLiteral(".json"));
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(json);
-}
 
 QColor gutterPixel(QPlainTextEditEx &editor)
 {
@@ -175,7 +168,7 @@ void TestQPlainTextEditEx::gutterColours()
 {
     QFETCH(QByteArray, theme);
     QFETCH(QColor, background);
-    writeTheme(QStringLiteral("gutter"), theme);
+    writeFile(EditorTheme::fileOf(QStringLiteral("gutter")), theme);
     QPlainTextEditEx editor;
     editor.setPlainText(QStringLiteral("a\nb"));
     editor.resize(300, 200);
