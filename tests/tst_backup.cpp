@@ -54,7 +54,6 @@ private slots:
 
     void contentIsCompactUtf8Json();
     void settingTakesEffectAtOnce();
-    void untitledDocument();
     void ticksOverwriteOneFile();
     void savingRemovesTheBackup();
     void managerListsNewestFirst();
@@ -126,47 +125,38 @@ void TestBackup::settingTakesEffectAtOnce()
     QCOMPARE(appSettings()->value(QStringLiteral("autoSave")).toBool(), false);
 }
 
-void TestBackup::untitledDocument()
-{
-    openWindow(true);
-    QVERIFY(backupsTick(window));
-    typeAtSourceEnd(QStringLiteral("# Draft "));
-    source->insertPlainText(QString::fromUtf8("\xC3\xA9"));
-    window->autoBackup();
-    const QStringList files = backups();
-    QCOMPARE(files.size(), 1);
-    QVERIFY2(QRegularExpression(QStringLiteral("^untitled-\\d{4}-\\d{2}-\\d{2}_\\d{9}$")).match(files.first()).hasMatch(),
-             qPrintable(files.first()));
-    const QJsonObject object = backupObject(files.first());
-    QCOMPARE(object.value(QStringLiteral("srcpath")).toString(), QString());
-    QCOMPARE(object.value(QStringLiteral("markdown")).toString(), QString::fromUtf8("# Draft \xC3\xA9"));
-    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Backup Successful"));
-    // Backups are the owner's alone, whatever the document's permissions.
-    QCOMPARE(QFileInfo(BackupFiles::folder() + QLatin1Char('/') + files.first()).permissions()
-                 & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup | QFileDevice::WriteOther),
-             QFileDevice::Permissions());
-}
-
+// An untitled document's backup: one file, overwritten at each tick.
 void TestBackup::ticksOverwriteOneFile()
 {
     openWindow(true);
-    typeAtSourceEnd(QStringLiteral("first"));
+    QVERIFY(backupsTick(window));
+    typeAtSourceEnd(QStringLiteral("first "));
+    source->insertPlainText(QString::fromUtf8("\xC3\xA9"));
     window->autoBackup();
     const QStringList first = backups();
     QCOMPARE(first.size(), 1);
+    QVERIFY2(QRegularExpression(QStringLiteral("^untitled-\\d{4}-\\d{2}-\\d{2}_\\d{9}$")).match(first.first()).hasMatch(),
+             qPrintable(first.first()));
+    QCOMPARE(backupObject(first.first()).value(QStringLiteral("srcpath")).toString(), QString());
+    QCOMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString(), QString::fromUtf8("first \xC3\xA9"));
+    QCOMPARE(statusText(), QStringLiteral("Backup Successful"));
+    // Backups are the owner's alone, whatever the document's permissions.
+    QCOMPARE(QFileInfo(BackupFiles::folder() + QLatin1Char('/') + first.first()).permissions()
+                 & (QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup | QFileDevice::WriteOther),
+             QFileDevice::Permissions());
     window->autoBackup(); // nothing changed since: nothing written
     typeAtSourceEnd(QStringLiteral(" second"));
     // A result the user asked for stays on screen over the backup's message.
     window->showStatusMessage(QStringLiteral("Replaced 3 occurrences"), QStringLiteral("#333333"), 3);
     window->autoBackup();
     QCOMPARE(backups(), first);
-    QCOMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString(), QStringLiteral("first second"));
-    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Replaced 3 occurrences"));
+    QCOMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString(), QString::fromUtf8("first \xC3\xA9 second"));
+    QCOMPARE(statusText(), QStringLiteral("Replaced 3 occurrences"));
 
     // The Visual Editor's text is read from the page.
     clickTab(QStringLiteral("Visual Editor"));
     QTRY_VERIFY(window->isVisualEditorShown());
-    QTRY_VERIFY(pageText().contains(QStringLiteral("first second")));
+    QTRY_VERIFY(pageText().contains(QString::fromUtf8("first \xC3\xA9 second")));
     js(QStringLiteral("var b=document.getElementById('bodyeditor');b.focus();"
                       "var r=document.createRange();r.selectNodeContents(b.firstElementChild);r.collapse(false);"
                       "var s=window.getSelection();s.removeAllRanges();s.addRange(r);"
@@ -174,7 +164,7 @@ void TestBackup::ticksOverwriteOneFile()
     QTRY_VERIFY(titleHasStar());
     window->autoBackup();
     QTRY_COMPARE(backupObject(first.first()).value(QStringLiteral("markdown")).toString().trimmed(),
-                 QStringLiteral("first second third"));
+                 QString::fromUtf8("first \xC3\xA9 second third"));
     QCOMPARE(backups(), first);
 }
 
@@ -193,7 +183,7 @@ void TestBackup::savingRemovesTheBackup()
 
     action("actionSave")->trigger();
     QCOMPARE(backups(), QStringList());
-    QCOMPARE(window->findChild<QLabel *>(QStringLiteral("statusLabel"))->text(), QStringLiteral("Saved Successfully"));
+    QCOMPARE(statusText(), QStringLiteral("Saved Successfully"));
 
     QTest::qWait(5); // the next name carries a later millisecond
     typeAtSourceEnd(QStringLiteral(" again"));
