@@ -57,7 +57,6 @@ private slots:
     void ticksOverwriteOneFile();
     void savingRemovesTheBackup();
     void managerListsNewestFirst();
-    void managerAsksBeforeDeleting();
     void newerBackupIsOfferedOnce_data();
     void newerBackupIsOfferedOnce();
     void previewShowsTheMarkdownAndRestoresIt();
@@ -203,6 +202,7 @@ void TestBackup::savingRemovesTheBackup()
     QCOMPARE(backups(), QStringList());
 }
 
+// The manager lists backups newest first and deletes one only when asked to.
 void TestBackup::managerListsNewestFirst()
 {
     QDir().mkpath(BackupFiles::folder());
@@ -211,11 +211,8 @@ void TestBackup::managerListsNewestFirst()
     touchWithTime(BackupFiles::folder() + QStringLiteral("/newest.md-3"), now);
     touchWithTime(BackupFiles::folder() + QStringLiteral("/middle.md-2"), now.addDays(-1));
     BackupManage manager;
-    QCOMPARE(manager.windowTitle(), QStringLiteral("Backup Management"));
     auto *table = manager.findChild<QTableView *>(QStringLiteral("tableView"));
     QAbstractItemModel *model = table->model();
-    QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QStringLiteral("Name"));
-    QCOMPARE(model->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Creation Time"));
     QStringList names;
     for (int row = 0; row < model->rowCount(); ++row)
         names << model->index(row, 0).data().toString();
@@ -223,27 +220,20 @@ void TestBackup::managerListsNewestFirst()
     QVERIFY(QRegularExpression(QStringLiteral("^\\d{4}-\\d{2}-\\d{2} \\d{2}:\\d{2}:\\d{2}$"))
                 .match(model->index(0, 1).data().toString())
                 .hasMatch());
-}
 
-void TestBackup::managerAsksBeforeDeleting()
-{
-    QDir().mkpath(BackupFiles::folder());
-    const QString path = BackupFiles::folder() + QStringLiteral("/keep.md-1");
-    touchWithTime(path, QDateTime::currentDateTime());
-    BackupManage manager;
-    auto *table = manager.findChild<QTableView *>(QStringLiteral("tableView"));
+    const QString newest = BackupFiles::folder() + QStringLiteral("/newest.md-3");
     auto *remove = manager.findChild<QPushButton *>(QStringLiteral("btnDel"));
     remove->click(); // nothing selected: nothing asked
-    QVERIFY(QFile::exists(path));
+    QVERIFY(QFile::exists(newest));
     table->selectRow(0);
     for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
         SeenBox asked;
         pressOnNextBox(answer, &asked);
         remove->click();
         QCOMPARE(asked.text, QStringLiteral("Are you sure you want to delete this backup?"));
-        QCOMPARE(QFile::exists(path), answer == QMessageBox::No);
+        QCOMPARE(QFile::exists(newest), answer == QMessageBox::No);
     }
-    QCOMPARE(table->model()->rowCount(), 0);
+    QCOMPARE(model->rowCount(), 2);
 }
 
 void TestBackup::newerBackupIsOfferedOnce_data()
