@@ -57,7 +57,6 @@ private slots:
 
     void tableRows_data();
     void tableRows();
-    void workbookReadsBack();
     void excelMessages_data();
     void excelMessages();
     void excelExportThroughTheDialog();
@@ -87,8 +86,6 @@ void TestExport::tableRows_data()
     QTest::addColumn<QString>("html");
     QTest::addColumn<bool>("parsed");
     QTest::addColumn<QString>("rows");
-    QTest::newRow("3 x 3") << threeByThree << true
-                           << "Name,Count,Note|alpha,42,bold and codenext|,007,a & b <c>";
     QTest::newRow("blank cells") << "<table><tr><td> </td><td></td></tr></table>" << true << ",";
     QTest::newRow("unclosed cells and rows") << "<table><tr><td>a<td>b<tr><th>c</table>" << true << "a,b|c";
     QTest::newRow("nested table") << "<table><tr><td>x<table><tr><td>in</td></tr></table></td></tr></table>" << true
@@ -110,15 +107,6 @@ void TestExport::tableRows()
     for (const QStringList &row : result)
         joined << row.join(QLatin1Char(','));
     QCOMPARE(joined.join(QLatin1Char('|')), rows);
-}
-
-void TestExport::workbookReadsBack()
-{
-    bool parsed = false;
-    const QString path = dir.filePath(QStringLiteral("table.xlsx"));
-    QVERIFY(ExcelHelper::writeWorkbook(ExcelHelper::tableRows(QString::fromLatin1(threeByThree), &parsed), path));
-    // An empty text is an empty cell in the workbook.
-    QCOMPARE(readWorkbook(path), QStringLiteral("s:Name,s:Count,s:Note|s:alpha,s:42,s:bold and codenext|n:None,s:007,s:a & b <c>"));
 }
 
 void TestExport::excelMessages_data()
@@ -149,7 +137,8 @@ void TestExport::excelExportThroughTheDialog()
     ExcelHelper().exportToExcel(QString::fromLatin1(threeByThree));
     QCOMPARE(title, QStringLiteral("Save Excel"));
     QCOMPARE(saved.text, QStringLiteral("File saved successfully to:\n") + path);
-    QVERIFY(readWorkbook(path).startsWith(QStringLiteral("s:Name,s:Count,s:Note|")));
+    // An empty text is an empty cell in the workbook.
+    QCOMPARE(readWorkbook(path), QStringLiteral("s:Name,s:Count,s:Note|s:alpha,s:42,s:bold and codenext|n:None,s:007,s:a & b <c>"));
 }
 
 namespace {
