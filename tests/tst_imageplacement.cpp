@@ -50,7 +50,6 @@ private slots:
     void pastedImage();
     void droppedFilesInOrder();
     void pastedHtmlGoesThroughMarkdown();
-    void remoteUrlsAreSkipped();
 
 private:
     QTemporaryDir dir;
@@ -261,7 +260,9 @@ void TestImagePlacement::droppedFilesInOrder()
     writeFile(second, QByteArrayLiteral("%PDF-1.4\n"));
     writeFile(third, pngBytes());
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(first), QUrl::fromLocalFile(second), QUrl::fromLocalFile(third)});
+    // A web address among them is no file to drop.
+    data.setUrls({QUrl::fromLocalFile(first), QUrl(QStringLiteral("https://example.com/c.png")), QUrl::fromLocalFile(second),
+                  QUrl::fromLocalFile(third)});
     const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
     QCOMPARE(result.records.size(), 3);
     const QStringList titles{"b.png", "report.pdf", "a.png"};
@@ -285,13 +286,6 @@ void TestImagePlacement::pastedHtmlGoesThroughMarkdown()
     QVERIFY2(html.contains(QStringLiteral("<strong>bold</strong>")), qPrintable(html));
     QVERIFY(html.contains(QStringLiteral("&amp; more")));
     QVERIFY(!html.contains(QStringLiteral("color:red")));
-}
-
-void TestImagePlacement::remoteUrlsAreSkipped()
-{
-    QMimeData data;
-    data.setUrls({QUrl(QStringLiteral("https://example.com/a.png"))});
-    QVERIFY(PasteData::recordsFor(data, document, DocumentConverter()).records.isEmpty());
 }
 
 QTEST_MAIN(TestImagePlacement)
