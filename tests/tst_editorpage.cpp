@@ -880,11 +880,11 @@ void TestEditorPage::wordCountReadsTheWholeDocument()
     // The old document's memory is collected once the new one is counted, and
     // not again for later counts of the same document.
     QTRY_VERIFY(js(QLatin1String(pageIsQuiet)).toBool());
-    js(QStringLiteral("window.counted = false; window.collectionsAfterCount = 0;"
-                      "window.gc = function () { if (window.counted) window.collectionsAfterCount += 1; };"
+    js(QStringLiteral("window.countArrived = false; window.collectionsAfterCount = 0;"
+                      "window.gc = function () { if (window.countArrived) window.collectionsAfterCount += 1; };"
                       "window.reportCount = contentObj.updateWordsCount;"
                       "contentObj.updateWordsCount = function (text) {"
-                      "  window.counted = true; window.reportCount.call(contentObj, text); };"
+                      "  window.countArrived = true; window.reportCount.call(contentObj, text); };"
                       "true"));
     QSignalSpy counted(content, &Content::updateWordsCountSignal);
     showHtml(html);

@@ -185,6 +185,7 @@ void TestFind::replaceInThePage()
     // Quotes, backslashes and line ends reach the page as they are.
     setPage(QStringLiteral("<p id=\"p\">it's \"quoted\" \\ back</p><p>x</p>"));
     findEdit->setText(QStringLiteral("it's \"quoted\" \\ back"));
+    QTRY_COMPARE(js(QStringLiteral("window.getSelection().toString()")).toString(), findEdit->text());
     replaceEdit->setText(QStringLiteral("new 'one'\r\nand \"two\" \\n"));
     window->onReplaceAll();
     QTRY_COMPARE_WITH_TIMEOUT(statusText(), QStringLiteral("Replaced 1 occurrences!"), 15000);
