@@ -6,9 +6,13 @@ var pendingCount = null;
 
 // A large document goes in piece by piece: the first piece shows at once and
 // the rest follow between frames. Whatever reads or changes the document as
-// a whole first takes in what is still waiting (flushPendingHtml).
+// a whole first takes in what is still waiting (flushPendingHtml). Every
+// frame in between costs the engine time for each block already in, so a
+// very large document goes in as a bounded number of larger pieces: its
+// cost then grows with its length, not with the square of it.
 var firstPieceLength = 64 * 1024;
 var laterPieceLength = 384 * 1024;
+var laterPiecesAtMost = 10;
 var pendingHtml = null;
 var pendingTimer = null;
 
@@ -156,7 +160,7 @@ function documentTaken() {
 function appendPendingPiece() {
   pendingTimer = null;
   if (!pendingHtml) return;
-  appendHtml(editorBody(), nextHtmlPiece(pendingHtml, laterPieceLength));
+  appendHtml(editorBody(), nextHtmlPiece(pendingHtml, pendingHtml.pieceLength));
   if (pendingHtml.start < pendingHtml.html.length) pendingTimer = setTimeout(appendPendingPiece, 0);
   else documentIsWhole();
 }
@@ -235,7 +239,9 @@ function keepPlaceOnNextDocument() {
 function setDocumentHtml(html) {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
-  pendingHtml = { html: String(html || ""), start: 0 };
+  var whole = String(html || "");
+  pendingHtml = { html: whole, start: 0,
+                  pieceLength: Math.max(laterPieceLength, Math.ceil(whole.length / laterPiecesAtMost)) };
   var place = keepPlaceOfNext ? window.scrollY : null;
   keepPlaceOfNext = false;
   var body = editorBody();
