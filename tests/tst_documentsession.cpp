@@ -163,6 +163,8 @@ void TestDocumentSession::staleAndLateAnswersAreDropped()
     session->pageAnswered(old + 100, markdownAnswer(QStringLiteral("never asked\n")));
     QCOMPARE(editors.source, QStringLiteral("second\n"));
     QCOMPARE(session->state(), DocumentSession::State::Source);
+    session->switchTo(DocumentSession::Editor::Visual);
+    QCOMPARE(editors.page, QStringLiteral("second\n"));
 }
 
 // Keys reach the page apart from the program's question: those it took after

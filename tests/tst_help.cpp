@@ -37,9 +37,8 @@ private slots:
     void issueAddressIsPercentEncoded_data();
     void issueAddressIsPercentEncoded();
     void linksOpenProductPages();
-    void manualCheck_data();
-    void manualCheck();
-    void automaticCheckIsQuietWhenCurrent();
+    void updateCheck_data();
+    void updateCheck();
     void answeringNoStartsNothing();
     void missingUpdaterKeepsWindowOpen();
     void updaterGetsFourArguments();
@@ -149,8 +148,9 @@ void TestHelp::linksOpenProductPages()
         QVERIFY2(url.toString().startsWith(server.url(QStringLiteral("/site/")).toString()), qPrintable(url.toString()));
 }
 
-void TestHelp::manualCheck_data()
+void TestHelp::updateCheck_data()
 {
+    QTest::addColumn<bool>("asked");
     QTest::addColumn<int>("status");
     QTest::addColumn<QByteArray>("reply");
     QTest::addColumn<QString>("title");
@@ -158,18 +158,21 @@ void TestHelp::manualCheck_data()
     const QString latest = QStringLiteral("Update Prompt");
     const QString current = QStringLiteral("You are currently using the latest version. No update required.");
     const QString failed = QStringLiteral("Could not check for updates.");
-    QTest::newRow("equal") << 200 << currentVersion.toUtf8() << latest << current;
-    QTest::newRow("equal with line break") << 200 << (currentVersion + "\n").toUtf8() << latest << current;
-    QTest::newRow("older") << 200 << QByteArray("1.0.0.0\n") << latest << current;
-    QTest::newRow("newer") << 200 << QByteArray("1.1.6.0\n") << "Upgrade Prompt" << "A new version has been detected";
+    QTest::newRow("equal") << true << 200 << currentVersion.toUtf8() << latest << current;
+    QTest::newRow("equal with line break") << true << 200 << (currentVersion + "\n").toUtf8() << latest << current;
+    QTest::newRow("older") << true << 200 << QByteArray("1.0.0.0\n") << latest << current;
+    QTest::newRow("newer") << true << 200 << QByteArray("1.1.6.0\n") << "Upgrade Prompt" << "A new version has been detected";
     // Asked for, a check that could not be made says so.
-    QTest::newRow("empty") << 200 << QByteArray() << latest << failed;
-    QTest::newRow("only blanks") << 200 << QByteArray(" \r\n") << latest << failed;
-    QTest::newRow("server error") << 500 << QByteArray("9.9.9.9") << latest << failed;
+    QTest::newRow("empty") << true << 200 << QByteArray() << latest << failed;
+    QTest::newRow("only blanks") << true << 200 << QByteArray(" \r\n") << latest << failed;
+    // Unasked, a check that finds nothing newer says nothing.
+    QTest::newRow("at start-up, equal") << false << 200 << (currentVersion + "\r\n").toUtf8() << QString() << QString();
+    QTest::newRow("server error") << true << 500 << QByteArray("9.9.9.9") << latest << failed;
 }
 
-void TestHelp::manualCheck()
+void TestHelp::updateCheck()
 {
+    QFETCH(bool, asked);
     QFETCH(int, status);
     QFETCH(QByteArray, reply);
     QFETCH(QString, title);
@@ -177,26 +180,21 @@ void TestHelp::manualCheck()
     server.status = status;
     server.replyBody = reply;
     BoxRecorder recorder(QMessageBox::No);
-    action("actionCheck_for_Updates")->trigger();
+    if (asked)
+        action("actionCheck_for_Updates")->trigger();
+    else
+        window->checkForUpdate(false);
     QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 10000);
     QCOMPARE(server.requests.first().method, QByteArray("GET"));
     QCOMPARE(server.requests.first().path, QByteArray("/site/version.txt"));
-    QTRY_COMPARE_WITH_TIMEOUT(recorder.boxes.size(), 1, 10000);
-    QCOMPARE(recorder.boxes.first().title, title);
-    QCOMPARE(recorder.boxes.first().text, text);
-    QTest::qWait(200);
-    QCOMPARE(recorder.boxes.size(), 1);
+    if (!title.isEmpty()) {
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.boxes.size(), 1, 10000);
+        QCOMPARE(recorder.boxes.first().title, title);
+        QCOMPARE(recorder.boxes.first().text, text);
+    }
+    QTest::qWait(300);
+    QCOMPARE(recorder.boxes.size(), title.isEmpty() ? 0 : 1);
     QVERIFY(window->isVisible());
-}
-
-void TestHelp::automaticCheckIsQuietWhenCurrent()
-{
-    server.replyBody = (currentVersion + "\r\n").toUtf8();
-    BoxRecorder recorder(QMessageBox::No);
-    window->checkForUpdate(false);
-    QTRY_COMPARE_WITH_TIMEOUT(server.requests.size(), 1, 10000);
-    QTest::qWait(500);
-    QCOMPARE(recorder.boxes.size(), 0);
 }
 
 void TestHelp::answerUpgrade(QMessageBox::StandardButton button, SeenBox *seen)
@@ -273,8 +271,6 @@ void TestHelp::feedbackByMail()
     answerModal([](QWidget *modal) {
         auto *chooser = qobject_cast<FeedbackDialog *>(modal);
         QVERIFY(chooser);
-        QCOMPARE(chooser->windowTitle(), QStringLiteral("Feedback"));
-        QCOMPARE(chooser->size(), QSize(320, 160));
         chooser->findChild<QPushButton *>(QStringLiteral("emailButton"))->click();
     });
     action("actionFeedback")->trigger();
@@ -293,9 +289,7 @@ void TestHelp::feedbackAsIssue()
         answerModal([&stayedOpenWithoutTitle](QWidget *next) {
             auto *issue = qobject_cast<IssueDialog *>(next);
             QVERIFY(issue);
-            QCOMPARE(issue->windowTitle(), QStringLiteral("Submit GitHub Issue"));
             auto *title = issue->findChild<QLineEdit *>(QStringLiteral("titleEdit"));
-            QCOMPARE(title->placeholderText(), QStringLiteral("Please enter feedback title..."));
             auto *submit = issue->findChild<QPushButton *>(QStringLiteral("submitButton"));
             title->setText(QStringLiteral("   "));
             submit->click();
@@ -317,16 +311,13 @@ void TestHelp::feedbackAsIssue()
 void TestHelp::aboutAndLicenses()
 {
     QString aboutText;
-    QString aboutTitle;
     answerModal([&](QWidget *modal) {
         auto *about = qobject_cast<aboutDialog *>(modal);
         QVERIFY(about);
-        aboutTitle = about->windowTitle();
         aboutText = about->findChild<QTextBrowser *>()->toPlainText();
         about->findChild<QPushButton *>(QStringLiteral("okButton"))->click();
     });
     action("actionAbout")->trigger();
-    QCOMPARE(aboutTitle, QStringLiteral("About Us"));
     QVERIFY2(aboutText.startsWith(QStringLiteral("Penwick is an easily accessible Markdown editing tool.")), qPrintable(aboutText));
     QVERIFY(aboutText.contains(QStringLiteral("version 1.1.5.0 by the Penwick developers")));
 
@@ -334,7 +325,6 @@ void TestHelp::aboutAndLicenses()
     answerModal([&](QWidget *modal) {
         auto *dialog = qobject_cast<DialogLicense *>(modal);
         QVERIFY(dialog);
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Licenses"));
         licenses = dialog->findChild<QTextBrowser *>()->toPlainText();
         dialog->reject();
     });
@@ -347,15 +337,14 @@ void TestHelp::aboutAndLicenses()
 
 void TestHelp::imageHostingOpensManager()
 {
-    QString title;
-    answerModal([&title](QWidget *modal) {
+    bool opened = false;
+    answerModal([&opened](QWidget *modal) {
         auto *manager = qobject_cast<ImageHostManagerWidget *>(modal);
-        QVERIFY(manager);
-        title = manager->windowTitle();
-        manager->reject();
+        opened = manager;
+        modal->close();
     });
     action("actionImage_Hosting_Service")->trigger();
-    QCOMPARE(title, QStringLiteral("Image Host Manager"));
+    QVERIFY(opened);
 }
 
 QTEST_MAIN(TestHelp)
