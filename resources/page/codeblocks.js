@@ -258,6 +258,7 @@ function buildCodeMirror(wrapper, focus) {
     touchBlock(wrapper);
     forgetTextAround(wrapper);
     markModified();
+    scheduleCount();
   });
   editor.getWrapperElement().addEventListener("paste", function (event) {
     event.preventDefault();

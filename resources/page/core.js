@@ -72,14 +72,17 @@ function touchBlock(node, attributesOfNode) {
   }
 }
 
-// Changes inside a code block are its editor's, which reports them itself.
+// Changes inside a code block are its editor's, which reports them itself:
+// the editor also redraws its own lines whenever it scrolls into view.
+function isInCodeEditor(node) {
+  var element = node.nodeType === Node.ELEMENT_NODE ? node : node.parentNode;
+  return !element || !!(element.closest && element.closest(".cm-editor-wrapper"));
+}
+
 function touchChangedBlocks(records) {
   var body = editorBody();
   records.forEach(function (record) {
-    if (record.target === body) return;
-    var element = record.target.nodeType === Node.ELEMENT_NODE ? record.target : record.target.parentNode;
-    if (!element || (element.closest && element.closest(".cm-editor-wrapper"))) return;
-    touchBlock(record.target, record.type === "attributes");
+    if (record.target !== body) touchBlock(record.target, record.type === "attributes");
   });
 }
 

@@ -189,6 +189,7 @@ function collectWhenIdle() {
 
 function documentIsWhole() {
   pendingHtml = null;
+  ensureTrailingParagraph();
   collectWhenCounted = true;
   collectWhenIdle();
 }
@@ -211,6 +212,7 @@ var changedAttributes = ["href", "src", "title", "alt", "align", "width", "heigh
 var documentObserver = null;
 
 function takeChanges(records) {
+  records = records.filter(function (record) { return !isInCodeEditor(record.target); });
   touchChangedBlocks(records);
   var contentChanges = records.filter(function (record) { return record.type !== "attributes"; });
   if (!contentChanges.length) return;
