@@ -411,10 +411,10 @@ function ensureTrailingParagraph() {
 }
 
 // The word count and the outline read the whole page; a burst of changes
-// asks for them once.
+// asks for them once, when the writer pauses.
 function scheduleCount() {
   cancelTextReading();
-  if (pendingCount !== null) return;
+  clearTimeout(pendingCount);
   pendingCount = setTimeout(function () {
     pendingCount = null;
     // Both read the whole page: once, when the last piece is in.
