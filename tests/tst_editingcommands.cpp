@@ -85,7 +85,6 @@ public slots:
 private:
     QList<QUrl> openedUrls;
     void setPageHtml(const QString &html);
-    void activateTab(const QString &title);
     QPoint viewPointOf(const QString &selector);
     QWidget *linkDialog() const;
 
@@ -109,18 +108,6 @@ void TestEditingCommands::setPageHtml(const QString &html)
 }
 
 // Going to the source waits for the page's document to arrive there.
-void TestEditingCommands::activateTab(const QString &title)
-{
-    const bool toSource = title == QLatin1String("Source Code Editor");
-    const QString notYet = QStringLiteral("<not yet handed over>");
-    if (toSource)
-        source->setPlainText(notYet);
-    clickTab(title);
-    QTRY_VERIFY(window->isVisualEditorShown() == !toSource);
-    if (toSource)
-        QTRY_VERIFY(source->toPlainText() != notYet);
-}
-
 // The centre of the first element matching `selector`, in view coordinates.
 QPoint TestEditingCommands::viewPointOf(const QString &selector)
 {
@@ -143,7 +130,7 @@ QWidget *TestEditingCommands::linkDialog() const
 
 void TestEditingCommands::markdownPathInTheWindow()
 {
-    activateTab(QStringLiteral("Source Code Editor"));
+    toSource();
     source->setPlainText(QStringLiteral("one two"));
     QTextCursor cursor = source->textCursor();
     cursor.setPosition(4);
@@ -186,7 +173,7 @@ void TestEditingCommands::zoom()
 
 void TestEditingCommands::ctrlSlashSwitchesEditors()
 {
-    activateTab(QStringLiteral("Source Code Editor"));
+    toSource();
     source->setFocus();
     QTest::keyRelease(source, Qt::Key_Slash, Qt::ControlModifier);
     QTRY_VERIFY(window->isVisualEditorShown());
@@ -323,7 +310,7 @@ void TestEditingCommands::everyEnabledCommandShowsAnEffect()
                                                                                                  : QStringLiteral("cell");
             if (visual) {
                 if (!window->isVisualEditorShown())
-                    activateTab(QStringLiteral("Visual Editor"));
+                    clickTab(QStringLiteral("Visual Editor"));
                 setPageHtml(DocumentConverter().markdownToHtml(markdown.toStdString()));
                 js(QStringLiteral("(function(){var w=document.createTreeWalker(editorBody(),NodeFilter.SHOW_TEXT),n;"
                                   "while((n=w.nextNode())&&n.data.indexOf('%1')<0){}var r=document.createRange();"
@@ -332,7 +319,7 @@ void TestEditingCommands::everyEnabledCommandShowsAnEffect()
                        .arg(word).arg(word.size()));
             } else {
                 if (window->isVisualEditorShown())
-                    activateTab(QStringLiteral("Source Code Editor"));
+                    toSource();
                 source->setPlainText(markdown);
                 QTextCursor cursor = source->textCursor();
                 cursor.setPosition(markdown.indexOf(word));
@@ -428,7 +415,7 @@ void TestEditingCommands::tablePicker()
     QFETCH(bool, click);
     setPageHtml(QStringLiteral("<p>before</p>"));
     if (!visual)
-        activateTab(QStringLiteral("Source Code Editor"));
+        toSource();
     source->setPlainText(QStringLiteral("text"));
     source->moveCursor(QTextCursor::End);
     auto *picker = window->findChild<TableDialog *>(QStringLiteral("tableDialog"));
@@ -554,7 +541,7 @@ void TestEditingCommands::contextMenuEntries()
 
 void TestEditingCommands::formulaDialogCancelChangesNothing()
 {
-    activateTab(QStringLiteral("Source Code Editor"));
+    toSource();
     source->setPlainText(QString());
     auto *dialog = window->findChild<LaTeXEditorDialog *>(QStringLiteral("latexDialog"));
     const auto answer = [dialog](bool accept, const QString &text) {
@@ -574,7 +561,7 @@ void TestEditingCommands::formulaDialogCancelChangesNothing()
     latex->trigger();
     QCOMPARE(source->toPlainText(), QStringLiteral("$$x^2$$"));
 
-    activateTab(QStringLiteral("Visual Editor"));
+    clickTab(QStringLiteral("Visual Editor"));
     setPageHtml(QStringLiteral("<p>text</p>"));
     answer(false, QStringLiteral("ignored"));
     latex->trigger();
@@ -621,7 +608,7 @@ void TestEditingCommands::linkInTheSourceEditor()
 {
     QFETCH(QString, selected);
     QFETCH(QString, result);
-    activateTab(QStringLiteral("Source Code Editor"));
+    toSource();
     source->setPlainText(QStringLiteral("see word now"));
     QTextCursor cursor = source->textCursor();
     cursor.setPosition(4);
@@ -672,7 +659,7 @@ void TestEditingCommands::imageWindow()
     QFETCH(QString, inserted);
     setPageHtml(QStringLiteral("<p>text</p>"));
     if (!visual)
-        activateTab(QStringLiteral("Source Code Editor"));
+        toSource();
     source->setPlainText(QString());
     action("actionImage")->trigger();
     QWidget *imageWindow = nullptr;
