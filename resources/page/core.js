@@ -76,13 +76,17 @@ function touchBlock(node, attributesOfNode) {
 // the editor also redraws its own lines whenever it scrolls into view.
 function isInCodeEditor(node) {
   var element = node.nodeType === Node.ELEMENT_NODE ? node : node.parentNode;
-  return !element || !!(element.closest && element.closest(".cm-editor-wrapper"));
+  return !!(element && element.closest && element.closest(".cm-editor-wrapper"));
 }
 
+// A text node already taken out of the page has no block left to touch.
 function touchChangedBlocks(records) {
   var body = editorBody();
   records.forEach(function (record) {
-    if (record.target !== body) touchBlock(record.target, record.type === "attributes");
+    var target = record.target;
+    if (target !== body && (target.nodeType === Node.ELEMENT_NODE || target.parentNode)) {
+      touchBlock(target, record.type === "attributes");
+    }
   });
 }
 
