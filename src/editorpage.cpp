@@ -501,6 +501,11 @@ void EditorPage::run(const QString &script)
     view->page()->runJavaScript(withWholeDocument(script));
 }
 
+void EditorPage::runOnPage(const QString &script)
+{
+    view->page()->runJavaScript(script);
+}
+
 void EditorPage::shutDown()
 {
     holdingInput = false;
@@ -534,7 +539,7 @@ void EditorPage::jumpToAnchor(const QString &name)
 
 void EditorPage::setPlaceholder(const QString &text)
 {
-    run(QStringLiteral("setPlaceholder.apply(null, %1)")
+    runOnPage(QStringLiteral("setPlaceholder.apply(null, %1)")
             .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))));
 }
 

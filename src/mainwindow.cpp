@@ -497,7 +497,7 @@ void MainWindow::changeCssTheme()
     const QString name = Config::get(Config::PreviewTheme).toString();
     QString url = QUrl::fromLocalFile(themesFolder() + QStringLiteral("/%1.css").arg(name))
                             .toString(QUrl::FullyEncoded);
-    page->run(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
+    page->runOnPage(QStringLiteral("document.getElementById('themecss').href='%1';").arg(url.replace(QLatin1Char('\''), QStringLiteral("%27"))));
 }
 
 void MainWindow::changeCodeMirrorStyle()
@@ -505,7 +505,7 @@ void MainWindow::changeCodeMirrorStyle()
     const QString name = Config::get(Config::CodeBlockStyle).toString();
     const QString safeName = QString(name).remove(QRegularExpression(QStringLiteral("[^A-Za-z0-9_-]")));
     const QString href = safeName == QLatin1String("default") ? QString() : QStringLiteral("qrc:/codemirror/theme/%1.css").arg(safeName);
-    page->run(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));
+    page->runOnPage(QStringLiteral("document.getElementById('cmthemecss').href='%1';changeCmTheme('%2');").arg(href, safeName));
 }
 
 void MainWindow::updateTitle()

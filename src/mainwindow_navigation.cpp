@@ -133,7 +133,7 @@ void MainWindow::filterOutline(const QString &text)
 
 void MainWindow::showLeftBar(bool checked)
 {
-    page->run(QStringLiteral("setShowLeftSidebar(%1);").arg(checked ? QStringLiteral("true") : QStringLiteral("false")));
+    page->runOnPage(QStringLiteral("setShowLeftSidebar(%1);").arg(checked ? QStringLiteral("true") : QStringLiteral("false")));
     setLeftBar(checked);
     refreshSidebarIcon();
 }

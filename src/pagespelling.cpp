@@ -183,7 +183,7 @@ void PageSpelling::use(const QString &name)
 void PageSpelling::tellPage()
 {
     if (page->isReady())
-        page->run(QStringLiteral("setSpellChecking(%1)").arg(enabled && !active.isEmpty() ? "true" : "false"));
+        page->runOnPage(QStringLiteral("setSpellChecking(%1)").arg(enabled && !active.isEmpty() ? "true" : "false"));
 }
 
 // Word lists of the language that are no longer the user's.

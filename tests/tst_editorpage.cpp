@@ -1,5 +1,6 @@
 // The editor page in the real web engine, as the main window loads it.
 #include "guitestbase.h"
+#include "pagespelling.h"
 #include "linktarget.h"
 #include "httptestserver.h"
 #include "configwindow.h"
@@ -637,9 +638,24 @@ void TestEditorPage::largeDocumentComesInWhole()
                       "true"));
     showHtml(html);
     QCOMPARE(js(QStringLiteral("pendingHtml !== null")).toBool(), inPieces);
+    // Calls that change only the page's settings leave the rest coming in.
+    window->changeCssTheme();
+    window->changeCodeMirrorStyle();
+    window->findChild<PageSpelling *>()->setEnabled(false);
+    QCOMPARE(js(QStringLiteral("pendingHtml !== null")).toBool(), inPieces);
+    // Spelling is marked once the document is whole: marks among the pieces
+    // make every later frame restyle the whole page.
+    const QString marked = QStringLiteral("editorBody().querySelectorAll('[spellcheck=\"true\"]').length");
+    js(QStringLiteral("setSpellChecking(true); window.framesAfter = 0; requestAnimationFrame(function () {"
+                      "  requestAnimationFrame(function () { window.framesAfter = 2; }); }); true"));
+    QTRY_COMPARE(js(QStringLiteral("window.framesAfter")).toInt(), 2);
+    if (inPieces)
+        QCOMPARE(js(marked).toInt(), 0);
     js(QStringLiteral("appendPendingPiece = window.appendPiece; if (pendingHtml) appendPendingPiece(); true"));
     QTRY_VERIFY(js(QStringLiteral("pendingHtml === null")).toBool());
     QTRY_COMPARE(js(QStringLiteral("editorBody().lastElementChild.innerHTML")).toString(), QStringLiteral("&nbsp;"));
+    QTRY_VERIFY(js(marked).toInt() > 0);
+    js(QStringLiteral("setSpellChecking(false)"));
     QCOMPARE(js(QStringLiteral("getHtml()")).toString(), whole);
     QCOMPARE(js(QStringLiteral("editedSinceShown")).toBool(), false);
 }

@@ -112,9 +112,12 @@ function keepCodeUnchecked(node) {
   selectWithin(node, "code").forEach(function (code) { code.setAttribute("spellcheck", "false"); });
 }
 
-// True when the block was not checked before.
+// True when the block was not checked before. Nothing is marked while a
+// document is still coming in: with marked blocks in the page, the engine
+// restyles the whole page in every frame that adds a piece. The draw update
+// after the last piece marks the blocks in view.
 function checkSpellingIn(block) {
-  if (!spellCheckingWanted || spellCheckedBlocks.has(block)) return false;
+  if (!spellCheckingWanted || pendingHtml || spellCheckedBlocks.has(block)) return false;
   block.setAttribute("spellcheck", "true");
   keepCodeUnchecked(block);
   spellCheckedBlocks.add(block);
