@@ -81,12 +81,12 @@ public:
     // Runs `script` once the whole document is in; `answered` gets its result,
     // unless this object is gone or the page was replaced by then.
     void run(const QString &script);
+    void ask(const QString &script, const std::function<void(const QVariant &)> &answered);
+    void whenWholeDocument(const std::function<void()> &then);
     // Runs `script` at once, for calls that change only the page's own
     // settings (style, spelling, layout): a large document still coming in
     // goes on coming in piece by piece rather than all at once.
     void runOnPage(const QString &script);
-    void ask(const QString &script, const std::function<void(const QVariant &)> &answered);
-    void whenWholeDocument(const std::function<void()> &then);
 
     // The document as a standalone page built by the page's exportDocument()
     // (empty when the page could not build it), as a PDF, or on paper; the
