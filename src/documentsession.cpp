@@ -55,7 +55,7 @@ void DocumentSession::newDocument()
     if (wanted == Editor::Visual)
         editors->setSourceText(QString(), false);
     else
-        editors->showInPage(QString(), false, false);
+        showInPage(QString(), false, false);
     takePageMarkdown(QString());
     sourceHoldsPageMarkdown = true;
     pageShowsSource = true;
@@ -77,17 +77,24 @@ void DocumentSession::replaceDocument(const QString &text, bool keepPlace)
     if (handOverDropped)
         editors->setSourceReadOnly(false);
     if (wanted == Editor::Visual) {
-        editors->showInPage(text, false, keepPlace);
+        showInPage(text, false, keepPlace);
         takePageMarkdown(text);
     } else {
         editors->setSourceText(text, keepPlace);
     }
     sourceHoldsPageMarkdown = false;
     pageShowsSource = false;
+    pageHoldsEarlierDocument = wanted != Editor::Visual;
     unbackedEdits = false;
     setModified(false);
     if (handOverDropped)
         emit handOverSettled();
+}
+
+void DocumentSession::showInPage(const QString &text, bool fromSource, bool keepPlace)
+{
+    pageHoldsEarlierDocument = false;
+    editors->showInPage(text, fromSource, keepPlace);
 }
 
 void DocumentSession::switchTo(Editor editor)
@@ -102,7 +109,7 @@ void DocumentSession::switchTo(Editor editor)
         if (pageShowsSource)
             return;
         const QString text = editors->sourceText();
-        editors->showInPage(text, true, false);
+        showInPage(text, true, false);
         takePageMarkdown(text);
         sourceHoldsPageMarkdown = true;
         pageShowsSource = true;
@@ -201,7 +208,7 @@ void DocumentSession::recoverFromPage()
         pageShowsSource = false;
     }
     if (currentState == State::Visual) {
-        editors->showInPage(pageMarkdown, false, false);
+        showInPage(pageMarkdown, false, false);
         pageShowsSource = sourceHoldsPageMarkdown;
     }
     pageHasEdits = false;
@@ -216,6 +223,8 @@ void DocumentSession::recoverFromPage()
 // edited since, the page's document is fetched again.
 void DocumentSession::pageEdited()
 {
+    if (pageHoldsEarlierDocument)
+        return;
     noteEdit();
     if (currentState == State::ToSource) {
         editsDuringHandOver = true;

@@ -40,10 +40,12 @@
 //   ToSource  pageAnswered(Failed)       page restarted, then as pageLost                   wanted
 //   Source    switchTo(Visual)           page gets the source's text unless it shows it     Visual
 //   Source    pageEdited                 the source unedited since: page asked again        ToSource
+//   Source    pageEdited, page holding   nothing: late keys of a document since replaced   Source
+//             an earlier document
 //   Visual    pageLost                   page gets pageMarkdown again; notice               Visual
 //   ToSource  pageLost                   source gets pageMarkdown; notice                   wanted
 //   Source    pageLost                   nothing: the page gets the text when in front      Source
-//   any       sourceEdited, pageEdited   modified; revision + 1                             same
+//   any       sourceEdited, pageEdited   modified (but see above); revision + 1             same
 //   any       written(r)                 unmodified when no edit came after revision r      same
 //   any       file changed on disk       diskChanged: the window reloads or asks            same
 //
@@ -140,6 +142,7 @@ private:
     void setModified(bool value);
     void noteEdit();
     void replaceDocument(const QString &text, bool keepPlace);
+    void showInPage(const QString &text, bool fromSource, bool keepPlace);
     void startHandOver();
     void finishHandOver(const QString &markdown, bool sourceHasIt);
     void recoverFromPage();
@@ -168,6 +171,9 @@ private:
     bool sourceHoldsPageMarkdown = true;
     // Both editors show the same document, unchanged on either side since.
     bool pageShowsSource = true;
+    // The page still holds a document replaced while the Source Code Editor
+    // was in front; what it reports of edits concerns that one.
+    bool pageHoldsEarlierDocument = false;
 
     quint64 lastRequest = 0;
     quint64 handOverRequest = 0;

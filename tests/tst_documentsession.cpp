@@ -191,6 +191,16 @@ void TestDocumentSession::lateEditsOfThePageAreFetched()
     session->pageEdited();
     QCOMPARE(session->state(), DocumentSession::State::Source);
     QCOMPARE(editors.questions.size(), 3);
+
+    // Late keys of a document since replaced leave the new one alone.
+    QVERIFY(openFile("other\n", QStringLiteral("other.md")));
+    session->pageEdited();
+    QVERIFY(!session->isModified());
+    QCOMPARE(editors.questions.size(), 3);
+    session->switchTo(DocumentSession::Editor::Visual);
+    QCOMPARE(editors.page, QStringLiteral("other\n"));
+    session->pageEdited();
+    QVERIFY(session->isModified());
 }
 
 // Converting back would rewrite the user's own spelling of the same document.
