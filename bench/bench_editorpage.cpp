@@ -8,7 +8,6 @@
 #include "appsettings.h"
 #include "benchwait.h"
 #include "QWebEngineViewEx.h"
-#include "content.h"
 #include "documentgenerator.h"
 #include "documentconverter.h"
 #include "editorpage.h"
@@ -77,7 +76,6 @@ int main(int argc, char *argv[])
     window.resize(1200, 900);
     window.show();
     auto *view = window.findChild<QWebEngineViewEx *>(QStringLiteral("webView"));
-    auto *content = window.findChild<Content *>(QStringLiteral("content"));
     waitOrStop([&] { return evaluate(view, QStringLiteral("typeof contentObj === 'object'")).toBool(); }, 30000, "the page");
     auto *spelling = window.findChild<PageSpelling *>();
     waitOrStop([&] { return !spelling->activeDictionary().isEmpty(); }, 30000, "the page's dictionary");
@@ -87,7 +85,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    emit content->setHtmlSignal(html);
+    window.findChild<EditorPage *>()->showHtml(html);
     waitOrStop([&] {
         return evaluate(view, QStringLiteral("document.querySelectorAll('#bodyeditor .cm-editor-wrapper').length > 0 && "
                                              "!!document.querySelector('#bodyeditor x-equation .katex')"))

@@ -22,10 +22,6 @@ public:
     static bool hasScriptScheme(const QString &url);
 
 signals:
-    void setHtmlSignal(const QString &html);
-    // The folder (a file URL ending in "/") the next documents' relative image
-    // addresses lead into; empty for none.
-    void documentFolderSignal(const QString &folderUrl);
     // Blocks [first, first + removed) of the page's document give way to `html`;
     // the index of every later block moves by `shift`.
     void patchHtmlSignal(int first, int removed, const QString &html, int shift);

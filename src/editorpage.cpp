@@ -1,6 +1,7 @@
 #include "editorpage.h"
 
 #include "content.h"
+#include "pagedocuments.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -91,6 +92,13 @@ std::vector<SourceBlocks::PagePart> pagePartsFrom(const QVariantList &list)
     }
     return pageParts;
 }
+
+// A call of the page's `function` with `argument`.
+QString pageCall(QLatin1String function, const QString &argument)
+{
+    return function + QStringLiteral(".apply(null, ")
+        + QString::fromUtf8(QJsonDocument(QJsonArray{argument}).toJson(QJsonDocument::Compact)) + QLatin1Char(')');
+}
 }
 
 // Whatever Qt calls back with is dropped once this page is gone or replaced.
@@ -110,6 +118,7 @@ EditorPage::EditorPage(QWebEngineView *view, Content *content, QObject *parent)
     : QObject(parent)
     , view(view)
     , content(content)
+    , documents(PageDocuments::of(view->page()->profile()))
 {
     qRegisterMetaType<PageAnswer>();
     view->installEventFilter(this);
@@ -120,6 +129,12 @@ EditorPage::EditorPage(QWebEngineView *view, Content *content, QObject *parent)
     view->page()->setUrlRequestInterceptor(&remoteImages);
     // The page needs no cookies: remote images get none, and none are kept.
     view->page()->profile()->cookieStore()->setCookieFilter([](const QWebEngineCookieStore::FilterRequest &) { return false; });
+}
+
+EditorPage::~EditorPage()
+{
+    if (documents)
+        documents->withdraw(this);
 }
 
 void EditorPage::setRemoteImagesAllowed(bool allowed)
@@ -134,6 +149,9 @@ void EditorPage::load(const PageSettings &pageSettings)
     ready = false;
     ++pageLife;
     documentsGiven = 0;
+    // The old page may leave documents unread; the new one starts afresh.
+    if (documents)
+        documents->withdraw(this);
     // A document given while the page was away goes in once it is back.
     if (!htmlWaiting)
         forgetDocument();
@@ -164,7 +182,7 @@ void EditorPage::onBridgeConnected()
     if (ready)
         return;
     ready = true;
-    emit content->documentFolderSignal(documentFolderUrl);
+    runOnPage(pageCall(QLatin1String("setDocumentFolder"), documentFolderUrl));
     if (htmlWaiting) {
         htmlWaiting = false;
         if (waitingInTemplate) {
@@ -295,7 +313,7 @@ void EditorPage::giveWholeDocumentAgain()
         return;
     if (patchKeepsPlace)
         run(QStringLiteral("keepPlaceOnNextDocument()"));
-    emit content->setHtmlSignal(QString::fromStdString(sourceBlocks.markedElements(0, sourceBlocks.blockCount())));
+    sendDocument(QString::fromStdString(sourceBlocks.markedElements(0, sourceBlocks.blockCount())));
 }
 
 void EditorPage::showHtml(const QString &html)
@@ -310,8 +328,17 @@ void EditorPage::giveHtml(const QString &html)
         return;
     }
     countDocumentGiven();
-    emit content->setHtmlSignal(html);
+    sendDocument(html);
     holdInputUntilDocumentIsIn();
+}
+
+// The document goes in by a script, in order with every script before and
+// after it; the page reads the markup itself from the address it is given.
+void EditorPage::sendDocument(const QString &html)
+{
+    if (!documents)
+        return;
+    runOnPage(pageCall(QLatin1String("takeDocumentFrom"), documents->offer(this, html)));
 }
 
 void EditorPage::holdUntilReady(const QString &html, bool keepPlace)
@@ -528,19 +555,18 @@ void EditorPage::whenWholeDocument(const std::function<void()> &then)
 void EditorPage::setDocumentFolder(const QString &folder)
 {
     documentFolderUrl = folder.isEmpty() ? QString() : QUrl::fromLocalFile(folder + QLatin1Char('/')).toString();
-    emit content->documentFolderSignal(documentFolderUrl);
+    if (ready)
+        runOnPage(pageCall(QLatin1String("setDocumentFolder"), documentFolderUrl));
 }
 
 void EditorPage::jumpToAnchor(const QString &name)
 {
-    run(QStringLiteral("jumpToAnchor.apply(null, %1)")
-            .arg(QString::fromUtf8(QJsonDocument(QJsonArray{name}).toJson(QJsonDocument::Compact))));
+    run(pageCall(QLatin1String("jumpToAnchor"), name));
 }
 
 void EditorPage::setPlaceholder(const QString &text)
 {
-    runOnPage(QStringLiteral("setPlaceholder.apply(null, %1)")
-            .arg(QString::fromUtf8(QJsonDocument(QJsonArray{text}).toJson(QJsonDocument::Compact))));
+    runOnPage(pageCall(QLatin1String("setPlaceholder"), text));
 }
 
 // The code blocks' modes load when first needed; what is exported or

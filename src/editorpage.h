@@ -19,6 +19,7 @@
 #include <vector>
 
 class Content;
+class PageDocuments;
 class QWebChannel;
 class QWebEngineView;
 class QPageLayout;
@@ -49,7 +50,8 @@ Q_DECLARE_METATYPE(PageAnswer)
 // typed into the document on its way out, they would be lost with it.
 //
 // The page functions the program relies on (resources/page/*.js):
-//   setHtmlSignal(html)          (bridge) replaces the document
+//   takeDocumentFrom(address)    replaces the document with the one the address serves
+//   setDocumentFolder(url)       where relative image addresses lead
 //   handOverHtml()               {document, keys, html}: html is false when unedited
 //                                since the program last had it; the program has it now
 //   editedHtml()                 the same without handing over: the page stays live
@@ -61,6 +63,7 @@ class EditorPage : public QObject
     Q_OBJECT
 public:
     EditorPage(QWebEngineView *view, Content *content, QObject *parent = nullptr);
+    ~EditorPage() override;
 
     // Loads the editor page; again after its renderer ended.
     void load(const PageSettings &settings);
@@ -122,6 +125,7 @@ protected:
 
 private:
     void giveHtml(const QString &html);
+    void sendDocument(const QString &html);
     void holdUntilReady(const QString &html, bool keepPlace);
     void countDocumentGiven();
     void whenCodeModesLoaded(const std::function<void()> &then, int attempts = 60);
@@ -141,6 +145,7 @@ private:
     QWebEngineView *view;
     Content *content;
     QWebChannel *channel = nullptr;
+    QPointer<PageDocuments> documents;
     DocumentConverter converter;
     // The document the page was given last, by its blocks, and whether the
     // page has reported an edit of it since.

@@ -210,6 +210,7 @@ void GuiTestBase::showHtml(const QString &html)
                       "document.getElementById('bodyeditor').appendChild(old);true"));
     window->editorPage()->showHtml(html);
     QTRY_VERIFY_WITH_TIMEOUT(js(QStringLiteral("!document.querySelector('[data-old-document]')")).toBool(), 15000);
+    QTRY_VERIFY(window->editorPage()->holdsLatestDocument());
 }
 
 void GuiTestBase::clickTab(const QString &title)

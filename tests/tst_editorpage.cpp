@@ -106,7 +106,7 @@ void TestEditorPage::startupFileComesWithThePage_data()
     // Text that would end the data block the page carries a small document
     // in, start markup or be taken for a placeholder of the page.
     const QByteArray hostile = "# Opened at start\n\nA `</script><script>` span, \\<!-- and {{theme}}, {{firstDocument}}, "
-                               "\\u003c/script> and \xe2\x80\xa8 here.\n\n$x^2$\n\n```js\nlet a = \"</script>\";\n```\n";
+                               "\\u003c/script> and \xe2\x80\xa8 \xf0\x9f\x93\x9d here.\n\n$x^2$\n\n```js\nlet a = \"</script>\";\n```\n";
     QTest::newRow("small: in the page as it loads") << hostile;
     QByteArray large = hostile;
     while (large.size() < 100 * 1024)
@@ -143,9 +143,13 @@ void TestEditorPage::startupFileComesWithThePage()
 
 void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
 {
-    showHtml(QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
-                            "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"
-                            "<pre contenteditable=\"false\"><code class=\"language-bash\">echo $HOME\n</code></pre>"));
+    // A document given before the page took the one before goes in after it.
+    window->editorPage()->showHtml(QStringLiteral("<p>replaced at once</p>"));
+    window->editorPage()->showHtml(
+        QStringLiteral("<p>a <x-equation contenteditable=\"false\">x^2</x-equation></p>"
+                       "<pre contenteditable=\"false\"><code class=\"language-python\">print(1)\n</code></pre>"
+                       "<pre contenteditable=\"false\"><code class=\"language-bash\">echo $HOME\n</code></pre>"));
+    QTRY_VERIFY(window->editorPage()->holdsLatestDocument());
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 2);
     // Delete stands apart, at the far end from the language.
     QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar')[0].children,"

@@ -238,6 +238,22 @@ function keepPlaceOnNextDocument() {
   return true;
 }
 
+// The program gives a document by an address that serves it once; it is
+// read at once, so that whatever the program runs next finds it in.
+function takeDocumentFrom(address) {
+  var request = new XMLHttpRequest();
+  request.open("GET", address, false);
+  request.send();
+  if (request.status !== 200) throw new Error("No document at " + address);
+  setDocumentHtml(request.responseText);
+}
+
+// The folder (a file URL ending in "/") the next documents' relative image
+// addresses lead into; empty for none.
+function setDocumentFolder(folderUrl) {
+  documentFolder = folderUrl;
+}
+
 function setDocumentHtml(html) {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
@@ -483,8 +499,6 @@ function connectBridge(channel) {
     var element = document.getElementById(id);
     if (element) element.remove();
   });
-  contentObj.setHtmlSignal.connect(setDocumentHtml);
-  contentObj.documentFolderSignal.connect(function (folderUrl) { documentFolder = folderUrl; });
   contentObj.patchHtmlSignal.connect(patchDocumentHtml);
   contentObj.rebaseAndPatchHtmlSignal.connect(rebaseAndPatchDocumentHtml);
   // The program answers with the document it has, if any; an empty page

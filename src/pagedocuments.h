@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QWebEngineUrlSchemeHandler>
+
+class QWebEngineProfile;
+
+// Hands documents to editor pages by address: the page reads one with a
+// request of its own, so that its markup travels as bytes. Sent as the text
+// of a bridge message or of a script it is quoted, copied and parsed on the
+// way, seconds for a document of a few megabytes. An address serves once.
+class PageDocuments : public QWebEngineUrlSchemeHandler
+{
+    Q_OBJECT
+public:
+    static const QByteArray scheme;
+
+    // The handler serving the pages of `profile`, installed on first use.
+    static PageDocuments *of(QWebEngineProfile *profile);
+
+    // An address that serves `html` once, offered for `owner`.
+    QString offer(const QObject *owner, const QString &html);
+    // What `owner` offered and was not read serves nothing.
+    void withdraw(const QObject *owner);
+
+    void requestStarted(QWebEngineUrlRequestJob *job) override;
+
+private:
+    using QWebEngineUrlSchemeHandler::QWebEngineUrlSchemeHandler;
+
+    struct Offer {
+        const QObject *owner;
+        QByteArray html;
+    };
+    QHash<QString, Offer> offered;
+    quint64 offers = 0;
+};
