@@ -30,8 +30,8 @@ constexpr int modeCheckMs = 50;
 // Keys not in by then never reach the page (the engine drops some, such as
 // lone modifiers it handles itself).
 constexpr int keyArrivalMs = 400;
-// A document up to this many characters is in the page as it loads (with
-// every character percent-encoded, it stays far below the 2 MB a page
+// A document up to this many bytes of markup is in the page as it loads (with
+// every byte percent-encoded, it stays far below the 2 MB a page
 // loaded from data may hold); a larger one goes in piece by piece.
 constexpr int documentInTemplateLimit = 64 * 1024;
 
@@ -173,7 +173,7 @@ void EditorPage::load(const PageSettings &pageSettings)
     // The page is loaded from a data: address of at most 2 MB.
     waitingInTemplate = htmlWaiting && !waitingKeepsPlace && waitingHtml.size() <= documentInTemplateLimit;
     view->setHtml(fillPageTemplate(QString::fromUtf8(pageTemplate.readAll()), settings,
-                                   waitingInTemplate ? waitingHtml : QString(), documentFolderUrl),
+                                   waitingInTemplate ? QString::fromUtf8(waitingHtml) : QString(), documentFolderUrl),
                   QUrl(QStringLiteral("qrc:///")));
 }
 
@@ -209,7 +209,7 @@ void EditorPage::showDocument(const QString &markdown, bool fromSource, bool kee
     if (fromSource && patchPage(next, keepPlace))
         return;
     sourceBlocks = std::move(next);
-    const QString html = QString::fromStdString(marked);
+    const QByteArray html = QByteArray::fromStdString(marked);
     marked.clear();
     if (!ready) {
         holdUntilReady(html, keepPlace);
@@ -313,15 +313,15 @@ void EditorPage::giveWholeDocumentAgain()
         return;
     if (patchKeepsPlace)
         run(QStringLiteral("keepPlaceOnNextDocument()"));
-    sendDocument(QString::fromStdString(sourceBlocks.markedElements(0, sourceBlocks.blockCount())));
+    sendDocument(QByteArray::fromStdString(sourceBlocks.markedElements(0, sourceBlocks.blockCount())));
 }
 
 void EditorPage::showHtml(const QString &html)
 {
-    giveHtml(QString::fromStdString(sourceBlocks.take(html.toStdString())));
+    giveHtml(QByteArray::fromStdString(sourceBlocks.take(html.toStdString())));
 }
 
-void EditorPage::giveHtml(const QString &html)
+void EditorPage::giveHtml(const QByteArray &html)
 {
     if (!ready) {
         holdUntilReady(html, false);
@@ -334,14 +334,14 @@ void EditorPage::giveHtml(const QString &html)
 
 // The document goes in by a script, in order with every script before and
 // after it; the page reads the markup itself from the address it is given.
-void EditorPage::sendDocument(const QString &html)
+void EditorPage::sendDocument(const QByteArray &html)
 {
     if (!documents)
         return;
     runOnPage(pageCall(QLatin1String("takeDocumentFrom"), documents->offer(this, html)));
 }
 
-void EditorPage::holdUntilReady(const QString &html, bool keepPlace)
+void EditorPage::holdUntilReady(const QByteArray &html, bool keepPlace)
 {
     waitingHtml = html;
     htmlWaiting = true;

@@ -5,6 +5,7 @@
 #include "remoteimagegate.h"
 #include "sourceblocks.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QObject>
 #include <QString>
@@ -124,9 +125,10 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void giveHtml(const QString &html);
-    void sendDocument(const QString &html);
-    void holdUntilReady(const QString &html, bool keepPlace);
+    // The document's markup, as UTF-8.
+    void giveHtml(const QByteArray &html);
+    void sendDocument(const QByteArray &html);
+    void holdUntilReady(const QByteArray &html, bool keepPlace);
     void countDocumentGiven();
     void whenCodeModesLoaded(const std::function<void()> &then, int attempts = 60);
     bool patchPage(SourceBlocks &next, bool keepPlace);
@@ -166,7 +168,7 @@ private:
     quint64 documentsGiven = 0;
     // The document given while the page was not ready; a small one goes into
     // the page as it loads and is then only counted as given.
-    QString waitingHtml;
+    QByteArray waitingHtml;
     bool htmlWaiting = false;
     bool waitingKeepsPlace = false;
     bool waitingInTemplate = false;

@@ -28,10 +28,10 @@ PageDocuments *PageDocuments::of(QWebEngineProfile *profile)
     return documents;
 }
 
-QString PageDocuments::offer(const QObject *owner, const QString &html)
+QString PageDocuments::offer(const QObject *owner, const QByteArray &html)
 {
     const QString address = QString::fromLatin1(scheme) + QLatin1Char(':') + QString::number(++offers);
-    offered.insert(address, {owner, html.toUtf8()});
+    offered.insert(address, {owner, html});
     return address;
 }
 

@@ -20,8 +20,8 @@ public:
     // The handler serving the pages of `profile`, installed on first use.
     static PageDocuments *of(QWebEngineProfile *profile);
 
-    // An address that serves `html` once, offered for `owner`.
-    QString offer(const QObject *owner, const QString &html);
+    // An address that serves `html` (UTF-8) once, offered for `owner`.
+    QString offer(const QObject *owner, const QByteArray &html);
     // What `owner` offered and was not read serves nothing.
     void withdraw(const QObject *owner);
 
