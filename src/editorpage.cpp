@@ -93,11 +93,24 @@ std::vector<SourceBlocks::PagePart> pagePartsFrom(const QVariantList &list)
     return pageParts;
 }
 
-// A call of the page's `function` with `argument`.
-QString pageCall(QLatin1String function, const QString &argument)
+// A call of the page's `function` with `arguments`.
+QString pageCall(QLatin1String function, const QJsonArray &arguments)
 {
     return function + QStringLiteral(".apply(null, ")
-        + QString::fromUtf8(QJsonDocument(QJsonArray{argument}).toJson(QJsonDocument::Compact)) + QLatin1Char(')');
+        + QString::fromUtf8(QJsonDocument(arguments).toJson(QJsonDocument::Compact)) + QLatin1Char(')');
+}
+
+// The start of a document that goes with the call that gives it: enough for
+// the page's first piece. The rest is read from an address, which carries
+// megabytes faster than a script, but only once the first screen is shown.
+constexpr int documentStartInCall = 256 * 1024;
+
+// Where `utf8` may be cut at or before `at` without splitting a character.
+int characterBoundary(const QByteArray &utf8, int at)
+{
+    while (at > 0 && (static_cast<unsigned char>(utf8.at(at)) & 0xC0) == 0x80)
+        --at;
+    return at;
 }
 }
 
@@ -182,7 +195,7 @@ void EditorPage::onBridgeConnected()
     if (ready)
         return;
     ready = true;
-    runOnPage(pageCall(QLatin1String("setDocumentFolder"), documentFolderUrl));
+    runOnPage(pageCall(QLatin1String("setDocumentFolder"), {documentFolderUrl}));
     if (htmlWaiting) {
         htmlWaiting = false;
         if (waitingInTemplate) {
@@ -333,12 +346,19 @@ void EditorPage::giveHtml(const QByteArray &html)
 }
 
 // The document goes in by a script, in order with every script before and
-// after it; the page reads the markup itself from the address it is given.
+// after it; the page reads the rest of a large one itself from the address it
+// is given.
 void EditorPage::sendDocument(const QByteArray &html)
 {
     if (!documents)
         return;
-    runOnPage(pageCall(QLatin1String("takeDocumentFrom"), documents->offer(this, html)));
+    if (html.size() <= documentStartInCall) {
+        runOnPage(pageCall(QLatin1String("takeDocument"), {QString::fromUtf8(html), QString()}));
+        return;
+    }
+    const int cut = characterBoundary(html, documentStartInCall);
+    runOnPage(pageCall(QLatin1String("takeDocument"),
+                       {QString::fromUtf8(html.constData(), cut), documents->offer(this, html.mid(cut))}));
 }
 
 void EditorPage::holdUntilReady(const QByteArray &html, bool keepPlace)
@@ -556,17 +576,17 @@ void EditorPage::setDocumentFolder(const QString &folder)
 {
     documentFolderUrl = folder.isEmpty() ? QString() : QUrl::fromLocalFile(folder + QLatin1Char('/')).toString();
     if (ready)
-        runOnPage(pageCall(QLatin1String("setDocumentFolder"), documentFolderUrl));
+        runOnPage(pageCall(QLatin1String("setDocumentFolder"), {documentFolderUrl}));
 }
 
 void EditorPage::jumpToAnchor(const QString &name)
 {
-    run(pageCall(QLatin1String("jumpToAnchor"), name));
+    run(pageCall(QLatin1String("jumpToAnchor"), {name}));
 }
 
 void EditorPage::setPlaceholder(const QString &text)
 {
-    runOnPage(pageCall(QLatin1String("setPlaceholder"), text));
+    runOnPage(pageCall(QLatin1String("setPlaceholder"), {text}));
 }
 
 // The code blocks' modes load when first needed; what is exported or

@@ -7,10 +7,11 @@
 
 class QWebEngineProfile;
 
-// Hands documents to editor pages by address: the page reads one with a
-// request of its own, so that its markup travels as bytes. Sent as the text
-// of a bridge message or of a script it is quoted, copied and parsed on the
-// way, seconds for a document of a few megabytes. An address serves once.
+// Hands the markup of large documents to editor pages by address: the page
+// reads it with a request of its own, so that it travels as bytes. Sent as
+// the text of a bridge message or of a script it is quoted, copied and parsed
+// on the way, seconds for a document of a few megabytes. An address serves
+// once.
 class PageDocuments : public QWebEngineUrlSchemeHandler
 {
     Q_OBJECT
@@ -24,6 +25,8 @@ public:
     QString offer(const QObject *owner, const QByteArray &html);
     // What `owner` offered and was not read serves nothing.
     void withdraw(const QObject *owner);
+    // How many offers are still to be read.
+    int unread() const { return offered.size(); }
 
     void requestStarted(QWebEngineUrlRequestJob *job) override;
 

@@ -10,6 +10,9 @@ var pendingCount = null;
 // frame in between costs the engine time for each block already in, so a
 // very large document goes in as a bounded number of larger pieces: its
 // cost then grows with its length, not with the square of it.
+// The program gives the start of a large document with its call and the
+// rest by an address (restAddress), read when a piece from it is first due:
+// carrying megabytes takes a while, and the first screen need not wait.
 var firstPieceLength = 64 * 1024;
 var laterPieceLength = 384 * 1024;
 var laterPiecesAtMost = 10;
@@ -25,7 +28,7 @@ var voidElements = { area: 1, base: 1, br: 1, col: 1, embed: 1, hr: 1, img: 1, i
 // tag, an element left open) is never cut: the rest then goes in whole.
 function nextHtmlPiece(pending, length) {
   var html = pending.html;
-  if (html.length - pending.start <= length) return takeRest(pending);
+  if (html.length - pending.start <= length && pending.restAddress === null) return takeRest(pending);
   var tag = /<(\/?)([a-zA-Z][a-zA-Z0-9-]*)[^>]*>/g;
   tag.lastIndex = pending.start;
   var depth = 0;
@@ -41,10 +44,45 @@ function nextHtmlPiece(pending, length) {
       return piece;
     }
   }
+  if (pending.restAddress !== null && depth >= 0) {
+    readRest(pending);
+    return nextHtmlPiece(pending, length);
+  }
   return takeRest(pending);
 }
 
+function readRest(pending) {
+  var address = pending.restAddress;
+  pending.restAddress = null;
+  pending.html = pending.html.slice(pending.start) + readAddress(address);
+  pending.start = 0;
+  pending.pieceLength = Math.max(laterPieceLength, Math.ceil(pending.html.length / laterPiecesAtMost));
+}
+
+function readAddress(address) {
+  var request = new XMLHttpRequest();
+  request.open("GET", address, false);
+  request.send();
+  if (request.status !== 200) throw new Error("Nothing at " + address);
+  return request.responseText;
+}
+
+// The program holds what an address serves until it is read: a rest no
+// longer wanted is read and dropped in the background.
+function dropRest(pending) {
+  if (!pending || pending.restAddress === null) return;
+  var request = new XMLHttpRequest();
+  request.open("GET", pending.restAddress);
+  request.send();
+  pending.restAddress = null;
+}
+
+function moreToCome(pending) {
+  return pending.start < pending.html.length || pending.restAddress !== null;
+}
+
 function takeRest(pending) {
+  if (pending.restAddress !== null) readRest(pending);
   var rest = pending.html.slice(pending.start);
   pending.start = pending.html.length;
   return rest;
@@ -161,7 +199,7 @@ function appendPendingPiece() {
   pendingTimer = null;
   if (!pendingHtml) return;
   appendHtml(editorBody(), nextHtmlPiece(pendingHtml, pendingHtml.pieceLength));
-  if (pendingHtml.start < pendingHtml.html.length) pendingTimer = setTimeout(appendPendingPiece, 0);
+  if (moreToCome(pendingHtml)) pendingTimer = setTimeout(appendPendingPiece, 0);
   else documentIsWhole();
 }
 
@@ -238,14 +276,10 @@ function keepPlaceOnNextDocument() {
   return true;
 }
 
-// The program gives a document by an address that serves it once; it is
-// read at once, so that whatever the program runs next finds it in.
-function takeDocumentFrom(address) {
-  var request = new XMLHttpRequest();
-  request.open("GET", address, false);
-  request.send();
-  if (request.status !== 200) throw new Error("No document at " + address);
-  setDocumentHtml(request.responseText);
+// The program gives a document as its start and, when there is more, an
+// address that serves the rest once.
+function takeDocument(start, restAddress) {
+  setDocumentHtml(start, restAddress);
 }
 
 // The folder (a file URL ending in "/") the next documents' relative image
@@ -254,11 +288,12 @@ function setDocumentFolder(folderUrl) {
   documentFolder = folderUrl;
 }
 
-function setDocumentHtml(html) {
+function setDocumentHtml(html, restAddress) {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
+  dropRest(pendingHtml);
   var whole = String(html || "");
-  pendingHtml = { html: whole, start: 0,
+  pendingHtml = { html: whole, start: 0, restAddress: restAddress || null,
                   pieceLength: Math.max(laterPieceLength, Math.ceil(whole.length / laterPiecesAtMost)) };
   var place = keepPlaceOfNext ? window.scrollY : null;
   keepPlaceOfNext = false;
@@ -275,7 +310,7 @@ function setDocumentHtml(html) {
     return;
   }
   drawFirstScreen(body);
-  if (pendingHtml.start < pendingHtml.html.length) {
+  if (moreToCome(pendingHtml)) {
     // The first piece is painted before the next goes in.
     requestAnimationFrame(function () { pendingTimer = setTimeout(appendPendingPiece, 0); });
   } else {
