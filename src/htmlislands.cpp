@@ -391,6 +391,101 @@ const char *kindName(HtmlIslands::Kind kind)
     return "inline";
 }
 
+// md4c writes the indentation of a code line as spaces of its own, also where
+// the source has tabs: a code block edited in the Visual Editor would come
+// back with its tabs turned into spaces. Where those spaces stand for whole
+// characters of the source's indentation, the characters are written instead;
+// a tab only partly inside the code stays spaces, as CommonMark has it.
+class CodeIndentation
+{
+public:
+    using Sink = void (*)(const MD_CHAR *, MD_SIZE, void *);
+    CodeIndentation(std::string_view source, Sink sink, void *sinkData) : source(source), sink(sink), sinkData(sinkData) {}
+
+    static void take(const MD_CHAR *text, MD_SIZE length, void *data)
+    {
+        static_cast<CodeIndentation *>(data)->write(text, length);
+    }
+
+    // What is still held back goes out as written.
+    void finish()
+    {
+        pass(spaces);
+        for (const std::string &escape : escapes)
+            pass(escape);
+        spaces.clear();
+        escapes.clear();
+    }
+
+private:
+    void write(const MD_CHAR *text, MD_SIZE length)
+    {
+        const std::string_view chunk(text, length);
+        const bool fromSource = text >= source.data() && text + length <= source.data() + source.size();
+        if (!fromSource && length > 0 && escapes.empty() && chunk.find_first_not_of(' ') == std::string_view::npos) {
+            spaces.append(chunk);
+            return;
+        }
+        if (spaces.empty()) {
+            pass(chunk);
+            return;
+        }
+        // A line's first characters may be escaped: each entity is one character of the source.
+        if (!fromSource && (chunk == "&lt;" || chunk == "&gt;" || chunk == "&amp;" || chunk == "&quot;")) {
+            escapes.emplace_back(chunk);
+            return;
+        }
+        if (fromSource)
+            restore(static_cast<size_t>(text - source.data()));
+        finish();
+        pass(chunk);
+    }
+
+    // The code line's text begins at `textAt` in the source, after what was escaped.
+    void restore(size_t textAt)
+    {
+        if (textAt < escapes.size())
+            return;
+        const size_t lineText = textAt - escapes.size();
+        static const char escaped[] = {'<', '>', '&', '"'};
+        for (size_t index = 0; index < escapes.size(); ++index) {
+            const char written = source[lineText + index];
+            if (std::find(std::begin(escaped), std::end(escaped), written) == std::end(escaped))
+                return;
+        }
+        const size_t lineStart = source.rfind('\n', lineText == 0 ? 0 : lineText - 1);
+        const size_t from = lineStart == std::string_view::npos || lineText == 0 ? 0 : lineStart + 1;
+        std::vector<size_t> columns; // of each character from the line's start to the text
+        size_t column = 0;
+        for (size_t at = from; at < lineText; ++at) {
+            columns.push_back(column);
+            column = source[at] == '\t' ? (column / 4 + 1) * 4 : column + 1;
+        }
+        for (size_t begin = lineText; begin > from && (source[begin - 1] == ' ' || source[begin - 1] == '\t');) {
+            --begin;
+            const size_t width = column - columns[begin - from];
+            if (width == spaces.size()) {
+                spaces = std::string(source.substr(begin, lineText - begin));
+                return;
+            }
+            if (width > spaces.size())
+                return;
+        }
+    }
+
+    void pass(std::string_view text)
+    {
+        if (!text.empty())
+            sink(text.data(), static_cast<MD_SIZE>(text.size()), sinkData);
+    }
+
+    std::string_view source;
+    Sink sink;
+    void *sinkData;
+    std::string spaces;               // written by md4c as a code line's indentation
+    std::vector<std::string> escapes; // entities written after it
+};
+
 // md4c's HTML as it is written, with the output of each island gathered
 // into its element. Every piece of the source that md4c writes out as it
 // stands lies inside an island or an escaped range: nothing raw is copied.
@@ -532,14 +627,18 @@ std::string HtmlIslands::render(const std::string &markdown)
     }
     std::sort(render.ranges.begin(), render.ranges.end(), [](const Range &a, const Range &b) { return a.begin < b.begin; });
     render.html.reserve(markdown.size() + markdown.size() / 4);
-    if (render.ranges.empty())
-        md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter),
-                [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<Render *>(userdata)->html.append(text, size); },
-                &render, markdownParserFlags, 0);
-    else
-        md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter),
-                [](const MD_CHAR *text, MD_SIZE size, void *userdata) { static_cast<Render *>(userdata)->write(text, size); },
-                &render, markdownParserFlags, 0);
+    CodeIndentation output(markdown,
+                           render.ranges.empty()
+                               ? CodeIndentation::Sink([](const MD_CHAR *text, MD_SIZE size, void *userdata) {
+                                     static_cast<Render *>(userdata)->html.append(text, size);
+                                 })
+                               : CodeIndentation::Sink([](const MD_CHAR *text, MD_SIZE size, void *userdata) {
+                                     static_cast<Render *>(userdata)->write(text, size);
+                                 }),
+                           &render);
+    md_html(markdown.data() + frontMatter, static_cast<MD_SIZE>(markdown.size() - frontMatter), CodeIndentation::take,
+            &output, markdownParserFlags, 0);
+    output.finish();
     if (render.capturing >= 0)
         render.finish();
     return render.html;

@@ -44,6 +44,14 @@ void TestDocumentConverter::conversions_data()
                                 << "<p><del>s</del> <em>e</em> <strong>s</strong> <a href=\"http://www.x.org\">www.x.org</a></p>\n<ul>\n"
                                    "<li class=\"task-list-item\"><input type=\"checkbox\" class=\"task-list-item-checkbox\" "
                                    "disabled checked>t</li>\n</ul>\n";
+    // Whole tabs of a code line's indentation stay tabs; one split by a
+    // container's indentation stays spaces.
+    QTest::newRow("markdownToHtml: tabs in code")
+        << "```\n\t<a>\n  \tx\n```\n\n- i\n\n  ```\n  \ty\n  ```\n\n>\t\tz\n\n    \t&w\n"
+        << "<pre contenteditable=\"false\"><code>\t&lt;a&gt;\n  \tx\n</code></pre>\n<ul>\n<li><p>i</p>\n"
+           "<pre contenteditable=\"false\"><code>\ty\n</code></pre>\n</li>\n</ul>\n<blockquote>\n"
+           "<pre contenteditable=\"false\"><code>  z\n</code></pre>\n</blockquote>\n"
+           "<pre contenteditable=\"false\"><code>\t&amp;w\n</code></pre>\n";
     QTest::newRow("markdownToHtml: UTF-8") << QString::fromUtf8("# \xC3\xA9t\xC3\xA9 \xE2\x86\x92\n")
                            << QString::fromUtf8("<h1>\xC3\xA9t\xC3\xA9 \xE2\x86\x92</h1>\n");
     QTest::newRow("isolateTables: table right under a paragraph") << "para\n| a | b |\n|---|---|\n| 1 | 2 |\nafter"

@@ -686,7 +686,7 @@ QByteArray writersDocument()
                 "1.  ordered " + mark + "\n    wrapped\n2.  last\n\n"
                 "> A quoted note " + mark + "\n> wrapped here.\n>\n> Second quoted\n> paragraph.\n\n"
                 "| Name | Value |\n|:-----|------:|\n| cell " + mark + " | 1 |\n| other | 22 |\n\n"
-                "```python\nprint(\"" + mark + "\")\n```\n\n"
+                "```python\nif True:\n\tprint(\"" + mark + "\")\n```\n\n"
                 "Formula $e^{i\\pi} + 1 = 0$ in a line.<br>\n\n"
                 "[ref" + QByteArray::number(n) + "]: https://example.org/" + QByteArray::number(n) + "\n\n";
     }
@@ -723,7 +723,7 @@ void TestLifecycle::editChangesOnlyItsBlock_data()
     QTest::newRow("a word typed in a deeper item") << "deeper Mark6" << "type" << "        * deeper Mark6 Added" << 1;
     QTest::newRow("a wrapped item edited") << "ordered Mark6" << "type" << "1.  ordered Mark6" << 2;
     QTest::newRow("a word typed in a quote") << "quoted note Mark6" << "type" << "> A quoted note Mark6" << 2;
-    QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Added" << 0;
+    QTest::newRow("a code block edited") << "print(\"Mark6\")" << "code" << "Addedif True:" << 0;
     QTest::newRow("a table row added") << "cell Mark6" << "row" << "|" << 0;
     QTest::newRow("a block deleted") << "paragraph Mark6" << "delete" << "" << 0;
     QTest::newRow("a word typed and undone") << "paragraph Mark6" << "undo" << "" << 0;
@@ -821,6 +821,8 @@ void TestLifecycle::editChangesOnlyItsBlock()
              qPrintable(QStringLiteral("lines %1 to %2 of the block %3 to %4 changed:\n%5")
                             .arg(same).arg(before.size() - sameAtEnd).arg(block.first).arg(block.second).arg(changed)));
     QVERIFY2(changed.contains(added), qPrintable(changed));
+    // Code keeps its tabs, also in an edited block.
+    QVERIFY(after.contains(QStringLiteral("\tprint(\"Mark6\")")));
 
     // The Source Code Editor is where it was, and the page's edit is one undo step.
     QCOMPARE(source->textCursor().position(), caret.position());
