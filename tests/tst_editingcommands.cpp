@@ -277,7 +277,8 @@ void TestEditingCommands::pageKeysDoWhatTheySay()
                  QStringLiteral("<ul><li>one</li><li>two!</li><li>three</li></ul>"));
     QVERIFY(js(QStringLiteral("document.activeElement === editorBody()")).toBool());
 
-    js(QStringLiteral("document.querySelector('.cm-editor-wrapper .cm-btn.delete').click(); true"));
+    js(QStringLiteral("var w = document.querySelector('.cm-editor-wrapper'); w.dispatchEvent(new MouseEvent('mouseenter'));"
+                      "w.querySelector('.cm-btn.delete').click(); true"));
     QTRY_COMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 0);
     focusPage();
     QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);

@@ -178,7 +178,10 @@ void TestEditorPage::setHtmlBuildsCodeBlocksAndFormulas()
     QTRY_VERIFY(window->editorPage()->holdsLatestDocument());
     QCOMPARE(js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').length")).toInt(), 2);
     QTRY_COMPARE(PageDocuments::of(view->page()->profile())->unread(), 0);
-    // Delete stands apart, at the far end from the language.
+    // The tool bar comes with the pointer; Delete stands apart, at the far end from the language.
+    QVERIFY(!js(QStringLiteral("!!document.querySelector('.cm-toolbar')")).toBool());
+    js(QStringLiteral("document.querySelectorAll('.cm-editor-wrapper').forEach(function (w) {"
+                      " w.dispatchEvent(new MouseEvent('mouseenter')); }); true"));
     QCOMPARE(js(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('.cm-toolbar')[0].children,"
                                "function(b){return b.className}).join(',')")).toString(),
              QStringLiteral("cm-btn lang,cm-btn copy,cm-btn clear,cm-btn delete"));

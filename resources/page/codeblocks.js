@@ -84,8 +84,7 @@ function codeModesReady() {
 }
 
 function codeBlockLanguage(wrapper) {
-  var button = wrapper.querySelector(".cm-btn.lang");
-  return button ? button.textContent : "";
+  return wrapper.getAttribute("data-language") || "";
 }
 
 function codeBlockValue(wrapper) {
@@ -126,21 +125,11 @@ function addCodeMirror(code, lang, buildNow) {
   wrapper.id = generateId();
   wrapper.style.position = "relative";
   wrapper.setAttribute("contenteditable", "false");
-
-  var toolbar = document.createElement("div");
-  toolbar.className = "cm-toolbar";
-  toolbar.style.display = "none";
-  var copy = toolbarButton("copy", "copy", "fa-copy");
-  var clear = toolbarButton("clear", "clear", "fa-eraser");
-  var remove = toolbarButton("delete", "delete", "fa-trash");
-  var language = toolbarButton("lang", "", "");
-  language.textContent = lang || "plaintext";
-  // Delete stands apart from the others, at the far end.
-  remove.style.marginLeft = "12px";
-  [language, copy, clear, remove].forEach(function (button) { toolbar.appendChild(button); });
-  wrapper.appendChild(toolbar);
-  wrapper.addEventListener("mouseenter", function () { toolbar.style.display = "flex"; });
-  wrapper.addEventListener("mouseleave", function () { toolbar.style.display = "none"; });
+  wrapper.setAttribute("data-language", lang || "plaintext");
+  // A document holds thousands of code blocks: each gets its tool bar when
+  // the pointer first comes to it, not with the document.
+  wrapper.addEventListener("mouseenter", function () { codeToolbar(wrapper).style.display = "flex"; });
+  wrapper.addEventListener("mouseleave", function () { codeToolbar(wrapper).style.display = "none"; });
 
   var value = code.textContent.replace(/\n$/, "");
   wrapper.pendingValue = value;
@@ -151,6 +140,27 @@ function addCodeMirror(code, lang, buildNow) {
   wrapper.sourceBlock = pre.sourceBlock;
   wrapper.sourceItem = pre.sourceItem;
   pre.parentNode.replaceChild(wrapper, pre);
+  if (buildNow) buildCodeMirror(wrapper, true);
+  else observeCodeBlock(wrapper);
+  return wrapper;
+}
+
+// The code block's tool bar, made on first use.
+function codeToolbar(wrapper) {
+  var toolbar = wrapper.querySelector(":scope > .cm-toolbar");
+  if (toolbar) return toolbar;
+  toolbar = document.createElement("div");
+  toolbar.className = "cm-toolbar";
+  toolbar.style.display = "none";
+  var copy = toolbarButton("copy", "copy", "fa-copy");
+  var clear = toolbarButton("clear", "clear", "fa-eraser");
+  var remove = toolbarButton("delete", "delete", "fa-trash");
+  var language = toolbarButton("lang", "", "");
+  language.textContent = codeBlockLanguage(wrapper);
+  // Delete stands apart from the others, at the far end.
+  remove.style.marginLeft = "12px";
+  [language, copy, clear, remove].forEach(function (button) { toolbar.appendChild(button); });
+  untracked(function () { wrapper.insertBefore(toolbar, wrapper.firstChild); });
 
   copy.addEventListener("click", function () { copyText(codeBlockValue(wrapper)); });
   clear.addEventListener("click", function () {
@@ -171,10 +181,7 @@ function addCodeMirror(code, lang, buildNow) {
     event.stopPropagation();
     openLanguageMenu(wrapper, language);
   });
-
-  if (buildNow) buildCodeMirror(wrapper, true);
-  else observeCodeBlock(wrapper);
-  return wrapper;
+  return toolbar;
 }
 
 // Building an editor lays the page out again, so a jump into a part of the
@@ -302,6 +309,7 @@ function openLanguageMenu(wrapper, button) {
       buildCodeMirror(wrapper);
       setCodeMode(wrapper.cmInstance, key || "plaintext");
       touchBlock(wrapper);
+      wrapper.setAttribute("data-language", languageLabels[key]);
       button.textContent = languageLabels[key];
       closeLanguageMenu();
       markModified();
