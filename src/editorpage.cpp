@@ -353,11 +353,11 @@ void EditorPage::sendDocument(const QByteArray &html)
     if (!documents)
         return;
     if (html.size() <= documentStartInCall) {
-        runOnPage(pageCall(QLatin1String("takeDocument"), {QString::fromUtf8(html), QString()}));
+        runOnPage(pageCall(QLatin1String("setDocumentHtml"), {QString::fromUtf8(html)}));
         return;
     }
     const int cut = characterBoundary(html, documentStartInCall);
-    runOnPage(pageCall(QLatin1String("takeDocument"),
+    runOnPage(pageCall(QLatin1String("setDocumentHtml"),
                        {QString::fromUtf8(html.constData(), cut), documents->offer(this, html.mid(cut))}));
 }
 

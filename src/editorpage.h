@@ -51,8 +51,8 @@ Q_DECLARE_METATYPE(PageAnswer)
 // typed into the document on its way out, they would be lost with it.
 //
 // The page functions the program relies on (resources/page/*.js):
-//   takeDocument(start, address) replaces the document with `start` and, unless the
-//                                address is empty, the rest that address serves
+//   setDocumentHtml(start, address) replaces the document with `start` and, given
+//                                an address, the rest that address serves
 //   setDocumentFolder(url)       where relative image addresses lead
 //   handOverHtml()               {document, keys, html}: html is false when unedited
 //                                since the program last had it; the program has it now

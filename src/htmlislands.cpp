@@ -431,7 +431,7 @@ private:
             return;
         }
         // A line's first characters may be escaped: each entity is one character of the source.
-        if (!fromSource && (chunk == "&lt;" || chunk == "&gt;" || chunk == "&amp;" || chunk == "&quot;")) {
+        if (!fromSource && escapedCharacter(chunk) != 0) {
             escapes.emplace_back(chunk);
             return;
         }
@@ -447,12 +447,9 @@ private:
         if (textAt < escapes.size())
             return;
         const size_t lineText = textAt - escapes.size();
-        static const char escaped[] = {'<', '>', '&', '"'};
-        for (size_t index = 0; index < escapes.size(); ++index) {
-            const char written = source[lineText + index];
-            if (std::find(std::begin(escaped), std::end(escaped), written) == std::end(escaped))
+        for (size_t index = 0; index < escapes.size(); ++index)
+            if (escapedCharacter(escapes[index]) != source[lineText + index])
                 return;
-        }
         const size_t lineStart = source.rfind('\n', lineText == 0 ? 0 : lineText - 1);
         const size_t from = lineStart == std::string_view::npos || lineText == 0 ? 0 : lineStart + 1;
         std::vector<size_t> columns; // of each character from the line's start to the text
@@ -471,6 +468,12 @@ private:
             if (width > spaces.size())
                 return;
         }
+    }
+
+    // The character an entity md4c writes in code stands for; 0 for none.
+    static char escapedCharacter(std::string_view entity)
+    {
+        return entity == "&lt;" ? '<' : entity == "&gt;" ? '>' : entity == "&amp;" ? '&' : entity == "&quot;" ? '"' : 0;
     }
 
     void pass(std::string_view text)

@@ -276,18 +276,14 @@ function keepPlaceOnNextDocument() {
   return true;
 }
 
-// The program gives a document as its start and, when there is more, an
-// address that serves the rest once.
-function takeDocument(start, restAddress) {
-  setDocumentHtml(start, restAddress);
-}
-
 // The folder (a file URL ending in "/") the next documents' relative image
 // addresses lead into; empty for none.
 function setDocumentFolder(folderUrl) {
   documentFolder = folderUrl;
 }
 
+// Replaces the document with `html` and, given a `restAddress`, the rest of
+// it that the address serves once.
 function setDocumentHtml(html, restAddress) {
   if (pendingTimer !== null) clearTimeout(pendingTimer);
   pendingTimer = null;
