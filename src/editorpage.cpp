@@ -584,6 +584,11 @@ void EditorPage::jumpToAnchor(const QString &name)
     run(pageCall(QLatin1String("jumpToAnchor"), {name}));
 }
 
+void EditorPage::scrollToElement(const QString &selector)
+{
+    run(pageCall(QLatin1String("scrollToElement"), {selector}));
+}
+
 void EditorPage::setPlaceholder(const QString &text)
 {
     runOnPage(pageCall(QLatin1String("setPlaceholder"), {text}));

@@ -102,6 +102,8 @@ public:
     void setDocumentFolder(const QString &folder);
     // Moves the caret to the element a "#name" link leads to.
     void jumpToAnchor(const QString &name);
+    // Brings the page's element that `selector` names into view.
+    void scrollToElement(const QString &selector);
     // What an empty document shows, in the interface's language.
     void setPlaceholder(const QString &text);
     void exportDocument(const QJsonObject &request, const std::function<void(const QString &)> &answered);

@@ -101,7 +101,7 @@ void MainWindow::onTreeItemClicked(QTreeWidgetItem *item, int column)
 {
     const QVariant data = item->data(column, Qt::UserRole);
     if (isVisualEditorShown()) {
-        page->run(QStringLiteral("document.querySelector(\"%1\").scrollIntoView()").arg(data.toString()));
+        page->scrollToElement(data.toString());
         return;
     }
     // The text may have changed since the scan; the position stays inside it.

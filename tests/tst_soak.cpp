@@ -282,7 +282,7 @@ bool TestSoak::typeWord(bool inPage)
         focusPage();
         const QVariant caretPlaced = js(QStringLiteral("(function(){flushPendingHtml();document.getElementById('bodyeditor').focus();"
                           "var ps=document.querySelectorAll('#bodyeditor p');"
-                          "for(var i=ps.length-1;i>=0;i--){if(ps[i].textContent.indexOf('%1')===0){"
+                          "for(var i=ps.length-1;i>=0;i--){if(ps[i].textContent.indexOf('%1')===0){bringIntoView(ps[i]);"
                           "var t=ps[i].lastChild;while(t&&t.nodeType!==3)t=t.lastChild;if(!t)return false;"
                           "var r=document.createRange();r.setStart(t,t.length);r.collapse(true);"
                           "var s=getSelection();s.removeAllRanges();s.addRange(r);return true;}}return false;})()")

@@ -230,6 +230,12 @@ function isInViewport(element) {
   return box.bottom >= 0 && box.top <= window.innerHeight;
 }
 
+function scrollToElement(selector) {
+  var target = document.querySelector(selector);
+  if (target) bringIntoView(target);
+  return Boolean(target);
+}
+
 // A link to "#name" leads to the element of that id, or to the heading whose
 // text makes that name as code hosts make it: lower case, punctuation
 // dropped, spaces as hyphens, "-1", "-2" after repeats.
@@ -245,7 +251,7 @@ function jumpToAnchor(name) {
     });
   }
   if (!target) return false;
-  target.scrollIntoView();
+  bringIntoView(target);
   var range = document.createRange();
   range.setStart(target, 0);
   getSelection().removeAllRanges();

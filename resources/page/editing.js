@@ -632,9 +632,16 @@ function handleTab(event) {
 // The block ending above `y` in the view, or the first one: where a click
 // between blocks puts the caret.
 function blockBeside(y) {
-  var blocks = editorBody().children;
-  var below = firstBlockEndingBelow(blocks, y);
-  return blocks[below < blocks.length && blocks[below].getBoundingClientRect().top <= y ? below : Math.max(0, below - 1)];
+  var beside = null;
+  var besideTop = -Infinity;
+  var highest = null;
+  var highestTop = Infinity;
+  drawnBlocks.forEach(function (block) {
+    var top = block.getBoundingClientRect().top;
+    if (top <= y && top > besideTop) { beside = block; besideTop = top; }
+    if (top < highestTop) { highest = block; highestTop = top; }
+  });
+  return beside || highest || editorBody().firstElementChild;
 }
 
 function keepClickedCaretInSight(event) {

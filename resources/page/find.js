@@ -82,6 +82,7 @@ function matchesIn(read, text, caseSensitive) {
 // Blocks far off screen take their real size only once they are drawn, which
 // moves what comes after them: the match is brought into view again until it stays.
 function selectAndShow(range) {
+  showBlocksOf(range);
   var selection = window.getSelection();
   selection.removeAllRanges();
   selection.addRange(range);
@@ -93,7 +94,7 @@ function selectAndShow(range) {
     var settled = rect.top === lastTop && rect.top >= 0 && rect.bottom <= window.innerHeight;
     lastTop = rect.top;
     if (settled || ++frames > 60) return;
-    if (rect.top < 0 || rect.bottom > window.innerHeight || frames === 1) element.scrollIntoView({ block: "center" });
+    if (rect.top < 0 || rect.bottom > window.innerHeight || frames === 1) bringIntoView(element, { block: "center" });
     requestAnimationFrame(show);
   };
   show();

@@ -1,20 +1,21 @@
 // Large documents stay fast because blocks far from the view are neither laid
-// out nor drawn: such a block carries data-offscreen (the page's style gives
-// it content-visibility: hidden; with auto the engine would observe every
-// hidden block in every frame, which doubles the cost of a keystroke in a
-// large document) and keeps its last measured height as its size, never a
-// guess that shifts the page once drawn. Every block the caret or a
-// selection reaches is shown (below). A block is shown again once it comes
-// within a screen of the view and hidden only once it is three screens away,
-// so no block flips between the two states and whatever is in view is always
-// drawn. Blocks that arrive with a document start hidden, at an estimated
-// height, after the first screens. Print, find, the word count and the
-// exports read the document's nodes and never depend on what is drawn.
+// out nor drawn. Such a block carries data-offscreen and keeps its last
+// measured height, never a guess that shifts the page once drawn. Every block
+// the caret or a selection reaches is shown (below). A block is shown again
+// once it comes within a screen of the view and hidden only once it is three
+// screens away, so no block flips between the two states and whatever is in
+// view is always drawn. Blocks that arrive with a document start hidden, at
+// an estimated height, after the first screens. Print, find, the word count
+// and the exports read the document's nodes and never depend on what is drawn.
 //
-// The blocks to show are found from the scroll position by a binary search,
-// and only the drawn blocks are checked for hiding: a document of tens of
-// thousands of blocks costs no more per frame than a short one, where an
-// observer of every block costs the engine time for each of them.
+// A run of hidden blocks is laid out as its two ends only, each with
+// content-visibility: hidden at a kept size: the first at its own height, the
+// last at the height of every block after the first. The blocks between carry
+// data-folded and are not laid out at all (display: none). The engine keeps a
+// layer for every laid-out hidden block and tends each in every frame, so a
+// document of thousands of blocks costs no more per frame than a few runs,
+// while keys that go to the start or end of a run, or of the document, still
+// find the very block that is there.
 "use strict";
 
 // The blocks of a new document shown at once, before any is measured.
@@ -24,10 +25,12 @@ function isOffscreen(block) {
   return block.hasAttribute("data-offscreen");
 }
 
-function hideBlock(block, height) {
+// `box`: the block's own height; `span`: from its top to the next block's.
+function hideBlock(block, box, span) {
   if (isOffscreen(block)) return;
   block.setAttribute("data-offscreen", block.hasAttribute("style") ? "styled" : "");
-  block.style.setProperty("contain-intrinsic-size", Math.max(1, height) + "px");
+  block.hiddenBox = Math.max(1, box);
+  block.hiddenSpan = Math.max(block.hiddenBox, span);
 }
 
 // Takes the hidden state off `element`, the live block or a copy of it.
@@ -35,7 +38,9 @@ function withoutOffscreenState(element) {
   if (!isOffscreen(element)) return element;
   var hadStyle = element.getAttribute("data-offscreen") === "styled";
   element.removeAttribute("data-offscreen");
+  element.removeAttribute("data-folded");
   element.style.removeProperty("contain-intrinsic-size");
+  element.keptSize = null;
   if (!hadStyle && !element.getAttribute("style")) element.removeAttribute("style");
   return element;
 }
@@ -86,20 +91,39 @@ function boundaryBlock(container, offset, isEnd) {
 // drawn, wherever the caret was put (a click, a key, a command or a find).
 function showSelectedBlocks() {
   var selection = window.getSelection();
-  if (!selection.rangeCount) return;
-  var range = selection.getRangeAt(0);
+  if (selection.rangeCount) showBlocksOf(selection.getRangeAt(0));
+}
+
+// Shows the blocks `range` reaches. The engine must never be given a caret
+// or a selection in a folded block: it then searches the folded blocks for a
+// place it can draw, seconds for each thousand of them.
+function showBlocksOf(range) {
+  blocksOf(range).forEach(function (block) { if (isOffscreen(block)) showBlock(block); });
+}
+
+// The top-level blocks `range` reaches.
+function blocksOf(range) {
   var first = boundaryBlock(range.startContainer, range.startOffset, false);
   var last = range.collapsed ? first : boundaryBlock(range.endContainer, range.endOffset, true);
-  if (!first || !last || first.parentNode !== editorBody() || last.parentNode !== editorBody()) return;
+  if (!first || !last || first.parentNode !== editorBody() || last.parentNode !== editorBody()) return [];
   if (first !== last && !(first.compareDocumentPosition(last) & Node.DOCUMENT_POSITION_FOLLOWING)) last = first;
+  var blocks = [];
   for (var block = first; block; block = block.nextSibling) {
-    if (block.nodeType === Node.ELEMENT_NODE) showBlock(block);
+    if (block.nodeType === Node.ELEMENT_NODE) blocks.push(block);
     if (block === last) break;
   }
+  return blocks;
 }
 
 document.addEventListener("selectionchange", showSelectedBlocks);
 ["keydown", "beforeinput", "copy", "cut", "dragstart"].forEach(function (type) { document.addEventListener(type, showSelectedBlocks, true); });
+
+// The engine's undo and redo put the caret back where an edit was, wherever
+// the view is by then: a block once edited is never hidden again.
+document.addEventListener("input", function () {
+  var selection = window.getSelection();
+  if (selection.rangeCount) blocksOf(selection.getRangeAt(0)).forEach(function (block) { block.edited = true; });
+}, true);
 
 // Spelling is checked in the blocks around the view only: the engine's
 // checker goes over all the text it may check in one pass, which takes
@@ -151,11 +175,194 @@ function stopSpellChecking() {
 
 // The drawn top-level blocks, the only ones that can need hiding.
 var drawnBlocks = new Set();
+// The laid-out hidden blocks, the ends of the runs: with the drawn blocks,
+// all that has a place on the page.
+var runEnds = new Set();
 var drawUpdateQueued = false;
 
+// A run's two ends point to it: { first, last, middle }, `middle` being the
+// kept height of the blocks between them. The blocks between point to none.
+// Scrolling shows and hides blocks at the ends of runs, which changes a run
+// in a few steps however long it is.
+function isRunEnd(block) {
+  var run = block.run;
+  return Boolean(run) && (run.first === block || run.last === block);
+}
+
+// A hidden block's size is kept in its style only while it is laid out;
+// `keptSize` remembers it without asking the style each time.
+function laidOutHeight(block, height) {
+  var size = Math.round(height) + "px";
+  if (block.keptSize === "folded") block.removeAttribute("data-folded");
+  if (block.keptSize !== size) block.style.setProperty("contain-intrinsic-size", size);
+  block.keptSize = size;
+  runEnds.add(block);
+}
+
+function fold(block) {
+  block.run = null;
+  if (block.keptSize === "folded") return;
+  block.setAttribute("data-folded", "");
+  if (block.keptSize) block.style.removeProperty("contain-intrinsic-size");
+  block.keptSize = "folded";
+  runEnds.delete(block);
+}
+
+function keptBox(block) {
+  return block.hiddenBox || (block.hiddenBox = estimatedHeight(block));
+}
+
+function keptSpan(block) {
+  return block.hiddenSpan || keptBox(block);
+}
+
+function layOutRun(run) {
+  run.first.run = run;
+  laidOutHeight(run.first, keptBox(run.first));
+  if (run.last === run.first) return;
+  run.last.run = run;
+  laidOutHeight(run.last, run.middle + keptBox(run.last));
+}
+
+// One run of the run `before` and the run `after` that follows it; the ends
+// where they meet fold, unless they are also the outer ends.
+function joinRuns(before, after) {
+  var middle = before.middle + after.middle;
+  if (before.last !== before.first) {
+    middle += keptSpan(before.last);
+    fold(before.last);
+  }
+  if (after.first !== after.last) {
+    middle += keptSpan(after.first);
+    fold(after.first);
+  }
+  return { first: before.first, last: after.last, middle: middle };
+}
+
+// Builds the run of the hidden blocks from `first` on, walking all of them.
+function runFrom(first) {
+  var run = { first: first, last: first, middle: 0 };
+  for (var block = first.nextElementSibling; block && isOffscreen(block); block = block.nextElementSibling) {
+    if (run.last !== first) {
+      run.middle += keptSpan(run.last);
+      fold(run.last);
+    }
+    run.last = block;
+  }
+  return run;
+}
+
+// Lays out `run`, of blocks just hidden, joined with the runs beside it.
+function joinNeighbourRuns(run) {
+  var before = run.first.previousElementSibling;
+  var after = run.last.nextElementSibling;
+  if (before && isOffscreen(before) && isRunEnd(before)) run = joinRuns(before.run, run);
+  if (after && isOffscreen(after) && isRunEnd(after)) run = joinRuns(run, after.run);
+  layOutRun(run);
+}
+
+// Mends the runs where blocks came into the page or left it: `places` are
+// the blocks after which that happened (null: the start of the page). Where
+// the blocks on either side end their runs, two runs that now meet become
+// one; else the runs there are built anew from their blocks.
+function mendRunsAt(places) {
+  var body = editorBody();
+  var rebuilt = new Set();
+  var rebuildRunOf = function (block) {
+    if (!block || !isOffscreen(block) || rebuilt.has(block)) return;
+    var first = block;
+    while (first.previousElementSibling && isOffscreen(first.previousElementSibling)) first = first.previousElementSibling;
+    var run = runFrom(first);
+    layOutRun(run);
+    rebuilt.add(block);
+  };
+  places.forEach(function (before) {
+    if (before && before.parentNode !== body) return;
+    var after = before ? before.nextElementSibling : body.firstElementChild;
+    var beforeHidden = before && isOffscreen(before);
+    var afterHidden = after && isOffscreen(after);
+    var beforeEnds = !beforeHidden || (isRunEnd(before) && before.run.last === before);
+    var afterStarts = !afterHidden || (isRunEnd(after) && after.run.first === after);
+    if (!beforeEnds || !afterStarts) {
+      rebuildRunOf(before);
+      rebuildRunOf(after);
+    } else if (beforeHidden && afterHidden && before.run !== after.run) {
+      layOutRun(joinRuns(before.run, after.run));
+    }
+  });
+}
+
+// The run of the folded block `block`, and the kept height of the blocks of
+// the run between its first end and `block`, found from whichever end is
+// nearer; null if the runs are not as they should be.
+function runOfFolded(block) {
+  var back = block.previousElementSibling;
+  var ahead = block.nextElementSibling;
+  var spanBack = 0;
+  var spanAhead = 0;
+  while (back && ahead) {
+    if (back.run && back.run.first === back) return { run: back.run, before: spanBack };
+    if (ahead.run && ahead.run.last === ahead) return { run: ahead.run, before: ahead.run.middle - spanAhead - keptSpan(block) };
+    spanBack += keptSpan(back);
+    spanAhead += keptSpan(ahead);
+    back = back.previousElementSibling;
+    ahead = ahead.nextElementSibling;
+  }
+  return null;
+}
+
+// Takes the hidden `block` out of its run, which shrinks or splits in two.
+function takeOutOfRun(block) {
+  if (isRunEnd(block)) {
+    var run = block.run;
+    if (run.first === run.last) {
+      // A run of one goes with its block.
+    } else if (run.first === block) {
+      run.first = block.nextElementSibling;
+      if (run.first !== run.last) run.middle -= keptSpan(run.first);
+      layOutRun(run);
+    } else {
+      run.last = block.previousElementSibling;
+      if (run.last !== run.first) run.middle -= keptSpan(run.last);
+      layOutRun(run);
+    }
+    return true;
+  }
+  var found = runOfFolded(block);
+  if (!found) return false;
+  var outer = found.run;
+  var before = { first: outer.first, last: block.previousElementSibling, middle: 0 };
+  if (before.last !== before.first) before.middle = found.before - keptSpan(before.last);
+  var after = { first: block.nextElementSibling, last: outer.last, middle: 0 };
+  if (after.first !== after.last) after.middle = outer.middle - found.before - keptSpan(block) - keptSpan(after.first);
+  layOutRun(before);
+  layOutRun(after);
+  return true;
+}
+
 function showBlock(block) {
-  withoutOffscreenState(block);
+  if (isOffscreen(block)) {
+    var taken = takeOutOfRun(block);
+    withoutOffscreenState(block);
+    if (!taken) mendRunsAt([block.previousElementSibling, block]);
+  }
+  block.run = null;
+  runEnds.delete(block);
   drawnBlocks.add(block);
+}
+
+// Hides a drawn block; `box` and `span` as for hideBlock.
+function hideDrawnBlock(block, box, span) {
+  hideBlock(block, box, span);
+  drawnBlocks.delete(block);
+  joinNeighbourRuns({ first: block, last: block, middle: 0 });
+}
+
+// Shows the block holding `node` and brings the node into view.
+function bringIntoView(node, options) {
+  var block = topLevelBlock(node);
+  if (block && block.parentNode === editorBody()) showBlock(block);
+  (node.nodeType === Node.ELEMENT_NODE ? node : node.parentElement).scrollIntoView(options);
 }
 
 function queueDrawUpdate() {
@@ -164,35 +371,53 @@ function queueDrawUpdate() {
   requestAnimationFrame(updateDrawnBlocks);
 }
 
-// The index of the first block whose bottom is below `y` (in view coordinates).
-function firstBlockEndingBelow(blocks, y) {
-  var low = 0;
-  var high = blocks.length;
-  while (low < high) {
-    var middle = (low + high) >> 1;
-    if (blocks[middle].getBoundingClientRect().bottom > y) high = middle;
-    else low = middle + 1;
+// The hidden blocks of `run` whose kept place meets the band from `top` to
+// `bottom`, given the place of its last end's box, where every block after
+// the first stands one below the other. The run is walked from the end
+// nearer the band.
+function hiddenBlocksMeeting(run, rect, top, bottom) {
+  var meeting = [];
+  var block;
+  var y;
+  if (top - rect.top < rect.bottom - bottom) {
+    y = rect.top;
+    for (block = run.first.nextElementSibling; block && y < bottom; block = block.nextElementSibling) {
+      var height = block === run.last ? keptBox(block) : keptSpan(block);
+      if (y + height > top) meeting.push(block);
+      if (block === run.last) break;
+      y += height;
+    }
+    return meeting;
   }
-  return low;
+  y = rect.bottom - keptBox(run.last);
+  if (y < bottom) meeting.push(run.last);
+  for (block = run.last.previousElementSibling; block && block !== run.first && y > top; block = block.previousElementSibling) {
+    y -= keptSpan(block);
+    if (y < bottom) meeting.unshift(block);
+  }
+  return meeting;
 }
 
 // Everything is read before anything changes, so the frame lays the page out
 // once; shown blocks take their real height, so the next frame looks again
-// until nothing changes.
+// until nothing changes. True when it showed blocks.
 function updateDrawnBlocks() {
   drawUpdateQueued = false;
   var body = editorBody();
-  if (!body) return;
+  if (!body) return false;
   var screen = Math.max(1, window.innerHeight);
-  var blocks = body.children;
   var toShow = [];
   var newlyChecked = false;
-  for (var i = firstBlockEndingBelow(blocks, -screen); i < blocks.length; i++) {
-    var block = blocks[i];
-    if (block.getBoundingClientRect().top > 2 * screen) break;
-    if (isOffscreen(block)) toShow.push(block);
-    if (checkSpellingIn(block)) newlyChecked = true;
-  }
+  runEnds.forEach(function (end) {
+    if (end.parentNode !== body || !isOffscreen(end) || !isRunEnd(end)) {
+      runEnds.delete(end);
+      return;
+    }
+    var rect = end.getBoundingClientRect();
+    if (rect.bottom <= -screen || rect.top >= 2 * screen) return;
+    if (end === end.run.last && end !== end.run.first) toShow.push.apply(toShow, hiddenBlocksMeeting(end.run, rect, -screen, 2 * screen));
+    else toShow.push(end);
+  });
   spellCheckedBlocks.forEach(function (block) {
     if (block.parentNode !== body) {
       spellCheckedBlocks.delete(block);
@@ -202,25 +427,37 @@ function updateDrawnBlocks() {
     if (rect.bottom < -3 * screen || rect.top > 4 * screen) stopCheckingSpellingIn(block);
   });
   var toHide = [];
-  if (!everyBlockShown) drawnBlocks.forEach(function (block) {
+  drawnBlocks.forEach(function (block) {
     if (block.parentNode !== body || isOffscreen(block)) {
       drawnBlocks.delete(block);
       return;
     }
     var rect = block.getBoundingClientRect();
-    if ((rect.bottom < -3 * screen || rect.top > 4 * screen) && !holdsCaret(block)) toHide.push([block, rect.height]);
+    if (rect.bottom > -screen && rect.top < 2 * screen) {
+      if (checkSpellingIn(block)) newlyChecked = true;
+    } else if (!everyBlockShown && (rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
+      var next = block.nextElementSibling;
+      var span = next && next.keptSize !== "folded" ? next.getBoundingClientRect().top - rect.top : 0;
+      toHide.push([block, rect.height, span]);
+    }
   });
+  toHide.forEach(function (hidden) { hideDrawnBlock(hidden[0], hidden[1], hidden[2]); });
   toShow.forEach(showBlock);
-  toHide.forEach(function (hidden) {
-    hideBlock(hidden[0], hidden[1]);
-    drawnBlocks.delete(hidden[0]);
-  });
   if (toShow.length) queueDrawUpdate();
   if (newlyChecked) askForSpellCheck();
+  return toShow.length > 0;
 }
 
 window.addEventListener("scroll", queueDrawUpdate, { passive: true });
 window.addEventListener("resize", queueDrawUpdate);
+
+// A page key moves the view by a screen: the screens it may reach are drawn
+// before the engine moves, however quickly the keys come.
+document.addEventListener("keydown", function (event) {
+  if (event.key !== "PageDown" && event.key !== "PageUp") return;
+  var rounds = 0;
+  while (rounds++ < 3 && updateDrawnBlocks());
+}, true);
 
 // When the editor loses the focus (to the other editor, a dialog, another
 // window), the engine visits every hidden block one at a time, each visit a
@@ -232,7 +469,12 @@ var awayRestMs = 300;
 var awayRestTimer = 0;
 
 function showEveryBlock() {
-  editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(showBlock);
+  editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(function (block) {
+    withoutOffscreenState(block);
+    block.run = null;
+    drawnBlocks.add(block);
+  });
+  runEnds.clear();
   everyBlockShown = true;
 }
 
@@ -271,31 +513,54 @@ function hideNewBlocks(first) {
        before = before.previousElementSibling) {
     index += 1;
   }
+  var firstHidden = null;
   for (var block = first; block; block = block.nextElementSibling, index += 1) {
-    if (index >= blocksShownAtFirst) hideBlock(block, estimatedHeight(block));
-    else drawnBlocks.add(block);
+    if (index < blocksShownAtFirst) {
+      drawnBlocks.add(block);
+      continue;
+    }
+    var height = estimatedHeight(block);
+    hideBlock(block, height, height);
+    firstHidden = firstHidden || block;
   }
+  if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
   everyBlockShown = false;
   queueDrawUpdate();
 }
 
 // Blocks added by editing are drawn; the next frame decides what stays so.
+// The runs of hidden blocks where blocks came or went are mended.
 function watchChangedBlocks(records) {
+  var body = editorBody();
   var added = false;
+  var places = [];
+  var elementBefore = function (node) {
+    return node && node.nodeType !== Node.ELEMENT_NODE ? node.previousElementSibling : node;
+  };
   records.forEach(function (record) {
-    if (record.target !== editorBody()) return;
+    if (record.target !== body) return;
     record.addedNodes.forEach(function (node) {
-      if (node.nodeType !== Node.ELEMENT_NODE || node.parentNode !== editorBody()) return;
-      if (!isOffscreen(node)) drawnBlocks.add(node);
+      if (node.nodeType !== Node.ELEMENT_NODE || node.parentNode !== body) return;
       added = true;
+      // Hidden blocks come only with a document, whose runs are laid out as they come.
+      if (isOffscreen(node)) return;
+      drawnBlocks.add(node);
+      places.push(node.previousElementSibling, node);
     });
+    // Only blocks that were drawn or hidden had a part in the runs: one the
+    // page replaced while it prepared new blocks had none.
+    var removedBlock = false;
     record.removedNodes.forEach(function (node) {
-      drawnBlocks.delete(node);
+      if (drawnBlocks.delete(node) || (node.nodeType === Node.ELEMENT_NODE && isOffscreen(node))) removedBlock = true;
+      runEnds.delete(node);
     });
+    if (removedBlock) places.push(elementBefore(record.previousSibling));
   });
+  mendRunsAt(places);
   if (added) queueDrawUpdate();
 }
 
 function forgetDrawnBlocks() {
   drawnBlocks.clear();
+  runEnds.clear();
 }
