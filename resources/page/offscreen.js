@@ -12,8 +12,9 @@
 // content-visibility: hidden at a kept size: the first at its own height, the
 // last at the height of every block after the first. The blocks between carry
 // data-folded and are not laid out at all (display: none). The engine keeps a
-// layer for every laid-out hidden block and tends each in every frame, so a
-// document of thousands of blocks costs no more per frame than a few runs,
+// layer for every laid-out hidden block and tends each in every frame, and
+// visits each, a style pass apiece, when the editor loses the focus; so a
+// document of thousands of blocks costs no more than a few runs,
 // while keys that go to the start or end of a run, or of the document, still
 // find the very block that is there.
 "use strict";
@@ -435,7 +436,7 @@ function updateDrawnBlocks() {
     var rect = block.getBoundingClientRect();
     if (rect.bottom > -screen && rect.top < 2 * screen) {
       if (checkSpellingIn(block)) newlyChecked = true;
-    } else if (!everyBlockShown && (rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
+    } else if ((rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
       var next = block.nextElementSibling;
       var span = next && next.keptSize !== "folded" ? next.getBoundingClientRect().top - rect.top : 0;
       toHide.push([block, rect.height, span]);
@@ -459,52 +460,6 @@ document.addEventListener("keydown", function (event) {
   while (rounds++ < 3 && updateDrawnBlocks());
 }, true);
 
-// When the editor loses the focus (to the other editor, a dialog, another
-// window), the engine visits every hidden block one at a time, each visit a
-// style pass over the document: tens of seconds for a document of thousands
-// of blocks. Every block is shown before that happens; the next frame with
-// the focus back hides the far ones again.
-var everyBlockShown = false;
-var awayRestMs = 300;
-var awayRestTimer = 0;
-
-function showEveryBlock() {
-  editorBody().querySelectorAll(":scope > [data-offscreen]").forEach(function (block) {
-    withoutOffscreenState(block);
-    block.run = null;
-    drawnBlocks.add(block);
-  });
-  runEnds.clear();
-  everyBlockShown = true;
-}
-
-function hideFarBlocksAgain() {
-  if (!everyBlockShown || !document.hasFocus()) return;
-  everyBlockShown = false;
-  queueDrawUpdate();
-}
-
-// Once the focus has gone, the far blocks are hidden again while the page
-// rests, so that it need not lay out the whole document when it comes back.
-function hideFarBlocksWhileAway() {
-  if (!everyBlockShown || document.hasFocus()) return;
-  everyBlockShown = false;
-  updateDrawnBlocks();
-}
-
-document.addEventListener("focusout", function (event) {
-  var body = editorBody();
-  if (body.contains(event.target) && !(event.relatedTarget && body.contains(event.relatedTarget))) {
-    showEveryBlock();
-    // A rest begun by an earlier departure must not cut this one short.
-    clearTimeout(awayRestTimer);
-    awayRestTimer = setTimeout(hideFarBlocksWhileAway, awayRestMs);
-  }
-}, true);
-["focusin", "selectionchange", "keydown", "mousedown"].forEach(function (type) {
-  document.addEventListener(type, hideFarBlocksAgain, true);
-});
-
 // Top-level blocks from `first` on, just added with a document: those after
 // the first screens start hidden at an estimated height.
 function hideNewBlocks(first) {
@@ -524,7 +479,6 @@ function hideNewBlocks(first) {
     firstHidden = firstHidden || block;
   }
   if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
-  everyBlockShown = false;
   queueDrawUpdate();
 }
 
