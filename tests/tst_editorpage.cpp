@@ -923,6 +923,19 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     QVERIFY(js(QStringLiteral("editedBlock.getBoundingClientRect().top > 3 * innerHeight && !editedBlock.hasAttribute('data-folded')")).toBool());
     QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
     QTRY_COMPARE(js(textLength).toInt(), lengthBefore);
+
+    // Paging from a caret the view has left goes on from the caret, through
+    // blocks folded away meanwhile, and what is typed there stays.
+    QTest::keyClick(view->focusProxy(), Qt::Key_Home, Qt::ControlModifier);
+    settleAndProbe(QStringLiteral("at the start again"));
+    js(QStringLiteral("scrollTo(0, 5 * innerHeight); true"));
+    settleAndProbe(QStringLiteral("away from the caret"));
+    for (int page = 0; page < 2; ++page)
+        QTest::keyClick(view->focusProxy(), Qt::Key_PageDown);
+    QTest::keyClicks(view->focusProxy(), QStringLiteral("Qz"));
+    QTRY_VERIFY(js(QStringLiteral("[].filter.call(editorBody().children, function (block) {"
+                                  "  return block.textContent.indexOf('Qz') >= 0; }).length === 1")).toBool());
+    QVERIFY(js(QStringLiteral("[].indexOf.call(editorBody().children, topLevelBlock(getSelection().focusNode)) > 2")).toBool());
 }
 
 // Blocks far below the view are not rendered; their words count all the same,

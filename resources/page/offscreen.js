@@ -369,7 +369,7 @@ function bringIntoView(node, options) {
 function queueDrawUpdate() {
   if (drawUpdateQueued) return;
   drawUpdateQueued = true;
-  requestAnimationFrame(updateDrawnBlocks);
+  requestAnimationFrame(function () { updateDrawnBlocks(); });
 }
 
 // The hidden blocks of `run` whose kept place meets the band from `top` to
@@ -401,12 +401,17 @@ function hiddenBlocksMeeting(run, rect, top, bottom) {
 
 // Everything is read before anything changes, so the frame lays the page out
 // once; shown blocks take their real height, so the next frame looks again
-// until nothing changes. True when it showed blocks.
-function updateDrawnBlocks() {
+// until nothing changes. Blocks are shown from a screen above the view to two
+// below it; or around `from` (a place in the view's coordinates) when given,
+// and then none is hidden. True when it showed blocks.
+function updateDrawnBlocks(from) {
   drawUpdateQueued = false;
   var body = editorBody();
   if (!body) return false;
   var screen = Math.max(1, window.innerHeight);
+  var aroundView = typeof from !== "number";
+  var top = (aroundView ? 0 : from) - screen;
+  var bottom = top + 3 * screen;
   var toShow = [];
   var newlyChecked = false;
   runEnds.forEach(function (end) {
@@ -415,8 +420,8 @@ function updateDrawnBlocks() {
       return;
     }
     var rect = end.getBoundingClientRect();
-    if (rect.bottom <= -screen || rect.top >= 2 * screen) return;
-    if (end === end.run.last && end !== end.run.first) toShow.push.apply(toShow, hiddenBlocksMeeting(end.run, rect, -screen, 2 * screen));
+    if (rect.bottom <= top || rect.top >= bottom) return;
+    if (end === end.run.last && end !== end.run.first) toShow.push.apply(toShow, hiddenBlocksMeeting(end.run, rect, top, bottom));
     else toShow.push(end);
   });
   spellCheckedBlocks.forEach(function (block) {
@@ -436,7 +441,7 @@ function updateDrawnBlocks() {
     var rect = block.getBoundingClientRect();
     if (rect.bottom > -screen && rect.top < 2 * screen) {
       if (checkSpellingIn(block)) newlyChecked = true;
-    } else if ((rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
+    } else if (aroundView && (rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
       var next = block.nextElementSibling;
       var span = next && next.keptSize !== "folded" ? next.getBoundingClientRect().top - rect.top : 0;
       toHide.push([block, rect.height, span]);
@@ -452,12 +457,18 @@ function updateDrawnBlocks() {
 window.addEventListener("scroll", queueDrawUpdate, { passive: true });
 window.addEventListener("resize", queueDrawUpdate);
 
-// A page key moves the view by a screen: the screens it may reach are drawn
-// before the engine moves, however quickly the keys come.
+// A page or arrow key moves the caret from where it is, which the view may
+// have left: the screens it may reach are drawn before the engine moves,
+// however quickly the keys come. Else the caret skips the folded blocks there
+// or lands where nothing is drawn.
+var caretKeys = ["PageDown", "PageUp", "ArrowDown", "ArrowUp", "ArrowLeft", "ArrowRight"];
 document.addEventListener("keydown", function (event) {
-  if (event.key !== "PageDown" && event.key !== "PageUp") return;
+  if (caretKeys.indexOf(event.key) < 0) return;
+  var selection = window.getSelection();
+  var caretBlock = selection.rangeCount ? topLevelBlock(selection.focusNode) : null;
+  var from = caretBlock && caretBlock.parentNode === editorBody() ? caretBlock.getBoundingClientRect().top : 0;
   var rounds = 0;
-  while (rounds++ < 3 && updateDrawnBlocks());
+  while (rounds++ < 3 && updateDrawnBlocks(from));
 }, true);
 
 // Top-level blocks from `first` on, just added with a document: those after
