@@ -314,19 +314,18 @@ function runOfFolded(block) {
 
 // Takes the hidden `block` out of its run, which shrinks or splits in two.
 function takeOutOfRun(block) {
+  var run = block.run;
   if (isRunEnd(block)) {
-    var run = block.run;
-    if (run.first === run.last) {
-      // A run of one goes with its block.
-    } else if (run.first === block) {
+    // A run of one goes with its block; a longer one loses an end.
+    if (run.first === run.last) return true;
+    if (run.first === block) {
       run.first = block.nextElementSibling;
       if (run.first !== run.last) run.middle -= keptSpan(run.first);
-      layOutRun(run);
     } else {
       run.last = block.previousElementSibling;
       if (run.last !== run.first) run.middle -= keptSpan(run.last);
-      layOutRun(run);
     }
+    layOutRun(run);
     return true;
   }
   var found = runOfFolded(block);
