@@ -94,7 +94,7 @@ function selectAndShow(range) {
     var settled = rect.top === lastTop && rect.top >= 0 && rect.bottom <= window.innerHeight;
     lastTop = rect.top;
     if (settled || ++frames > 60) return;
-    if (rect.top < 0 || rect.bottom > window.innerHeight || frames === 1) bringIntoView(element, { block: "center" });
+    if (rect.top < 0 || rect.bottom > window.innerHeight || frames === 1) element.scrollIntoView({ block: "center" });
     requestAnimationFrame(show);
   };
   show();
