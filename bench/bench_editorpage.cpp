@@ -21,6 +21,7 @@
 
 #include <QSettings>
 #include <QApplication>
+#include <QTest>
 #include <QAction>
 #include <QDockWidget>
 #include <QElapsedTimer>
@@ -152,5 +153,20 @@ int main(int argc, char *argv[])
     timer.restart();
     waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest");
     std::printf("renderer CPU over 10 s at rest after scrolling 2MB: %.2f s\n", cpuSeconds(renderer) - before);
+
+    // The whole document selected and typed over, then brought back by undo.
+    view->setFocus();
+    QWidget *keys = view->focusProxy();
+    const QString blocks = QStringLiteral("document.getElementById('bodyeditor').childElementCount");
+    const int blockCount = evaluate(view, blocks).toInt();
+    timer.restart();
+    QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(keys, Qt::Key_W);
+    waitOrStop([&] { return evaluate(view, blocks).toInt() < 4; }, 600000, "the replacement");
+    std::printf("typing over all of 2MB selected: %lld ms\n", timer.elapsed());
+    timer.restart();
+    QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
+    waitOrStop([&] { return evaluate(view, blocks).toInt() >= blockCount; }, 600000, "the undo");
+    std::printf("undoing that: %lld ms\n", timer.elapsed());
     return 0;
 }

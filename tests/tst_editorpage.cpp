@@ -732,7 +732,7 @@ void TestEditorPage::documentStillComingInIsTakenWhole()
     // A command of the program's own reaches the end of the document.
     showHtml(html);
     window->on_actionSelectAll_triggered();
-    QTRY_VERIFY(js(QStringLiteral("window.getSelection().toString().indexOf('The very end.') >= 0")).toBool());
+    QTRY_VERIFY(js(QStringLiteral("getSelectedText().indexOf('The very end.') >= 0")).toBool());
     QVERIFY(js(allCodeBlocks).toBool());
     js(QStringLiteral("appendPendingPiece = window.appendPiece; true"));
 }
@@ -936,6 +936,29 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     QTRY_VERIFY(js(QStringLiteral("[].filter.call(editorBody().children, function (block) {"
                                   "  return block.textContent.indexOf('Qz') >= 0; }).length === 1")).toBool());
     QVERIFY(js(QStringLiteral("[].indexOf.call(editorBody().children, topLevelBlock(getSelection().focusNode)) > 2")).toBool());
+
+    // Typing over the whole document replaces it (the engine alone took
+    // minutes for a 2 MB one), unless the edit is cancelled; undo brings
+    // every block back as it was, redo takes them away again.
+    const QString whole = QStringLiteral("JSON.stringify([getHtml(), documentParts().length])");
+    const QString before = js(whole).toString();
+    QTest::keyClick(view->focusProxy(), Qt::Key_A, Qt::ControlModifier);
+    js(QStringLiteral("document.addEventListener('beforeinput', function (event) { event.preventDefault(); }, { once: true }); true"));
+    QTest::keyClick(view->focusProxy(), Qt::Key_X);
+    QTRY_COMPARE(js(whole).toString(), before);
+    QTest::keyClicks(view->focusProxy(), QStringLiteral("New"));
+    const QString replaced = QStringLiteral("editorBody().childElementCount < 4 && editorBody().textContent.indexOf('New') === 0");
+    QTRY_VERIFY(js(replaced).toBool());
+    for (int undo = 0; undo < 5 && js(whole).toString() != before; ++undo) {
+        QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+        waitFor([] { return false; }, 100);
+    }
+    QCOMPARE(js(whole).toString(), before);
+    settleAndProbe(QStringLiteral("after undoing the replacement"));
+    QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QTRY_VERIFY(js(QStringLiteral("editorBody().childElementCount < 4 && editorBody().textContent.indexOf('N') === 0")).toBool());
+    QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(js(whole).toString(), before);
 }
 
 // Blocks far below the view are not rendered; their words count all the same,

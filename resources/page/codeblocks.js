@@ -359,7 +359,7 @@ function insertCodeMirror() {
   if (!selection.rangeCount) return;
   var pre = document.createElement("pre");
   var code = document.createElement("code");
-  code.textContent = selection.toString();
+  code.textContent = getSelectedText();
   pre.appendChild(code);
   replaceSelection(pre);
   addCodeMirror(code, "", true);

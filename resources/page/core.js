@@ -221,10 +221,6 @@ function replaceSelection(node) {
   return true;
 }
 
-function getSelectedText() {
-  return window.getSelection().toString();
-}
-
 function isInViewport(element) {
   var box = element.getBoundingClientRect();
   return box.bottom >= 0 && box.top <= window.innerHeight;
@@ -378,6 +374,7 @@ function documentParts() {
   var parts = [];
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
+    if (isSetAsideMarker(node)) return;
     if (node.sourceBlock === undefined) parts.push(topLevelHtml(node));
     else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node), itemParts(node)]);
     else parts.push(node.sourceBlock);

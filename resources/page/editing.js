@@ -250,6 +250,7 @@ var changedAttributes = ["href", "src", "title", "alt", "align", "width", "heigh
 var documentObserver = null;
 
 function takeChanges(records) {
+  followSetAsideMarkers();
   records = records.filter(function (record) { return !isInCodeEditor(record.target); });
   touchChangedBlocks(records);
   var contentChanges = records.filter(function (record) { return record.type !== "attributes"; });
@@ -445,15 +446,25 @@ function openLinkWin() {
   contentObj.addLink(getSelectedText());
 }
 
+var trailingParagraph = null;
+
 function ensureTrailingParagraph() {
   // Until the last piece is in, the end of the page is not the document's end.
   if (pendingHtml) return;
   var body = editorBody();
+  // The engine's undo can put blocks back after the one added last; left
+  // empty between blocks, it would be a line the document never had.
+  var added = trailingParagraph;
+  var caret = window.getSelection().focusNode;
+  if (added && added.parentNode === body && added !== body.lastElementChild && added.innerHTML === "&nbsp;"
+      && !(caret && added.contains(caret))) {
+    added.remove();
+  }
   var last = body.lastElementChild;
   if (!last || last.tagName !== "P" || last.innerHTML !== "&nbsp;" || last !== body.lastChild) {
-    var paragraph = document.createElement("p");
-    paragraph.innerHTML = "&nbsp;";
-    body.appendChild(paragraph);
+    trailingParagraph = document.createElement("p");
+    trailingParagraph.innerHTML = "&nbsp;";
+    body.appendChild(trailingParagraph);
   }
 }
 

@@ -142,7 +142,7 @@ function replaceSelectedMatch(text, replacement, caseSensitive) {
   var selection = window.getSelection();
   if (!selection.rangeCount && !findText(text, caseSensitive, false)) return false;
   var range = selection.getRangeAt(0);
-  var selected = selection.toString();
+  var selected = getSelectedText();
   var isMatch = caseSensitive ? selected === text : selected.toLowerCase() === text.toLowerCase();
   if (!isMatch || insideWidget(range.commonAncestorContainer) || !editorBody().contains(range.commonAncestorContainer)) {
     return false;

@@ -90,9 +90,28 @@ function boundaryBlock(container, offset, isEnd) {
 // The engine types, copies, cuts, drags and reads a selection only where it
 // is drawn, so the caret's block and every block a selection reaches are
 // drawn, wherever the caret was put (a click, a key, a command or a find).
-function showSelectedBlocks() {
+// Of a selection over many blocks only the two ends are, until something
+// reads it: showing a whole 2 MB document takes seconds, and an edit sets
+// the blocks between aside (below).
+function showSelectedBlocks(event) {
+  var reads = event.type === "beforeinput" ? event.inputType.startsWith("format")
+                                           : ["copy", "cut", "dragstart"].indexOf(event.type) >= 0;
+  showSelection(reads);
+}
+
+function showSelection(whole) {
   var selection = window.getSelection();
-  if (selection.rangeCount) showBlocksOf(selection.getRangeAt(0));
+  if (!selection.rangeCount) return;
+  var blocks = blocksOf(selection.getRangeAt(0));
+  if (blocks.length > manySelectedBlocks && !whole) blocks = [blocks[0], blocks[blocks.length - 1]];
+  blocks.forEach(function (block) { if (isOffscreen(block)) showBlock(block); });
+}
+
+// The text of a folded block is not part of what the engine reads from a
+// selection, so the blocks of the selection are shown first.
+function getSelectedText() {
+  showSelection(true);
+  return window.getSelection().toString();
 }
 
 // Shows the blocks `range` reaches. The engine must never be given a caret
@@ -118,6 +137,101 @@ function blocksOf(range) {
 
 document.addEventListener("selectionchange", showSelectedBlocks);
 ["keydown", "beforeinput", "copy", "cut", "dragstart"].forEach(function (type) { document.addEventListener(type, showSelectedBlocks, true); });
+
+// The engine deletes a selection's top-level blocks one by one, at a cost
+// that grows with the square of their number: typing over a selected 2 MB
+// document took minutes. Before the engine edits a selection over many
+// blocks, the blocks between its two ends leave the page in one step and a
+// comment stands in their place; the engine deletes the ends and the comment.
+// When its undo brings the comment back, the blocks return just before it,
+// so that the comment is again followed by the node its redo expects; when
+// its redo takes the comment away again, the blocks leave with it.
+var manySelectedBlocks = 200;
+var setAsideMarkers = [];
+
+function setAsideMiddleOfSelection(event) {
+  if (event.target !== editorBody() || /^(history|format)/.test(event.inputType)) return;
+  var selection = window.getSelection();
+  if (!selection.rangeCount || selection.isCollapsed) return;
+  var blocks = blocksOf(selection.getRangeAt(0));
+  if (blocks.length <= manySelectedBlocks) return;
+  var first = blocks[0];
+  var last = blocks[blocks.length - 1];
+  showBlock(first);
+  showBlock(last);
+  var middle = document.createRange();
+  middle.setStartAfter(first);
+  middle.setEndBefore(last);
+  var marker = document.createComment("");
+  marker.setAside = Array.prototype.slice.call(takeOut(middle).childNodes);
+  marker.taken = false;
+  editorBody().insertBefore(marker, last);
+  setAsideMarkers.push(marker);
+  // An edit the engine did not make after all (one cancelled, say) leaves
+  // the page as it was.
+  setTimeout(function () {
+    if (marker.taken || !marker.isConnected) return;
+    putBack(marker);
+    marker.remove();
+    setAsideMarkers.splice(setAsideMarkers.indexOf(marker), 1);
+  }, 0);
+}
+
+// Takes the nodes of `range` out of the page, as blocks with no hidden state.
+function takeOut(range) {
+  var nodes = range.extractContents();
+  nodes.childNodes.forEach(function (node) {
+    if (node.nodeType !== Node.ELEMENT_NODE) return;
+    withoutOffscreenState(node);
+    node.run = null;
+  });
+  return nodes;
+}
+
+// Puts the marker's blocks back before it, those beyond the first screens
+// hidden at their last height. The selection is taken off meanwhile: with a
+// selection around the place, the engine takes seconds for each thousand
+// blocks going in.
+function putBack(marker) {
+  var nodes = marker.setAside;
+  var selection = window.getSelection();
+  var selected = selection.rangeCount ? selection.getRangeAt(0) : null;
+  selection.removeAllRanges();
+  marker.parentNode.insertBefore(nodes[0].parentNode, marker);
+  var firstHidden = null;
+  nodes.filter(function (node) { return node.nodeType === Node.ELEMENT_NODE; }).forEach(function (block, index) {
+    if (index < blocksShownAtFirst) return;
+    var box = block.hiddenBox || estimatedHeight(block);
+    hideBlock(block, box, block.hiddenSpan || box);
+    firstHidden = firstHidden || block;
+  });
+  if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
+  if (selected) selection.addRange(selected);
+  queueDrawUpdate();
+}
+
+// Follows the engine's undo and redo of the edits that set blocks aside.
+function followSetAsideMarkers() {
+  setAsideMarkers.forEach(function (marker) {
+    var nodes = marker.setAside;
+    if (!marker.isConnected) {
+      marker.taken = true;
+      if (!nodes[0].isConnected) return;
+      var range = document.createRange();
+      range.setStartBefore(nodes[0]);
+      range.setEndAfter(nodes[nodes.length - 1]);
+      takeOut(range);
+    } else if (marker.taken && !nodes[0].isConnected) {
+      putBack(marker);
+    }
+  });
+}
+
+function isSetAsideMarker(node) {
+  return node.setAside !== undefined;
+}
+
+document.addEventListener("beforeinput", setAsideMiddleOfSelection, true);
 
 // The engine's undo and redo put the caret back where an edit was, wherever
 // the view is by then: a block once edited is never hidden again.
@@ -527,4 +641,5 @@ function watchChangedBlocks(records) {
 function forgetDrawnBlocks() {
   drawnBlocks.clear();
   runEnds.clear();
+  setAsideMarkers = [];
 }
