@@ -168,5 +168,10 @@ int main(int argc, char *argv[])
     QTest::keyClick(keys, Qt::Key_Z, Qt::ControlModifier);
     waitOrStop([&] { return evaluate(view, blocks).toInt() >= blockCount; }, 600000, "the undo");
     std::printf("undoing that: %lld ms\n", timer.elapsed());
+    timer.restart();
+    QTest::keyClick(keys, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(keys, Qt::Key_X, Qt::ControlModifier);
+    waitOrStop([&] { return evaluate(view, blocks).toInt() < 4; }, 600000, "the cut");
+    std::printf("cutting all of 2MB: %lld ms\n", timer.elapsed());
     return 0;
 }

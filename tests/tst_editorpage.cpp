@@ -17,6 +17,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPushButton>
+#include <QClipboard>
 #include <QRandomGenerator>
 #include <QWheelEvent>
 
@@ -957,6 +958,13 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
     settleAndProbe(QStringLiteral("after undoing the replacement"));
     QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_VERIFY(js(QStringLiteral("editorBody().childElementCount < 4 && editorBody().textContent.indexOf('N') === 0")).toBool());
+    QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(js(whole).toString(), before);
+    // A cut copies every block, folded or not, then goes the same way.
+    QTest::keyClick(view->focusProxy(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(view->focusProxy(), Qt::Key_X, Qt::ControlModifier);
+    QTRY_VERIFY(js(QStringLiteral("editorBody().childElementCount < 4")).toBool());
+    QVERIFY(QGuiApplication::clipboard()->text().contains(QStringLiteral("The very end.")));
     QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
     QTRY_COMPARE(js(whole).toString(), before);
 }

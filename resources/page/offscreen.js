@@ -150,7 +150,9 @@ var manySelectedBlocks = 200;
 var setAsideMarkers = [];
 
 function setAsideMiddleOfSelection(event) {
-  if (event.target !== editorBody() || /^(history|format)/.test(event.inputType)) return;
+  // A cut names the selection's first element, typing the editor itself.
+  if (!editorBody().contains(event.target) || isInCodeEditor(event.target)) return;
+  if (/^(history|format)/.test(event.inputType)) return;
   var selection = window.getSelection();
   if (!selection.rangeCount || selection.isCollapsed) return;
   var blocks = blocksOf(selection.getRangeAt(0));
@@ -163,9 +165,11 @@ function setAsideMiddleOfSelection(event) {
   middle.setStartAfter(first);
   middle.setEndBefore(last);
   var marker = document.createComment("");
-  marker.setAside = Array.prototype.slice.call(takeOut(middle).childNodes);
+  withoutSelection(function () {
+    marker.setAside = Array.prototype.slice.call(takeOut(middle).childNodes);
+    editorBody().insertBefore(marker, last);
+  });
   marker.taken = false;
-  editorBody().insertBefore(marker, last);
   setAsideMarkers.push(marker);
   // An edit the engine did not make after all (one cancelled, say) leaves
   // the page as it was.
@@ -188,25 +192,31 @@ function takeOut(range) {
   return nodes;
 }
 
-// Puts the marker's blocks back before it, those beyond the first screens
-// hidden at their last height. The selection is taken off meanwhile: with a
-// selection around the place, the engine takes seconds for each thousand
-// blocks going in.
-function putBack(marker) {
-  var nodes = marker.setAside;
+// Runs `change` with the selection taken off: with a selection around them,
+// the engine takes seconds for each thousand blocks going in or out.
+function withoutSelection(change) {
   var selection = window.getSelection();
   var selected = selection.rangeCount ? selection.getRangeAt(0) : null;
   selection.removeAllRanges();
-  marker.parentNode.insertBefore(nodes[0].parentNode, marker);
-  var firstHidden = null;
-  nodes.filter(function (node) { return node.nodeType === Node.ELEMENT_NODE; }).forEach(function (block, index) {
-    if (index < blocksShownAtFirst) return;
-    var box = block.hiddenBox || estimatedHeight(block);
-    hideBlock(block, box, block.hiddenSpan || box);
-    firstHidden = firstHidden || block;
-  });
-  if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
+  change();
   if (selected) selection.addRange(selected);
+}
+
+// Puts the marker's blocks back before it, those beyond the first screens
+// hidden at their last height.
+function putBack(marker) {
+  var nodes = marker.setAside;
+  withoutSelection(function () {
+    marker.parentNode.insertBefore(nodes[0].parentNode, marker);
+    var firstHidden = null;
+    nodes.filter(function (node) { return node.nodeType === Node.ELEMENT_NODE; }).forEach(function (block, index) {
+      if (index < blocksShownAtFirst) return;
+      var box = block.hiddenBox || estimatedHeight(block);
+      hideBlock(block, box, block.hiddenSpan || box);
+      firstHidden = firstHidden || block;
+    });
+    if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
+  });
   queueDrawUpdate();
 }
 
@@ -220,7 +230,7 @@ function followSetAsideMarkers() {
       var range = document.createRange();
       range.setStartBefore(nodes[0]);
       range.setEndAfter(nodes[nodes.length - 1]);
-      takeOut(range);
+      withoutSelection(function () { takeOut(range); });
     } else if (marker.taken && !nodes[0].isConnected) {
       putBack(marker);
     }
