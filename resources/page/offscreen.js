@@ -104,7 +104,7 @@ function showSelection(whole) {
   if (!selection.rangeCount) return;
   var blocks = blocksOf(selection.getRangeAt(0));
   if (blocks.length > manySelectedBlocks && !whole) blocks = [blocks[0], blocks[blocks.length - 1]];
-  blocks.forEach(function (block) { if (isOffscreen(block)) showBlock(block); });
+  showBlocks(blocks);
 }
 
 // The text of a folded block is not part of what the engine reads from a
@@ -118,7 +118,11 @@ function getSelectedText() {
 // or a selection in a folded block: it then searches the folded blocks for a
 // place it can draw, seconds for each thousand of them.
 function showBlocksOf(range) {
-  blocksOf(range).forEach(function (block) { if (isOffscreen(block)) showBlock(block); });
+  showBlocks(blocksOf(range));
+}
+
+function showBlocks(blocks) {
+  blocks.forEach(function (block) { if (isOffscreen(block)) showBlock(block); });
 }
 
 // The top-level blocks `range` reaches.
@@ -202,22 +206,13 @@ function withoutSelection(change) {
   if (selected) selection.addRange(selected);
 }
 
-// Puts the marker's blocks back before it, those beyond the first screens
-// hidden at their last height.
+// Puts the marker's blocks back before it.
 function putBack(marker) {
   var nodes = marker.setAside;
   withoutSelection(function () {
     marker.parentNode.insertBefore(nodes[0].parentNode, marker);
-    var firstHidden = null;
-    nodes.filter(function (node) { return node.nodeType === Node.ELEMENT_NODE; }).forEach(function (block, index) {
-      if (index < blocksShownAtFirst) return;
-      var box = block.hiddenBox || estimatedHeight(block);
-      hideBlock(block, box, block.hiddenSpan || box);
-      firstHidden = firstHidden || block;
-    });
-    if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
+    hideBeyondFirstScreens(nodes.filter(function (node) { return node.nodeType === Node.ELEMENT_NODE; }), 0);
   });
-  queueDrawUpdate();
 }
 
 // Follows the engine's undo and redo of the edits that set blocks aside.
@@ -597,21 +592,30 @@ document.addEventListener("keydown", function (event) {
 // Top-level blocks from `first` on, just added with a document: those after
 // the first screens start hidden at an estimated height.
 function hideNewBlocks(first) {
-  var index = 0;
-  for (var before = first && first.previousElementSibling; before && index < blocksShownAtFirst;
+  var shownBefore = 0;
+  for (var before = first && first.previousElementSibling; before && shownBefore < blocksShownAtFirst;
        before = before.previousElementSibling) {
-    index += 1;
+    shownBefore += 1;
   }
+  var blocks = [];
+  for (var block = first; block; block = block.nextElementSibling) blocks.push(block);
+  hideBeyondFirstScreens(blocks, shownBefore);
+}
+
+// Of `blocks`, just come into the page after `shownBefore` drawn ones, those
+// beyond the first screens are hidden: at their last height if they had one
+// (blocks an undo brings back), else at an estimated one.
+function hideBeyondFirstScreens(blocks, shownBefore) {
   var firstHidden = null;
-  for (var block = first; block; block = block.nextElementSibling, index += 1) {
-    if (index < blocksShownAtFirst) {
+  blocks.forEach(function (block, index) {
+    if (shownBefore + index < blocksShownAtFirst) {
       drawnBlocks.add(block);
-      continue;
+      return;
     }
-    var height = estimatedHeight(block);
-    hideBlock(block, height, height);
+    var box = block.hiddenBox || estimatedHeight(block);
+    hideBlock(block, box, block.hiddenSpan || box);
     firstHidden = firstHidden || block;
-  }
+  });
   if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
   queueDrawUpdate();
 }
