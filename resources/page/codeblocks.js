@@ -361,8 +361,11 @@ function insertCodeMirror() {
   var code = document.createElement("code");
   code.textContent = getSelectedText();
   pre.appendChild(code);
-  replaceSelection(pre);
-  addCodeMirror(code, "", true);
+  // The block goes in as it stays, so that an undo finds it.
+  document.createDocumentFragment().appendChild(pre);
+  var wrapper = addCodeMirror(code, "", false);
+  replaceSelection(wrapper);
+  buildCodeMirror(wrapper, true);
   markModified();
 }
 

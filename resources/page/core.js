@@ -204,22 +204,86 @@ function sanitizedFragment(html) {
   return fragment;
 }
 
+// The page's own insertions (a paste, a formula, a code block) are no edits
+// the engine knows of: its undo would pass them by and take back the edit
+// before them instead. So the engine replaces the selection with an empty
+// image, as an edit of its own, and the inserted nodes go in just before it;
+// when the engine's undo takes the image away, they leave with it, and when
+// its redo brings the image back, they come back. (An image, because the
+// engine moves an empty element or a comment to the end of the paragraph.)
+// The image has no part in the document's HTML.
+var insertionMarkers = [];
+var insertionCount = 0;
+
 // Replaces the selection with `node`; the caret ends after it.
 function replaceSelection(node) {
   var selection = window.getSelection();
   if (!selection.rangeCount) return false;
-  var range = selection.getRangeAt(0);
-  range.deleteContents();
-  var last = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? node.lastChild : node;
-  range.insertNode(node);
-  if (last) {
-    range.setStartAfter(last);
-    range.collapse(true);
+  var inserted = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? Array.prototype.slice.call(node.childNodes) : [node];
+  var marker = null;
+  if (editorBody().contains(selection.anchorNode) && !isInCodeEditor(selection.anchorNode)) {
+    setAsideMiddleOf(selection);
+    insertionCount += 1;
+    var id = "insertion-" + insertionCount;
+    document.execCommand("insertHTML", false, '<img alt="" width="0" height="0" class="insertion-marker" id="' + id + '">');
+    marker = document.getElementById(id);
+  }
+  if (marker) {
+    marker.inserted = inserted;
+    marker.present = true;
+    insertionMarkers.push(marker);
+    withoutSelection(function () { marker.parentNode.insertBefore(node, marker); });
+  } else {
+    var range = selection.getRangeAt(0);
+    range.deleteContents();
+    range.insertNode(node);
+  }
+  var last = inserted[inserted.length - 1];
+  if (last && last.isConnected) {
+    var after = document.createRange();
+    after.setStartAfter(last);
     selection.removeAllRanges();
-    selection.addRange(range);
+    selection.addRange(after);
   }
   return true;
 }
+
+// Follows the engine's undo and redo of the insertions. Only the undo of
+// the insertion takes its marker away (the writer's own edits may, but their
+// undo brings it back), and only its redo brings the marker back.
+function followInsertionMarkers(inputType) {
+  insertionMarkers.forEach(function (marker) {
+    if (marker.isConnected === marker.present) return;
+    marker.present = marker.isConnected;
+    if (inputType === "historyUndo" && !marker.present) {
+      withoutSelection(function () { marker.inserted.forEach(function (node) { node.remove(); }); });
+    } else if (inputType === "historyRedo" && marker.present) {
+      withoutSelection(function () {
+        marker.inserted.forEach(function (node) { marker.parentNode.insertBefore(node, marker); });
+      });
+    }
+  });
+}
+
+// A copy of page content without the insertion markers.
+function withoutInsertionMarkers(copy) {
+  selectWithin(copy, "img.insertion-marker").forEach(function (marker) { marker.remove(); });
+  return copy;
+}
+
+function isPageMarker(node) {
+  return node.setAside !== undefined || (node.nodeType === Node.ELEMENT_NODE && node.matches("img.insertion-marker"));
+}
+
+function forgetPageMarkers() {
+  insertionMarkers = [];
+  setAsideMarkers = [];
+}
+
+document.addEventListener("input", function (event) {
+  followSetAsideMarkers(event.inputType);
+  followInsertionMarkers(event.inputType);
+}, true);
 
 function isInViewport(element) {
   var box = element.getBoundingClientRect();
@@ -339,10 +403,12 @@ function convertedCopy(element) {
 // with their current text, formulas as their TeX source, tables inside a
 // paragraph. The page itself is not changed; only blocks that need a change
 // are copied. A formula KaTeX has not rendered yet is already its source.
-var needsConvertedCopy = ".cm-editor-wrapper, x-equation *, table, img[data-local-src]";
+var needsConvertedCopy = ".cm-editor-wrapper, x-equation *, table, img[data-local-src], img.insertion-marker";
 
 function topLevelHtml(node) {
-  if (node.nodeType === Node.TEXT_NODE) {
+  if (isPageMarker(node)) {
+    return "";
+  } else if (node.nodeType === Node.TEXT_NODE) {
     var holder = document.createElement("span");
     holder.textContent = node.textContent;
     return holder.innerHTML;
@@ -374,7 +440,7 @@ function documentParts() {
   var parts = [];
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE && !node.data.trim()) return;
-    if (isSetAsideMarker(node)) return;
+    if (isPageMarker(node)) return;
     if (node.sourceBlock === undefined) parts.push(topLevelHtml(node));
     else if (touchedBlocks.has(node)) parts.push([node.sourceBlock, topLevelHtml(node), itemParts(node)]);
     else parts.push(node.sourceBlock);

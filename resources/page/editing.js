@@ -250,7 +250,6 @@ var changedAttributes = ["href", "src", "title", "alt", "align", "width", "heigh
 var documentObserver = null;
 
 function takeChanges(records) {
-  followSetAsideMarkers();
   records = records.filter(function (record) { return !isInCodeEditor(record.target); });
   touchChangedBlocks(records);
   var contentChanges = records.filter(function (record) { return record.type !== "attributes"; });
@@ -298,6 +297,7 @@ function setDocumentHtml(html, restAddress) {
   showPlaceholder();
   // An observer keeps what it watches alive: the old document must go with it.
   forgetObservedBlocks();
+  forgetPageMarkers();
   body.textContent = "";
   appendHtml(body, nextHtmlPiece(pendingHtml, firstPieceLength));
   documentTaken();

@@ -64,13 +64,13 @@ function exportedBlocks(forWord) {
   editorBody().childNodes.forEach(function (node) {
     if (node.nodeType === Node.TEXT_NODE) {
       body.appendChild(document.createTextNode(node.textContent));
-    } else if (node.nodeType !== Node.ELEMENT_NODE) {
+    } else if (node.nodeType !== Node.ELEMENT_NODE || isPageMarker(node)) {
       return;
     } else if (node.classList.contains("cm-editor-wrapper")) {
       body.appendChild(exportedCodeBlock(node));
     } else {
       var holder = document.createElement("div");
-      holder.appendChild(withoutOffscreenState(node.cloneNode(true)));
+      holder.appendChild(withoutPageState(node.cloneNode(true)));
       var formulas = node.matches("x-equation") ? [node] : node.querySelectorAll("x-equation");
       holder.querySelectorAll("x-equation").forEach(function (copy, index) {
         copy.replaceWith(exportedFormula(formulas[index], forWord));

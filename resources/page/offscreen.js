@@ -47,9 +47,10 @@ function withoutOffscreenState(element) {
 }
 
 // A copy of a block without what the page itself puts on blocks: the hidden
-// state and the spelling marks (no document or paste brings its own).
+// state, the spelling marks and the insertion markers (no document or paste
+// brings its own).
 function withoutPageState(copy) {
-  return withoutSpellingMarks(withoutOffscreenState(copy));
+  return withoutInsertionMarkers(withoutSpellingMarks(withoutOffscreenState(copy)));
 }
 
 // The block's HTML as if it had never been hidden nor checked.
@@ -66,7 +67,7 @@ function estimatedHeight(block) {
   var lines = block.classList.contains("cm-editor-wrapper")
     ? String(block.pendingValue || "").split("\n").length
     : Math.ceil(block.textContent.length / 90);
-  if (block.querySelector("img, table")) lines += 6;
+  if (block.querySelector("img[src], table")) lines += 6;
   return 24 + 24 * Math.max(1, lines);
 }
 
@@ -157,7 +158,11 @@ function setAsideMiddleOfSelection(event) {
   // A cut names the selection's first element, typing the editor itself.
   if (!editorBody().contains(event.target) || isInCodeEditor(event.target)) return;
   if (/^(history|format)/.test(event.inputType)) return;
-  var selection = window.getSelection();
+  setAsideMiddleOf(window.getSelection());
+}
+
+// Called just before the engine replaces or deletes `selection`.
+function setAsideMiddleOf(selection) {
   if (!selection.rangeCount || selection.isCollapsed) return;
   var blocks = blocksOf(selection.getRangeAt(0));
   if (blocks.length <= manySelectedBlocks) return;
@@ -174,6 +179,8 @@ function setAsideMiddleOfSelection(event) {
     editorBody().insertBefore(marker, last);
   });
   marker.taken = false;
+  marker.present = true;
+  marker.redoable = false;
   setAsideMarkers.push(marker);
   // An edit the engine did not make after all (one cancelled, say) leaves
   // the page as it was.
@@ -215,25 +222,30 @@ function putBack(marker) {
   });
 }
 
-// Follows the engine's undo and redo of the edits that set blocks aside.
-function followSetAsideMarkers() {
+// Follows the engine's undo and redo of the edits that set blocks aside. The
+// edit takes the comment away, and only its undo brings it back. Its redo
+// takes the comment away again, unless an edit of the writer's took it away
+// since the undo: the engine cannot redo the first edit after that, only the
+// writer's, and the blocks stay.
+function followSetAsideMarkers(inputType) {
   setAsideMarkers.forEach(function (marker) {
+    if (marker.isConnected === marker.present) return;
+    marker.present = marker.isConnected;
     var nodes = marker.setAside;
-    if (!marker.isConnected) {
+    if (!marker.taken) {
       marker.taken = true;
-      if (!nodes[0].isConnected) return;
+    } else if (inputType === "historyUndo" && marker.present) {
+      if (!nodes[0].isConnected) putBack(marker);
+      marker.redoable = true;
+    } else if (inputType === "historyRedo" && !marker.present && marker.redoable && nodes[0].isConnected) {
       var range = document.createRange();
       range.setStartBefore(nodes[0]);
       range.setEndAfter(nodes[nodes.length - 1]);
       withoutSelection(function () { takeOut(range); });
-    } else if (marker.taken && !nodes[0].isConnected) {
-      putBack(marker);
+    } else if (!/^history/.test(inputType)) {
+      marker.redoable = false;
     }
   });
-}
-
-function isSetAsideMarker(node) {
-  return node.setAside !== undefined;
 }
 
 document.addEventListener("beforeinput", setAsideMiddleOfSelection, true);
@@ -655,5 +667,4 @@ function watchChangedBlocks(records) {
 function forgetDrawnBlocks() {
   drawnBlocks.clear();
   runEnds.clear();
-  setAsideMarkers = [];
 }

@@ -95,7 +95,7 @@ function insertTable(rows, cols) {
   // place of an empty one.
   var node = selection.getRangeAt(0).startContainer;
   var block = node === editorBody() ? null : topLevelBlock(node);
-  if (block && block.nodeType === Node.ELEMENT_NODE && block.textContent.trim() === "" && !block.querySelector("img")) {
+  if (block && block.nodeType === Node.ELEMENT_NODE && block.textContent.trim() === "" && !block.querySelector("img[src]")) {
     editorBody().replaceChild(table, block);
   } else if (block) {
     editorBody().insertBefore(table, block.nextSibling);
