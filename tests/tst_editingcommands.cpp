@@ -386,7 +386,7 @@ void TestEditingCommands::everyEnabledCommandShowsAnEffect()
 void TestEditingCommands::keyboardPasteInsertsTextAsText()
 {
     setPageHtml(QStringLiteral("<p>start</p>"));
-    QGuiApplication::clipboard()->setText(QStringLiteral("Ann <ann@example.com> & co\nnext line"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("Ann <ann@example.com> & co\r\nnext line"));
     view->setFocus();
     QTest::keyClick(view->focusProxy(), Qt::Key_V, Qt::ControlModifier);
     QTRY_COMPARE(statusText(), QStringLiteral("Paste operation"));
@@ -767,7 +767,8 @@ void TestEditingCommands::droppedFilesInOrder()
     setPageHtml(QStringLiteral("<p>start</p>"));
 
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("one.png"))),
+    // A web address among them is no file to drop.
+    data.setUrls({QUrl::fromLocalFile(dir.filePath(QStringLiteral("one.png"))), QUrl(QStringLiteral("https://example.com/c.png")),
                   QUrl::fromLocalFile(dir.filePath(QStringLiteral("notes.txt"))),
                   QUrl::fromLocalFile(dir.filePath(QStringLiteral("two.png")))});
     QDragEnterEvent enter(QPoint(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);

@@ -45,10 +45,7 @@ private slots:
     void pathChecks();
     void imagePathsFollowTheDocument_data();
     void imagePathsFollowTheDocument();
-    void plainTextAsHtml_data();
-    void plainTextAsHtml();
     void pastedImage();
-    void droppedFilesInOrder();
     void pastedHtmlGoesThroughMarkdown();
 
 private:
@@ -211,29 +208,6 @@ void TestImagePlacement::imagePathsFollowTheDocument()
     QCOMPARE(ImagePlacement::pathForDocument(QString(), QStringLiteral("/notes/x.png")), QStringLiteral("/notes/x.png"));
 }
 
-void TestImagePlacement::plainTextAsHtml_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("html");
-    QTest::newRow("angle brackets") << "Ann <ann@example.com>" << "Ann &lt;ann@example.com&gt;";
-    QTest::newRow("shell line") << "a && b > out" << "a &amp;&amp; b &gt; out";
-    QTest::newRow("line feeds") << "one\ntwo\r\nthree" << "one<br/>two<br/>three";
-    QTest::newRow("markup") << "<script>x()</script>" << "&lt;script&gt;x()&lt;/script&gt;";
-}
-
-void TestImagePlacement::plainTextAsHtml()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, html);
-    QCOMPARE(PasteData::plainTextAsHtml(text), html);
-    QMimeData data;
-    data.setText(text);
-    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
-    QCOMPARE(result.records.size(), 1);
-    QCOMPARE(result.records.first().value(QStringLiteral("type")).toString(), QStringLiteral("html"));
-    QCOMPARE(result.records.first().value(QStringLiteral("html")).toString(), html);
-}
-
 void TestImagePlacement::pastedImage()
 {
     Config::set(Config::ImageCopyMethod, 0);
@@ -249,30 +223,6 @@ void TestImagePlacement::pastedImage()
     const QString url = record.value(QStringLiteral("url")).toString();
     QCOMPARE(url, QStringLiteral("notes.assets/") + record.value(QStringLiteral("title")).toString());
     QCOMPARE(QImage(dir.filePath(url)).pixelColor(1, 1), QColor(Qt::green));
-}
-
-void TestImagePlacement::droppedFilesInOrder()
-{
-    const QString first = dir.filePath(QStringLiteral("b.png"));
-    const QString second = dir.filePath(QStringLiteral("report.pdf"));
-    const QString third = dir.filePath(QStringLiteral("a.png"));
-    writeFile(first, pngBytes());
-    writeFile(second, QByteArrayLiteral("%PDF-1.4\n"));
-    writeFile(third, pngBytes());
-    QMimeData data;
-    // A web address among them is no file to drop.
-    data.setUrls({QUrl::fromLocalFile(first), QUrl(QStringLiteral("https://example.com/c.png")), QUrl::fromLocalFile(second),
-                  QUrl::fromLocalFile(third)});
-    const PasteData::Records result = PasteData::recordsFor(data, document, DocumentConverter());
-    QCOMPARE(result.records.size(), 3);
-    const QStringList titles{"b.png", "report.pdf", "a.png"};
-    const QStringList types{"img", "a", "img"};
-    for (int i = 0; i < 3; ++i) {
-        QCOMPARE(result.records[i].value(QStringLiteral("title")).toString(), titles[i]);
-        QCOMPARE(result.records[i].value(QStringLiteral("type")).toString(), types[i]);
-        QCOMPARE(result.records[i].value(QStringLiteral("url")).toString(), QStringLiteral("notes.assets/") + titles[i]);
-        QVERIFY(QFileInfo::exists(dir.filePath(QStringLiteral("notes.assets/") + titles[i])));
-    }
 }
 
 void TestImagePlacement::pastedHtmlGoesThroughMarkdown()
