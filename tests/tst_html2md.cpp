@@ -127,6 +127,8 @@ void TestHtml2Md::conversions_data()
                            << QByteArray("see\n![pic](a.png \"T\")\n");
     QTest::newRow("linked image") << QByteArray("<p><a href=\"l\"><img src=\"i.png\" alt=\"i\"></a>after</p>")
                                   << QByteArray("[![i](i.png)](l)\nafter\n");
+    QTest::newRow("image without a source") << QByteArray("<p>a<img alt=\"x\" class=\"m\">b <img src=\"\"></p>")
+                                            << QByteArray("ab\n![]()\n");
     QTest::newRow("single-quoted and unquoted values")
         << QByteArray("<p><img src='q.png' alt=x></p>") << QByteArray("![](q.png)\n");
     // Lists

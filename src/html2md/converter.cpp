@@ -478,13 +478,12 @@ void Converter::shortenMd(size_t count)
     sampleLastChars();
 }
 
-// The value of attribute `name` of the tag being read, quoted with either
-// kind of quote; unquoted values give the empty string.
-std::string Converter::attribute(const std::string &name) const
+namespace {
+
+// Where the value of the opening tag's attribute `name` begins (at its
+// quote), or npos when the tag has no such attribute written as name=value.
+size_t attributeValueStart(const std::string &raw, const std::string &name)
 {
-    if (position < tagStart)
-        return {};
-    const std::string raw = html.substr(tagStart, position - tagStart);
     std::string lower(raw);
     std::transform(lower.begin(), lower.end(), lower.begin(), lowered);
     for (size_t at = lower.find(name); at != std::string::npos; at = lower.find(name, at + 1)) {
@@ -498,14 +497,33 @@ std::string Converter::attribute(const std::string &name) const
         size_t open = equals + 1;
         while (open < raw.size() && isWhitespace(raw[open]))
             ++open;
-        if (open >= raw.size() || (raw[open] != '"' && raw[open] != '\''))
-            return {};
-        const size_t close = raw.find(raw[open], open + 1);
-        if (close == std::string::npos)
-            return {};
-        return decodedAttributeValue(raw.substr(open + 1, close - open - 1));
+        return open;
     }
-    return {};
+    return std::string::npos;
+}
+
+}
+
+bool Converter::hasAttribute(const std::string &name) const
+{
+    return position >= tagStart
+        && attributeValueStart(html.substr(tagStart, position - tagStart), name) != std::string::npos;
+}
+
+// The value of attribute `name` of the tag being read, quoted with either
+// kind of quote; unquoted values give the empty string.
+std::string Converter::attribute(const std::string &name) const
+{
+    if (position < tagStart)
+        return {};
+    const std::string raw = html.substr(tagStart, position - tagStart);
+    const size_t open = attributeValueStart(raw, name);
+    if (open >= raw.size() || (raw[open] != '"' && raw[open] != '\''))
+        return {};
+    const size_t close = raw.find(raw[open], open + 1);
+    if (close == std::string::npos)
+        return {};
+    return decodedAttributeValue(raw.substr(open + 1, close - open - 1));
 }
 
 // Breaks the current line at its last space. Bytes already scanned without

@@ -57,6 +57,7 @@ public:
     void shortenMd(size_t count);
     bool isInSkippedTag() const { return skippingText; }
     std::string attribute(const std::string &name) const;
+    bool hasAttribute(const std::string &name) const;
     void wrapAtLastSpace();
     static std::string repeat(const std::string &text, size_t count);
     void sampleLastChars();

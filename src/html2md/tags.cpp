@@ -387,6 +387,10 @@ void TagAnchor::afterClosingTag(Converter &c)
 
 void TagImage::afterOpeningTag(Converter &c)
 {
+    // An image without a source shows nothing; the editor marks its own
+    // insertions with such images.
+    if (!c.hasAttribute("src"))
+        return;
     if (c.previousTag != "a" && c.lastChar != '\n' && !c.inTable && !c.inHeading)
         c.appendMd('\n');
     c.appendMd("![" + c.attribute("alt") + "](" + destination(c.attribute("src")) + titlePart(c.attribute("title"))
