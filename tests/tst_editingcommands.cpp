@@ -398,13 +398,29 @@ void TestEditingCommands::pasteIsUndoneAndRedone_data()
 {
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("clipboardHtml");
+    QTest::addColumn<QString>("pasted");
     QTest::addColumn<int>("pastes");
+    QTest::addColumn<QString>("shape");
     // Select All, then Ctrl+V, then Ctrl+Z once gave back only the pasted text.
     QTest::newRow("over everything") << QStringLiteral("selectNodeContents(document.getElementById('bodyeditor'))")
-                                     << QString() << 1;
+                                     << QString() << QStringLiteral("Pasted words") << 1
+                                     << QStringLiteral("editorBody().textContent.indexOf('Pasted wordstyped') === 0");
+    // Blocks went into the paragraph and joined its text in the Markdown.
     QTest::newRow("blocks into a paragraph, twice")
         << QStringLiteral("setStart(document.getElementById('second').firstChild, 6)")
-        << QStringLiteral("<h2>Pasted heading</h2><ul><li>one</li><li>two</li></ul>") << 2;
+        << QStringLiteral("<h2>Pasted heading</h2><pre><code>x = 1</code></pre><ul><li>one</li><li>two</li></ul>")
+        << QStringLiteral("Pasted heading") << 2
+        << QStringLiteral("!editorBody().querySelector('p h2, p ul, pre > code') && editorBody().children[2].textContent === 'Second'"
+                          " && editorBody().querySelectorAll('.cm-editor-wrapper').length === 2");
+    QTest::newRow("a phrase into a paragraph")
+        << QStringLiteral("setStart(document.getElementById('second').firstChild, 6)")
+        << QStringLiteral("<b>bold</b> phrase") << QStringLiteral("bold phrase") << 1
+        << QStringLiteral("document.getElementById('second').textContent.replace(/\\u00a0/, ' ').indexOf('Secondbold phrasetyped paragraph') === 0");
+    QTest::newRow("paragraphs after a paragraph")
+        << QStringLiteral("setStart(document.getElementById('second').firstChild, 22)")
+        << QStringLiteral("<p>One pasted</p><p>Two pasted</p>") << QStringLiteral("One pasted") << 1
+        << QStringLiteral("!editorBody().querySelector('p p') && [].some.call(editorBody().children,"
+                          " function (p) { return p.textContent === 'Two pastedtyped'; })");
 }
 
 // A paste is one step back and forth, as typing is: each Ctrl+Z takes one
@@ -413,24 +429,26 @@ void TestEditingCommands::pasteIsUndoneAndRedone()
 {
     QFETCH(QString, selection);
     QFETCH(QString, clipboardHtml);
+    QFETCH(QString, pasted);
     QFETCH(int, pastes);
+    QFETCH(QString, shape);
     setPageHtml(QStringLiteral("<h1>Title</h1><p>First paragraph.</p><p id=\"second\">Second paragraph here.</p>"));
     js(QStringLiteral("var r=document.createRange();r.%1;getSelection().removeAllRanges();getSelection().addRange(r);true")
            .arg(selection));
     const QString before = js(QStringLiteral("getHtml()")).toString();
     auto *data = new QMimeData;
-    data->setText(QStringLiteral("Pasted words"));
+    data->setText(pasted);
     if (!clipboardHtml.isEmpty())
         data->setHtml(clipboardHtml);
     QGuiApplication::clipboard()->setMimeData(data);
     view->setFocus();
-    const QString pasted = clipboardHtml.isEmpty() ? QStringLiteral("Pasted words") : QStringLiteral("Pasted heading");
     for (int paste = 1; paste <= pastes; ++paste) {
         QTest::keyClick(view->focusProxy(), Qt::Key_V, Qt::ControlModifier);
         QTRY_COMPARE(pageText().count(pasted), paste);
     }
     QTest::keyClicks(view->focusProxy(), QStringLiteral("typed"));
     QTRY_VERIFY(pageText().contains(QStringLiteral("typed")));
+    QVERIFY2(js(shape).toBool(), qPrintable(js(QStringLiteral("editorBody().innerHTML")).toString()));
     const QString after = js(QStringLiteral("getHtml()")).toString();
     QVERIFY2(!after.contains(QStringLiteral("<img")), qPrintable(after));
     for (int paste = pastes; paste >= 0; --paste) {

@@ -64,6 +64,8 @@ void TestHtml2Md::conversions_data()
     QTest::newRow("heading ending in a one-letter word") << QByteArray("<h2>Plan A</h2>more")
                                                          << QByteArray("## Plan A\nmore\n");
     QTest::newRow("rule") << QByteArray("<p>a</p><hr><p>b</p>") << QByteArray("a\n\n---\n\nb\n");
+    QTest::newRow("heading holding only blocks is no heading")
+        << QByteArray("<h1><p>One</p><h2>Two</h2></h1><h3>Ti<p>x</p></h3>") << QByteArray("One\n\n## Two\n\n### Ti\nx\n");
     QTest::newRow("hard break") << QByteArray("<p>a<br>b</p>") << QByteArray("a  \nb\n");
     QTest::newRow("break in a heading") << QByteArray("<h1>Title<br>badges <br></h1><h2>A\nB</h2>")
                                         << QByteArray("# Title badges\n\n## A B\n");

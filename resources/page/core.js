@@ -207,45 +207,90 @@ function sanitizedFragment(html) {
 // The page's own insertions (a paste, a formula, a code block) are no edits
 // the engine knows of: its undo would pass them by and take back the edit
 // before them instead. So the engine replaces the selection with an empty
-// image, as an edit of its own, and the inserted nodes go in just before it;
+// image, as an edit of its own, and the inserted nodes go in beside it;
 // when the engine's undo takes the image away, they leave with it, and when
 // its redo brings the image back, they come back. (An image, because the
 // engine moves an empty element or a comment to the end of the paragraph.)
-// The image has no part in the document's HTML.
+// Blocks would join the text around them in the Markdown if they went into
+// a paragraph, so for blocks the engine puts the image in a paragraph of its
+// own, splitting the one at the caret; the first inserted paragraph fills
+// that paragraph, the other blocks follow it. The image has no part in the
+// document's HTML.
 var insertionMarkers = [];
 var insertionCount = 0;
+
+function isBlockNode(node) {
+  return node.nodeType === Node.ELEMENT_NODE
+    && (/^(P|H[1-6]|UL|OL|PRE|BLOCKQUOTE|TABLE|HR|DIV|DL|FIGURE|DETAILS)$/.test(node.tagName)
+        || (node.localName === "x-html" && node.getAttribute("type") !== "inline"));
+}
 
 // Replaces the selection with `node`; the caret ends after it.
 function replaceSelection(node) {
   var selection = window.getSelection();
   if (!selection.rangeCount) return false;
   var inserted = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? Array.prototype.slice.call(node.childNodes) : [node];
+  var blocks = inserted.some(isBlockNode);
+  // Between blocks, line ends of the markup are no text.
+  if (blocks) {
+    inserted = inserted.filter(function (child) { return child.nodeType !== Node.TEXT_NODE || child.data.trim(); });
+  }
   var marker = null;
   if (editorBody().contains(selection.anchorNode) && !isInCodeEditor(selection.anchorNode)) {
     setAsideMiddleOf(selection);
     insertionCount += 1;
     var id = "insertion-" + insertionCount;
-    document.execCommand("insertHTML", false, '<img alt="" width="0" height="0" class="insertion-marker" id="' + id + '">');
+    var image = '<img alt="" width="0" height="0" class="insertion-marker" id="' + id + '">';
+    document.execCommand("insertHTML", false, blocks ? "<p>" + image + "</p>" : image);
     marker = document.getElementById(id);
+  }
+  var caret = document.createRange();
+  if (!marker) {
+    var range = selection.getRangeAt(0);
+    range.deleteContents();
+    range.insertNode(node);
+    var last = inserted[inserted.length - 1];
+    if (!last || !last.isConnected) return true;
+    caret.setStartAfter(last);
+  } else if (!blocks) {
+    placeInserted(marker, inserted);
+    caret.setStartBefore(marker);
+  } else {
+    var paragraph = marker.parentNode;
+    if (inserted[0].tagName === "P") {
+      var first = inserted.shift();
+      withoutSelection(function () { while (first.firstChild) paragraph.insertBefore(first.firstChild, marker); });
+    }
+    marker.block = paragraph;
+    marker.filled = paragraph.firstChild !== marker;
+    placeInserted(marker, inserted);
+    // At the end of the last block's text, else in the empty paragraph after the blocks.
+    if (marker.filled && inserted.length) {
+      caret.selectNodeContents(inserted[inserted.length - 1]);
+      caret.collapse(false);
+    } else {
+      caret.setStartBefore(marker);
+    }
   }
   if (marker) {
     marker.inserted = inserted;
     marker.present = true;
     insertionMarkers.push(marker);
-    withoutSelection(function () { marker.parentNode.insertBefore(node, marker); });
-  } else {
-    var range = selection.getRangeAt(0);
-    range.deleteContents();
-    range.insertNode(node);
   }
-  var last = inserted[inserted.length - 1];
-  if (last && last.isConnected) {
-    var after = document.createRange();
-    after.setStartAfter(last);
-    selection.removeAllRanges();
-    selection.addRange(after);
-  }
+  selection.removeAllRanges();
+  selection.addRange(caret);
   return true;
+}
+
+// Puts the marker's nodes in their place: inline ones before it, blocks
+// after its filled paragraph or before its empty one.
+function placeInserted(marker, nodes) {
+  withoutSelection(function () {
+    var block = marker.block;
+    var before = !block ? marker : marker.filled ? block.nextSibling : block;
+    var parent = block ? block.parentNode : marker.parentNode;
+    nodes.forEach(function (node) { parent.insertBefore(node, before); });
+  });
 }
 
 // Follows the engine's undo and redo of the insertions. Only the undo of
@@ -258,9 +303,7 @@ function followInsertionMarkers(inputType) {
     if (inputType === "historyUndo" && !marker.present) {
       withoutSelection(function () { marker.inserted.forEach(function (node) { node.remove(); }); });
     } else if (inputType === "historyRedo" && marker.present) {
-      withoutSelection(function () {
-        marker.inserted.forEach(function (node) { marker.parentNode.insertBefore(node, marker); });
-      });
+      placeInserted(marker, marker.inserted);
     }
   });
 }

@@ -516,6 +516,20 @@ function insertPayload(payload, range) {
     node = document.createTextNode(payload.text);
   } else if (payload.type === "html") {
     node = sanitizedFragment(payload.html);
+    // A single paragraph goes into the text at the caret, as typed words would.
+    var paragraph = node.firstElementChild;
+    var alone = Array.prototype.every.call(node.childNodes, function (child) {
+      return child === paragraph || (child.nodeType === Node.TEXT_NODE && !child.data.trim());
+    });
+    if (paragraph && paragraph.tagName === "P" && alone) {
+      node = document.createDocumentFragment();
+      while (paragraph.firstChild) node.appendChild(paragraph.firstChild);
+    }
+    // Made before the nodes go in, as a new document's are: what goes in is
+    // what an undo takes out again.
+    buildCodeBlocks(node);
+    fillIslands(node);
+    if (spellCheckingWanted) keepCodeUnchecked(node);
   } else {
     return;
   }
@@ -524,13 +538,7 @@ function insertPayload(payload, range) {
     selection.removeAllRanges();
     selection.addRange(range);
   }
-  var inserted = node.nodeType === Node.DOCUMENT_FRAGMENT_NODE ? Array.prototype.slice.call(node.childNodes) : [node];
   if (!replaceSelection(node)) return;
-  inserted.forEach(function (child) {
-    if (child.nodeType !== Node.ELEMENT_NODE) return;
-    if (spellCheckingWanted) keepCodeUnchecked(child);
-    fillIslands(child);
-  });
   showLocalImages(editorBody());
   markModified();
 }

@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 namespace html2md {
 
@@ -12,6 +13,13 @@ bool isWordByte(char ch)
 {
     const auto byte = static_cast<unsigned char>(ch);
     return (byte >= '0' && byte <= '9') || (byte >= 'a' && byte <= 'z') || (byte >= 'A' && byte <= 'Z') || byte >= 0x80;
+}
+
+bool isBlockTag(const std::string &tag)
+{
+    static const std::unordered_set<std::string> blocks{"p",  "div", "blockquote", "ul", "ol", "pre", "table", "hr",
+                                                        "h1", "h2",  "h3",         "h4", "h5", "h6"};
+    return blocks.count(tag) != 0;
 }
 
 char lowered(char ch)
@@ -204,6 +212,13 @@ void Converter::endTag()
         closingTag = false;
         rule->second->afterClosingTag(*this);
     } else {
+        // A heading whose first content is a block is only a shell around
+        // blocks (the editor leaves one when pasted blocks replace a whole
+        // document), and no heading.
+        if (inHeading && markdown.size() == headingTextStart && isBlockTag(currentTag)) {
+            shortenMd(headingTextStart - headingStart);
+            inHeading = false;
+        }
         rule->second->afterOpeningTag(*this);
     }
 }

@@ -101,6 +101,8 @@ public:
     std::vector<ListLevel> lists;
     bool tableHasHeader = false;
     bool inHeading = false;
+    size_t headingStart = 0;     // output index of the open heading's marker
+    size_t headingTextStart = 0; // and of its text
     bool inMath = false;
     bool inAnchor = false;
     bool inInlineCode = false;

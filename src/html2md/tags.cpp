@@ -332,7 +332,9 @@ void TagHeader::afterOpeningTag(Converter &c)
     c.inHeading = true;
     if (c.markdown.size() != c.blockStart)
         c.appendMd('\n');
+    c.headingStart = c.markdown.size();
     c.appendMd(std::string(static_cast<size_t>(level), '#') + " ");
+    c.headingTextStart = c.markdown.size();
 }
 
 void TagHeader::afterClosingTag(Converter &c)
