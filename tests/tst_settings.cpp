@@ -36,7 +36,6 @@ private slots:
     void init();
     void cleanup() { closeWindow(); }
 
-    void languageTable();
     void languageLookups_data();
     void languageLookups();
     void startupLanguage_data();
@@ -59,14 +58,6 @@ void TestSettings::init()
 {
     appSettings()->clear();
     QLocale::setDefault(QLocale(QStringLiteral("en_US")));
-}
-
-void TestSettings::languageTable()
-{
-    const QList<LangItem> &table = Languages::table();
-    QCOMPARE(table.size(), 45);
-    for (const LangItem &language : table)
-        QVERIFY2(QFile::exists(language.resourcePath), qPrintable(language.resourcePath));
 }
 
 // A language by its code (its name in its own language), the code for a
