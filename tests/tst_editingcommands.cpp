@@ -63,6 +63,7 @@ private slots:
     void keyboardPasteInsertsTextAsText();
     void pasteIsUndoneAndRedone_data();
     void pasteIsUndoneAndRedone();
+    void copyAndCutKeepCodeAndFormulasAsWritten();
     void copyConfirmation();
     void tablePicker_data();
     void tablePicker();
@@ -460,6 +461,34 @@ void TestEditingCommands::pasteIsUndoneAndRedone()
     for (int step = 0; step <= pastes; ++step)
         QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QTRY_COMPARE(js(QStringLiteral("getHtml()")).toString(), after);
+}
+
+// The engine copied a code block with its line numbers and its tabs as
+// spaces, and a formula as KaTeX draws it.
+void TestEditingCommands::copyAndCutKeepCodeAndFormulasAsWritten()
+{
+    setPageHtml(QStringLiteral("<p>Before.</p><pre><code class=\"language-make\">all:\n\tcc -o x x.c\n</code></pre>"
+                               "<p>A <x-equation>x^2</x-equation> formula.</p><p>Last.</p>"));
+    QTRY_VERIFY(js(QStringLiteral("!!document.querySelector('#bodyeditor .katex')")).toBool());
+    const QString selectThree = QStringLiteral(
+        "var b=editorBody(), r=document.createRange(); r.setStart(b.children[0].firstChild, 0);"
+        "r.setEnd(b.children[2].lastChild, 9); getSelection().removeAllRanges(); getSelection().addRange(r); true");
+    const QString text = QStringLiteral("Before.\n\nall:\n\tcc -o x x.c\n\nA $x^2$ formula.");
+    js(selectThree);
+    QTest::keyClick(view->focusProxy(), Qt::Key_C, Qt::ControlModifier);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), text);
+    const QString html = QGuiApplication::clipboard()->mimeData()->html();
+    QVERIFY2(html.contains(QStringLiteral("<code class=\"make\">all:\n\tcc")) && html.contains(QStringLiteral(">x^2</x-equation>"))
+                 && !html.contains(QStringLiteral("CodeMirror")) && !html.contains(QStringLiteral("katex")),
+             qPrintable(html));
+    const QString before = js(QStringLiteral("getHtml()")).toString();
+    QGuiApplication::clipboard()->clear();
+    js(selectThree);
+    QTest::keyClick(view->focusProxy(), Qt::Key_X, Qt::ControlModifier);
+    QTRY_COMPARE(QGuiApplication::clipboard()->text(), text);
+    QTRY_COMPARE(pageText().trimmed(), QStringLiteral("Last."));
+    QTest::keyClick(view->focusProxy(), Qt::Key_Z, Qt::ControlModifier);
+    QTRY_COMPARE(js(QStringLiteral("getHtml()")).toString(), before);
 }
 
 void TestEditingCommands::copyConfirmation()

@@ -543,6 +543,56 @@ function insertPayload(payload, range) {
   markModified();
 }
 
+// The engine copies a code block as its editor draws it (line numbers, tabs
+// as spaces) and a formula as KaTeX draws it. A selection holding either is
+// copied as the document holds them instead: code as its text, formulas as
+// their source. (A selection of many blocks is left to the engine: laying
+// out a copy of it for its text would take as long again.)
+var writtenPieces = ".cm-editor-wrapper, x-equation";
+
+function copyAsWritten(event) {
+  var selection = window.getSelection();
+  if (!selection.rangeCount || selection.isCollapsed) return;
+  var range = selection.getRangeAt(0);
+  var body = editorBody();
+  if (!body.contains(range.commonAncestorContainer) || isInCodeEditor(range.commonAncestorContainer)) return;
+  if (blocksOf(range).length > manySelectedBlocks) return;
+  var pieces = Array.prototype.filter.call(body.querySelectorAll(writtenPieces), function (piece) {
+    return range.intersectsNode(piece);
+  });
+  var holder = document.createElement("div");
+  holder.appendChild(range.cloneContents());
+  var copies = holder.querySelectorAll(writtenPieces);
+  if (!pieces.length || copies.length !== pieces.length) return;
+  Array.prototype.forEach.call(holder.children, withoutPageState);
+  copies.forEach(function (copy, index) {
+    if (copy.localName === "x-equation") {
+      copy.textContent = formulaSource(pieces[index]);
+      return;
+    }
+    var code = document.createElement("div");
+    code.innerHTML = codeBlockHtml(pieces[index]);
+    copy.replaceWith(code.firstChild);
+  });
+  event.clipboardData.setData("text/html", holder.innerHTML);
+  event.clipboardData.setData("text/plain", textAsShown(holder));
+  event.preventDefault();
+  if (event.type === "cut") document.execCommand("delete");
+}
+
+// The text of copied blocks as a reader sees it, formulas as in Markdown.
+function textAsShown(holder) {
+  holder.querySelectorAll("x-equation").forEach(function (formula) {
+    var fence = formula.getAttribute("type") === "display" ? "$$" : "$";
+    formula.textContent = fence + formula.textContent + fence;
+  });
+  holder.style.cssText = "position: fixed; left: -100000px; top: 0; width: 800px;";
+  document.body.appendChild(holder);
+  var text = holder.innerText;
+  holder.remove();
+  return text;
+}
+
 function connectBridge(channel) {
   contentObj = channel.objects.content;
   contentObj.removeItemConfirmed.connect(function (id) {
@@ -724,6 +774,8 @@ window.addEventListener("load", function () {
   });
   body.addEventListener("input", markModified);
   body.addEventListener("paste", function (event) { event.preventDefault(); });
+  body.addEventListener("copy", copyAsWritten);
+  body.addEventListener("cut", copyAsWritten);
   documentObserver = new MutationObserver(takeChanges);
   documentObserver.observe(body, { childList: true, characterData: true, subtree: true, attributes: true,
                                    attributeFilter: changedAttributes });
