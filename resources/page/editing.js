@@ -564,7 +564,7 @@ function copyAsWritten(event) {
   holder.appendChild(range.cloneContents());
   var copies = holder.querySelectorAll(writtenPieces);
   if (!pieces.length || copies.length !== pieces.length) return;
-  Array.prototype.forEach.call(holder.children, withoutPageState);
+  Array.prototype.slice.call(holder.children).forEach(withoutPageState);
   copies.forEach(function (copy, index) {
     if (copy.localName === "x-equation") {
       copy.textContent = formulaSource(pieces[index]);
