@@ -556,9 +556,13 @@ function copyAsWritten(event) {
   var range = selection.getRangeAt(0);
   var body = editorBody();
   if (!body.contains(range.commonAncestorContainer) || isInCodeEditor(range.commonAncestorContainer)) return;
-  if (blocksOf(range).length > manySelectedBlocks) return;
-  var pieces = Array.prototype.filter.call(body.querySelectorAll(writtenPieces), function (piece) {
-    return range.intersectsNode(piece);
+  var blocks = blocksOf(range);
+  if (blocks.length > manySelectedBlocks) return;
+  // Looked for in the selected blocks only: where a node stands among a long
+  // document's blocks takes a walk through them.
+  var pieces = [];
+  blocks.forEach(function (block) {
+    selectWithin(block, writtenPieces).forEach(function (piece) { if (range.intersectsNode(piece)) pieces.push(piece); });
   });
   var holder = document.createElement("div");
   holder.appendChild(range.cloneContents());
@@ -575,21 +579,31 @@ function copyAsWritten(event) {
     copy.replaceWith(code.firstChild);
   });
   event.clipboardData.setData("text/html", holder.innerHTML);
-  event.clipboardData.setData("text/plain", textAsShown(holder));
+  event.clipboardData.setData("text/plain", textAsShown(holder).replace(/\n{3,}/g, "\n\n").trim());
   event.preventDefault();
   if (event.type === "cut") document.execCommand("delete");
 }
 
-// The text of copied blocks as a reader sees it, formulas as in Markdown.
-function textAsShown(holder) {
-  holder.querySelectorAll("x-equation").forEach(function (formula) {
-    var fence = formula.getAttribute("type") === "display" ? "$$" : "$";
-    formula.textContent = fence + formula.textContent + fence;
-  });
-  holder.style.cssText = "position: fixed; left: -100000px; top: 0; width: 800px;";
-  document.body.appendChild(holder);
-  var text = holder.innerText;
-  holder.remove();
+// The text of copied nodes as a reader sees it, formulas as in Markdown.
+// Read from the nodes themselves: laying a copy out to ask the engine took
+// a minute in a long document.
+function textAsShown(node) {
+  if (node.nodeType === Node.TEXT_NODE) {
+    // Line ends of the markup between blocks are no text.
+    var between = !node.data.trim() && (!node.parentNode || /^(div|ul|ol|table|thead|tbody|tr|blockquote)$/.test(node.parentNode.localName));
+    return between ? "" : node.data.replace(/\s+/g, " ");
+  }
+  if (node.nodeType !== Node.ELEMENT_NODE && node.nodeType !== Node.DOCUMENT_FRAGMENT_NODE) return "";
+  if (node.localName === "br") return "\n";
+  if (node.localName === "pre") return node.textContent.replace(/\n$/, "") + "\n\n";
+  if (node.localName === "x-equation") {
+    var fence = node.getAttribute("type") === "display" ? "$$" : "$";
+    return fence + node.textContent + fence;
+  }
+  var text = Array.prototype.map.call(node.childNodes, textAsShown).join("");
+  if (/^(p|h[1-6]|blockquote|ul|ol|table|div)$/.test(node.localName)) return text.trim() + "\n\n";
+  if (/^(li|tr)$/.test(node.localName)) return text.trim() + "\n";
+  if (/^(td|th)$/.test(node.localName)) return text.trim() + "\t";
   return text;
 }
 
