@@ -431,8 +431,13 @@ bool EditorPage::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::KeyPress || event->type() == QEvent::InputMethod)
         emit keysTyped();
     if (!holdingInput) {
-        if (event->type() == QEvent::KeyPress)
+        if (event->type() == QEvent::KeyPress) {
             ++keysSent;
+            // Seen as it is pressed: the release of V comes after Ctrl's as often as before.
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_V && key->modifiers() == Qt::ControlModifier && !key->isAutoRepeat())
+                emit pasteKeyPressed();
+        }
         return false;
     }
     switch (event->type()) {

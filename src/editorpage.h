@@ -123,6 +123,8 @@ signals:
     void becameReady();
     // Keys reached the page; what they changed is only known once it answers.
     void keysTyped();
+    // Ctrl+V reached the page, which pastes nothing itself.
+    void pasteKeyPressed();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -174,6 +174,7 @@ void MainWindow::createEditors()
     connect(page, &EditorPage::documentAnswered, session, &DocumentSession::pageAnswered);
     connect(page, &EditorPage::lost, session, &DocumentSession::pageLost);
     connect(page, &EditorPage::keysTyped, session, &DocumentSession::pageTyped);
+    connect(page, &EditorPage::pasteKeyPressed, this, &MainWindow::pasteByKeyboard);
     connect(&content, &Content::updateModifyStatusSignal, this, &MainWindow::onWebViewChage);
     connect(&content, &Content::linkOpened, this, &MainWindow::openLink);
     connect(sourceEditor, &QPlainTextEdit::textChanged, this, &MainWindow::onEditorChage);

@@ -221,6 +221,8 @@ private slots:
     void onEditorTabActivated(QDockWidget *dock);
     void onEditorDockShownOrHidden();
     void showContextMenu(const QPoint &point);
+    // Ctrl+V in the Visual Editor.
+    void pasteByKeyboard();
 
 private:
     void createEditors();

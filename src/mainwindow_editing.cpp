@@ -290,15 +290,20 @@ void MainWindow::onCopyPrompt()
     showStatusMessage(tr("Copy Successful"), QStringLiteral("#0066CC"), statusSeconds);
 }
 
+void MainWindow::pasteByKeyboard()
+{
+    if (!isVisualEditorShown())
+        return;
+    showStatusMessage(tr("Paste operation"), statusColour, statusSeconds);
+    on_actionPaste_triggered();
+}
+
 void MainWindow::keyReleaseEvent(QKeyEvent *event)
 {
     QMainWindow::keyReleaseEvent(event);
     if (event->isAutoRepeat() || event->modifiers() != Qt::ControlModifier)
         return;
-    if (event->key() == Qt::Key_V && isVisualEditorShown()) {
-        showStatusMessage(tr("Paste operation"), statusColour, statusSeconds);
-        on_actionPaste_triggered();
-    } else if (event->key() == Qt::Key_Slash) {
+    if (event->key() == Qt::Key_Slash) {
         if (isVisualEditorShown())
             sourceDock->raise();
         else
