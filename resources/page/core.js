@@ -416,16 +416,8 @@ function showLocalImages(root) {
 // their TeX source and its local images by their paths.
 function convertedCopy(element) {
   var clone = withoutPageState(element.cloneNode(true));
-  var liveWrappers = element.querySelectorAll(".cm-editor-wrapper");
-  clone.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
-    var holder = document.createElement("div");
-    holder.innerHTML = codeBlockHtml(liveWrappers[index]);
-    wrapper.parentNode.replaceChild(holder.firstChild, wrapper);
-  });
   // The HTML is only ever turned into Markdown, where a formula is its source.
-  clone.querySelectorAll("x-equation").forEach(function (formula) {
-    formula.textContent = formulaSource(formula);
-  });
+  asWritten(clone, element.querySelectorAll(".cm-editor-wrapper"));
   var localImages = Array.prototype.slice.call(clone.querySelectorAll("img[data-local-src]"));
   if (clone.matches("img[data-local-src]")) localImages.push(clone);
   localImages.forEach(function (image) {
@@ -440,6 +432,20 @@ function convertedCopy(element) {
     }
   });
   return clone.outerHTML;
+}
+
+// Turns the code editors and drawn formulas inside a copy back into what the
+// document holds: code blocks as pre/code, formulas as their TeX source.
+// `liveWrappers` are the code editors the copy's were made from, in order.
+function asWritten(copy, liveWrappers) {
+  copy.querySelectorAll(".cm-editor-wrapper").forEach(function (wrapper, index) {
+    var holder = document.createElement("div");
+    holder.innerHTML = codeBlockHtml(liveWrappers[index]);
+    wrapper.parentNode.replaceChild(holder.firstChild, wrapper);
+  });
+  copy.querySelectorAll("x-equation").forEach(function (formula) {
+    formula.textContent = formulaSource(formula);
+  });
 }
 
 // The document as HTML for conversion to Markdown: code blocks as pre/code

@@ -546,10 +546,8 @@ function insertPayload(payload, range) {
 // The engine copies a code block as its editor draws it (line numbers, tabs
 // as spaces) and a formula as KaTeX draws it. A selection holding either is
 // copied as the document holds them instead: code as its text, formulas as
-// their source. (A selection of many blocks is left to the engine: laying
-// out a copy of it for its text would take as long again.)
-var writtenPieces = ".cm-editor-wrapper, x-equation";
-
+// their source. (A selection of many blocks is left to the engine, which
+// takes seconds for it as it is.)
 function copyAsWritten(event) {
   var selection = window.getSelection();
   if (!selection.rangeCount || selection.isCollapsed) return;
@@ -558,26 +556,20 @@ function copyAsWritten(event) {
   if (!body.contains(range.commonAncestorContainer) || isInCodeEditor(range.commonAncestorContainer)) return;
   var blocks = blocksOf(range);
   if (blocks.length > manySelectedBlocks) return;
-  // Looked for in the selected blocks only: where a node stands among a long
-  // document's blocks takes a walk through them.
-  var pieces = [];
-  blocks.forEach(function (block) {
-    selectWithin(block, writtenPieces).forEach(function (piece) { if (range.intersectsNode(piece)) pieces.push(piece); });
-  });
   var holder = document.createElement("div");
   holder.appendChild(range.cloneContents());
-  var copies = holder.querySelectorAll(writtenPieces);
-  if (!pieces.length || copies.length !== pieces.length) return;
-  Array.prototype.slice.call(holder.children).forEach(withoutPageState);
-  copies.forEach(function (copy, index) {
-    if (copy.localName === "x-equation") {
-      copy.textContent = formulaSource(pieces[index]);
-      return;
-    }
-    var code = document.createElement("div");
-    code.innerHTML = codeBlockHtml(pieces[index]);
-    copy.replaceWith(code.firstChild);
+  if (!holder.querySelector(".cm-editor-wrapper, x-equation")) return;
+  // Looked for in the selected blocks only: where a node stands among a long
+  // document's blocks takes a walk through them.
+  var wrappers = [];
+  blocks.forEach(function (block) {
+    selectWithin(block, ".cm-editor-wrapper").forEach(function (wrapper) {
+      if (range.intersectsNode(wrapper)) wrappers.push(wrapper);
+    });
   });
+  if (holder.querySelectorAll(".cm-editor-wrapper").length !== wrappers.length) return;
+  Array.prototype.slice.call(holder.children).forEach(withoutPageState);
+  asWritten(holder, wrappers);
   event.clipboardData.setData("text/html", holder.innerHTML);
   event.clipboardData.setData("text/plain", textAsShown(holder).replace(/\n{3,}/g, "\n\n").trim());
   event.preventDefault();
