@@ -799,6 +799,13 @@ window.undrawnInView = function () {
   });
   return undrawn.join(" | ");
 };
+// Code blocks and formulas in view that are still waiting to be built.
+window.unbuiltInView = function () {
+  return Array.prototype.filter.call(editorBody().querySelectorAll(".cm-editor-wrapper, x-equation"), function (part) {
+    var box = part.getBoundingClientRect();
+    return box.bottom > 0 && box.top < innerHeight && box.height > 0 && !part.cmInstance && !part.querySelector(".katex");
+  }).map(function (part) { return part.textContent.slice(0, 20); }).join(" | ");
+};
 true)";
 }
 
@@ -825,6 +832,7 @@ void TestEditorPage::scrollingDrawsEveryBlockInView()
         QVERIFY(waitFor([&] { return js(QStringLiteral("window.settled")).toBool(); }, 10000));
         const QString undrawn = js(QStringLiteral("undrawnInView()")).toString();
         QVERIFY2(undrawn.isEmpty(), qPrintable(where + QStringLiteral(": ") + undrawn));
+        QTRY_COMPARE(js(QStringLiteral("unbuiltInView()")).toString(), QString());
         // The engine tends every laid-out hidden block in every frame: the
         // far parts lie folded, only the ends of their runs laid out.
         const int laidOutHidden = js(QStringLiteral("editorBody().querySelectorAll(':scope > [data-offscreen]:not([data-folded])').length")).toInt();

@@ -126,10 +126,6 @@ function addCodeMirror(code, lang, buildNow) {
   wrapper.style.position = "relative";
   wrapper.setAttribute("contenteditable", "false");
   wrapper.setAttribute("data-language", lang || "plaintext");
-  // A document holds thousands of code blocks: each gets its tool bar when
-  // the pointer first comes to it, not with the document.
-  wrapper.addEventListener("mouseenter", function () { codeToolbar(wrapper).style.display = "flex"; });
-  wrapper.addEventListener("mouseleave", function () { codeToolbar(wrapper).style.display = "none"; });
 
   var value = code.textContent.replace(/\n$/, "");
   wrapper.pendingValue = value;
@@ -141,9 +137,20 @@ function addCodeMirror(code, lang, buildNow) {
   wrapper.sourceItem = pre.sourceItem;
   pre.parentNode.replaceChild(wrapper, pre);
   if (buildNow) buildCodeMirror(wrapper, true);
-  else observeCodeBlock(wrapper);
   return wrapper;
 }
+
+// A document holds thousands of code blocks: each gets its tool bar when
+// the pointer first comes to it, not with the document. The page listens for
+// all of them at once (entering and leaving reach the document as they are
+// dispatched, though they do not bubble).
+function showCodeToolbar(event) {
+  var wrapper = event.target;
+  if (wrapper.classList && wrapper.classList.contains("cm-editor-wrapper"))
+    codeToolbar(wrapper).style.display = event.type === "mouseenter" ? "flex" : "none";
+}
+document.addEventListener("mouseenter", showCodeToolbar, true);
+document.addEventListener("mouseleave", showCodeToolbar, true);
 
 // The code block's tool bar, made on first use.
 function codeToolbar(wrapper) {
@@ -217,15 +224,32 @@ function observeCodeBlock(wrapper) {
   codeBlockObserver.observe(wrapper);
 }
 
-// Stops watching the code blocks and formulas of a block that leaves the page.
+// A block that leaves the page, or is hidden, is no longer drawn, and its
+// code blocks and formulas are no longer watched.
 function forgetBlock(block) {
+  unwatchDrawingsOf(block);
+  drawnBlocks.delete(block);
+}
+
+// Code editors and formulas are built as they come near the view. Only those
+// in blocks drawn near the view are watched for that: the engine looks at
+// every watched element in every frame, and a document holds thousands.
+function watchDrawingsOf(block) {
+  if (block.drawingsWatched) return;
+  block.drawingsWatched = true;
+  selectWithin(block, ".cm-editor-wrapper").forEach(function (wrapper) { if (!wrapper.cmInstance) observeCodeBlock(wrapper); });
+  selectWithin(block, "x-equation").forEach(function (formula) { if (!formula.querySelector(".katex")) observeFormula(formula); });
+}
+
+function unwatchDrawingsOf(block) {
+  if (!block.drawingsWatched) return;
+  block.drawingsWatched = false;
   selectWithin(block, ".cm-editor-wrapper").forEach(function (wrapper) {
     if (codeBlockObserver) codeBlockObserver.unobserve(wrapper);
     var queued = codeBlocksToBuild.indexOf(wrapper);
     if (queued >= 0) codeBlocksToBuild.splice(queued, 1);
   });
   if (formulaObserver) selectWithin(block, "x-equation").forEach(function (formula) { formulaObserver.unobserve(formula); });
-  drawnBlocks.delete(block);
 }
 
 // Stops watching every code block and formula of the page, before the page

@@ -140,14 +140,21 @@ function markModified() {
   if (contentObj) contentObj.updateModifyStatus(true);
 }
 
-// Hundreds of code blocks are built within one millisecond, where a random
-// suffix alone would repeat; an id already in the page is drawn again.
+// Hundreds of code blocks are built within one millisecond, before they go
+// into the page, where a random suffix alone would repeat: the ids given in
+// the current millisecond are remembered.
+var idsOfThisMillisecond = { at: 0, given: new Set() };
+
 function generateId() {
-  var id;
-  do {
-    id = "el-" + Date.now() + "-" + Math.floor(Math.random() * 1000);
-  } while (document.getElementById(id));
-  return id;
+  for (;;) {
+    var now = Date.now();
+    if (now !== idsOfThisMillisecond.at) idsOfThisMillisecond = { at: now, given: new Set() };
+    var id = "el-" + now + "-" + Math.floor(Math.random() * 1000);
+    if (!idsOfThisMillisecond.given.has(id) && !document.getElementById(id)) {
+      idsOfThisMillisecond.given.add(id);
+      return id;
+    }
+  }
 }
 
 // The elements below `root` that match `selector`, and `root` itself if it does.

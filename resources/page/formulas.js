@@ -35,10 +35,6 @@ function renderEveryFormula() {
   });
 }
 
-function renderFormulas(root) {
-  selectWithin(root, "x-equation").forEach(observeFormula);
-}
-
 function formulaAt(x, y) {
   var element = document.elementFromPoint(x, y);
   return element ? element.closest("x-equation") : null;

@@ -485,7 +485,7 @@ function showBlock(block) {
 // Hides a drawn block; `box` and `span` as for hideBlock.
 function hideDrawnBlock(block, box, span) {
   hideBlock(block, box, span);
-  drawnBlocks.delete(block);
+  forgetBlock(block);
   joinNeighbourRuns({ first: block, last: block, middle: 0 });
 }
 
@@ -565,11 +565,12 @@ function updateDrawnBlocks(from) {
   var toHide = [];
   drawnBlocks.forEach(function (block) {
     if (block.parentNode !== body || isOffscreen(block)) {
-      drawnBlocks.delete(block);
+      forgetBlock(block);
       return;
     }
     var rect = block.getBoundingClientRect();
     if (rect.bottom > -screen && rect.top < 2 * screen) {
+      watchDrawingsOf(block);
       if (checkSpellingIn(block)) newlyChecked = true;
     } else if (aroundView && (rect.bottom < -3 * screen || rect.top > 4 * screen) && !block.edited && !holdsCaret(block)) {
       var next = block.nextElementSibling;
@@ -601,23 +602,20 @@ document.addEventListener("keydown", function (event) {
   while (rounds++ < 3 && updateDrawnBlocks(from));
 }, true);
 
-// Top-level blocks from `first` on, just added with a document: those after
-// the first screens start hidden at an estimated height.
-function hideNewBlocks(first) {
-  var shownBefore = 0;
-  for (var before = first && first.previousElementSibling; before && shownBefore < blocksShownAtFirst;
-       before = before.previousElementSibling) {
-    shownBefore += 1;
-  }
-  var blocks = [];
-  for (var block = first; block; block = block.nextElementSibling) blocks.push(block);
-  hideBeyondFirstScreens(blocks, shownBefore);
-}
-
 // Of `blocks`, just come into the page after `shownBefore` drawn ones, those
 // beyond the first screens are hidden: at their last height if they had one
 // (blocks an undo brings back), else at an estimated one.
 function hideBeyondFirstScreens(blocks, shownBefore) {
+  var run = hiddenRunOf(blocks, shownBefore);
+  if (run) joinNeighbourRuns(run);
+  queueDrawUpdate();
+}
+
+// Hides those of `blocks` beyond the first screens, which may still wait in
+// a fragment to go in: a new document's blocks are hidden before they do,
+// which costs the live page nothing. Gives the run they make (null: none),
+// to be joined with its neighbours once in the page.
+function hiddenRunOf(blocks, shownBefore) {
   var firstHidden = null;
   blocks.forEach(function (block, index) {
     if (shownBefore + index < blocksShownAtFirst) {
@@ -628,8 +626,7 @@ function hideBeyondFirstScreens(blocks, shownBefore) {
     hideBlock(block, box, block.hiddenSpan || box);
     firstHidden = firstHidden || block;
   });
-  if (firstHidden) joinNeighbourRuns(runFrom(firstHidden));
-  queueDrawUpdate();
+  return firstHidden && runFrom(firstHidden);
 }
 
 // Blocks added by editing are drawn; the next frame decides what stays so.
@@ -642,7 +639,16 @@ function watchChangedBlocks(records) {
     return node && node.nodeType !== Node.ELEMENT_NODE ? node.previousElementSibling : node;
   };
   records.forEach(function (record) {
-    if (record.target !== body) return;
+    if (record.target !== body) {
+      // A code block or formula pasted into a drawn block is watched as well.
+      var grown = Array.prototype.some.call(record.addedNodes, function (node) { return node.nodeType === Node.ELEMENT_NODE; });
+      var block = grown && topLevelBlock(record.target);
+      if (block && block.drawingsWatched) {
+        block.drawingsWatched = false;
+        added = true;
+      }
+      return;
+    }
     record.addedNodes.forEach(function (node) {
       if (node.nodeType !== Node.ELEMENT_NODE || node.parentNode !== body) return;
       added = true;
@@ -655,7 +661,8 @@ function watchChangedBlocks(records) {
     // page replaced while it prepared new blocks had none.
     var removedBlock = false;
     record.removedNodes.forEach(function (node) {
-      if (drawnBlocks.delete(node) || (node.nodeType === Node.ELEMENT_NODE && isOffscreen(node))) removedBlock = true;
+      if (drawnBlocks.has(node) || (node.nodeType === Node.ELEMENT_NODE && isOffscreen(node))) removedBlock = true;
+      if (node.nodeType === Node.ELEMENT_NODE) forgetBlock(node);
       runEnds.delete(node);
     });
     if (removedBlock) places.push(elementBefore(record.previousSibling));
