@@ -160,7 +160,7 @@ function patchDocumentHtml(first, removed, html, shift) {
   });
   if (!next) next = lastKept ? lastKept.nextSibling : body.firstChild;
   var content = parsedBlocks(html);
-  var added = Array.prototype.filter.call(content.childNodes, function (node) { return node.nodeType === Node.ELEMENT_NODE; });
+  var added = Array.prototype.slice.call(content.children);
   body.insertBefore(content, next);
   added.forEach(function (node) { drawnBlocks.add(node); });
   queueDrawUpdate();
