@@ -4,7 +4,8 @@
 // at the caret as a writer has it (measured in the page over 100 keystrokes,
 // to the end of the script's work and to the end of the frame that shows them),
 // the time to print it to PDF, and the renderer's CPU time while it rests
-// after a scroll through the document. Spell checking is on, in English.
+// after a scroll through the document and with the caret in the editor.
+// Spell checking is on, in English.
 // Runs under a virtual X server.
 #include "appsettings.h"
 #include "benchwait.h"
@@ -163,6 +164,20 @@ int main(int argc, char *argv[])
     timer.restart();
     waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest");
     std::printf("renderer CPU over 10 s at rest after scrolling 2MB: %.2f s\n", cpuSeconds(renderer) - before);
+
+    // The writer pauses with the caret in the editor: every blink of the caret
+    // is a frame of the focused editor.
+    window.activateWindow();
+    view->focusProxy()->setFocus();
+    evaluate(view, QStringLiteral(
+        "(function(){var body=document.getElementById('bodyeditor');var range=document.createRange();"
+        "range.setStart(body.firstElementChild,0);var s=window.getSelection();s.removeAllRanges();s.addRange(range);"
+        "body.focus();scrollTo(0,0);})(); true"));
+    waitOrStop([&] { return evaluate(view, QStringLiteral("document.hasFocus()")).toBool(); }, 60000, "the focus");
+    const double beforeCaret = cpuSeconds(renderer);
+    timer.restart();
+    waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest with the caret");
+    std::printf("renderer CPU over 10 s at rest with the caret in 2MB: %.2f s\n", cpuSeconds(renderer) - beforeCaret);
 
     // The whole document selected and typed over, then brought back by undo.
     view->setFocus();
