@@ -25,3 +25,19 @@ std::string generateMarkdown(size_t targetBytes)
     }
     return text;
 }
+
+std::string generateShortBlocks(size_t targetBytes)
+{
+    std::string text;
+    text.reserve(targetBytes + 1024);
+    for (int example = 1; text.size() < targetBytes; ++example) {
+        const std::string n = std::to_string(example);
+        text += "## Example " + n + "\n\n";
+        text += "A line of *prose* about example " + n + ".\n\n";
+        text += "```markdown\n- item " + n + "\n" + std::string(example % 3, '>') + " quoted\n```\n\n";
+        text += "- first\n- second " + n + "\n\n";
+        text += "```html\n<p>example " + n + "</p>\n```\n\n";
+        text += "> A note on example " + n + ".\n\n";
+    }
+    return text;
+}
