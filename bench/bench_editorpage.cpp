@@ -61,6 +61,17 @@ QVariant evaluate(QWebEngineView *view, const QString &script)
     return runScriptAndWait(view->page(), script, 60000);
 }
 
+// The renderer's CPU seconds over the next 10 s.
+double cpuAtRest(MainWindow &window)
+{
+    const qint64 renderer = window.editorPage()->rendererProcessId();
+    const double before = cpuSeconds(renderer);
+    QElapsedTimer timer;
+    timer.start();
+    waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest");
+    return cpuSeconds(renderer) - before;
+}
+
 // 100 keystrokes at the end of the document, with the view at the caret as a
 // writer has it, timed to the end of the script's work and to the end of the
 // frame that shows each: the engine's work for a frame of a focused editor is
@@ -100,12 +111,7 @@ void measureRestWithCaret(MainWindow &window, QWebEngineView *view, const char *
         "range.setStart(body.firstElementChild,0);var s=window.getSelection();s.removeAllRanges();s.addRange(range);"
         "body.focus();scrollTo(0,0);})(); true"));
     waitOrStop([&] { return evaluate(view, QStringLiteral("document.hasFocus()")).toBool(); }, 60000, "the focus");
-    const qint64 renderer = window.editorPage()->rendererProcessId();
-    const double before = cpuSeconds(renderer);
-    QElapsedTimer timer;
-    timer.start();
-    waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest with the caret");
-    std::printf("renderer CPU over 10 s at rest with the caret in %s: %.2f s\n", name, cpuSeconds(renderer) - before);
+    std::printf("renderer CPU over 10 s at rest with the caret in %s: %.2f s\n", name, cpuAtRest(window));
 }
 }
 
@@ -184,11 +190,7 @@ int main(int argc, char *argv[])
         "  requestAnimationFrame(function () { requestAnimationFrame(function () {"
         "    if (i < 60) step(i + 1); else window.scrolled = true; }); }); })(0); true"));
     waitOrStop([&] { return evaluate(view, QStringLiteral("window.scrolled")).toBool(); }, 120000, "the scrolling");
-    const qint64 renderer = window.editorPage()->rendererProcessId();
-    const double before = cpuSeconds(renderer);
-    timer.restart();
-    waitOrStop([&] { return timer.elapsed() >= 10000; }, 20000, "the rest");
-    std::printf("renderer CPU over 10 s at rest after scrolling 2MB: %.2f s\n", cpuSeconds(renderer) - before);
+    std::printf("renderer CPU over 10 s at rest after scrolling 2MB: %.2f s\n", cpuAtRest(window));
 
     measureRestWithCaret(window, view, "2MB");
 
