@@ -8,6 +8,6 @@
 std::string generateMarkdown(size_t targetBytes);
 
 // A document of about `targetBytes` in the shape of a reference manual: many
-// short blocks (a heading, a sentence or two, a small code block, a short list
-// and a quotation per example), about 70 bytes a block.
+// short blocks (a heading, a sentence, two small code blocks, a short list and
+// a quotation per example), about 30 bytes a block.
 std::string generateShortBlocks(size_t targetBytes);
